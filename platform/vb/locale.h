@@ -1,0 +1,16 @@
+#pragma once
+// The "regional settings": the system locale, or en_US when the system locale is C/POSIX.
+#include <QLocale>
+
+namespace vb {
+
+const QLocale &CurrentLocale();
+// Tests pin a locale so that expected texts are stable.
+void SetCurrentLocale(const QLocale &locale);
+
+QString ShortDateFormat();   // e.g. "M/d/yyyy" in en_US (Qt pattern)
+QString CurrencySymbol();
+QChar DecimalSeparator();
+QChar GroupSeparator();
+
+} // namespace vb

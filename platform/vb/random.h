@@ -1,0 +1,16 @@
+#pragma once
+// Rnd, Randomize and Timer: one pseudo-random source for the whole process, as the runtime has.
+#include <optional>
+
+namespace vb {
+
+// Seconds since midnight, with fractions.
+double Timer();
+// Reseeds from the clock: seconds since midnight plus the time of day as a fraction of a day.
+void Randomize();
+// Reseeds from the given number.
+void Randomize(double seed);
+// Uniform in [0, 1).
+double Rnd();
+
+} // namespace vb

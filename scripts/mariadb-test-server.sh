@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# A private MariaDB server on a loopback port for the MySQL tests, without systemd.
+# Sourced by test.sh: hotel_mariadb_start exports what the tests read, hotel_mariadb_stop
+# stops the server by its PID.
+#   HOTEL_TEST_MYSQL_HOST  "127.0.0.1;port=N" (the host text config.ini would hold)
+#   HOTEL_TEST_MYSQL_PORT, HOTEL_TEST_MYSQL_USER, HOTEL_TEST_MYSQL_PASSWORD, HOTEL_TEST_MYSQL_DB
+#   ODBCSYSINI             a folder whose odbcinst.ini registers "MySQL ODBC 3.51 Driver"
+# The test user may create databases, so each test can work in a database of its own.
+
+hotel_mariadb_start() {
+    local base=${HOTEL_MARIADB_DIR:-$HOTEL_BUILD/mariadb}
+    local port=${HOTEL_MARIADB_PORT:-33061}
+    rm -rf "$base"
+    mkdir -p "$base/data" "$base/odbc"
+    HOTEL_MARIADB_SOCKET=$base/mysqld.sock
+    HOTEL_MARIADB_PIDFILE=$base/mysqld.pid
+
+    mariadb-install-db --no-defaults --user=root --datadir="$base/data" --skip-test-db \
+        --auth-root-authentication-method=socket --lower-case-table-names=1 >"$base/install.log" 2>&1
+    mariadbd --no-defaults --user=root --datadir="$base/data" --socket="$HOTEL_MARIADB_SOCKET" \
+        --pid-file="$HOTEL_MARIADB_PIDFILE" --port="$port" --bind-address=127.0.0.1 \
+        --lower-case-table-names=1 --skip-log-bin --innodb-flush-log-at-trx-commit=2 \
+        --max-connections=500 >"$base/server.log" 2>&1 &
+
+    local i
+    for i in $(seq 1 100); do
+        mariadb-admin --no-defaults --socket="$HOTEL_MARIADB_SOCKET" -uroot ping >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    mariadb-admin --no-defaults --socket="$HOTEL_MARIADB_SOCKET" -uroot ping >/dev/null
+
+    mariadb --no-defaults --socket="$HOTEL_MARIADB_SOCKET" -uroot <<SQL
+CREATE DATABASE hotel_test;
+CREATE USER 'hotel'@'127.0.0.1' IDENTIFIED BY 'hotel-pw';
+GRANT ALL PRIVILEGES ON *.* TO 'hotel'@'127.0.0.1';
+FLUSH PRIVILEGES;
+SQL
+
+    local driver
+    driver=$(dpkg -L odbc-mariadb 2>/dev/null | grep -m1 'libmaodbc.so$')
+    printf '[MySQL ODBC 3.51 Driver]\nDescription=MariaDB Connector/ODBC\nDriver=%s\n' "$driver" \
+        > "$base/odbc/odbcinst.ini"
+    : > "$base/odbc/odbc.ini"
+
+    export ODBCSYSINI=$base/odbc
+    export HOTEL_TEST_MYSQL_PORT=$port
+    export HOTEL_TEST_MYSQL_HOST="127.0.0.1;port=$port"
+    export HOTEL_TEST_MYSQL_USER=hotel
+    export HOTEL_TEST_MYSQL_PASSWORD='hotel-pw'
+    export HOTEL_TEST_MYSQL_DB=hotel_test
+    export HOTEL_MARIADB_SOCKET HOTEL_MARIADB_PIDFILE
+}
+
+hotel_mariadb_stop() {
+    [ -n "${HOTEL_MARIADB_PIDFILE:-}" ] && [ -f "$HOTEL_MARIADB_PIDFILE" ] || return 0
+    local pid
+    pid=$(cat "$HOTEL_MARIADB_PIDFILE")
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.2
+    done
+    kill -9 "$pid" 2>/dev/null || true
+}

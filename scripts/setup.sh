@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (when missing), builds everything, and
+# prepares the program folder: the default data.mdb and config.ini beside Hotel, the
+# sound, and the registration of the settings component.
+# Sourced by run.sh and test.sh; sets HOTEL_ROOT, HOTEL_BUILD and HOTEL_BIN.
+set -euo pipefail
+
+HOTEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+HOTEL_BUILD=${HOTEL_BUILD:-$HOTEL_ROOT/build}
+HOTEL_BIN=$HOTEL_BUILD/bin
+
+hotel_packages=(
+    qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6svg6
+    libsqlcipher-dev sqlcipher libssl-dev
+    unixodbc unixodbc-dev odbc-mariadb mariadb-server mariadb-client
+    xvfb xauth ninja-build cmake g++ pkg-config fonts-dejavu-core
+)
+
+hotel_install_packages() {
+    local missing=() p
+    for p in "${hotel_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing Debian packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+hotel_build() {
+    local werror=OFF
+    [ "${CI:-}" = "true" ] && werror=ON
+    cmake -S "$HOTEL_ROOT" -B "$HOTEL_BUILD" -G Ninja -DHOTEL_WERROR=$werror >/dev/null
+    cmake --build "$HOTEL_BUILD" --parallel "$(nproc)"
+}
+
+# The program folder: a default database and settings when absent, the sound, the
+# component registration. Each step runs only when its tool has been built.
+hotel_prepare_program_folder() {
+    if [ -x "$HOTEL_BIN/make-default-db" ] && [ ! -e "$HOTEL_BIN/data.mdb" ]; then
+        "$HOTEL_BIN/make-default-db" "$HOTEL_BIN/data.mdb"
+    fi
+    if [ ! -e "$HOTEL_BIN/config.ini" ]; then
+        printf '[settings]\r\ndb=\r\ndbkey=\r\nuseSQL=0\r\n' > "$HOTEL_BIN/config.ini"
+    fi
+    if [ -x "$HOTEL_BIN/regsvr" ] && [ -e "$HOTEL_BIN/libTarvolinkINI.so" ]; then
+        "$HOTEL_BIN/regsvr" /s "$HOTEL_BIN/libTarvolinkINI.so"
+    fi
+}
+
+hotel_install_packages
+hotel_build
+hotel_prepare_program_folder
