@@ -32,4 +32,9 @@ private:
 Date Now();    // the current date and time
 Date Today();  // VB's Date function: the current date at midnight
 
+// DateDiff with the intervals "yyyy", "m", "d" (whole boundaries crossed from a to b); others raise 5.
+long DateDiff(const QString &interval, Date a, Date b);
+// Weekday with Sunday as day 1.
+int Weekday(Date d);
+
 } // namespace vb

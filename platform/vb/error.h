@@ -1,6 +1,7 @@
 #pragma once
 // Run-time errors as the windows know them: a number, a description and a source.
 #include <QString>
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -18,7 +19,7 @@ enum ErrorNumber : long {
 };
 
 // vbObjectError: the base the components add their own error offsets to.
-constexpr long vbObjectError = static_cast<long>(0x80040000);
+constexpr long vbObjectError = static_cast<int32_t>(0x80040000);   // -2147221504, as on Windows
 
 class Error : public std::exception {
 public:

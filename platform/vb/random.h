@@ -10,6 +10,8 @@ double Timer();
 void Randomize();
 // Reseeds from the given number.
 void Randomize(double seed);
+// The seed Randomize() takes from a clock reading (seconds since midnight).
+double ClockSeed(double secondsSinceMidnight);
 // Uniform in [0, 1).
 double Rnd();
 
