@@ -1,0 +1,127 @@
+// Fills 100,000 guests into a fresh keyed database, then reads every field of every row as text twice:
+// through ado::Recordset (the windows' way) and through the raw sqlite3 API. Prints both times and
+// their ratio (the goal is at most 2).
+#include "ado/connection.h"
+#include "ado/database_file.h"
+#include "ado/recordset.h"
+#include "ado/sqlcipher.h"
+#include "schema/schema.h"
+#include "vb/conversions.h"
+#include "vb/error.h"
+#include "vb/locale.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int Rows = 100000;
+
+QString connectionText(const QString &path)
+{
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False;"
+                          "Jet OLEDB:Database Password=%2")
+        .arg(path, schema::BuiltInPassword);
+}
+
+void fill(ado::Connection &conn)
+{
+    conn.BeginTrans();
+    for (int i = 0; i < Rows; ++i) {
+        conn.Execute(QStringLiteral(
+            "INSERT INTO tbl_customers (cTitle,cFirstName,cLastName,cAddress,cPhone, cNoOfAdults, cNoOfMinors, "
+            "cCheckInDate, cCheckOutDate, cNoOfDays, cRoomsRate, cTax, cGrandTotal, cAdvancePaid, cDue, "
+            "cPaymentMethod, cPaymentMethodDetails, cRoomNameID, cRoomNamePrice, cAdditionalNote, cUniqueNo, "
+            "cStatus) values ('Mr.','First%1','Last%1','%1 Long Road, Some Town','555-%1',2,1,#3/5/2009# , "
+            "#3/%2/2009#,%2,%3.5,12.25,%3.75,100,%3.75,'Cash','','101,102','150,150','note %1','AB%1','Checked In')")
+                         .arg(i)
+                         .arg(i % 20 + 6)
+                         .arg(i % 900 + 100));
+    }
+    conn.CommitTrans();
+}
+
+// Every field of every row as text, the way the lists read them.
+qint64 walkRecordset(ado::Connection &conn, qint64 &characters)
+{
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("SELECT * FROM tbl_customers"), conn, ado::adOpenKeyset, ado::adLockOptimistic);
+    const int columns = rs.Fields().Count();
+    while (!rs.IsEOF()) {
+        for (int i = 0; i < columns; ++i)
+            characters += vb::CStr(rs.Fields(i).Value()).size();
+        rs.MoveNext();
+    }
+    return rs.RecordCount();
+}
+
+qint64 walkRaw(const QString &path, qint64 &characters)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const QByteArray key = schema::BuiltInPassword.toUtf8();
+    sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT * FROM tbl_customers", -1, &stmt, nullptr);
+    const int columns = sqlite3_column_count(stmt);
+    qint64 rows = 0;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int i = 0; i < columns; ++i) {
+            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, i));
+            characters += QString::fromUtf8(text, sqlite3_column_bytes(stmt, i)).size();
+        }
+        ++rows;
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close_v2(db);
+    return rows;
+}
+
+// The best of a few runs, in milliseconds.
+double best(const std::function<qint64(qint64 &)> &walk, qint64 &rows)
+{
+    double fastest = 1e300;
+    for (int run = 0; run < 3; ++run) {
+        qint64 characters = 0;
+        QElapsedTimer timer;
+        timer.start();
+        rows = walk(characters);
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
+    }
+    return fastest;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    vb::SetCurrentLocale(QLocale(QStringLiteral("en_US")));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench.mdb"));
+    try {
+        ado::CreateDatabaseFile(path, schema::BuiltInPassword);
+        ado::Connection conn;
+        conn.Open(connectionText(path));
+        schema::CreateTables(conn);
+        QElapsedTimer timer;
+        timer.start();
+        fill(conn);
+        std::printf("fill: %d rows through Connection::Execute in %.0f ms\n", Rows, timer.nsecsElapsed() / 1e6);
+
+        qint64 ourRows = 0, rawRows = 0;
+        const double ours = best([&](qint64 &chars) { return walkRecordset(conn, chars); }, ourRows);
+        const double raw = best([&](qint64 &chars) { return walkRaw(path, chars); }, rawRows);
+        std::printf("Recordset walk: %lld rows in %.1f ms\n", static_cast<long long>(ourRows), ours);
+        std::printf("raw sqlite3 walk: %lld rows in %.1f ms\n", static_cast<long long>(rawRows), raw);
+        std::printf("ratio Recordset / raw: %.2f (goal: at most 2)\n", ours / raw);
+    } catch (const vb::Error &error) {
+        std::fprintf(stderr, "bench_ado_walk: %s\n", qUtf8Printable(error.Description()));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,6 @@
+# The statement layer and the config.ini settings it reads.
+add_library(core_db STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/configini.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dbworks.cpp)
+target_include_directories(core_db PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(core_db PUBLIC core_state core_crypto platform_ado platform_com platform_ui Qt6::Widgets)

@@ -1,0 +1,116 @@
+#include "ado/connection.h"
+
+#include "ado/connection_text.h"
+#include "ado/errors.h"
+#include "ado/odbc_engine.h"
+#include "ado/sqlite_engine.h"
+
+namespace ado {
+
+namespace {
+
+bool isJetProvider(const QString &provider)
+{
+    return provider.startsWith(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive) ||
+           provider.startsWith(QLatin1String("Microsoft.ACE.OLEDB"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+Connection::Connection() = default;
+
+Connection::~Connection()
+{
+    if (engine_ && inTransaction_) {
+        try {
+            engine_->rollbackTransaction();
+        } catch (const vb::Error &) {
+            // The connection goes away either way.
+        }
+    }
+}
+
+void Connection::Open(const QString &connectionString, const QString &userId, const QString &password)
+{
+    if (engine_)
+        raiseAdoError(adErrObjectOpen, ConnectionSource);
+    const ConnectionText text(connectionString);
+    const QString provider = text.value(QStringLiteral("Provider"));
+    if (isJetProvider(provider)) {
+        engine_ = SqliteEngine::open(text.value(QStringLiteral("Data Source")),
+                                     text.value(QStringLiteral("Jet OLEDB:Database Password")));
+    } else if (provider.isEmpty() || provider.startsWith(QLatin1String("MSDASQL"), Qt::CaseInsensitive)) {
+        // No provider means ODBC, as in ADO.
+        engine_ = OdbcEngine::open(connectionString, userId, password);
+    } else {
+        raiseAdoError(adErrProviderNotFound, ConnectionSource);
+    }
+    inTransaction_ = false;
+}
+
+void Connection::Close()
+{
+    if (!engine_)
+        raiseAdoError(adErrObjectClosed, ConnectionSource);
+    if (inTransaction_) {
+        inTransaction_ = false;
+        try {
+            engine_->rollbackTransaction();
+        } catch (const vb::Error &) {
+            // Closing drops the transaction anyway.
+        }
+    }
+    engine_.reset();
+}
+
+long Connection::State() const
+{
+    return engine_ ? adStateOpen : adStateClosed;
+}
+
+Engine &Connection::engine()
+{
+    if (!engine_)
+        raiseAdoError(adErrInvalidConnection, ConnectionSource);
+    return *engine_;
+}
+
+void Connection::Execute(const QString &commandText)
+{
+    engine().run(commandText, false);
+}
+
+std::unique_ptr<ResultTable> Connection::query(const QString &commandText)
+{
+    return engine().run(commandText, true);
+}
+
+long Connection::BeginTrans()
+{
+    Engine &db = engine();
+    if (inTransaction_)
+        throw vb::Error(E_FAIL_UNSPECIFIED, QStringLiteral("A transaction is already active."), ConnectionSource);
+    db.beginTransaction();
+    inTransaction_ = true;
+    return 1;
+}
+
+void Connection::CommitTrans()
+{
+    Engine &db = engine();
+    if (!inTransaction_)
+        throw vb::Error(E_NO_TRANSACTION, QStringLiteral("No transaction is active."), ConnectionSource);
+    db.commitTransaction();
+    inTransaction_ = false;
+}
+
+void Connection::RollbackTrans()
+{
+    Engine &db = engine();
+    if (!inTransaction_)
+        throw vb::Error(E_NO_TRANSACTION, QStringLiteral("No transaction is active."), ConnectionSource);
+    inTransaction_ = false;
+    db.rollbackTransaction();
+}
+
+} // namespace ado

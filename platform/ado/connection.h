@@ -1,0 +1,56 @@
+#pragma once
+// An ADO-like connection. It opens the two connection texts of the statement layer as they stand:
+//   Access: "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<file>;...;Jet OLEDB:Database Password=<pw>"
+//           an SQLCipher file keyed with the password (never created here);
+//   MySQL:  "uid=..;pwd=..;server=..;driver={MySQL ODBC 3.51 Driver};database=..;..."
+//           handed to unixODBC unchanged.
+// Statements are written in the Access dialect and translated for the engine (ado/sql_translator.h).
+// Failures are vb::Errors with the provider's numbers (ado/errors.h).
+#include <QString>
+#include <memory>
+
+namespace ado {
+
+class Engine;
+class ResultTable;
+
+enum ObjectStateEnum : long { adStateClosed = 0, adStateOpen = 1 };
+enum CursorLocationEnum : long { adUseServer = 2, adUseClient = 3 };
+
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Raises 3705 when already open; the engine's error when the database cannot be opened.
+    void Open(const QString &connectionString, const QString &userId = QString(), const QString &password = QString());
+    // Raises 3704 when not open. An unfinished transaction is rolled back.
+    void Close();
+    long State() const;
+
+    // Runs a statement that changes data; a result set that comes back is discarded. 3709 when closed.
+    void Execute(const QString &commandText);
+
+    // Every result is read whole into memory, so the location is only remembered.
+    long CursorLocation() const { return cursorLocation_; }
+    void SetCursorLocation(long location) { cursorLocation_ = location; }
+
+    // One level of transaction: BeginTrans gives 1; Commit and Rollback without one raise an error.
+    long BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+
+private:
+    friend class Recordset;
+    // Runs a statement; its rows when it gives any, else null.
+    std::unique_ptr<ResultTable> query(const QString &commandText);
+    Engine &engine();
+
+    std::unique_ptr<Engine> engine_;
+    long cursorLocation_ = adUseServer;
+    bool inTransaction_ = false;
+};
+
+} // namespace ado

@@ -1,0 +1,36 @@
+#include "ado/errors.h"
+
+namespace ado {
+
+namespace {
+
+QString adoErrorText(long number)
+{
+    switch (number) {
+    case adErrNoCurrentRecord:
+        return QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+                              "Requested operation requires a current record.");
+    case adErrItemNotFound:
+        return QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    case adErrObjectClosed:
+        return QStringLiteral("Operation is not allowed when the object is closed.");
+    case adErrObjectOpen:
+        return QStringLiteral("Operation is not allowed when the object is open.");
+    case adErrProviderNotFound:
+        return QStringLiteral("Provider cannot be found. It may not be properly installed.");
+    case adErrInvalidConnection:
+        return QStringLiteral("The connection cannot be used to perform this operation. "
+                              "It is either closed or invalid in this context.");
+    default:
+        return vb::Error::standardDescription(number);
+    }
+}
+
+} // namespace
+
+void raiseAdoError(long number, const QString &source)
+{
+    throw vb::Error(number, adoErrorText(number), source);
+}
+
+} // namespace ado

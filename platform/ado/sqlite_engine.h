@@ -1,0 +1,31 @@
+#pragma once
+// Internal: the "Access database": an SQLCipher file whose key is the database password. It is never
+// created here; opening a missing file fails as Jet does.
+#include "ado/engine.h"
+
+#include <QString>
+
+struct sqlite3;
+
+namespace ado {
+
+class SqliteEngine final : public Engine {
+public:
+    // Opens an existing database file with its password; raises the provider's errors.
+    static std::unique_ptr<SqliteEngine> open(const QString &path, const QString &password);
+    ~SqliteEngine() override;
+
+    std::unique_ptr<ResultTable> run(const QString &accessSql, bool wantRows) override;
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+
+private:
+    explicit SqliteEngine(sqlite3 *db) : db_(db) {}
+    void runStatement(const QByteArray &sql, bool wantRows, std::unique_ptr<ResultTable> &result);
+    void endTransaction(const char *sql);
+
+    sqlite3 *db_;
+};
+
+} // namespace ado

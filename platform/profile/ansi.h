@@ -1,0 +1,15 @@
+#pragma once
+// Texts as the ANSI functions of the original platform saw them: bytes of Windows-1252,
+// one byte a character.
+#include <QByteArray>
+#include <QString>
+
+namespace ansi {
+
+// A character the code page lacks becomes "?", the system's default character.
+QByteArray FromUnicode(const QString &text);
+
+// Every byte value has its character, so FromUnicode(ToUnicode(bytes)) == bytes.
+QString ToUnicode(const QByteArray &bytes);
+
+} // namespace ansi

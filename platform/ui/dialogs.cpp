@@ -1,0 +1,77 @@
+#include "ui/dialogs.h"
+
+#include "ui/qtdialogs.h"
+
+namespace ui {
+
+namespace {
+Dialogs *&installed()
+{
+    static Dialogs *d = nullptr;
+    return d;
+}
+
+QString titleOrApplication(const QString &title)
+{
+    return title.isEmpty() ? ApplicationTitle() : title;
+}
+} // namespace
+
+QString ApplicationTitle() { return QStringLiteral("Brevant"); }
+
+Dialogs &CurrentDialogs()
+{
+    if (installed())
+        return *installed();
+    static QtDialogs qt;
+    return qt;
+}
+
+Dialogs *InstallDialogs(Dialogs *dialogs)
+{
+    Dialogs *previous = installed();
+    installed() = dialogs;
+    return previous;
+}
+
+int MsgBox(const QString &prompt, int style, const QString &title)
+{
+    return CurrentDialogs().messageBox({prompt, style, titleOrApplication(title)});
+}
+
+std::optional<QString> InputBox(const QString &prompt, const QString &title,
+                                const QString &defaultText)
+{
+    return CurrentDialogs().inputBox({prompt, titleOrApplication(title), defaultText});
+}
+
+FileDialogResult GetOpenFileName(const FileDialogOptions &options)
+{
+    return CurrentDialogs().openFile(options);
+}
+
+FileDialogResult GetSaveFileName(const FileDialogOptions &options)
+{
+    return CurrentDialogs().saveFile(options);
+}
+
+std::optional<QColor> ChooseColor(const QColor &initial, const QString &title)
+{
+    return CurrentDialogs().chooseColor(initial, title);
+}
+
+std::optional<QFont> ChooseFont(const QFont &initial, const QString &title)
+{
+    return CurrentDialogs().chooseFont(initial, title);
+}
+
+bool ShellOpen(const QString &target) { return CurrentDialogs().shellOpen(target); }
+
+bool StartProgram(const QStringList &candidates, const QStringList &arguments)
+{
+    return CurrentDialogs().startProgram(candidates, arguments);
+}
+
+bool PlayWave(const QString &file, bool /*wait*/) { return CurrentDialogs().playSound(file); }
+
+} // namespace ui

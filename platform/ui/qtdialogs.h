@@ -1,0 +1,21 @@
+#pragma once
+// The program's dialogs: Qt's message box, input dialog, file, colour and font dialogs,
+// the desktop's handlers and Qt Multimedia for sounds.
+#include "ui/dialogs.h"
+
+namespace ui {
+
+class QtDialogs : public Dialogs {
+public:
+    int messageBox(const MessageBoxRequest &request) override;
+    std::optional<QString> inputBox(const InputBoxRequest &request) override;
+    FileDialogResult openFile(const FileDialogOptions &options) override;
+    FileDialogResult saveFile(const FileDialogOptions &options) override;
+    std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
+    std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    bool shellOpen(const QString &target) override;
+    bool startProgram(const QStringList &candidates, const QStringList &arguments) override;
+    bool playSound(const QString &file) override;
+};
+
+} // namespace ui

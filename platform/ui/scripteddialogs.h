@@ -1,0 +1,98 @@
+#pragma once
+// The dialogs of a test: every box and dialog is recorded (kind, title, text, style...) and
+// answered from a queue of replies, without any window appearing. Constructing one installs
+// it; destroying it puts back the service it replaced.
+//
+//   ui::ScriptedDialogs dialogs;
+//   dialogs.reply(ui::Reply::button(ui::vbNo));
+//   ... run the window's handler ...
+//   QCOMPARE(dialogs.last().text, "Confirm Save this Order?");
+//
+// With no reply queued a message box answers with its default button, an input box with its
+// default text, and file, colour and font dialogs are cancelled. Shell opens, program starts
+// and sounds are recorded too, consume no reply, and report success.
+#include "ui/dialogs.h"
+
+#include <QList>
+#include <deque>
+
+namespace ui {
+
+enum class DialogKind { MessageBox, InputBox, OpenFile, SaveFile, Color, Font, ShellOpen, StartProgram, Sound };
+
+// One reply for the next box or dialog.
+struct Reply {
+    enum class Type { Button, Text, File, Color, Font, Cancel };
+    Type type = Type::Cancel;
+    int answer = 0;         // message box: vbOK, vbYes, ...
+    QString value;          // input text or file path
+    int filterIndex = 1;
+    QColor colorValue;
+    QFont fontValue;
+
+    static Reply button(int answer);
+    static Reply text(const QString &text);
+    static Reply file(const QString &path, int filterIndex = 1);
+    static Reply color(const QColor &color);
+    static Reply font(const QFont &font);
+    static Reply cancel();
+};
+
+// What was shown.
+struct ShownDialog {
+    DialogKind kind = DialogKind::MessageBox;
+    QString title;
+    QString text;           // prompt; the target of a shell open; the file of a sound
+    int style = 0;          // message box style as given
+    QString defaultText;    // input box
+    FileDialogOptions file; // file dialogs
+    QColor color;           // colour dialog: the colour it opened with
+    QFont font;             // font dialog: the font it opened with
+    QStringList programs;   // program start: the candidates
+    QStringList arguments;
+
+    int buttons() const { return MsgBoxButtonsOf(style); }
+    int icon() const { return MsgBoxIconOf(style); }
+    int defaultButton() const { return MsgBoxDefaultButtonOf(style); }
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+    ScriptedDialogs(const ScriptedDialogs &) = delete;
+    ScriptedDialogs &operator=(const ScriptedDialogs &) = delete;
+
+    // Queues a reply for the next box or dialog that takes one.
+    void reply(const Reply &reply);
+    int pendingReplies() const { return static_cast<int>(replies_.size()); }
+
+    const QList<ShownDialog> &shown() const { return shown_; }
+    QList<ShownDialog> shown(DialogKind kind) const;
+    // The last thing shown; a default record when nothing was.
+    ShownDialog last() const;
+    // The prompts of every message box shown, in order.
+    QStringList messages() const;
+    void clear();
+
+    int messageBox(const MessageBoxRequest &request) override;
+    std::optional<QString> inputBox(const InputBoxRequest &request) override;
+    FileDialogResult openFile(const FileDialogOptions &options) override;
+    FileDialogResult saveFile(const FileDialogOptions &options) override;
+    std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
+    std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    bool shellOpen(const QString &target) override;
+    bool startProgram(const QStringList &candidates, const QStringList &arguments) override;
+    bool playSound(const QString &file) override;
+
+private:
+    // The next reply, checked against the types the dialog accepts; nullopt when none is queued.
+    std::optional<Reply> take(DialogKind kind, std::initializer_list<Reply::Type> accepted);
+    FileDialogResult fileDialog(DialogKind kind, const FileDialogOptions &options);
+
+    Dialogs *previous_ = nullptr;
+    std::deque<Reply> replies_;
+    QList<ShownDialog> shown_;
+};
+
+} // namespace ui

@@ -1,0 +1,112 @@
+#include "schema/schema.h"
+
+#include "ado/connection.h"
+#include "ado/database_file.h"
+#include "vb/error.h"
+
+#include <QFile>
+
+namespace schema {
+
+namespace {
+
+struct Table {
+    QString name;
+    QString columns;
+};
+
+// Guest rows; tbl_customers_history holds the same columns in the same order, so that
+// "INSERT INTO tbl_customers_history SELECT * FROM tbl_customers" copies a guest.
+const char *const GuestColumns =
+    "cTitle TEXT(50), cFirstName TEXT(255), cLastName TEXT(255), cAddress MEMO, cPhone TEXT(255), "
+    "cNoOfAdults LONG, cNoOfMinors LONG, cCheckInDate DATETIME, cCheckOutDate DATETIME, cNoOfDays LONG, "
+    "cRoomsRate CURRENCY, cTax CURRENCY, cGrandTotal CURRENCY, cAdvancePaid CURRENCY, cDue CURRENCY, "
+    "cPaymentMethod TEXT(255), cPaymentMethodDetails MEMO, cRoomNameID MEMO, cRoomNamePrice MEMO, "
+    "cAdditionalNote MEMO, cUniqueNo TEXT(50), cStatus TEXT(50)";
+
+QList<Table> tables()
+{
+    const QString guest = QLatin1String(GuestColumns);
+    return {
+        {"tbl_customers", "ID AUTOINCREMENT PRIMARY KEY, " + guest},
+        // A former guest keeps the ID of the row copied in; the same guest copied twice must not fail.
+        {"tbl_customers_history", "ID LONG NOT NULL, " + guest},
+        {"tbl_Rooms", "RoomID AUTOINCREMENT PRIMARY KEY, RoomNameID TEXT(50), Description MEMO, "
+                      "RoomType TEXT(255), RoomPrice CURRENCY"},
+        {"tbl_users", "ID AUTOINCREMENT PRIMARY KEY, cusername TEXT(255), cpassword MEMO, cmodifysettings SHORT, "
+                      "croomlist SHORT, cmodifytax SHORT, ccustomerviewedit SHORT, canViewReport SHORT, "
+                      "cusertype SHORT DEFAULT 0"},
+        {"tbl_Tax", "ID AUTOINCREMENT PRIMARY KEY, TaxName TEXT(255), TaxRate CURRENCY, TaxCat SHORT"},
+        {"tbl_foodCat", "ID AUTOINCREMENT PRIMARY KEY, catName TEXT(255)"},
+        {"tbl_FoodItem", "ID AUTOINCREMENT PRIMARY KEY, ItemName TEXT(255), ItemPrice CURRENCY, ItemNote MEMO, "
+                         "ItemCat LONG"},
+        {"tbl_FoodOrders", "ID AUTOINCREMENT PRIMARY KEY, OrderNo TEXT(50), FoodOrderID TEXT(50), "
+                           "CustomerTitle TEXT(50), CustomerFName TEXT(255), CustomreLName TEXT(255), "
+                           "TotalPrice CURRENCY, Status TEXT(50), Dateline DATETIME DEFAULT Now()"},
+        {"tbl_revenueStats", "tDate DATETIME DEFAULT Date(), tRevenue CURRENCY DEFAULT 0, "
+                             "tBookingRevenue CURRENCY DEFAULT 0, tFoodDrinkRevenue CURRENCY DEFAULT 0, "
+                             "tBookings LONG DEFAULT 0, tFoodOrders LONG DEFAULT 0"},
+        {"tbl_logTable", "ID AUTOINCREMENT PRIMARY KEY, LogText MEMO, LoggedUser TEXT(255), LogKey TEXT(50), "
+                         "LogDateLine DATETIME DEFAULT Now()"},
+        {"tbl_HotelInfo", "ID AUTOINCREMENT PRIMARY KEY, HotelName TEXT(255), HotelPhoneNo TEXT(255), "
+                          "HotelFaxNo TEXT(255), HotelAddress MEMO, AddOrderSign SHORT DEFAULT 0"},
+    };
+}
+
+// The hotel information starts neutral; the administrators fill it in. Texts are empty rather than
+// Null because the windows put them straight into text boxes.
+const char *const HotelInfoRow =
+    "INSERT INTO tbl_HotelInfo (ID, HotelName, HotelPhoneNo, HotelFaxNo, HotelAddress, AddOrderSign) "
+    "VALUES (1, 'My Hotel', '', '', '', 1)";
+
+} // namespace
+
+QStringList TableNames()
+{
+    QStringList names;
+    for (const Table &table : tables())
+        names << table.name;
+    return names;
+}
+
+QStringList AccessStatements()
+{
+    QStringList statements;
+    for (const Table &table : tables())
+        statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, table.columns);
+    statements << QString::fromLatin1(HotelInfoRow);
+    return statements;
+}
+
+QStringList StatementsFor(ado::SqlDialect dialect)
+{
+    QStringList statements;
+    for (const QString &statement : AccessStatements())
+        statements << ado::translateAccessSql(statement, dialect);
+    return statements;
+}
+
+void CreateTables(ado::Connection &connection)
+{
+    for (const QString &statement : AccessStatements())
+        connection.Execute(statement);
+}
+
+void MakeDefaultDatabase(const QString &path)
+{
+    ado::CreateDatabaseFile(path, BuiltInPassword);
+    try {
+        ado::Connection connection;
+        connection.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False;"
+                                       "Jet OLEDB:Database Password=%2")
+                            .arg(path, BuiltInPassword));
+        connection.BeginTrans();
+        CreateTables(connection);
+        connection.CommitTrans();
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
+}
+
+} // namespace schema

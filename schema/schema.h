@@ -1,0 +1,34 @@
+#pragma once
+// The tables the program expects, written once in the Access dialect and translated for each engine,
+// and the one row that must exist (tbl_HotelInfo, ID 1). The program itself creates only the per-room
+// and per-order tables.
+#include "ado/sql_translator.h"
+
+#include <QStringList>
+
+namespace ado {
+class Connection;
+}
+
+namespace schema {
+
+// The database password of the default data.mdb.
+inline const QString BuiltInPassword = QStringLiteral("640917");
+
+// Every table, in creation order.
+QStringList TableNames();
+
+// The statements that make an empty database ready: one CREATE TABLE per table, then the rows.
+QStringList AccessStatements();
+
+// The same statements as the engine runs them.
+QStringList StatementsFor(ado::SqlDialect dialect);
+
+// Runs AccessStatements() on an open connection (the connection translates them).
+void CreateTables(ado::Connection &connection);
+
+// Writes a new data.mdb at `path`: keyed with the built-in password, holding every table and the hotel
+// information row. Raises a vb::Error when the file exists or cannot be made (nothing is left behind).
+void MakeDefaultDatabase(const QString &path);
+
+} // namespace schema

@@ -1,0 +1,159 @@
+// The error report window as the handlers open it through ReportError.
+#include "core/appstate.h"
+#include "core/errorreport.h"
+#include "core/frmerrorreport.h"
+#include "ui/forms.h"
+#include "ui/topmost.h"
+#include "vb/locale.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using core::frmErrorReport;
+using core::ReportMode;
+using ui::Forms;
+
+namespace {
+const QString kLookup = QStringLiteral("SELECT * FROM tbl_users WHERE cusername = 'frank'");
+
+QStringList reportLines()
+{
+    frmErrorReport *f = Forms::Find<frmErrorReport>();
+    return f ? f->txtError->toPlainText().split(QLatin1Char('\n')) : QStringList();
+}
+} // namespace
+
+class TestErrorReport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        vb::SetCurrentLocale(QLocale(QStringLiteral("en_US")));
+        core::InstallErrorReportWindow();
+    }
+    void init()
+    {
+        core::ResetState();
+        core::State().mLastSQL = kLookup;
+    }
+    void cleanup()
+    {
+        Forms::Unload<frmErrorReport>();
+        QTest::qWait(1);
+    }
+
+    void reportShowsCodeDescriptionAndStatement();
+    void windowAsDesigned();
+    void openReportIsOnlyBroughtToTheFront();
+    void closingLetsTheNextReportLoadAfresh();
+    void modalReportWaitsUntilClosed();
+    void modalReportWhileOneIsOpenReturnsAtOnce();
+    void reportWithoutStatement();
+};
+
+void TestErrorReport::reportShowsCodeDescriptionAndStatement()
+{
+    core::ReportError(QStringLiteral("FRLOG001"), QStringLiteral("Object required"), ReportMode::Modeless);
+
+    frmErrorReport *f = Forms::Find<frmErrorReport>();
+    QVERIFY(f);
+    QVERIFY(f->isVisible());
+    QVERIFY(f->isWindow());   // a window of its own
+    QCOMPARE(f->windowTitle(), QStringLiteral(" Runtime Error"));
+    QCOMPARE(reportLines(), (QStringList{"Error Code : FRLOG001", "Object required", "",
+                                         "-----SQL QUERY WAS----", kLookup}));
+    QVERIFY(ui::IsTopMost(f));
+    QCOMPARE(frmErrorReport::ReportText(),
+             QStringLiteral("Error Code : FRLOG001\r\nObject required\r\n\r\n-----SQL QUERY WAS----\r\n") + kLookup);
+    // Nothing is cleared by reporting.
+    QCOMPARE(core::State().mLastError, QStringLiteral("Error Code : FRLOG001\r\nObject required"));
+    QCOMPARE(core::State().mLastSQL, kLookup);
+}
+
+void TestErrorReport::windowAsDesigned()
+{
+    frmErrorReport &f = Forms::Get<frmErrorReport>();
+    QCOMPARE(f.objectName(), QStringLiteral("frmErrorReport"));
+    QCOMPARE(f.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Error occurred"));
+    QCOMPARE(f.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Seeing this Error constantly? Please remmember the error code, and send it to us."));
+    QCOMPARE(f.findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("&Close"));
+    QVERIFY(f.findChild<QLabel *>(QStringLiteral("Image1")));
+    QVERIFY(f.findChild<QWidget *>(QStringLiteral("Frame1")));
+    QVERIFY(f.findChild<QWidget *>(QStringLiteral("Picture1")));
+    const QFontMetrics fixed(f.findChild<QPlainTextEdit *>(QStringLiteral("txtError"))->font());
+    QCOMPARE(fixed.horizontalAdvance(QLatin1Char('i')), fixed.horizontalAdvance(QLatin1Char('W')));
+    QVERIFY(f.windowFlags().testFlag(Qt::Tool));
+}
+
+void TestErrorReport::openReportIsOnlyBroughtToTheFront()
+{
+    core::ReportError(QStringLiteral("FRLOG001"), QStringLiteral("first"), ReportMode::Modeless);
+    frmErrorReport *first = Forms::Find<frmErrorReport>();
+    core::State().mLastSQL = QStringLiteral("SELECT cusername FROM tbl_users");
+    core::ReportError(QStringLiteral("GL0003"), QStringLiteral("second"), ReportMode::Modeless);
+
+    QCOMPARE(Forms::Find<frmErrorReport>(), first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(reportLines().first(), QStringLiteral("Error Code : FRLOG001"));
+    QCOMPARE(reportLines().last(), kLookup);
+    // The state holds the second report all the same.
+    QCOMPARE(core::State().mLastError, QStringLiteral("Error Code : GL0003\r\nsecond"));
+}
+
+void TestErrorReport::closingLetsTheNextReportLoadAfresh()
+{
+    core::ReportError(QStringLiteral("FRLOG001"), QStringLiteral("first"), ReportMode::Modeless);
+    QPointer<frmErrorReport> first = Forms::Find<frmErrorReport>();
+    first->Command1->click();
+    QVERIFY(!Forms::IsLoaded<frmErrorReport>());
+    QTRY_VERIFY(first.isNull());
+
+    core::ReportError(QStringLiteral("FRLOG002"), QStringLiteral("second"), ReportMode::Modeless);
+    QCOMPARE(reportLines().mid(0, 2), (QStringList{"Error Code : FRLOG002", "second"}));
+
+    // The close box does what "&Close" does.
+    Forms::Find<frmErrorReport>()->close();
+    QVERIFY(!Forms::IsLoaded<frmErrorReport>());
+}
+
+void TestErrorReport::modalReportWaitsUntilClosed()
+{
+    Qt::WindowModality modality = Qt::NonModal;
+    QStringList linesMeanwhile;
+    QTimer::singleShot(30, this, [&] {
+        frmErrorReport *f = Forms::Find<frmErrorReport>();
+        QVERIFY(f);
+        modality = f->windowModality();
+        linesMeanwhile = reportLines();
+        f->Command1->click();
+    });
+    core::ReportError(QStringLiteral("BOK001"), QStringLiteral("Type mismatch"), ReportMode::Modal);
+    QCOMPARE(modality, Qt::ApplicationModal);
+    QCOMPARE(linesMeanwhile.first(), QStringLiteral("Error Code : BOK001"));
+    QVERIFY(!Forms::IsLoaded<frmErrorReport>());
+}
+
+void TestErrorReport::modalReportWhileOneIsOpenReturnsAtOnce()
+{
+    core::ReportError(QStringLiteral("FRLOG001"), QStringLiteral("first"), ReportMode::Modeless);
+    bool timerRan = false;
+    QTimer::singleShot(2000, this, [&] { timerRan = true; });
+    core::ReportError(QStringLiteral("DB0006"), QStringLiteral("second"), ReportMode::Modal);
+    QVERIFY(!timerRan);   // no nested wait
+    QVERIFY(Forms::Find<frmErrorReport>()->isVisible());
+    QCOMPARE(reportLines().first(), QStringLiteral("Error Code : FRLOG001"));
+}
+
+void TestErrorReport::reportWithoutStatement()
+{
+    core::State().mLastSQL.clear();
+    core::ReportError(QStringLiteral("ENDN001"), QStringLiteral("Bad data"), ReportMode::Modeless);
+    QCOMPARE(reportLines(), (QStringList{"Error Code : ENDN001", "Bad data", "", "-----SQL QUERY WAS----", ""}));
+}
+
+QTEST_MAIN(TestErrorReport)
+#include "tst_frmerrorreport.moc"

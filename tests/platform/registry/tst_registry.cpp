@@ -1,0 +1,328 @@
+// The file-backed registry: Win32 results, case rules, read-only keys, persistence across
+// processes and two processes writing at once.
+#include "registry/registry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <cstring>
+
+using namespace reg;
+
+namespace {
+
+// Child mode of this test program: writes `count` REG_DWORD values "<prefix><i>" = i under
+// HKCU\Software\Brevant\Shared, each in its own call.
+int writeValuesAsChild(const QString &prefix, int count)
+{
+    HKEY key;
+    if (RegCreateKeyEx(HKEY_CURRENT_USER, QStringLiteral("Software\\Brevant\\Shared"), KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return 2;
+    for (int i = 0; i < count; ++i)
+        if (SetDwordValue(key, prefix + QString::number(i), DWORD(i)) != ERROR_SUCCESS)
+            return 3;
+    return 0;
+}
+
+QString queryString(const HKEY &key, const QString &name)
+{
+    QString text;
+    const LONG error = QueryStringValue(key, name, &text);
+    return error == ERROR_SUCCESS ? text : QStringLiteral("<error %1>").arg(error);
+}
+
+HKEY create(const HKEY &root, const QString &path, DWORD access = KEY_ALL_ACCESS)
+{
+    HKEY key;
+    const LONG error = RegCreateKeyEx(root, path, access, &key);
+    if (error != ERROR_SUCCESS)
+        qWarning("RegCreateKeyEx(%s) gave %d", qPrintable(path), int(error));
+    return key;
+}
+
+QStringList subkeyNames(const HKEY &key)
+{
+    QStringList names;
+    QString name;
+    for (DWORD i = 0; RegEnumKeyEx(key, i, &name) == ERROR_SUCCESS; ++i)
+        names.append(name);
+    return names;
+}
+
+} // namespace
+
+class TestRegistry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        // Every case starts from an empty registry.
+        QDir(RegistryDirectory()).removeRecursively();
+    }
+
+    void storeLivesWhereTheEnvironmentSays()
+    {
+        QVERIFY(!qEnvironmentVariable("HOTEL_REGISTRY_DIR").isEmpty());
+        QCOMPARE(RegistryDirectory(), qEnvironmentVariable("HOTEL_REGISTRY_DIR"));
+        create(HKEY_LOCAL_MACHINE, QStringLiteral("Software"));
+        QVERIFY(QFile::exists(RegistryDirectory() + QStringLiteral("/HKEY_LOCAL_MACHINE.json")));
+        QVERIFY(!QFile::exists(RegistryDirectory() + QStringLiteral("/HKEY_CURRENT_USER.json")));
+    }
+
+    void keysMatchWithoutCaseAndKeepTheirCase()
+    {
+        DWORD disposition = 0;
+        HKEY key;
+        QCOMPARE(RegCreateKeyEx(HKEY_CURRENT_USER, QStringLiteral("Software\\Brevant"), KEY_ALL_ACCESS, &key, &disposition),
+                 ERROR_SUCCESS);
+        QCOMPARE(disposition, DWORD(REG_CREATED_NEW_KEY));
+        QCOMPARE(RegCreateKeyEx(HKEY_CURRENT_USER, QStringLiteral("SOFTWARE\\brevant"), KEY_ALL_ACCESS, &key, &disposition),
+                 ERROR_SUCCESS);
+        QCOMPARE(disposition, DWORD(REG_OPENED_EXISTING_KEY));
+        QCOMPARE(key.path(), (QStringList{QStringLiteral("Software"), QStringLiteral("Brevant")}));
+
+        HKEY software;
+        QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("software"), 0, KEY_READ, &software), ERROR_SUCCESS);
+        QCOMPARE(subkeyNames(software), QStringList{QStringLiteral("Brevant")});
+
+        QCOMPARE(SetStringValue(key, QStringLiteral("InstallDir"), QStringLiteral("/opt/brevant")), ERROR_SUCCESS);
+        QCOMPARE(queryString(key, QStringLiteral("INSTALLDIR")), QStringLiteral("/opt/brevant"));
+        // Setting it again under another case replaces it: still one value, first spelling.
+        QCOMPARE(SetStringValue(key, QStringLiteral("installdir"), QStringLiteral("/srv")), ERROR_SUCCESS);
+        QString name;
+        QCOMPARE(RegEnumValue(key, 0, &name, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+        QCOMPARE(name, QStringLiteral("InstallDir"));
+        QCOMPARE(RegEnumValue(key, 1, &name, nullptr, nullptr, nullptr), ERROR_NO_MORE_ITEMS);
+    }
+
+    void missingKeysAndValuesGiveNotFound()
+    {
+        HKEY key;
+        QCOMPARE(RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("Nowhere"), 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+        key = create(HKEY_LOCAL_MACHINE, QStringLiteral("Somewhere"));
+        DWORD size = 0;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("none"), nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
+        QCOMPARE(RegDeleteValue(key, QStringLiteral("none")), ERROR_FILE_NOT_FOUND);
+        QCOMPARE(RegDeleteKey(HKEY_LOCAL_MACHINE, QStringLiteral("Somewhere\\Deeper")), ERROR_FILE_NOT_FOUND);
+        QCOMPARE(RegCloseKey(HKEY()), ERROR_INVALID_HANDLE);
+        QCOMPARE(RegSetValueEx(HKEY(), QString(), REG_SZ, nullptr, 0), ERROR_INVALID_HANDLE);
+    }
+
+    void valueTypesRoundTripAsBytes()
+    {
+        const HKEY key = create(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Types"));
+        QCOMPARE(SetStringValue(key, QStringLiteral("sz"), QString::fromUtf8("caf\u00e9")), ERROR_SUCCESS);
+        QCOMPARE(SetStringValue(key, QStringLiteral("expand"), QStringLiteral("%HOME%/x"), REG_EXPAND_SZ), ERROR_SUCCESS);
+        QCOMPARE(SetDwordValue(key, QStringLiteral("count"), 0x01020304), ERROR_SUCCESS);
+        const uint8_t blob[] = {0, 1, 0xFF, 0};
+        QCOMPARE(RegSetValueEx(key, QStringLiteral("blob"), REG_BINARY, blob, 4), ERROR_SUCCESS);
+
+        DWORD type = 0;
+        uint8_t buffer[16] = {};
+        DWORD size = sizeof buffer;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("sz"), &type, buffer, &size), ERROR_SUCCESS);
+        QCOMPARE(type, DWORD(REG_SZ));
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), int(size)), QByteArray("caf\xe9", 5));   // ANSI bytes and NUL
+
+        size = sizeof buffer;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("count"), &type, buffer, &size), ERROR_SUCCESS);
+        QCOMPARE(type, DWORD(REG_DWORD));
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), int(size)), QByteArray("\x04\x03\x02\x01", 4));
+
+        size = sizeof buffer;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("blob"), &type, buffer, &size), ERROR_SUCCESS);
+        QCOMPARE(type, DWORD(REG_BINARY));
+        QCOMPARE(size, 4u);
+        QCOMPARE(std::memcmp(buffer, blob, 4), 0);
+
+        QCOMPARE(queryString(key, QStringLiteral("expand")), QStringLiteral("%HOME%/x"));
+        DWORD number = 0;
+        QCOMPARE(QueryDwordValue(key, QStringLiteral("count"), &number), ERROR_SUCCESS);
+        QCOMPARE(number, 0x01020304u);
+        QCOMPARE(QueryDwordValue(key, QStringLiteral("sz"), &number), ERROR_INVALID_PARAMETER);
+    }
+
+    void smallBuffersGetMoreData()
+    {
+        const HKEY key = create(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Sizes"));
+        QCOMPARE(SetStringValue(key, QString(), QStringLiteral("ten chars!")), ERROR_SUCCESS);
+        DWORD size = 0;
+        QCOMPARE(RegQueryValueEx(key, QString(), nullptr, nullptr, &size), ERROR_SUCCESS);
+        QCOMPARE(size, 11u);
+        uint8_t buffer[8] = {};
+        size = sizeof buffer;
+        QCOMPARE(RegQueryValueEx(key, QString(), nullptr, buffer, &size), ERROR_MORE_DATA);
+        QCOMPARE(size, 11u);
+        QString name;
+        size = sizeof buffer;
+        QCOMPARE(RegEnumValue(key, 0, &name, nullptr, buffer, &size), ERROR_MORE_DATA);
+        QCOMPARE(size, 11u);
+    }
+
+    void enumerationOrders()
+    {
+        const HKEY key = create(HKEY_USERS, QStringLiteral("Order"));
+        for (const char *name : {"delta", "Alpha", "charlie", "Bravo"})
+            create(key, QString::fromLatin1(name));
+        QCOMPARE(subkeyNames(key), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo"),
+                                                QStringLiteral("charlie"), QStringLiteral("delta")}));
+        // Values keep the order they were first set in.
+        for (const char *name : {"z", "a", "m"})
+            QCOMPARE(SetDwordValue(key, QString::fromLatin1(name), 1), ERROR_SUCCESS);
+        QStringList values;
+        QString name;
+        for (DWORD i = 0; RegEnumValue(key, i, &name, nullptr, nullptr, nullptr) == ERROR_SUCCESS; ++i)
+            values.append(name);
+        QCOMPARE(values, (QStringList{QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
+        QCOMPARE(RegEnumKeyEx(key, 4, &name), ERROR_NO_MORE_ITEMS);
+    }
+
+    void deletion()
+    {
+        const HKEY app = create(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\App"));
+        create(app, QStringLiteral("Sub\\Leaf"));
+        QCOMPARE(SetDwordValue(app, QStringLiteral("v"), 1), ERROR_SUCCESS);
+        QCOMPARE(RegDeleteValue(app, QStringLiteral("V")), ERROR_SUCCESS);
+        QCOMPARE(RegQueryValueEx(app, QStringLiteral("v"), nullptr, nullptr, nullptr), ERROR_FILE_NOT_FOUND);
+
+        // A key with subkeys is refused, as on NT; its leaf goes.
+        QCOMPARE(RegDeleteKey(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\App")), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegDeleteKey(app, QStringLiteral("sub\\leaf")), ERROR_SUCCESS);
+        QCOMPARE(subkeyNames(create(app, QStringLiteral("Sub"))), QStringList());
+
+        create(app, QStringLiteral("Sub\\Again\\Deep"));
+        QCOMPARE(RegDeleteTree(HKEY_LOCAL_MACHINE, QStringLiteral("software\\app")), ERROR_SUCCESS);
+        HKEY gone;
+        QCOMPARE(RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\App"), 0, KEY_READ, &gone), ERROR_FILE_NOT_FOUND);
+        // The handle of a deleted key finds nothing.
+        QCOMPARE(SetDwordValue(app, QStringLiteral("v"), 1), ERROR_KEY_DELETED);
+    }
+
+    void readOnlyKeysRefuseChanges()
+    {
+        const HKEY writable = create(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked"));
+        create(writable, QStringLiteral("Child"));
+        QCOMPARE(SetDwordValue(writable, QStringLiteral("kept"), 7), ERROR_SUCCESS);
+        QCOMPARE(SetKeyReadOnly(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked"), true), ERROR_SUCCESS);
+
+        HKEY key;
+        QCOMPARE(RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked"), 0, 0x2001F, &key), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegCreateKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked"), KEY_WRITE, &key), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegCreateKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked\\New"), KEY_READ, &key), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked"), 0, KEY_READ, &key), ERROR_SUCCESS);
+        DWORD number = 0;
+        QCOMPARE(QueryDwordValue(key, QStringLiteral("kept"), &number), ERROR_SUCCESS);
+        QCOMPARE(number, 7u);
+        // A read handle cannot write, and a handle opened before the lock cannot either.
+        QCOMPARE(SetDwordValue(key, QStringLiteral("new"), 1), ERROR_ACCESS_DENIED);
+        QCOMPARE(SetDwordValue(writable, QStringLiteral("new"), 1), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegDeleteValue(writable, QStringLiteral("kept")), ERROR_ACCESS_DENIED);
+        // The child itself stays writable and deletable; the locked key and its tree are not.
+        QCOMPARE(RegDeleteKey(writable, QStringLiteral("Child")), ERROR_SUCCESS);
+        QCOMPARE(RegDeleteKey(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked")), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegDeleteTree(HKEY_LOCAL_MACHINE, QStringLiteral("Software")), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked"), 0, KEY_READ, &key), ERROR_SUCCESS);
+
+        QCOMPARE(SetKeyReadOnly(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Locked"), false), ERROR_SUCCESS);
+        QCOMPARE(RegDeleteTree(HKEY_LOCAL_MACHINE, QStringLiteral("Software")), ERROR_SUCCESS);
+    }
+
+    void handleAccessIsChecked()
+    {
+        create(HKEY_CURRENT_USER, QStringLiteral("Access"));
+        HKEY readOnly;
+        QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Access"), 0, KEY_READ, &readOnly), ERROR_SUCCESS);
+        QCOMPARE(SetDwordValue(readOnly, QStringLiteral("v"), 1), ERROR_ACCESS_DENIED);
+        HKEY child;
+        QCOMPARE(RegCreateKeyEx(readOnly, QStringLiteral("Child"), KEY_READ, &child), ERROR_ACCESS_DENIED);
+        HKEY writeOnly;
+        QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Access"), 0, KEY_SET_VALUE, &writeOnly), ERROR_SUCCESS);
+        QCOMPARE(SetDwordValue(writeOnly, QStringLiteral("v"), 1), ERROR_SUCCESS);
+        DWORD number = 0;
+        QCOMPARE(QueryDwordValue(writeOnly, QStringLiteral("v"), &number), ERROR_ACCESS_DENIED);
+        QString name;
+        QCOMPARE(RegEnumKeyEx(writeOnly, 0, &name), ERROR_ACCESS_DENIED);
+    }
+
+    void rootsAreSeparateStores()
+    {
+        create(HKEY_CLASSES_ROOT, QStringLiteral("OnlyHere"));
+        HKEY key;
+        for (const HKEY &root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS})
+            QCOMPARE(RegOpenKeyEx(root, QStringLiteral("OnlyHere"), 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+        QCOMPARE(RegOpenKeyEx(HKEY_CLASSES_ROOT, QStringLiteral("onlyhere"), 0, KEY_READ, &key), ERROR_SUCCESS);
+    }
+
+    void unreadableStoreIsReportedAndKept()
+    {
+        QVERIFY(QDir().mkpath(RegistryDirectory()));
+        const QString path = RegistryDirectory() + QStringLiteral("/HKEY_USERS.json");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{ not json");
+        file.close();
+        HKEY key;
+        QCOMPARE(RegOpenKeyEx(HKEY_USERS, QStringLiteral("x"), 0, KEY_READ, &key), ERROR_BADDB);
+        QCOMPARE(RegCreateKeyEx(HKEY_USERS, QStringLiteral("x"), KEY_ALL_ACCESS, &key), ERROR_BADDB);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("{ not json"));
+    }
+
+    void valuesPersistAcrossProcesses()
+    {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-values"), QStringLiteral("p"), QStringLiteral("3")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+
+        HKEY key;
+        QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("software\\brevant\\shared"), 0, KEY_READ, &key), ERROR_SUCCESS);
+        DWORD number = 0;
+        QCOMPARE(QueryDwordValue(key, QStringLiteral("p2"), &number), ERROR_SUCCESS);
+        QCOMPARE(number, 2u);
+    }
+
+    void twoProcessesWritingAtOnceLoseNothing()
+    {
+        constexpr int PerProcess = 200;
+        QProcess first;
+        QProcess second;
+        const QString program = QCoreApplication::applicationFilePath();
+        first.start(program, {QStringLiteral("--write-values"), QStringLiteral("a"), QString::number(PerProcess)});
+        second.start(program, {QStringLiteral("--write-values"), QStringLiteral("b"), QString::number(PerProcess)});
+        QVERIFY(first.waitForFinished(120000));
+        QVERIFY(second.waitForFinished(120000));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0);
+
+        HKEY key;
+        QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Software\\Brevant\\Shared"), 0, KEY_READ, &key), ERROR_SUCCESS);
+        QSet<QString> names;
+        QString name;
+        for (DWORD i = 0; RegEnumValue(key, i, &name, nullptr, nullptr, nullptr) == ERROR_SUCCESS; ++i)
+            names.insert(name);
+        QCOMPARE(names.size(), 2 * PerProcess);
+        for (int i = 0; i < PerProcess; ++i) {
+            QVERIFY2(names.contains(QStringLiteral("a%1").arg(i)), qPrintable(QStringLiteral("a%1 lost").arg(i)));
+            QVERIFY2(names.contains(QStringLiteral("b%1").arg(i)), qPrintable(QStringLiteral("b%1 lost").arg(i)));
+        }
+        // Only the stores and their lock files are left in the folder.
+        const QStringList files = QDir(RegistryDirectory()).entryList(QDir::Files);
+        QCOMPARE(files, (QStringList{QStringLiteral("HKEY_CURRENT_USER.json"), QStringLiteral("HKEY_CURRENT_USER.lock")}));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && qstrcmp(argv[1], "--write-values") == 0)
+        return writeValuesAsChild(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+    QCoreApplication app(argc, argv);
+    TestRegistry test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_registry.moc"

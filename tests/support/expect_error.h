@@ -1,0 +1,20 @@
+#pragma once
+// Checks that an expression raises a vb::Error with the given number.
+#include "vb/error.h"
+
+#include <QTest>
+
+#define HOTEL_EXPECT_ERROR(expression, number)                                                   \
+    do {                                                                                         \
+        bool hotelRaised = false;                                                                \
+        try {                                                                                    \
+            expression;                                                                          \
+        } catch (const vb::Error &hotelError) {                                                  \
+            hotelRaised = true;                                                                  \
+            if (hotelError.Number() != static_cast<long>(number))                                \
+                qWarning("raised %ld: %s", hotelError.Number(), qPrintable(hotelError.Description())); \
+            QCOMPARE(hotelError.Number(), static_cast<long>(number));                            \
+        }                                                                                        \
+        if (!hotelRaised)                                                                        \
+            QFAIL("no error raised by: " #expression);                                           \
+    } while (false)
