@@ -1,7 +1,7 @@
 #include "core/ccrypto.h"
 
 #include "core/errorreport.h"
-#include "crypt/ansi.h"
+#include "profile/ansi.h"
 #include "vb/error.h"
 
 namespace core {
@@ -60,7 +60,7 @@ struct CallKeys {
 
 QString encryptWith(HCRYPTKEY hKey, const QString &text)
 {
-    QByteArray data = ToAnsi(text);
+    QByteArray data = ansi::FromUnicode(text);
     const auto plainLen = DWORD(data.size());
     // Ask for the cipher's size first (RC2 pads to whole blocks) and make room with blanks;
     // the padding then overwrites them.
@@ -71,16 +71,16 @@ QString encryptWith(HCRYPTKEY hKey, const QString &text)
     DWORD dataLen = plainLen;
     if (!CryptEncrypt(hKey, 0, true, 0, bytesOf(data), &dataLen, DWORD(data.size())))
         Raise(errEncrypt, "Could not encrypt data", "EncryptDecrypt");
-    return FromAnsi(data);
+    return ansi::ToUnicode(data);
 }
 
 QString decryptWith(HCRYPTKEY hKey, const QString &text)
 {
-    QByteArray data = ToAnsi(text);
+    QByteArray data = ansi::FromUnicode(text);
     auto dataLen = DWORD(data.size());
     if (!CryptDecrypt(hKey, 0, true, 0, bytesOf(data), &dataLen))
         Raise(errDecrypt, "Could not decrypt data", "EncryptDecrypt");
-    return FromAnsi(data.left(qsizetype(dataLen)));
+    return ansi::ToUnicode(data.left(qsizetype(dataLen)));
 }
 
 bool isUpperHexDigit(QChar c)
@@ -149,7 +149,7 @@ QString CCrypto::EncryptDecrypt(const QString &text, const QString &key, bool en
     try {
         if (!CryptCreateHash(hCryptProv_, CALG_MD5, 0, 0, &call.hHash))
             Raise(errCreateHash, "Could not create hash", "EncryptDecrypt");
-        const QByteArray keyBytes = ToAnsi(key);
+        const QByteArray keyBytes = ansi::FromUnicode(key);
         if (!CryptHashData(call.hHash, reinterpret_cast<const BYTE *>(keyBytes.constData()),
                            DWORD(keyBytes.size()), 0))
             Raise(errHashData, "Could not create hash data", "EncryptDecrypt");
@@ -166,7 +166,7 @@ QString CCrypto::EncryptDecrypt(const QString &text, const QString &key, bool en
 // Two upper-case digits per ANSI byte; this cannot fail.
 QString CCrypto::ConvertStringToHex(const QString &text)
 {
-    return QString::fromLatin1(ToAnsi(text).toHex().toUpper());
+    return QString::fromLatin1(ansi::FromUnicode(text).toHex().toUpper());
 }
 
 QString CCrypto::ConvertStringFromHex(const QString &text)
@@ -178,7 +178,7 @@ QString CCrypto::ConvertStringFromHex(const QString &text)
             if (!isUpperHexDigit(c))   // lower-case digits are refused as well
                 Raise(errBadHex, "Not a valid hex string", "ConvertStringFromHex");
         }
-        return FromAnsi(QByteArray::fromHex(text.toLatin1()));
+        return ansi::ToUnicode(QByteArray::fromHex(text.toLatin1()));
     } catch (const vb::Error &e) {
         // The one hex text a user can damage by hand is config.ini's database key.
         ReportError(QStringLiteral("ENDN005"),

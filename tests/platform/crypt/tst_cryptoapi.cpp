@@ -6,7 +6,7 @@
 //       -provider legacy -provider default | xxd -p -u              # 47A7502894307070
 //   (one command line)
 // (-rc4-40 -K $K for RC4; -rc4 -K ${K}0000000000000000000000 for RC4 with the zero salt).
-#include "crypt/ansi.h"
+#include "profile/ansi.h"
 #include "crypt/cryptoapi.h"
 #include "crypt/libcrypto.h"
 
@@ -310,12 +310,12 @@ void CryptoApiTest::ansiCodePage()
     QByteArray all(256, '\0');
     for (int b = 0; b < 256; ++b)
         all[b] = char(b);
-    QCOMPARE(ToAnsi(FromAnsi(all)), all);
+    QCOMPARE(ansi::FromUnicode(ansi::ToUnicode(all)), all);
 
-    QCOMPARE(ToAnsi(QStringLiteral("Crème €")), QByteArray("Cr\xe8me \x80"));
-    QCOMPARE(FromAnsi("\x80\x9f\xe9"), QStringLiteral("€Ÿé"));
+    QCOMPARE(ansi::FromUnicode(QStringLiteral("Crème €")), QByteArray("Cr\xe8me \x80"));
+    QCOMPARE(ansi::ToUnicode("\x80\x9f\xe9"), QStringLiteral("€Ÿé"));
     // Characters the code page lacks become "?", one per character.
-    QCOMPARE(ToAnsi(QStringLiteral("a\u0101\u4e2d") + QString::fromUtf8("\xf0\x9f\x98\x80") + "b"),
+    QCOMPARE(ansi::FromUnicode(QStringLiteral("a\u0101\u4e2d") + QString::fromUtf8("\xf0\x9f\x98\x80") + "b"),
              QByteArray("a???b"));
 }
 
