@@ -18,24 +18,4 @@ const com::ServerIdentity &identity()
 
 } // namespace
 
-com::HRESULT DllRegisterServer()
-{
-    return com::RegisterServer(identity(), com::ThisModulePath());
-}
-
-com::HRESULT DllUnregisterServer()
-{
-    return com::UnregisterServer(identity());
-}
-
-com::HRESULT DllGetClassObject(const com::Guid *clsid, const com::Guid *iid, void **object)
-{
-    if (!clsid || !iid)
-        return com::E_INVALIDARG;
-    return com::GetClassObject<tvlno::TVL>(*clsid, tvlno::CLSID_TVL, *iid, object);
-}
-
-com::HRESULT DllCanUnloadNow()
-{
-    return com::CanUnloadNow();
-}
+HOTEL_COM_SERVER_EXPORTS(tvlno::TVL, identity())
