@@ -117,6 +117,16 @@ QString ReadDbSettings()
     return db;
 }
 
+// Saving corrected settings reopens the connection, which may still be open after a
+// failure that was not about the connection itself: it is closed first, so that the
+// new settings take effect instead of failing with "already open".
+static void reopen(ado::Connection &conn, const QString &connectionText)
+{
+    if (conn.State() == ado::adStateOpen)
+        conn.Close();
+    conn.Open(connectionText);
+}
+
 void OpenDatabase()
 {
     auto &state = State();
@@ -126,13 +136,13 @@ void OpenDatabase()
         state.mDBPassword = key.isEmpty() ? DefaultDbPassword : key;
         if (state.mDBPath.isEmpty())
             state.mDBPath = vb::AppPath() + QStringLiteral("/data.mdb");
-        connection().Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + state.mDBPath +
+        reopen(connection(), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + state.mDBPath +
                           QStringLiteral(";Persist Security Info=False;Jet OLEDB:Database Password=") +
                           state.mDBPassword);
         return;
     }
     auto &conn = connection();
-    conn.Open(QStringLiteral("uid=") + state.mSQLUserName + QStringLiteral(";pwd=") + state.mSQLPassWord +
+    reopen(conn, QStringLiteral("uid=") + state.mSQLUserName + QStringLiteral(";pwd=") + state.mSQLPassWord +
               QStringLiteral(";server=") + state.mSQLHost + QStringLiteral(";") +
               QStringLiteral("driver={MySQL ODBC 3.51 Driver};database=") + state.mSQLDBName +
               QStringLiteral(";dsn='';OPTION=16427"));

@@ -29,7 +29,7 @@ QString ReadDbKey();
 // Fills mDBPassword (when "dbkey" is set), mUseSQL, mSQLHost, mSQLDBName, mSQLUserName and
 // mSQLPassWord; returns "db". A missing or non-numeric "useSQL" raises a conversion error.
 QString ReadDbSettings();
-// Reads the settings and opens mConn; errors go to the caller.
+// Reads the settings and opens mConn (closing it first when open); errors go to the caller.
 void OpenDatabase();
 
 bool ExecuteSQL(const QString &sql, SqlAction action);

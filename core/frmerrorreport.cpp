@@ -1,5 +1,7 @@
 #include "core/frmerrorreport.h"
 
+#include <QApplication>
+
 #include "core/appstate.h"
 #include "core/errorreport.h"
 #include "ui/forms.h"
@@ -106,7 +108,12 @@ void InstallErrorReportWindow()
             open->activateWindow();
             return;
         }
-        ui::Forms::Get<frmErrorReport>().Show(mode == ReportMode::Modal ? ui::vbModal : ui::vbModeless);
+        frmErrorReport &report = ui::Forms::Get<frmErrorReport>();
+        // Under a modal window (the database settings window) a report that does not wait
+        // must still take input: it stacks above that window without blocking its caller.
+        if (mode == ReportMode::Modeless && QApplication::activeModalWidget())
+            report.setWindowModality(Qt::ApplicationModal);
+        report.Show(mode == ReportMode::Modal ? ui::vbModal : ui::vbModeless);
     });
 }
 

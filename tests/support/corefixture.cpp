@@ -127,8 +127,9 @@ void CoreFixture::writeIni(const QString &section, const QString &key, const QSt
 QString CoreFixture::readIni(const QString &section, const QString &key) const
 {
     QString value;
-    profile::GetPrivateProfileString(section, key, QString(), &value, 4096, programFolder_ + QStringLiteral("/config.ini"));
-    return value;
+    const uint32_t length = profile::GetPrivateProfileString(section, key, QString(), &value, 4096,
+                                                             programFolder_ + QStringLiteral("/config.ini"));
+    return value.left(length);
 }
 
 ado::Connection &CoreFixture::own()

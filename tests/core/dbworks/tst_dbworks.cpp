@@ -54,7 +54,7 @@ private slots:
     void failedQueryLeavesUnopenedRecordset();
     void changingStatementThroughOpenRecordsetWorks();
     void transactionRollsBackUnlessCommitted();
-    void openingTwiceFails();
+    void reopeningTakesNewSettings();
     void mySqlOpensWithClientCursor();
 };
 
@@ -207,12 +207,30 @@ void DbWorksTest::transactionRollsBackUnlessCommitted()
     QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 1);
 }
 
-void DbWorksTest::openingTwiceFails()
+void DbWorksTest::reopeningTakesNewSettings()
 {
+    // Saved settings reopen the open connection on the new database.
     testsupport::CoreFixture fx;
-    HOTEL_EXPECT_ERROR(core::OpenDatabase(), ado::adErrObjectOpen);
-    // The open connection is untouched.
-    QVERIFY(core::OpenRecordset("SELECT * FROM tbl_HotelInfo"));
+    const QString other = testsupport::makeScratchAccessDatabase(fx.programFolder() + "/other.mdb");
+    fx.writeIni("settings", "db", fx.programFolder() + "/other.mdb");
+    fx.exec("UPDATE tbl_HotelInfo SET HotelName = 'first' WHERE ID = 1");
+    core::OpenDatabase();
+    QCOMPARE(State().mDBPath, fx.programFolder() + "/other.mdb");
+    QVERIFY(core::OpenRecordset("SELECT * FROM tbl_HotelInfo WHERE ID=1"));
+    QVERIFY(vb::CStr(State().mRS->Fields("HotelName").Value()) != QStringLiteral("first"));
+
+    // A database that cannot be opened fails to the caller and leaves the connection closed.
+    fx.writeIni("settings", "dbkey", QString());
+    State().mDBPassword.clear();
+    QFile::remove(fx.programFolder() + "/other.mdb");
+    bool raised = false;
+    try {
+        core::OpenDatabase();
+    } catch (const vb::Error &) {
+        raised = true;
+    }
+    QVERIFY(raised);
+    QCOMPARE(State().mConn->State(), static_cast<long>(ado::adStateClosed));
 }
 
 void DbWorksTest::mySqlOpensWithClientCursor()
