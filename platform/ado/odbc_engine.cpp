@@ -132,11 +132,6 @@ ColumnKind kindOfSqlType(SQLSMALLINT type, SQLSMALLINT decimals)
     }
 }
 
-struct Column {
-    QString name;
-    ColumnKind kind;
-};
-
 class RowReader {
 public:
     RowReader(const StatementHandle &stmt, ResultTable &table) : stmt_(stmt), table_(table) {}
@@ -258,7 +253,7 @@ private:
 
 std::unique_ptr<ResultTable> readRows(const StatementHandle &stmt, SQLSMALLINT columnCount)
 {
-    std::vector<Column> columns;
+    std::vector<ColumnKind> kinds;
     QStringList names;
     for (SQLUSMALLINT i = 1; i <= static_cast<SQLUSMALLINT>(columnCount); ++i) {
         SQLWCHAR name[256] = {};
@@ -268,7 +263,7 @@ std::unique_ptr<ResultTable> readRows(const StatementHandle &stmt, SQLSMALLINT c
                                    &size, &decimals, &nullable));
         const qsizetype chars = std::min<qsizetype>(nameLength, static_cast<qsizetype>(std::size(name)) - 1);
         names << QString::fromUtf16(reinterpret_cast<const char16_t *>(name), chars);
-        columns.push_back({names.last(), kindOfSqlType(type, decimals)});
+        kinds.push_back(kindOfSqlType(type, decimals));
     }
     auto table = std::make_unique<ResultTable>(names);
     RowReader reader(stmt, *table);
@@ -277,8 +272,8 @@ std::unique_ptr<ResultTable> readRows(const StatementHandle &stmt, SQLSMALLINT c
         if (rc == SQL_NO_DATA)
             break;
         stmt.check(rc);
-        for (SQLUSMALLINT i = 0; i < columns.size(); ++i)
-            reader.cell(i + 1, columns[i].kind);
+        for (SQLUSMALLINT i = 0; i < kinds.size(); ++i)
+            reader.cell(i + 1, kinds[i]);
     }
     return table;
 }

@@ -1,5 +1,7 @@
 #include "ado/result_table.h"
 
+#include <cstring>
+
 namespace ado {
 
 ResultTable::ResultTable(QStringList columnNames) : names_(std::move(columnNames)) {}
@@ -15,46 +17,68 @@ int ResultTable::columnIndex(QStringView name) const
 
 vb::Variant ResultTable::value(int row, int column) const
 {
-    const Cell &cell = cells_[static_cast<size_t>(row) * names_.size() + static_cast<size_t>(column)];
-    switch (cell.type) {
+    const Cell &c = cell(static_cast<size_t>(row) * names_.size() + static_cast<size_t>(column));
+    switch (c.type) {
     case Cell::Null:
         return vb::Null;
     case Cell::Boolean:
-        return cell.integer != 0;
+        return c.integer != 0;
     case Cell::Integer:
-        return static_cast<int16_t>(cell.integer);
+        return static_cast<int16_t>(c.integer);
     case Cell::Long:
-        return static_cast<int32_t>(cell.integer);
+        return static_cast<int32_t>(c.integer);
     case Cell::Double:
-        return cell.real;
+        return c.real;
     case Cell::Currency:
-        return vb::Currency::fromRaw(cell.integer);
+        return vb::Currency::fromRaw(c.integer);
     case Cell::Date:
-        return vb::Date(cell.real);
+        return vb::Date(c.real);
     case Cell::String:
-        return strings_[static_cast<size_t>(cell.integer)];
+        return QString::fromUtf8(c.text, c.length);
     }
     return {};
 }
 
-void ResultTable::appendDouble(double value)
+ResultTable::Cell &ResultTable::newCell(Cell::Type type)
 {
-    Cell cell{Cell::Double, {0}};
-    cell.real = value;
-    cells_.push_back(cell);
+    if (cellCount_ % CellsPerBlock == 0)
+        cellBlocks_.push_back(std::make_unique_for_overwrite<Cell[]>(CellsPerBlock));
+    Cell &c = cellBlocks_.back()[cellCount_ % CellsPerBlock];
+    ++cellCount_;
+    c.type = type;
+    c.length = 0;
+    c.integer = 0;
+    return c;
 }
 
-void ResultTable::appendDate(vb::Date value)
+void ResultTable::appendString(const QString &value)
 {
-    Cell cell{Cell::Date, {0}};
-    cell.real = value.serial();
-    cells_.push_back(cell);
+    const QByteArray utf8 = value.toUtf8();
+    appendUtf8(utf8.constData(), static_cast<int>(utf8.size()));
 }
 
-void ResultTable::appendString(QString value)
+void ResultTable::appendUtf8(const char *text, int length)
 {
-    cells_.push_back({Cell::String, {static_cast<int64_t>(strings_.size())}});
-    strings_.push_back(std::move(value));
+    const size_t size = static_cast<size_t>(length);
+    char *stored;
+    if (size > TextBlockSize / 4) {
+        // A long text gets a block of its own; the current block stays open for short ones.
+        auto own = std::make_unique_for_overwrite<char[]>(size);
+        stored = own.get();
+        textBlocks_.insert(textBlocks_.end() - (textBlocks_.empty() ? 0 : 1), std::move(own));
+    } else {
+        if (size > textFree_) {
+            textBlocks_.push_back(std::make_unique_for_overwrite<char[]>(TextBlockSize));
+            textFree_ = TextBlockSize;
+        }
+        stored = textBlocks_.back().get() + (TextBlockSize - textFree_);
+        textFree_ -= size;
+    }
+    if (size > 0)
+        std::memcpy(stored, text, size);
+    Cell &c = newCell(Cell::String);
+    c.text = stored;
+    c.length = length;
 }
 
 } // namespace ado

@@ -2,7 +2,6 @@
 // for SQLite (which stores any value in any column) triggers refuse values of the wrong type.
 #include "ado/sql_emit.h"
 
-#include <QSet>
 
 namespace ado::detail {
 

@@ -4,6 +4,7 @@
 #include "ado/errors.h"
 #include "ado/sql_translator.h"
 #include "ado/sqlcipher.h"
+#include "ado/sqlite_text.h"
 #include "ado/value_text.h"
 
 #include <QFile>
@@ -25,15 +26,16 @@ namespace {
 [[noreturn]] void failFromSqlite(sqlite3 *db, int rc, bool preparing)
 {
     const QString message = QString::fromUtf8(sqlite3_errmsg(db));
-    long number = preparing ? E_SYNTAX : E_FAIL_UNSPECIFIED;
+    const int primary = rc & 0xff;
+    long number = E_FAIL_UNSPECIFIED;   // constraints, a damaged or locked file, ...
     if (message.startsWith(QLatin1String("no such table")))
         number = E_NO_TABLE;
     else if (message.startsWith(QLatin1String("no such column")))
         number = E_NO_VALUE;
-    else if (message == TypeCheckFailureText || (rc & 0xff) == SQLITE_MISMATCH)
+    else if (message == TypeCheckFailureText || primary == SQLITE_MISMATCH)
         number = E_TYPE_MISMATCH;
-    else if ((rc & 0xff) == SQLITE_CONSTRAINT)
-        number = E_FAIL_UNSPECIFIED;
+    else if (preparing && primary == SQLITE_ERROR)
+        number = E_SYNTAX;
     fail(number, message);
 }
 
@@ -67,10 +69,10 @@ private:
     sqlite3_stmt *stmt_ = nullptr;
 };
 
-QString textOf(sqlite3_stmt *stmt, int column)
+void appendText(ResultTable &table, sqlite3_stmt *stmt, int column)
 {
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
-    return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+    table.appendUtf8(text, sqlite3_column_bytes(stmt, column));
 }
 
 bool fitsLong(double value)
@@ -113,7 +115,7 @@ void appendCurrency(ResultTable &table, sqlite3_stmt *stmt, int column, int stor
     if (amount)
         table.appendCurrency(*amount);
     else
-        table.appendString(textOf(stmt, column));
+        appendText(table, stmt, column);
 }
 
 void appendDate(ResultTable &table, sqlite3_stmt *stmt, int column, int storage)
@@ -127,7 +129,7 @@ void appendDate(ResultTable &table, sqlite3_stmt *stmt, int column, int storage)
     if (date)
         table.appendDate(*date);
     else
-        table.appendString(textOf(stmt, column));
+        appendText(table, stmt, column);
 }
 
 void appendCell(ResultTable &table, sqlite3_stmt *stmt, int column, ColumnKind kind)
@@ -140,7 +142,7 @@ void appendCell(ResultTable &table, sqlite3_stmt *stmt, int column, ColumnKind k
     const bool numeric = storage == SQLITE_INTEGER || storage == SQLITE_FLOAT;
     switch (kind) {
     case ColumnKind::String:
-        table.appendString(textOf(stmt, column));
+        appendText(table, stmt, column);
         return;
     case ColumnKind::Currency:
         appendCurrency(table, stmt, column, storage);
@@ -182,7 +184,7 @@ void appendCell(ResultTable &table, sqlite3_stmt *stmt, int column, ColumnKind k
         }
         break;
     }
-    table.appendString(textOf(stmt, column));
+    appendText(table, stmt, column);
 }
 
 std::unique_ptr<ResultTable> readRows(Statement &statement)
@@ -257,6 +259,7 @@ std::unique_ptr<SqliteEngine> SqliteEngine::open(const QString &dataSource, cons
         fail(E_WRONG_PASSWORD, QStringLiteral("Not a valid password."));
     if (check != SQLITE_OK)
         fail(E_FAIL_UNSPECIFIED, QString::fromUtf8(sqlite3_errmsg(db)));
+    registerCaseBlindText(db);
     return engine;
 }
 

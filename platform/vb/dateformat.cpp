@@ -105,13 +105,14 @@ QString renderToken(const QString &written, const QDateTime &dt, Date value, boo
 
 QString defaultDateText(Date value)
 {
+    // QDate and QTime apart: a QDateTime would look up the time zone at every call.
     const QLocale &locale = CurrentLocale();
-    const QDateTime dt = value.toQDateTime();
-    const QString time = locale.toString(dt.time(), LongTimeFormat());
     if (!value.hasDate())
-        return time;   // the zero day shows its time only, midnight included
-    const QString date = locale.toString(dt.date(), ShortDateFormat());
-    return value.hasTime() ? date + QLatin1Char(' ') + time : date;
+        return locale.toString(value.toQTime(), LongTimeFormat());   // the zero day shows its time only
+    const QString date = locale.toString(value.toQDate(), ShortDateFormat());
+    if (!value.hasTime())
+        return date;
+    return date + QLatin1Char(' ') + locale.toString(value.toQTime(), LongTimeFormat());
 }
 
 bool isNamedDateFormat(const QString &name)

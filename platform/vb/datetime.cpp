@@ -69,10 +69,14 @@ QDate Date::toQDate() const
     return zeroDay().addDays(split(serial_).day);
 }
 
+QTime Date::toQTime() const
+{
+    return QTime::fromMSecsSinceStartOfDay(int(split(serial_).seconds * 1000));
+}
+
 QDateTime Date::toQDateTime() const
 {
-    const DayAndTime parts = split(serial_);
-    return QDateTime(zeroDay().addDays(parts.day), QTime::fromMSecsSinceStartOfDay(int(parts.seconds * 1000)));
+    return QDateTime(toQDate(), toQTime());
 }
 
 bool Date::hasTime() const

@@ -19,6 +19,7 @@ public:
 
     constexpr double serial() const { return serial_; }
     QDate toQDate() const;
+    QTime toQTime() const;           // the time of day
     QDateTime toQDateTime() const;   // local time, no zone conversion
     bool hasTime() const;            // a fraction of a day other than midnight
     bool hasDate() const;            // a day other than the zero day 1899-12-30

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <optional>
+
 namespace vb {
 
 namespace {
@@ -21,36 +23,19 @@ QLocale &storedLocale()
     return locale;
 }
 
-} // namespace
-
-const QLocale &CurrentLocale()
-{
-    return storedLocale();
-}
-
-void SetCurrentLocale(const QLocale &locale)
-{
-    storedLocale() = locale;
-}
-
-QString ShortDateFormat()
+QString computeShortDateFormat(const QLocale &locale)
 {
     // Regional settings show four-digit years in the short date; CLDR's short forms use two.
-    QString format = CurrentLocale().dateFormat(QLocale::ShortFormat);
+    QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
     return format;
 }
 
-QString LongDateFormat()
-{
-    return CurrentLocale().dateFormat(QLocale::LongFormat);
-}
-
-QString LongTimeFormat()
+QString computeLongTimeFormat(const QLocale &locale)
 {
     // The long time has no time zone in the regional settings: drop the unquoted "t" fields.
-    const QString qt = CurrentLocale().timeFormat(QLocale::LongFormat);
+    const QString qt = locale.timeFormat(QLocale::LongFormat);
     QString format;
     bool quoted = false;
     for (const QChar c : qt) {
@@ -62,6 +47,50 @@ QString LongTimeFormat()
     format.remove(QStringLiteral("()"));
     return format.trimmed();
 }
+
+// The date and time patterns of the current locale, worked out once per locale: every
+// date shown as text needs them, and working them out costs far more than the formatting.
+struct Patterns {
+    QString shortDate;
+    QString longDate;
+    QString longTime;
+};
+
+std::optional<Patterns> &cachedPatterns()
+{
+    static std::optional<Patterns> patterns;
+    return patterns;
+}
+
+const Patterns &patterns()
+{
+    auto &cached = cachedPatterns();
+    if (!cached) {
+        const QLocale &locale = storedLocale();
+        cached = Patterns{computeShortDateFormat(locale), locale.dateFormat(QLocale::LongFormat),
+                          computeLongTimeFormat(locale)};
+    }
+    return *cached;
+}
+
+} // namespace
+
+const QLocale &CurrentLocale()
+{
+    return storedLocale();
+}
+
+void SetCurrentLocale(const QLocale &locale)
+{
+    storedLocale() = locale;
+    cachedPatterns().reset();
+}
+
+QString ShortDateFormat() { return patterns().shortDate; }
+
+QString LongDateFormat() { return patterns().longDate; }
+
+QString LongTimeFormat() { return patterns().longTime; }
 
 QChar DateSeparator()
 {

@@ -252,6 +252,25 @@ private slots:
         QCOMPARE(db.query("SELECT * FROM tbl_users ORDER BY id ASC")->RecordCount(), 0L);
     }
 
+    // Beyond ASCII too, as Jet compares: equality and LIKE with its wildcards. (MariaDB's collation also
+    // ignores accents; nothing here depends on that.)
+    void textIgnoresCase_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void textIgnoresCase()
+    {
+        HOTEL_FETCH_ENGINE(engine);
+        Database db(engine);
+        for (const char *name : {"Müller", "zoë", "Ångström", "ann_x", "annex"})
+            db.conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('%1')").arg(QString::fromUtf8(name)));
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName = 'MÜLLER'")->RecordCount(), 1L);
+        QCOMPARE(db.scalar("SELECT catName FROM tbl_foodCat WHERE catName = 'ZOË'"), vb::Variant(QStringLiteral("zoë")));
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'mÜ%'")->RecordCount(), 1L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '%STRÖM'")->RecordCount(), 1L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'm_ller'")->RecordCount(), 1L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'ANN%'")->RecordCount(), 2L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'ann_'")->RecordCount(), 0L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '%'")->RecordCount(), 5L);
+    }
+
     void textsAsTyped_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void textsAsTyped()
     {
@@ -276,6 +295,8 @@ private slots:
         HOTEL_EXPECT_ERROR(db.conn.Execute("SELEKT * FROM tbl_users"), ado::E_SYNTAX);
         HOTEL_EXPECT_ERROR(db.query("SELECT * FROM tbl_users WHERE"), ado::E_SYNTAX);
         HOTEL_EXPECT_ERROR(db.query("SELECT * FROM tbl_nothing"), ado::E_NO_TABLE);
+        HOTEL_EXPECT_ERROR(db.query("SELECT cNothing FROM tbl_users"), ado::E_NO_VALUE);
+        HOTEL_EXPECT_ERROR(db.query("SELECT * FROM tbl_users WHERE x = #31/31/2009#"), ado::E_SYNTAX);
         HOTEL_EXPECT_ERROR(db.conn.Execute("DROP TABLE [room_999]"), ado::E_NO_TABLE);
         HOTEL_EXPECT_ERROR(db.conn.Execute("INSERT INTO tbl_HotelInfo (ID, HotelName) VALUES (1, 'again')"),
                            ado::E_FAIL_UNSPECIFIED);

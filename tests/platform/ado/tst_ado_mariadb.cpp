@@ -7,6 +7,7 @@
 #include "support/scratch_database.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -66,6 +67,36 @@ private slots:
         rs.Open(QStringLiteral("SELECT * FROM tbl_HotelInfo WHERE ID=1"), conn, ado::adOpenKeyset, ado::adLockOptimistic);
         QCOMPARE(rs.RecordCount(), 1L);
         QCOMPARE(rs.Fields(QStringLiteral("AddOrderSign")).Value(), vb::Variant(int16_t(1)));
+    }
+
+    // Garbage reaches the server only as one statement of the Access dialect; every failure is an error.
+    void randomSqlNeverBreaksTheConnection()
+    {
+        HOTEL_NEED_MARIADB();
+        testsupport::ScratchMariaDb db;
+        ado::Connection conn;
+        conn.Open(db.connectionText());
+        QRandomGenerator random(3051);
+        const QStringList words = {"SELECT", "*", "FROM", "WHERE", "INSERT", "INTO", "VALUES", "(", ")", ",", "'",
+                                   "#", "[", "]", "=", "tbl_x", "1", "3/5/2009", ";", "UPDATE", "SET", "--", "\\", "`"};
+        int failures = 0;
+        for (int i = 0; i < 400; ++i) {
+            QString sql;
+            const int length = random.bounded(1, 20);
+            for (int j = 0; j < length; ++j)
+                sql += i % 4 == 0 ? QString(QChar(static_cast<char16_t>(random.bounded(1, 0xD7FF))))
+                                  : words[random.bounded(words.size())] + u' ';
+            try {
+                ado::Recordset rs;
+                rs.Open(sql, conn);
+            } catch (const vb::Error &) {
+                ++failures;
+            }
+        }
+        QVERIFY(failures > 300);
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM tbl_HotelInfo"), conn);
+        QCOMPARE(rs.RecordCount(), 1L);
     }
 
     // The server drops the connection (as when it stops): statements fail with an error, and the
