@@ -60,13 +60,13 @@ void ResultTable::appendString(const QString &value)
 void ResultTable::appendUtf8(const char *text, int length)
 {
     const size_t size = static_cast<size_t>(length);
-    char *stored;
+    char *stored = nullptr;   // an empty text stores nothing
     if (size > TextBlockSize / 4) {
         // A long text gets a block of its own; the current block stays open for short ones.
         auto own = std::make_unique_for_overwrite<char[]>(size);
         stored = own.get();
         textBlocks_.insert(textBlocks_.end() - (textBlocks_.empty() ? 0 : 1), std::move(own));
-    } else {
+    } else if (size > 0) {
         if (size > textFree_) {
             textBlocks_.push_back(std::make_unique_for_overwrite<char[]>(TextBlockSize));
             textFree_ = TextBlockSize;
@@ -74,7 +74,7 @@ void ResultTable::appendUtf8(const char *text, int length)
         stored = textBlocks_.back().get() + (TextBlockSize - textFree_);
         textFree_ -= size;
     }
-    if (size > 0)
+    if (stored)
         std::memcpy(stored, text, size);
     Cell &c = newCell(Cell::String);
     c.text = stored;

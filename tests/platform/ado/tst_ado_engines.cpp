@@ -287,6 +287,25 @@ private slots:
         QCOMPARE(db.scalar("SELECT LogText FROM tbl_logTable").asString(), longText);
     }
 
+    void emptyTextsBeforeAnyOther_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void emptyTextsBeforeAnyOther()
+    {
+        // A result whose first texts are empty, then a long one, then short ones.
+        HOTEL_FETCH_ENGINE(engine);
+        Database db(engine);
+        const QString longText(9000, u'x');
+        db.conn.Execute(QStringLiteral("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) values('%1', '', '')")
+                            .arg(longText));
+        db.conn.Execute("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) values('a', '', 'b')");
+        auto rs = db.query("SELECT LoggedUser, LogKey, LogText FROM tbl_logTable ORDER BY ID");
+        QCOMPARE(rs->Fields("LoggedUser").Value(), vb::Variant(QString()));
+        QCOMPARE(rs->Fields("LogKey").Value(), vb::Variant(QString()));
+        QCOMPARE(rs->Fields("LogText").Value(), vb::Variant(longText));
+        rs->MoveNext();
+        QCOMPARE(rs->Fields("LogText").Value(), vb::Variant(QStringLiteral("a")));
+        QCOMPARE(rs->Fields("LogKey").Value(), vb::Variant(QStringLiteral("b")));
+    }
+
     void errorNumbers_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void errorNumbers()
     {

@@ -1,0 +1,96 @@
+// Times "Submit" of the booking window on a fresh data.mdb: each submission stores one guest
+// with two rooms, the day's revenue and the log row in one committed transaction, then
+// refreshes the room lists. Prints the median and the slowest of the runs (the goal is a
+// median under 50 ms).
+#include "core/appstate.h"
+#include "frontdesk/frmbooking.h"
+#include "support/corefixture.h"
+#include "ui/forms.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int Runs = 200;
+
+// The fixture's environment: a private registry and scratch folder, the program folder beside us.
+void prepareEnvironment(const QTemporaryDir &scratch)
+{
+    qputenv("HOTEL_TEST_SCRATCH", scratch.path().toLocal8Bit());
+    qputenv("HOTEL_REGISTRY_DIR", (scratch.path() + QStringLiteral("/registry")).toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("HOTEL_PROGRAM_DIR"))
+        qputenv("HOTEL_PROGRAM_DIR", QCoreApplication::applicationDirPath().toLocal8Bit());
+}
+
+void addRoom(testsupport::CoreFixture &fx, const QString &room, const QString &price)
+{
+    fx.exec(QStringLiteral("INSERT INTO tbl_Rooms (RoomNameID, Description, RoomType, RoomPrice) "
+                           "VALUES ('%1', 'Sea view', 'Double', %2)")
+                .arg(room, price));
+    fx.exec(QStringLiteral("CREATE TABLE [room_%1] ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL, "
+                           "cUniqueID VARCHAR(225) NOT NULL, CheckInDate DATETIME, CheckOutDate DATETIME, "
+                           "RoomBookedDate DATETIME, RoomNote MEMO NULL)")
+                .arg(room));
+}
+
+void fillBooking(frontdesk::frmBooking &frm, int run)
+{
+    frm.txtFName->setText(QStringLiteral("Guest%1").arg(run));
+    frm.txtLName->setText(QStringLiteral("Smith"));
+    frm.comboStatus->setCurrentText(QStringLiteral("Checked In"));
+    frm.dtDepature->setDate(frm.dtArrival->date().addDays(2));
+    for (int i = 0; i < 2; ++i) {
+        frm.ListView1->setCurrentItem(frm.ListView1->topLevelItem(0));
+        frm.Command1_Click();
+    }
+    frm.txtAdvance->setText(QStringLiteral("50"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir scratch;
+    prepareEnvironment(scratch);
+
+    testsupport::CoreFixture fx;
+    addRoom(fx, QStringLiteral("101"), QStringLiteral("100"));
+    addRoom(fx, QStringLiteral("102"), QStringLiteral("50.5"));
+    core::State().mLoggedIn = true;
+    core::State().mUserName = QStringLiteral("clerk");
+    fx.writeIni(QStringLiteral("bokpos"), QStringLiteral("bokState"), QStringLiteral("0"));
+    auto &frm = ui::Forms::Get<frontdesk::frmBooking>();
+
+    std::vector<double> millis;
+    millis.reserve(Runs);
+    for (int run = 0; run < Runs; ++run) {
+        fillBooking(frm, run);
+        QElapsedTimer timer;
+        timer.start();
+        frm.Command5_Click();
+        millis.push_back(timer.nsecsElapsed() / 1e6);
+    }
+
+    const long stored = fx.scalar(QStringLiteral("SELECT count(*) FROM tbl_customers")).asLong();
+    if (stored != Runs) {
+        std::fprintf(stderr, "expected %d guests, found %ld\n", Runs, stored);
+        return 1;
+    }
+    std::sort(millis.begin(), millis.end());
+    std::printf("booking submissions: %d on %s\n", Runs, qPrintable(fx.databasePath()));
+    std::printf("median %.2f ms, 90th percentile %.2f ms, slowest %.2f ms (goal: median under 50 ms)\n",
+                millis[Runs / 2], millis[Runs * 9 / 10], millis.back());
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The guest number cUniqueNo: the initials of the guest's first and last names followed by six
+// random capital letters. It links the guest's row to the per-room rows and food orders.
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace frontdesk {
+
+// `count` letters "A" to "Y", each "A" + Int(Rnd * 25), the source seeded from the clock first.
+QString RandomLetters(int count);
+
+// The first character of each name with its apostrophes removed. A name that is nothing but
+// apostrophes has no initial: Invalid procedure call (5).
+QString GuestInitials(const QString &firstName, const QString &lastName);
+
+// initials + draw(), drawn again while `inUse` finds the number held by a guest. A draw equal
+// to the one just refused (the clock has not moved on) is not looked up again. `inUse` gives
+// nullopt when it could not look; so does the result then.
+std::optional<QString> DrawUniqueGuestNumber(const QString &initials, const std::function<QString()> &draw,
+                                             const std::function<std::optional<bool>(const QString &)> &inUse);
+
+} // namespace frontdesk

@@ -1,0 +1,322 @@
+// "Submit" of the booking window: the checks and their hints, the defaults, the stored guest,
+// room, revenue and log rows on both engines, the reset, and all-or-nothing on a failure.
+#include "bookingtesting.h"
+
+#include "core/cballoontooltip.h"
+#include "core/dbworks.h"
+#include "support/scratch_database.h"
+#include "vb/app.h"
+#include "vb/conversions.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+using frontdesk::frmBooking;
+using namespace bookingtesting;
+
+namespace {
+
+void fillGuest(frmBooking &frm, const QString &first, const QString &last, const QString &status = "Checked In")
+{
+    frm.txtFName->setText(first);
+    frm.txtLName->setText(last);
+    frm.comboStatus->setCurrentText(status);
+}
+
+int rowsIn(testsupport::CoreFixture &fx, const QString &table)
+{
+    return vb::CLng(fx.scalar("SELECT count(*) FROM " + table));
+}
+
+double amount(const vb::Variant &value) { return vb::CDbl(value); }
+QDate dateOf(const vb::Variant &value) { return vb::CDate(value).toQDate(); }
+
+// Stands in for the database settings window the statement layer opens on most failures.
+struct SettingsWindowProbe {
+    int opened = 0;
+    SettingsWindowProbe()
+    {
+        core::SetDatabaseSettingsWindow({[] { return false; }, [this] { ++opened; }});
+    }
+    ~SettingsWindowProbe() { core::SetDatabaseSettingsWindow({}); }
+};
+
+} // namespace
+
+class TestBookingSubmit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { core::CBalloonToolTip::ClearLastShown(); }
+
+    void hintsComeInOrderAndWriteNothing();
+    void blankNamesPassAndApostropheOnlyNameReportsBok004();
+    void storesGuestRoomsRevenueAndLog_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void storesGuestRoomsRevenueAndLog();
+    void secondBookingOfTheDayAddsToRevenue_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void secondBookingOfTheDayAddsToRevenue();
+    void paymentColumns_data();
+    void paymentColumns();
+    void failedStatementKeepsNothingOfTheBooking_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void failedStatementKeepsNothingOfTheBooking();
+};
+
+void TestBookingSubmit::hintsComeInOrderAndWriteNothing()
+{
+    testsupport::CoreFixture fx;
+    addRoom(fx, "101", "100");
+    frmBooking &frm = openBooking(fx);
+    const auto &shown = core::CBalloonToolTip::LastShown();
+    auto expectHint = [&](const QString &title, const QString &text, QWidget *anchor, QWidget *focus) {
+        frm.Command5->click();
+        QCOMPARE(shown.title, title);
+        QCOMPARE(shown.text, text);
+        QCOMPARE(shown.icon, 3);
+        QVERIFY(shown.isVisible());
+        QCOMPARE(core::State().mTipTarget.data(), anchor);
+        QCOMPARE(frm.focusWidget(), focus);
+        QVERIFY(frm.Command5->isEnabled());
+    };
+
+    expectHint("First Name", "Please enter First Name of the Customer!", frm.txtFName, frm.txtFName);
+    frm.txtFName->setText("Ann");
+    expectHint("Last Name", "Please enter Last Name of the Customer!", frm.txtLName, frm.txtLName);
+    frm.txtLName->setText("Lee");
+    expectHint("Status Unknown", "Booking Status is Unknown!", frm.Text2, frm.comboStatus);
+    frm.comboStatus->setCurrentText("N/A");
+    expectHint("No Rooms", "Add Room(s) for Customer First!", frm.Text1, frm.ListView2);
+
+    QCOMPARE(rowsIn(fx, "tbl_customers"), 0);
+    QCOMPARE(rowsIn(fx, "tbl_logTable"), 0);
+    QVERIFY(fx.dialogs().messages().isEmpty());
+
+    // "N/A" passes: with a room the booking is stored.
+    bookRooms(frm, {"101"});
+    frm.Command5->click();
+    QCOMPARE(vb::CStr(fx.scalar("SELECT cStatus FROM tbl_customers")), QStringLiteral("N/A"));
+}
+
+void TestBookingSubmit::blankNamesPassAndApostropheOnlyNameReportsBok004()
+{
+    testsupport::CoreFixture fx;
+    addRoom(fx, "101", "100");
+    frmBooking &frm = openBooking(fx);
+    bookRooms(frm, {"101"});
+    fillGuest(frm, "'", "Smith");
+    frm.Command5->click();
+    QVERIFY(core::State().mLastError.startsWith("Error Code : BOK004\r\n"));
+    QVERIFY(frm.Command5->isEnabled());
+    QCOMPARE(rowsIn(fx, "tbl_customers"), 0);
+    QCOMPARE(rowsIn(fx, "tbl_revenueStats"), 0);
+
+    fillGuest(frm, " ", " ");
+    frm.Command5->click();
+    QCOMPARE(rowsIn(fx, "tbl_customers"), 1);
+    QVERIFY(vb::CStr(fx.scalar("SELECT cUniqueNo FROM tbl_customers")).startsWith("  "));
+}
+
+void TestBookingSubmit::storesGuestRoomsRevenueAndLog()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    addRoom(fx, "101", "100");
+    addRoom(fx, "102", "50.5");
+    addRoom(fx, "103", "80");
+    addRoomTax(fx, "Service", "10");
+    logIn("clerk");
+    frmBooking &frm = openBooking(fx);
+
+    frm.comboTitle->setCurrentText("Dr.");
+    fillGuest(frm, "O'Brien", "Smith");
+    frm.txtPhone->setText("+1 555");
+    frm.comboAdults->setCurrentText("2");
+    frm.comboMinors->setCurrentText("");
+    stayDays(frm, 2);
+    bookRooms(frm, {"101", "102"});
+    frm.txtAdvance->setText("100");
+    frm.getDue();
+    QTest::mouseClick(frm.paymentMethod[2], Qt::LeftButton);
+    frm.txtPaymentDetails->setText("VISA 'gold'");
+    frm.txtAdditionalNote->setPlainText("Late arrival, can't wait");
+    frm.Command5->click();
+
+    const QList<testsupport::Row> guests = fx.query("SELECT * FROM tbl_customers");
+    QCOMPARE(guests.size(), 1);
+    const testsupport::Row &guest = guests[0];
+    const QDate today = QDate::currentDate();
+    QCOMPARE(vb::CStr(guest["ctitle"]), QStringLiteral("Dr."));
+    QCOMPARE(vb::CStr(guest["cfirstname"]), QStringLiteral("OBrien"));
+    QCOMPARE(vb::CStr(guest["clastname"]), QStringLiteral("Smith"));
+    QCOMPARE(vb::CStr(guest["caddress"]), QStringLiteral("N/A"));
+    QCOMPARE(vb::CStr(guest["cphone"]), QStringLiteral("0"));
+    QCOMPARE(vb::CLng(guest["cnoofadults"]), 2);
+    QCOMPARE(vb::CLng(guest["cnoofminors"]), 0);
+    QCOMPARE(dateOf(guest["ccheckindate"]), today);
+    QCOMPARE(dateOf(guest["ccheckoutdate"]), today.addDays(2));
+    QCOMPARE(vb::CLng(guest["cnoofdays"]), 2);
+    QCOMPARE(amount(guest["croomsrate"]), 301.0);
+    QCOMPARE(amount(guest["ctax"]), 30.1);
+    QCOMPARE(amount(guest["cgrandtotal"]), 331.1);
+    QCOMPARE(amount(guest["cadvancepaid"]), 100.0);
+    QCOMPARE(amount(guest["cdue"]), 231.1);
+    QCOMPARE(vb::CStr(guest["cpaymentmethod"]), QStringLiteral("Credit Card"));
+    QCOMPARE(vb::CStr(guest["cpaymentmethoddetails"]), QStringLiteral("VISA !*!gold!*!"));
+    QCOMPARE(vb::CStr(guest["croomnameid"]), QStringLiteral("101,102"));
+    QCOMPARE(vb::CStr(guest["croomnameprice"]), QStringLiteral("$100.00,$50.50"));
+    QCOMPARE(vb::CStr(guest["cadditionalnote"]), QStringLiteral("Late arrival, cant wait"));
+    QCOMPARE(vb::CStr(guest["cstatus"]), QStringLiteral("Checked In"));
+    const QString number = vb::CStr(guest["cuniqueno"]);
+    QVERIFY2(QRegularExpression("^OS[A-Y]{6}$").match(number).hasMatch(), qPrintable(number));
+
+    for (const QString room : {"101", "102"}) {
+        const QList<testsupport::Row> rows = fx.query("SELECT * FROM room_" + room);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(vb::CStr(rows[0]["cuniqueid"]), number);
+        QCOMPARE(vb::CStr(rows[0]["roomnameid"]), room);
+        QCOMPARE(dateOf(rows[0]["checkindate"]), today);
+        QCOMPARE(dateOf(rows[0]["checkoutdate"]), today.addDays(2));
+        QCOMPARE(dateOf(rows[0]["roombookeddate"]), today);
+    }
+    QCOMPARE(rowsIn(fx, "room_103"), 0);
+
+    const QList<testsupport::Row> revenue = fx.query("SELECT * FROM tbl_revenueStats");
+    QCOMPARE(revenue.size(), 1);
+    QCOMPARE(dateOf(revenue[0]["tdate"]), today);
+    QCOMPARE(amount(revenue[0]["trevenue"]), 331.1);
+    QCOMPARE(amount(revenue[0]["tbookingrevenue"]), 331.1);
+    QCOMPARE(vb::CLng(revenue[0]["tbookings"]), 1);
+    QCOMPARE(amount(revenue[0]["tfooddrinkrevenue"]), 0.0);
+
+    const QList<testsupport::Row> log = fx.query("SELECT * FROM tbl_logTable");
+    QCOMPARE(log.size(), 1);
+    QCOMPARE(vb::CStr(log[0]["logtext"]), QStringLiteral("New Booking of Customer : OBrien Smith"));
+    QCOMPARE(vb::CStr(log[0]["loggeduser"]), QStringLiteral("clerk"));
+    QCOMPARE(vb::CStr(log[0]["logkey"]), QStringLiteral("Bookings"));
+
+    // Confirmed, with the sound, and ready for the next guest.
+    QCOMPARE(fx.dialogs().messages(), QStringList({"Customer details has been added to the Record"}));
+    QCOMPARE(fx.dialogs().last().title, QStringLiteral("Customer Added"));
+    QCOMPARE(fx.dialogs().last().icon(), ui::vbInformation);
+    const auto sounds = fx.dialogs().shown(ui::DialogKind::Sound);
+    QCOMPARE(sounds.size(), 1);
+    QCOMPARE(sounds[0].text, vb::AppPath() + "/sounds/cashin.wav");
+
+    QCOMPARE(roomsOf(frm.ListView1), QStringList({"101", "102", "103"}));
+    QCOMPARE(frm.ListView2->topLevelItemCount(), 0);
+    QCOMPARE(frm.txtGrandTotal->text(), QStringLiteral("0"));
+    for (QLineEdit *emptied : {frm.txtFName, frm.txtLName, frm.txtAddress, frm.txtPhone, frm.txtRoomRate, frm.txtTax,
+                               frm.txtAdvance, frm.txtDue})
+        QVERIFY2(emptied->text().isEmpty(), qPrintable(emptied->objectName()));
+    QVERIFY(frm.txtAdditionalNote->toPlainText().isEmpty());
+    QCOMPARE(frm.comboAdults->currentText(), QStringLiteral("0"));
+    QCOMPARE(frm.comboMinors->currentText(), QStringLiteral("0"));
+    QCOMPARE(frm.dtDepature->date(), today.addDays(1));
+    QCOMPARE(frm.txtNumberDays->text(), QStringLiteral("1"));
+    QCOMPARE(frm.comboTitle->currentText(), QStringLiteral("Dr."));
+    QCOMPARE(frm.comboStatus->currentText(), QStringLiteral("Checked In"));
+    QVERIFY(frm.paymentMethod[2]->isChecked());
+    QCOMPARE(frm.txtPaymentDetails->text(), QStringLiteral("VISA 'gold'"));
+    QVERIFY(frm.Command5->isEnabled());
+}
+
+void TestBookingSubmit::secondBookingOfTheDayAddsToRevenue()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    addRoom(fx, "101", "100");
+    addRoom(fx, "102", "45.25");
+    frmBooking &frm = openBooking(fx);
+    fillGuest(frm, "Ann", "Lee");
+    bookRooms(frm, {"101"});
+    frm.Command5->click();
+    fillGuest(frm, "Bob", "Ray");
+    bookRooms(frm, {"102"});
+    QTest::keyClick(frm.txtLName, Qt::Key_Return);
+
+    QCOMPARE(rowsIn(fx, "tbl_customers"), 2);
+    const QList<testsupport::Row> revenue = fx.query("SELECT * FROM tbl_revenueStats");
+    QCOMPARE(revenue.size(), 1);
+    QCOMPARE(vb::CLng(revenue[0]["tbookings"]), 2);
+    QCOMPARE(amount(revenue[0]["trevenue"]), 145.25);
+    QCOMPARE(amount(revenue[0]["tbookingrevenue"]), 145.25);
+    const QList<testsupport::Row> numbers = fx.query("SELECT cUniqueNo FROM tbl_customers");
+    QVERIFY(vb::CStr(numbers[0]["cuniqueno"]) != vb::CStr(numbers[1]["cuniqueno"]));
+}
+
+void TestBookingSubmit::paymentColumns_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("details");
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("cash with details typed") << 0 << "typed anyway" << "Cash" << "Cash";
+    QTest::newRow("cheque still prompting") << 1 << "" << "Cheque" << "N/A";
+    QTest::newRow("other still prompting") << 3 << "" << "Other" << "N/A";
+    QTest::newRow("card emptied") << 2 << "<empty>" << "Credit Card" << "N/A";
+    QTest::newRow("cheque details") << 1 << "No. 12 'B'" << "Cheque" << "No. 12 !*!B!*!";
+}
+
+void TestBookingSubmit::paymentColumns()
+{
+    QFETCH(int, option);
+    QFETCH(QString, details);
+    QFETCH(QString, method);
+    QFETCH(QString, stored);
+    testsupport::CoreFixture fx;
+    addRoom(fx, "101", "100");
+    frmBooking &frm = openBooking(fx);
+    QTest::mouseClick(frm.paymentMethod[option], Qt::LeftButton);
+    if (details == "<empty>")
+        frm.txtPaymentDetails->clear();
+    else if (!details.isEmpty())
+        frm.txtPaymentDetails->setText(details);
+    fillGuest(frm, "Ann", "Lee");
+    bookRooms(frm, {"101"});
+    frm.Command5->click();
+    const QList<testsupport::Row> rows = fx.query("SELECT cPaymentMethod, cPaymentMethodDetails FROM tbl_customers");
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(vb::CStr(rows[0]["cpaymentmethod"]), method);
+    QCOMPARE(vb::CStr(rows[0]["cpaymentmethoddetails"]), stored);
+}
+
+void TestBookingSubmit::failedStatementKeepsNothingOfTheBooking()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    SettingsWindowProbe settingsWindow;
+    addRoom(fx, "101", "100");
+    addRoom(fx, "102", "60");
+    frmBooking &frm = openBooking(fx);
+    fillGuest(frm, "Ann", "Lee");
+    frm.txtAddress->setText("2 Main St");
+    bookRooms(frm, {"101", "102"});
+    fx.exec("DROP TABLE room_102");   // the second room's row cannot be written
+
+    frm.Command5->click();
+    QVERIFY2(core::State().mLastError.startsWith("Error Code : DB0003"), qPrintable(core::State().mLastError));
+    QVERIFY(core::State().mLastSQL.startsWith("INSERT INTO room_102 "));
+    QVERIFY(settingsWindow.opened + fx.dialogs().messages().size() == 1);
+    QVERIFY(!fx.dialogs().messages().contains("Customer details has been added to the Record"));
+    QVERIFY(fx.dialogs().shown(ui::DialogKind::Sound).isEmpty());
+    for (const QString table : {"tbl_customers", "room_101", "tbl_revenueStats", "tbl_logTable"})
+        QVERIFY2(rowsIn(fx, table) == 0, qPrintable(table));
+
+    // The clerk's input is still there for another try once the room is repaired.
+    QCOMPARE(frm.txtFName->text(), QStringLiteral("Ann"));
+    QCOMPARE(frm.txtAddress->text(), QStringLiteral("2 Main St"));
+    QCOMPARE(roomsOf(frm.ListView2), QStringList({"101", "102"}));
+    QVERIFY(frm.Command5->isEnabled());
+    fx.exec(roomTableSql("102"));
+    frm.Command5->click();
+    for (const QString table : {"tbl_customers", "room_101", "room_102", "tbl_revenueStats", "tbl_logTable"})
+        QVERIFY2(rowsIn(fx, table) == 1, qPrintable(table));
+}
+
+QTEST_MAIN(TestBookingSubmit)
+#include "tst_bookingsubmit.moc"
