@@ -1,5 +1,6 @@
 #include "core/frmloginout.h"
 
+#include "core/addbadge.h"
 #include "core/appstate.h"
 #include "core/balloonhint.h"
 #include "core/dbworks.h"
@@ -43,12 +44,7 @@ QPixmap modePicture(bool creating)
         p.setBrush(QColor(70, 120, 200));
         p.drawEllipse(QRectF(9, 4, 16, 16));
         p.drawChord(QRectF(2, 22, 30, 26), 0, 180 * 16);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(40, 150, 60));
-        p.drawEllipse(QRectF(28, 24, 18, 18));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(35.5, 27, 3, 12));
-        p.drawRect(QRectF(31, 31.5, 12, 3));
+        DrawAddBadge(p, QPointF(37, 33), 18, 12, 3);
     } else {
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(13, 4, 22, 26), 0, 180 * 16);

@@ -5,7 +5,6 @@
 #include "core/ccrypto.h"
 #include "core/dbworks.h"
 #include "core/errorreport.h"
-#include "core/frmloginout.h"
 #include "core/programkey.h"
 #include "core/sqltext.h"
 #include "ui/forms.h"
@@ -52,13 +51,20 @@ struct Credentials {
     QString password;
 };
 
-// The login window's two boxes, as typed.
+QString boxText(const QWidget &window, const char *box)
+{
+    const auto *edit = window.findChild<const QLineEdit *>(QLatin1String(box));
+    return edit ? edit->text() : QString();
+}
+
+// The login window's two boxes, as typed. The window is reached by its name, so that the
+// checks do not depend on the main window's library.
 Credentials typedInLoginWindow()
 {
-    frmLogInOut *window = ui::Forms::Find<frmLogInOut>();
+    const ui::Form *window = ui::Forms::Find(QStringLiteral("frmLogInOut"));
     if (!window)
         return {};
-    return {window->txtUserName->text(), window->txtPassWord->text()};
+    return {boxText(*window, "txtUserName"), boxText(*window, "txtPassWord")};
 }
 
 // The lookup trims the name; the match then wants it exactly as stored, capitals and

@@ -1,9 +1,6 @@
 // The Hotel program. No command line is read.
-#include "core/frmabout.h"
-#include "core/frmdblocatetool.h"
-#include "core/frmerrorreport.h"
 #include "core/load_frms.h"
-#include "frontdesk/register.h"
+#include "core/startup.h"
 
 #include <QApplication>
 
@@ -14,12 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Brevant"));
     QApplication::setApplicationVersion(QStringLiteral(HOTEL_VERSION));
 
-    core::InstallErrorReportWindow();
-    core::InstallDatabaseSettingsWindow();
-    core::RegisterMainWindows();
-    core::RegisterCoreAidWindows();
-    frontdesk::RegisterFrontDeskWindows();
-
+    core::RegisterProgramWindows();
     core::Main();
     if (core::ProgramEnded())
         return 0;

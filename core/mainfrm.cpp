@@ -1,5 +1,6 @@
 #include "core/mainfrm.h"
 
+#include "core/addbadge.h"
 #include "core/appstate.h"
 #include "core/configini.h"
 #include "core/dbworks.h"
@@ -94,14 +95,7 @@ QIcon toolbarIcon(const QString &key)
         p.setBrush(header);
         p.drawRect(QRectF(4, 5, 24, 6));
     };
-    auto plus = [&] {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(40, 150, 60));
-        p.drawEllipse(QRectF(17, 17, 14, 14));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(23, 19.5, 2, 9));
-        p.drawRect(QRectF(19.5, 23, 9, 2));
-    };
+    auto plus = [&] { DrawAddBadge(p, QPointF(24, 24), 14, 9, 2); };
     auto person = [&](qreal x, qreal y) {
         p.setPen(outline);
         p.setBrush(QColor(70, 120, 200));

@@ -9,4 +9,4 @@ add_library(frontdesk_booking STATIC
     ${CMAKE_CURRENT_LIST_DIR}/paymentmethod.cpp)
 target_include_directories(frontdesk_booking PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(frontdesk_booking PUBLIC
-    core_main core_aids core_db core_ui core_state platform_ado platform_ui platform_ui_form platform_vb Qt6::Widgets)
+    core_login core_aids core_db core_ui core_state platform_ado platform_ui platform_vb Qt6::Widgets)

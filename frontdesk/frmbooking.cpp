@@ -11,7 +11,6 @@
 #include "frontdesk/errorhandler.h"
 #include "frontdesk/guestnumber.h"
 #include "ui/dialogs.h"
-#include "ui/qtformobject.h"
 #include "vb/conversions.h"
 #include "vb/text.h"
 
@@ -125,8 +124,7 @@ void frmBooking::Form_Load()
         fitContent();
 
         ini_ = core::NewConfigIni(QStringLiteral("bokpos"));
-        ui::QtFormObject position(this);
-        ini_->LoadFormPosition(position, 3000, 3000);
+        ini_->LoadFormPosition(*this, 3000, 3000);
         const QString savedState = core::ReadIniValue(*ini_, QStringLiteral("bokState"));
         SetWindowState(savedState.isEmpty() ? ui::vbMinimized : vb::CInt(vb::Variant(savedState)));
 
@@ -169,8 +167,7 @@ void frmBooking::Form_Resize()
     ignoringErrors([this] { core::ScrollResize(*this); });
     ignoringErrors([this] {
         ini_ = core::NewConfigIni(QStringLiteral("bokpos"));
-        ui::QtFormObject position(this);
-        ini_->SaveFormPosition(position);
+        ini_->SaveFormPosition(*this);
         core::WriteIniValue(*ini_, QStringLiteral("bokState"), QString::number(WindowState()));
     });
 }

@@ -5,11 +5,8 @@
 // is at most 1.5).
 //
 //   bench_startup [runs]          runs of each, alternating (default 15)
-#include "core/frmabout.h"
-#include "core/frmdblocatetool.h"
-#include "core/frmerrorreport.h"
 #include "core/load_frms.h"
-#include "frontdesk/register.h"
+#include "core/startup.h"
 #include "schema/schema.h"
 
 #include <QApplication>
@@ -43,11 +40,7 @@ int reportShownAndQuit(QApplication &app)
 int runHotel(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Brevant"));
-    core::InstallErrorReportWindow();
-    core::InstallDatabaseSettingsWindow();
-    core::RegisterMainWindows();
-    core::RegisterCoreAidWindows();
-    frontdesk::RegisterFrontDeskWindows();
+    core::RegisterProgramWindows();
     core::Main();
     if (core::ProgramEnded())
         return 1;

@@ -87,6 +87,27 @@ bool containsReadOnly(const RegKey &key)
     return false;
 }
 
+// Removes the key at `subKey` below the handle's key, with everything under it, unless
+// `refused` says of that key that it must stay (then ERROR_ACCESS_DENIED).
+template <class Refused>
+LONG deleteSubkey(const HKEY &key, const QString &subKey, Refused refused)
+{
+    QStringList names = detail::splitKeyPath(subKey);
+    if (names.isEmpty())
+        return ERROR_INVALID_PARAMETER;
+    const QString last = names.takeLast();
+    return changeKey(key, 0, [&](RegKey &base) -> ChangeResult {
+        RegKey *parent = detail::findKey(base, names);
+        RegKey *target = parent ? parent->findSubkey(last) : nullptr;
+        if (!target)
+            return {ERROR_FILE_NOT_FOUND, false};
+        if (refused(*target))
+            return {ERROR_ACCESS_DENIED, false};
+        parent->removeSubkey(last);
+        return {ERROR_SUCCESS, true};
+    });
+}
+
 // Reads a whole value as bytes.
 LONG queryBytes(const HKEY &key, const QString &valueName, DWORD *type, QByteArray *bytes)
 {
@@ -179,39 +200,14 @@ LONG RegCloseKey(const HKEY &key)
 
 LONG RegDeleteKey(const HKEY &key, const QString &subKey)
 {
-    QStringList names = detail::splitKeyPath(subKey);
-    if (names.isEmpty())
-        return ERROR_INVALID_PARAMETER;
-    const QString last = names.takeLast();
-    return changeKey(key, 0, [&](RegKey &base) -> ChangeResult {
-        RegKey *parent = detail::findKey(base, names);
-        RegKey *target = parent ? parent->findSubkey(last) : nullptr;
-        if (!target)
-            return {ERROR_FILE_NOT_FOUND, false};
-        if (target->readOnly || !target->subkeys.empty())
-            return {ERROR_ACCESS_DENIED, false};
-        parent->removeSubkey(last);
-        return {ERROR_SUCCESS, true};
-    });
+    return deleteSubkey(key, subKey,
+                        [](const RegKey &target) { return target.readOnly || !target.subkeys.empty(); });
 }
 
 LONG RegDeleteTree(const HKEY &key, const QString &subKey)
 {
-    QStringList names = detail::splitKeyPath(subKey);
-    if (names.isEmpty())
-        return ERROR_INVALID_PARAMETER;
-    const QString last = names.takeLast();
-    return changeKey(key, 0, [&](RegKey &base) -> ChangeResult {
-        RegKey *parent = detail::findKey(base, names);
-        RegKey *target = parent ? parent->findSubkey(last) : nullptr;
-        if (!target)
-            return {ERROR_FILE_NOT_FOUND, false};
-        // All or nothing: a read-only key anywhere below keeps the whole tree.
-        if (containsReadOnly(*target))
-            return {ERROR_ACCESS_DENIED, false};
-        parent->removeSubkey(last);
-        return {ERROR_SUCCESS, true};
-    });
+    // All or nothing: a read-only key anywhere below keeps the whole tree.
+    return deleteSubkey(key, subKey, [](const RegKey &target) { return containsReadOnly(target); });
 }
 
 LONG RegEnumKeyEx(const HKEY &key, DWORD index, QString *name)

@@ -15,8 +15,6 @@
 #include <QWidget>
 #include <optional>
 
-
-
 namespace ui {
 
 enum class FormKind {

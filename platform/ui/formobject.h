@@ -1,8 +1,8 @@
 #pragma once
 // What a window offers to code that saves and restores its position: its window state and
 // its outer position and size in twips, a Move, and the primary screen's size and twips
-// per pixel. Every kind of window (a Qt window through QtFormObject, a test's fake) can
-// stand behind it.
+// per pixel. Every kind of window (a ui::Form itself, any other Qt window through
+// QtFormObject, a test's fake) can stand behind it.
 namespace ui {
 
 class ScreenObject {

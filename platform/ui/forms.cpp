@@ -36,6 +36,15 @@ Form *Forms::defaultInstance(std::type_index type)
     return it == defaults().end() ? nullptr : it->second.data();
 }
 
+Form *Forms::Find(const QString &name)
+{
+    for (const auto &[type, form] : defaults()) {
+        if (form && form->objectName() == name)
+            return form.data();
+    }
+    return nullptr;
+}
+
 void Forms::setDefaultInstance(std::type_index type, Form *form) { defaults()[type] = form; }
 
 void Forms::loaded(Form *form)

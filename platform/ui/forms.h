@@ -41,6 +41,11 @@ public:
 
     template <class T> static bool IsLoaded() { return Find<T>() != nullptr; }
 
+    // The default instance of the window class whose forms are named `name` ("frmLogInOut"),
+    // when it is loaded: for code that reads a window's controls by name without depending
+    // on the window's library. nullptr otherwise.
+    static Form *Find(const QString &name);
+
     // Unloads the default instance; true when it is not loaded (any more), false when the
     // form cancelled.
     template <class T> static bool Unload(int mode = vbFormCode)

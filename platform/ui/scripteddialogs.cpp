@@ -4,46 +4,18 @@
 
 namespace ui {
 
-Reply Reply::button(int answer)
-{
-    Reply r;
-    r.type = Type::Button;
-    r.answer = answer;
-    return r;
-}
+Reply Reply::button(int answer) { return {.type = Type::Button, .answer = answer}; }
 
-Reply Reply::text(const QString &text)
-{
-    Reply r;
-    r.type = Type::Text;
-    r.value = text;
-    return r;
-}
+Reply Reply::text(const QString &text) { return {.type = Type::Text, .value = text}; }
 
 Reply Reply::file(const QString &path, int filterIndex)
 {
-    Reply r;
-    r.type = Type::File;
-    r.value = path;
-    r.filterIndex = filterIndex;
-    return r;
+    return {.type = Type::File, .value = path, .filterIndex = filterIndex};
 }
 
-Reply Reply::color(const QColor &color)
-{
-    Reply r;
-    r.type = Type::Color;
-    r.colorValue = color;
-    return r;
-}
+Reply Reply::color(const QColor &color) { return {.type = Type::Color, .colorValue = color}; }
 
-Reply Reply::font(const QFont &font)
-{
-    Reply r;
-    r.type = Type::Font;
-    r.fontValue = font;
-    return r;
-}
+Reply Reply::font(const QFont &font) { return {.type = Type::Font, .fontValue = font}; }
 
 Reply Reply::cancel() { return Reply{}; }
 
@@ -95,27 +67,31 @@ std::optional<Reply> ScriptedDialogs::take(DialogKind kind,
                            + std::to_string(static_cast<int>(kind)));
 }
 
+std::optional<Reply> ScriptedDialogs::show(const ShownDialog &dialog, std::initializer_list<Reply::Type> accepted)
+{
+    shown_ << dialog;
+    return take(dialog.kind, accepted);
+}
+
+bool ScriptedDialogs::record(const ShownDialog &dialog)
+{
+    shown_ << dialog;
+    return true;
+}
+
 int ScriptedDialogs::messageBox(const MessageBoxRequest &request)
 {
-    ShownDialog d;
-    d.kind = DialogKind::MessageBox;
-    d.title = request.title;
-    d.text = request.prompt;
-    d.style = request.style;
-    shown_ << d;
-    const auto r = take(d.kind, {Reply::Type::Button});
+    const auto r = show({.kind = DialogKind::MessageBox, .title = request.title, .text = request.prompt,
+                         .style = request.style},
+                        {Reply::Type::Button});
     return r ? r->answer : MsgBoxDefaultAnswer(request.style);
 }
 
 std::optional<QString> ScriptedDialogs::inputBox(const InputBoxRequest &request)
 {
-    ShownDialog d;
-    d.kind = DialogKind::InputBox;
-    d.title = request.title;
-    d.text = request.prompt;
-    d.defaultText = request.defaultText;
-    shown_ << d;
-    const auto r = take(d.kind, {Reply::Type::Text, Reply::Type::Cancel});
+    const auto r = show({.kind = DialogKind::InputBox, .title = request.title, .text = request.prompt,
+                         .defaultText = request.defaultText},
+                        {Reply::Type::Text, Reply::Type::Cancel});
     if (!r)
         return request.defaultText;
     if (r->type == Reply::Type::Cancel)
@@ -125,12 +101,8 @@ std::optional<QString> ScriptedDialogs::inputBox(const InputBoxRequest &request)
 
 FileDialogResult ScriptedDialogs::fileDialog(DialogKind kind, const FileDialogOptions &options)
 {
-    ShownDialog d;
-    d.kind = kind;
-    d.title = options.title;
-    d.file = options;
-    shown_ << d;
-    const auto r = take(kind, {Reply::Type::File, Reply::Type::Cancel});
+    const auto r = show({.kind = kind, .title = options.title, .file = options},
+                        {Reply::Type::File, Reply::Type::Cancel});
     FileDialogResult result;
     if (r && r->type == Reply::Type::File) {
         result.accepted = true;
@@ -152,12 +124,8 @@ FileDialogResult ScriptedDialogs::saveFile(const FileDialogOptions &options)
 
 std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &initial, const QString &title)
 {
-    ShownDialog d;
-    d.kind = DialogKind::Color;
-    d.title = title;
-    d.color = initial;
-    shown_ << d;
-    const auto r = take(d.kind, {Reply::Type::Color, Reply::Type::Cancel});
+    const auto r = show({.kind = DialogKind::Color, .title = title, .color = initial},
+                        {Reply::Type::Color, Reply::Type::Cancel});
     if (r && r->type == Reply::Type::Color)
         return r->colorValue;
     return std::nullopt;
@@ -165,12 +133,8 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &initial, const 
 
 std::optional<QFont> ScriptedDialogs::chooseFont(const QFont &initial, const QString &title)
 {
-    ShownDialog d;
-    d.kind = DialogKind::Font;
-    d.title = title;
-    d.font = initial;
-    shown_ << d;
-    const auto r = take(d.kind, {Reply::Type::Font, Reply::Type::Cancel});
+    const auto r = show({.kind = DialogKind::Font, .title = title, .font = initial},
+                        {Reply::Type::Font, Reply::Type::Cancel});
     if (r && r->type == Reply::Type::Font)
         return r->fontValue;
     return std::nullopt;
@@ -178,30 +142,14 @@ std::optional<QFont> ScriptedDialogs::chooseFont(const QFont &initial, const QSt
 
 bool ScriptedDialogs::shellOpen(const QString &target)
 {
-    ShownDialog d;
-    d.kind = DialogKind::ShellOpen;
-    d.text = target;
-    shown_ << d;
-    return true;
+    return record({.kind = DialogKind::ShellOpen, .text = target});
 }
 
 bool ScriptedDialogs::startProgram(const QStringList &candidates, const QStringList &arguments)
 {
-    ShownDialog d;
-    d.kind = DialogKind::StartProgram;
-    d.programs = candidates;
-    d.arguments = arguments;
-    shown_ << d;
-    return true;
+    return record({.kind = DialogKind::StartProgram, .programs = candidates, .arguments = arguments});
 }
 
-bool ScriptedDialogs::playSound(const QString &file)
-{
-    ShownDialog d;
-    d.kind = DialogKind::Sound;
-    d.text = file;
-    shown_ << d;
-    return true;
-}
+bool ScriptedDialogs::playSound(const QString &file) { return record({.kind = DialogKind::Sound, .text = file}); }
 
 } // namespace ui

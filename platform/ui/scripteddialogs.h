@@ -20,15 +20,16 @@ namespace ui {
 
 enum class DialogKind { MessageBox, InputBox, OpenFile, SaveFile, Color, Font, ShellOpen, StartProgram, Sound };
 
-// One reply for the next box or dialog.
+// One reply for the next box or dialog. Here and in ShownDialog every member has an
+// initializer, so that one is made by naming only what it sets ({.type = ..., .answer = ...}).
 struct Reply {
     enum class Type { Button, Text, File, Color, Font, Cancel };
     Type type = Type::Cancel;
     int answer = 0;         // message box: vbOK, vbYes, ...
-    QString value;          // input text or file path
+    QString value{};        // input text or file path
     int filterIndex = 1;
-    QColor colorValue;
-    QFont fontValue;
+    QColor colorValue{};
+    QFont fontValue{};
 
     static Reply button(int answer);
     static Reply text(const QString &text);
@@ -41,15 +42,15 @@ struct Reply {
 // What was shown.
 struct ShownDialog {
     DialogKind kind = DialogKind::MessageBox;
-    QString title;
-    QString text;           // prompt; the target of a shell open; the file of a sound
-    int style = 0;          // message box style as given
-    QString defaultText;    // input box
-    FileDialogOptions file; // file dialogs
-    QColor color;           // colour dialog: the colour it opened with
-    QFont font;             // font dialog: the font it opened with
-    QStringList programs;   // program start: the candidates
-    QStringList arguments;
+    QString title{};
+    QString text{};           // prompt; the target of a shell open; the file of a sound
+    int style = 0;            // message box style as given
+    QString defaultText{};    // input box
+    FileDialogOptions file{}; // file dialogs
+    QColor color{};           // colour dialog: the colour it opened with
+    QFont font{};             // font dialog: the font it opened with
+    QStringList programs{};   // program start: the candidates
+    QStringList arguments{};
 
     int buttons() const { return MsgBoxButtonsOf(style); }
     int icon() const { return MsgBoxIconOf(style); }
@@ -88,6 +89,10 @@ public:
 private:
     // The next reply, checked against the types the dialog accepts; nullopt when none is queued.
     std::optional<Reply> take(DialogKind kind, std::initializer_list<Reply::Type> accepted);
+    // Records the dialog, then takes its reply.
+    std::optional<Reply> show(const ShownDialog &dialog, std::initializer_list<Reply::Type> accepted);
+    // Records what answers no reply (shell opens, program starts, sounds): they succeed.
+    bool record(const ShownDialog &dialog);
     FileDialogResult fileDialog(DialogKind kind, const FileDialogOptions &options);
 
     Dialogs *previous_ = nullptr;

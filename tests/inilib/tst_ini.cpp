@@ -2,6 +2,7 @@
 // sizes, screen margins and failure rule.
 #include "fakeform.h"
 #include "inilib/ini.h"
+#include "support/filebytes.h"
 #include "ui/qtformobject.h"
 #include "vb/locale.h"
 
@@ -11,16 +12,11 @@
 #include <QWidget>
 
 using tarvolinkini::INI;
+using testsupport::ReadBytes;
 
 namespace {
 
 const QChar NUL(0);
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -83,7 +79,7 @@ private slots:
         ini.SetSection(QStringLiteral("settings"));
         put(ini, QStringLiteral("useSQL"), QStringLiteral("  1 "));
         QCOMPARE(ini.LastReturnCode(), 1);
-        QCOMPARE(readBytes(path_), QByteArray("[settings]\r\nuseSQL=  1 \r\n"));
+        QCOMPARE(ReadBytes(path_), QByteArray("[settings]\r\nuseSQL=  1 \r\n"));
         ini.SetSection(QStringLiteral("SETTINGS"));
         QCOMPARE(valueOf(ini, QStringLiteral("USESQL")), QStringLiteral("1"));
     }
@@ -197,7 +193,7 @@ private slots:
         ini.SaveFormPosition(form);
         QCOMPARE(ini.Key(), QStringLiteral("mine"));
         QVERIFY(ini.Success());
-        QCOMPARE(readBytes(path_), QByteArray("[pos]\r\nMaximised=0\r\nLeft=1200\r\nTop=900\r\nWidth=6000\r\nHeight=4500\r\n"));
+        QCOMPARE(ReadBytes(path_), QByteArray("[pos]\r\nMaximised=0\r\nLeft=1200\r\nTop=900\r\nWidth=6000\r\nHeight=4500\r\n"));
     }
 
     void savingAMinimisedWindowWritesNothing()
@@ -221,7 +217,7 @@ private slots:
         form.left = 0;
         form.width = 28800;
         ini.SaveFormPosition(form);
-        QCOMPARE(readBytes(path_), QByteArray("[pos]\r\nMaximised=1\r\nLeft=1200\r\nTop=900\r\nWidth=6000\r\nHeight=4500\r\n"));
+        QCOMPARE(ReadBytes(path_), QByteArray("[pos]\r\nMaximised=1\r\nLeft=1200\r\nTop=900\r\nWidth=6000\r\nHeight=4500\r\n"));
     }
 
     void loadingWithoutSavedKeysKeepsThePositionAtLeastMinimal()

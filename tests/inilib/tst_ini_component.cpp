@@ -4,6 +4,7 @@
 #include "fakeform.h"
 #include "inilib/tarvolinkini.h"
 #include "registry/registry.h"
+#include "support/registry_default.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,22 +13,13 @@
 #include <dlfcn.h>
 
 using namespace tarvolinkini;
+using testsupport::ClassesRootDefault;
 
 namespace {
 
 QString libraryPath()
 {
     return QDir(qEnvironmentVariable("HOTEL_PROGRAM_DIR")).filePath(QStringLiteral("libTarvolinkINI.so"));
-}
-
-QString defaultValue(const QString &path)
-{
-    reg::HKEY key;
-    if (reg::RegOpenKeyEx(reg::HKEY_CLASSES_ROOT, path, 0, reg::KEY_READ, &key) != reg::ERROR_SUCCESS)
-        return QStringLiteral("<missing>");
-    QString text;
-    reg::QueryStringValue(key, QString(), &text);
-    return text;
 }
 
 } // namespace
@@ -70,18 +62,18 @@ private slots:
     {
         QCOMPARE(registerServer(), com::S_OK);
         const QString clsid = QStringLiteral("CLSID\\{66DEA7BA-67AF-476D-B747-A28BF1F49843}");
-        QCOMPARE(defaultValue(clsid), QStringLiteral("TarvolinkINI.INI"));
-        QCOMPARE(defaultValue(clsid + QStringLiteral("\\InprocServer32")), QFileInfo(libraryPath()).absoluteFilePath());
-        QCOMPARE(defaultValue(clsid + QStringLiteral("\\ProgID")), QStringLiteral("TarvolinkINI.INI"));
-        QCOMPARE(defaultValue(QStringLiteral("TarvolinkINI.INI\\CLSID")), QStringLiteral("{66DEA7BA-67AF-476D-B747-A28BF1F49843}"));
-        QCOMPARE(defaultValue(QStringLiteral("TypeLib\\{49D51608-1E2B-40F7-9632-8A15F4B4C7E3}\\1.1")), QStringLiteral("TarvolinkINI"));
-        QCOMPARE(defaultValue(QStringLiteral("Interface\\{357857D5-56A7-4330-BF5F-4F12D2CFA996}")), QStringLiteral("_INI"));
+        QCOMPARE(ClassesRootDefault(clsid), QStringLiteral("TarvolinkINI.INI"));
+        QCOMPARE(ClassesRootDefault(clsid + QStringLiteral("\\InprocServer32")), QFileInfo(libraryPath()).absoluteFilePath());
+        QCOMPARE(ClassesRootDefault(clsid + QStringLiteral("\\ProgID")), QStringLiteral("TarvolinkINI.INI"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("TarvolinkINI.INI\\CLSID")), QStringLiteral("{66DEA7BA-67AF-476D-B747-A28BF1F49843}"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("TypeLib\\{49D51608-1E2B-40F7-9632-8A15F4B4C7E3}\\1.1")), QStringLiteral("TarvolinkINI"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("Interface\\{357857D5-56A7-4330-BF5F-4F12D2CFA996}")), QStringLiteral("_INI"));
 
         QCOMPARE(unregisterServer(), com::S_OK);
-        QCOMPARE(defaultValue(clsid), QStringLiteral("<missing>"));
-        QCOMPARE(defaultValue(QStringLiteral("TarvolinkINI.INI")), QStringLiteral("<missing>"));
-        QCOMPARE(defaultValue(QStringLiteral("TypeLib\\{49D51608-1E2B-40F7-9632-8A15F4B4C7E3}")), QStringLiteral("<missing>"));
-        QCOMPARE(defaultValue(QStringLiteral("Interface\\{357857D5-56A7-4330-BF5F-4F12D2CFA996}")), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(clsid), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("TarvolinkINI.INI")), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("TypeLib\\{49D51608-1E2B-40F7-9632-8A15F4B4C7E3}")), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("Interface\\{357857D5-56A7-4330-BF5F-4F12D2CFA996}")), QStringLiteral("<missing>"));
     }
 
     void createdObjectWorksAndTheLibraryCountsIt()

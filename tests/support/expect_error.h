@@ -1,5 +1,6 @@
 #pragma once
-// Checks that an expression raises a vb::Error with the given number.
+// Checks that an expression raises a vb::Error with the given number; or just that a step
+// raises one.
 #include "vb/error.h"
 
 #include <QTest>
@@ -18,3 +19,18 @@
         if (!hotelRaised)                                                                        \
             QFAIL("no error raised by: " #expression);                                           \
     } while (false)
+
+namespace testsupport {
+
+// True when `step` raises a vb::Error, whatever its number.
+template <class Step> bool RaisesError(Step &&step)
+{
+    try {
+        step();
+    } catch (const vb::Error &) {
+        return true;
+    }
+    return false;
+}
+
+} // namespace testsupport

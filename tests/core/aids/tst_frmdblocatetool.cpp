@@ -12,6 +12,8 @@
 #include "core/frmdblocatetool.h"
 #include "core/programkey.h"
 #include "support/corefixture.h"
+#include "support/expect_error.h"
+#include "support/filebytes.h"
 #include "support/scratch_database.h"
 #include "ui/forms.h"
 #include "ui/vbcolor.h"
@@ -56,20 +58,11 @@ QString storedSetting(const QString &key)
 
 QString configText(const CoreFixture &fx)
 {
-    QFile file(fx.programFolder() + QStringLiteral("/config.ini"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    return QString::fromLatin1(testsupport::ReadBytes(fx.programFolder() + QStringLiteral("/config.ini")));
 }
 
 // The program's start with settings that do not lead to a database.
-bool openDatabaseFails()
-{
-    try {
-        core::OpenDatabase();
-        return false;
-    } catch (const vb::Error &) {
-        return true;
-    }
-}
+bool openDatabaseFails() { return testsupport::RaisesError(core::OpenDatabase); }
 
 bool connectionOpen() { return State().mConn && State().mConn->State() == ado::adStateOpen; }
 

@@ -48,6 +48,19 @@ std::unique_ptr<frmScrollProbe> probe(QSize client, auto contentFor)
     return std::make_unique<frmScrollProbe>(content, client);
 }
 
+// Both bars shown in a 400 x 300 window: the content keeps what they leave, each bar runs
+// along its edge up to the other.
+void verifyBothBarsIn400By300(const frmScrollProbe &frm)
+{
+    const int h = frm.hBarHeight();
+    const int v = frm.vBarWidth();
+    QVERIFY(frm.hBarShown());
+    QVERIFY(frm.vBarShown());
+    QCOMPARE(frm.area.PicOuter->geometry(), QRect(0, 0, 400 - v, 300 - h));
+    QCOMPARE(frm.area.HBar->geometry(), QRect(0, 300 - h, 400 - v, h));
+    QCOMPARE(frm.area.VBar->geometry(), QRect(400 - v, 0, v, 300 - h));
+}
+
 } // namespace
 
 class TestScrollResize : public QObject {
@@ -178,13 +191,7 @@ void TestScrollResize::horizontalBarCanMakeVerticalBarNeeded()
         return QSize(500, 300 - hBar - border.height() + 1);
     });
     core::ScrollResize(*frm);
-    const int h = frm->hBarHeight();
-    const int v = frm->vBarWidth();
-    QVERIFY(frm->hBarShown());
-    QVERIFY(frm->vBarShown());
-    QCOMPARE(frm->area.PicOuter->geometry(), QRect(0, 0, 400 - v, 300 - h));
-    QCOMPARE(frm->area.HBar->geometry(), QRect(0, 300 - h, 400 - v, h));
-    QCOMPARE(frm->area.VBar->geometry(), QRect(400 - v, 0, v, 300 - h));
+    verifyBothBarsIn400By300(*frm);
 }
 
 void TestScrollResize::tallerContentShowsVerticalBarOnly()
@@ -207,12 +214,7 @@ void TestScrollResize::verticalBarCanMakeHorizontalBarNeeded()
         return QSize(400 - vBar - border.width() + 1, 600);
     });
     core::ScrollResize(*frm);
-    const int h = frm->hBarHeight();
-    const int v = frm->vBarWidth();
-    QVERIFY(frm->hBarShown());
-    QVERIFY(frm->vBarShown());
-    QCOMPARE(frm->area.PicOuter->geometry(), QRect(0, 0, 400 - v, 300 - h));
-    QCOMPARE(frm->area.VBar->geometry(), QRect(400 - v, 0, v, 300 - h));
+    verifyBothBarsIn400By300(*frm);
 }
 
 void TestScrollResize::barNumbersFollowTheViewport()

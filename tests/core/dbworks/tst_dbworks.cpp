@@ -37,6 +37,14 @@ struct SettingsWindowProbe {
     ~SettingsWindowProbe() { core::SetDatabaseSettingsWindow({}); }
 };
 
+// The rows of a test run once per useSQL value of config.ini (a null value: no key at all).
+void addUseSqlRows(std::initializer_list<std::pair<const char *, QString>> rows)
+{
+    QTest::addColumn<QString>("useSql");
+    for (const auto &[tag, value] : rows)
+        QTest::newRow(tag) << value;
+}
+
 } // namespace
 
 class DbWorksTest : public QObject {
@@ -60,10 +68,7 @@ private slots:
 
 void DbWorksTest::accessOpensForEveryUseSqlOtherThanOne_data()
 {
-    QTest::addColumn<QString>("useSql");
-    QTest::newRow("0") << "0";
-    QTest::newRow("2") << "2";
-    QTest::newRow("-1") << "-1";
+    addUseSqlRows({{"0", "0"}, {"2", "2"}, {"-1", "-1"}});
 }
 
 void DbWorksTest::accessOpensForEveryUseSqlOtherThanOne()
@@ -80,11 +85,7 @@ void DbWorksTest::accessOpensForEveryUseSqlOtherThanOne()
 
 void DbWorksTest::missingOrTextUseSqlOpensNothingAndFirstQueryOpensSettings_data()
 {
-    QTest::addColumn<QString>("useSql");
-    QTest::newRow("missing") << QString();
-    QTest::newRow("empty") << "";
-    QTest::newRow("text") << "abc";
-    QTest::newRow("out of range") << "40000";
+    addUseSqlRows({{"missing", QString()}, {"empty", ""}, {"text", "abc"}, {"out of range", "40000"}});
 }
 
 void DbWorksTest::missingOrTextUseSqlOpensNothingAndFirstQueryOpensSettings()
@@ -94,13 +95,7 @@ void DbWorksTest::missingOrTextUseSqlOpensNothingAndFirstQueryOpensSettings()
     fx.writeIni("settings", "useSQL", useSql);
     SettingsWindowProbe settings;
 
-    bool raised = false;
-    try {
-        core::OpenDatabase();
-    } catch (const vb::Error &) {
-        raised = true;
-    }
-    QVERIFY(raised);
+    QVERIFY(testsupport::RaisesError(core::OpenDatabase));
     QVERIFY(!State().mConn);   // no connection object was even made
 
     QVERIFY(!core::OpenRecordset("SELECT * FROM tbl_HotelInfo WHERE ID=1"));
@@ -223,13 +218,7 @@ void DbWorksTest::reopeningTakesNewSettings()
     fx.writeIni("settings", "dbkey", QString());
     State().mDBPassword.clear();
     QFile::remove(fx.programFolder() + "/other.mdb");
-    bool raised = false;
-    try {
-        core::OpenDatabase();
-    } catch (const vb::Error &) {
-        raised = true;
-    }
-    QVERIFY(raised);
+    QVERIFY(testsupport::RaisesError(core::OpenDatabase));
     QCOMPARE(State().mConn->State(), static_cast<long>(ado::adStateClosed));
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // Shared ground of the booking window tests: rooms with their per-room tables, a logged-in
-// clerk, the window opened in its normal state, and finding rooms in its lists.
+// clerk, the window opened in its normal state, finding rooms in its lists, filling the guest.
 #include "core/appstate.h"
 #include "frontdesk/frmbooking.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 
+#include <QComboBox>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -78,6 +80,15 @@ inline void bookRooms(frontdesk::frmBooking &frm, const QStringList &rooms)
         QVERIFY2(selectRoom(frm.ListView1, room), qPrintable(room));
         frm.Command1_Click();
     }
+}
+
+// The guest's names and the booking status: what "Submit" checks first.
+inline void fillGuest(frontdesk::frmBooking &frm, const QString &first, const QString &last,
+                      const QString &status = QStringLiteral("Checked In"))
+{
+    frm.txtFName->setText(first);
+    frm.txtLName->setText(last);
+    frm.comboStatus->setCurrentText(status);
 }
 
 // The stay: arrival today, departure `days` later.

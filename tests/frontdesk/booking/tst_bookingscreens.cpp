@@ -99,9 +99,7 @@ void TestBookingScreens::filledWindowAndConfirmation()
     }
 
     // The rooms hint points at the lower left corner of the booked list.
-    frm.txtFName->setText("Maeve");
-    frm.txtLName->setText("O'Brien");
-    frm.comboStatus->setCurrentText("Checked In");
+    fillGuest(frm, "Maeve", "O'Brien");
     frm.Command5->click();
     const auto &hint = core::CBalloonToolTip::LastShown();
     QVERIFY(hint.isVisible());

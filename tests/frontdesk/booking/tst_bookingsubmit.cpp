@@ -22,13 +22,6 @@ using namespace bookingtesting;
 
 namespace {
 
-void fillGuest(frmBooking &frm, const QString &first, const QString &last, const QString &status = "Checked In")
-{
-    frm.txtFName->setText(first);
-    frm.txtLName->setText(last);
-    frm.comboStatus->setCurrentText(status);
-}
-
 int rowsIn(testsupport::CoreFixture &fx, const QString &table)
 {
     return vb::CLng(fx.scalar("SELECT count(*) FROM " + table));

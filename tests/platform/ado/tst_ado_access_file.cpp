@@ -6,6 +6,7 @@
 #include "ado/recordset.h"
 #include "schema/schema.h"
 #include "support/expect_error.h"
+#include "support/filebytes.h"
 #include "support/scratch_database.h"
 
 #include <QDir>
@@ -14,19 +15,13 @@
 #include <QTest>
 
 using testsupport::accessConnectionText;
+using testsupport::WriteBytes;
 
 namespace {
 
 QString scratchPath(const QString &name)
 {
     return QDir(testsupport::scratchFolder()).filePath(name);
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 // Every statement either works or raises a vb::Error.
@@ -105,7 +100,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         const QString path = scratchPath(QStringLiteral("foreign.mdb"));
-        writeFile(path, content);
+        WriteBytes(path, content);
         ado::Connection conn;
         try {
             conn.Open(accessConnectionText(path, schema::BuiltInPassword));
@@ -144,7 +139,7 @@ private slots:
         QVERIFY(whole.open(QIODevice::ReadOnly));
         const QByteArray bytes = whole.readAll();
         const QString path = scratchPath(QStringLiteral("cut.mdb"));
-        writeFile(path, bytes.left(bytes.size() / 2 / 1024 * 1024));
+        WriteBytes(path, bytes.left(bytes.size() / 2 / 1024 * 1024));
 
         ado::Connection conn;
         try {

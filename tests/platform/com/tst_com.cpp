@@ -4,6 +4,7 @@
 #include "com/inprocserver.h"
 #include "com/object.h"
 #include "registry/registry.h"
+#include "support/registry_default.h"
 
 #include <QDir>
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include <dlfcn.h>
 
 using namespace com;
+using testsupport::ClassesRootDefault;
 
 namespace {
 
@@ -39,16 +41,6 @@ ServerIdentity testIdentity()
     return {MakeGuid("{A1B2C3D4-0000-4000-8000-000000000001}"), QStringLiteral("Test.Thing"),
             MakeGuid("{A1B2C3D4-0000-4000-8000-000000000002}"), QStringLiteral("TestLib"), QStringLiteral("2.3"),
             MakeGuid("{A1B2C3D4-0000-4000-8000-000000000003}"), QStringLiteral("_Thing")};
-}
-
-QString defaultValue(const QString &path)
-{
-    reg::HKEY key;
-    if (reg::RegOpenKeyEx(reg::HKEY_CLASSES_ROOT, path, 0, reg::KEY_READ, &key) != reg::ERROR_SUCCESS)
-        return QStringLiteral("<missing>");
-    QString text;
-    reg::QueryStringValue(key, QString(), &text);
-    return text;
 }
 
 void registerLibraryPath(const Guid &clsid, const QString &library)
@@ -131,12 +123,12 @@ private slots:
         const ServerIdentity id = testIdentity();
         QCOMPARE(RegisterServer(id, QStringLiteral("/opt/lib/libthing.so")), S_OK);
         const QString clsid = QStringLiteral("CLSID\\{A1B2C3D4-0000-4000-8000-000000000001}");
-        QCOMPARE(defaultValue(clsid), QStringLiteral("Test.Thing"));
-        QCOMPARE(defaultValue(clsid + QStringLiteral("\\InprocServer32")), QStringLiteral("/opt/lib/libthing.so"));
-        QCOMPARE(defaultValue(clsid + QStringLiteral("\\ProgID")), QStringLiteral("Test.Thing"));
-        QCOMPARE(defaultValue(QStringLiteral("test.thing\\CLSID")), id.clsid.toString());
-        QCOMPARE(defaultValue(QStringLiteral("TypeLib\\{A1B2C3D4-0000-4000-8000-000000000002}\\2.3")), QStringLiteral("TestLib"));
-        QCOMPARE(defaultValue(QStringLiteral("Interface\\{A1B2C3D4-0000-4000-8000-000000000003}")), QStringLiteral("_Thing"));
+        QCOMPARE(ClassesRootDefault(clsid), QStringLiteral("Test.Thing"));
+        QCOMPARE(ClassesRootDefault(clsid + QStringLiteral("\\InprocServer32")), QStringLiteral("/opt/lib/libthing.so"));
+        QCOMPARE(ClassesRootDefault(clsid + QStringLiteral("\\ProgID")), QStringLiteral("Test.Thing"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("test.thing\\CLSID")), id.clsid.toString());
+        QCOMPARE(ClassesRootDefault(QStringLiteral("TypeLib\\{A1B2C3D4-0000-4000-8000-000000000002}\\2.3")), QStringLiteral("TestLib"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("Interface\\{A1B2C3D4-0000-4000-8000-000000000003}")), QStringLiteral("_Thing"));
         reg::HKEY server;
         QCOMPARE(reg::RegOpenKeyEx(reg::HKEY_CLASSES_ROOT, clsid + QStringLiteral("\\InprocServer32"), 0, reg::KEY_READ, &server),
                  reg::ERROR_SUCCESS);
@@ -150,11 +142,11 @@ private slots:
                                      reg::KEY_ALL_ACCESS, &other),
                  reg::ERROR_SUCCESS);
         QCOMPARE(UnregisterServer(id), S_OK);
-        QCOMPARE(defaultValue(clsid), QStringLiteral("<missing>"));
-        QCOMPARE(defaultValue(QStringLiteral("Test.Thing")), QStringLiteral("<missing>"));
-        QCOMPARE(defaultValue(QStringLiteral("Interface\\") + id.iid.toString()), QStringLiteral("<missing>"));
-        QCOMPARE(defaultValue(QStringLiteral("TypeLib\\") + id.libid.toString() + QStringLiteral("\\2.3")), QStringLiteral("<missing>"));
-        QCOMPARE(defaultValue(QStringLiteral("TypeLib\\") + id.libid.toString() + QStringLiteral("\\1.0")), QString());
+        QCOMPARE(ClassesRootDefault(clsid), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("Test.Thing")), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("Interface\\") + id.iid.toString()), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("TypeLib\\") + id.libid.toString() + QStringLiteral("\\2.3")), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(QStringLiteral("TypeLib\\") + id.libid.toString() + QStringLiteral("\\1.0")), QString());
         // Unregistering again finds nothing to remove and still succeeds.
         QCOMPARE(UnregisterServer(id), S_OK);
     }
@@ -203,13 +195,13 @@ private slots:
         QVERIFY(tool.waitForFinished(30000));
         QCOMPARE(tool.exitCode(), 0);
         QCOMPARE(tool.readAllStandardOutput(), QByteArray());
-        QCOMPARE(defaultValue(serverKey), QFileInfo(library).absoluteFilePath());
+        QCOMPARE(ClassesRootDefault(serverKey), QFileInfo(library).absoluteFilePath());
 
         tool.start(regsvr, {QStringLiteral("/u"), library});
         QVERIFY(tool.waitForFinished(30000));
         QCOMPARE(tool.exitCode(), 0);
         QVERIFY(tool.readAllStandardOutput().startsWith("DllUnregisterServer in "));
-        QCOMPARE(defaultValue(serverKey), QStringLiteral("<missing>"));
+        QCOMPARE(ClassesRootDefault(serverKey), QStringLiteral("<missing>"));
 
         tool.start(regsvr, {QStringLiteral("/s"), QDir::temp().filePath(QStringLiteral("no-such-library.so"))});
         QVERIFY(tool.waitForFinished(30000));

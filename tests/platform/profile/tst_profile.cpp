@@ -1,6 +1,7 @@
 // The profile functions against the rules Windows documents for GetPrivateProfileString and
 // WritePrivateProfileString.
 #include "profile/profile.h"
+#include "support/filebytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,23 +10,12 @@
 
 using profile::GetPrivateProfileString;
 using profile::WritePrivateProfileString;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 namespace {
 
 const QChar NUL(0);
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -62,12 +52,12 @@ private slots:
         QCOMPARE(n, 1u);
         // A second write with other case replaces the value and keeps the file's spelling.
         QVERIFY(WritePrivateProfileString(QStringLiteral("settings"), QStringLiteral("USESQL"), QStringLiteral("0"), ini_));
-        QCOMPARE(readBytes(ini_), QByteArray("[Settings]\r\nUseSQL=0\r\n"));
+        QCOMPARE(ReadBytes(ini_), QByteArray("[Settings]\r\nUseSQL=0\r\n"));
     }
 
     void valuesLoseSurroundingBlanksAndQuotes()
     {
-        writeBytes(ini_, "  [ pos ]  \r\n  Left   =   120   \r\n"
+        WriteBytes(ini_, "  [ pos ]  \r\n  Left   =   120   \r\n"
                          "q1=\"  spaced  \"\r\nq2='single'\r\nq3=\"open\r\nq4=\"\r\n");
         QCOMPARE(get(QStringLiteral("pos"), QStringLiteral("left")), QStringLiteral("120") + NUL);
         QCOMPARE(get(QStringLiteral("pos"), QStringLiteral("q1")), QStringLiteral("  spaced  ") + NUL);
@@ -109,7 +99,7 @@ private slots:
 
     void keyNamesAreNulSeparatedWithAFinalNul()
     {
-        writeBytes(ini_, "[a]\r\nfirst=1\r\n; note=no key\r\nno equals sign\r\n\r\nSecond = 2\r\n[b]\r\nthird=3\r\n");
+        WriteBytes(ini_, "[a]\r\nfirst=1\r\n; note=no key\r\nno equals sign\r\n\r\nSecond = 2\r\n[b]\r\nthird=3\r\n");
         uint32_t n = 0;
         QCOMPARE(get(QStringLiteral("A"), std::nullopt, QString(), 8192, &n),
                  QStringLiteral("first") + NUL + QStringLiteral("Second") + NUL + NUL);
@@ -137,15 +127,15 @@ private slots:
 
     void nullValueDeletesKeyAndNullKeyDeletesSection()
     {
-        writeBytes(ini_, "; kept comment\r\n[one]\r\nk1=1\r\nk2=2\r\n\r\n[two]\r\nk=3\r\n");
+        WriteBytes(ini_, "; kept comment\r\n[one]\r\nk1=1\r\nk2=2\r\n\r\n[two]\r\nk=3\r\n");
         QVERIFY(WritePrivateProfileString(QStringLiteral("ONE"), QStringLiteral("K1"), std::nullopt, ini_));
-        QCOMPARE(readBytes(ini_), QByteArray("; kept comment\r\n[one]\r\nk2=2\r\n\r\n[two]\r\nk=3\r\n"));
+        QCOMPARE(ReadBytes(ini_), QByteArray("; kept comment\r\n[one]\r\nk2=2\r\n\r\n[two]\r\nk=3\r\n"));
         QVERIFY(WritePrivateProfileString(QStringLiteral("one"), std::nullopt, std::nullopt, ini_));
-        QCOMPARE(readBytes(ini_), QByteArray("; kept comment\r\n[two]\r\nk=3\r\n"));
+        QCOMPARE(ReadBytes(ini_), QByteArray("; kept comment\r\n[two]\r\nk=3\r\n"));
         // Deleting what is not there succeeds and changes nothing.
         QVERIFY(WritePrivateProfileString(QStringLiteral("one"), std::nullopt, std::nullopt, ini_));
         QVERIFY(WritePrivateProfileString(QStringLiteral("two"), QStringLiteral("zz"), std::nullopt, ini_));
-        QCOMPARE(readBytes(ini_), QByteArray("; kept comment\r\n[two]\r\nk=3\r\n"));
+        QCOMPARE(ReadBytes(ini_), QByteArray("; kept comment\r\n[two]\r\nk=3\r\n"));
     }
 
     void deletingFromAMissingFileCreatesNothing()
@@ -157,15 +147,15 @@ private slots:
 
     void newKeysGoToTheEndOfTheirSection()
     {
-        writeBytes(ini_, "[a]\nx=1\n\n[b]\ny=2");   // LF line ends, no final line end
+        WriteBytes(ini_, "[a]\nx=1\n\n[b]\ny=2");   // LF line ends, no final line end
         QVERIFY(WritePrivateProfileString(QStringLiteral("a"), QStringLiteral("z"), QStringLiteral("3"), ini_));
         QVERIFY(WritePrivateProfileString(QStringLiteral("c"), QStringLiteral("w"), QStringLiteral("4"), ini_));
-        QCOMPARE(readBytes(ini_), QByteArray("[a]\r\nx=1\r\nz=3\r\n\r\n[b]\r\ny=2\r\n[c]\r\nw=4\r\n"));
+        QCOMPARE(ReadBytes(ini_), QByteArray("[a]\r\nx=1\r\nz=3\r\n\r\n[b]\r\ny=2\r\n[c]\r\nw=4\r\n"));
     }
 
     void anyLineEndIsRead()
     {
-        writeBytes(ini_, "[cr]\rk=old mac\r[lf]\nk=unix\n");
+        WriteBytes(ini_, "[cr]\rk=old mac\r[lf]\nk=unix\n");
         QCOMPARE(get(QStringLiteral("cr"), QStringLiteral("k")), QStringLiteral("old mac") + NUL);
         QCOMPARE(get(QStringLiteral("lf"), QStringLiteral("k")), QStringLiteral("unix") + NUL);
     }
@@ -173,14 +163,14 @@ private slots:
     void textsAreWindows1252()
     {
         QVERIFY(WritePrivateProfileString(QStringLiteral("s"), QStringLiteral("k"), QString::fromUtf8("caf\u00e9 \u20ac \u0101"), ini_));
-        QCOMPARE(readBytes(ini_), QByteArray("[s]\r\nk=caf\xe9 \x80 ?\r\n"));
+        QCOMPARE(ReadBytes(ini_), QByteArray("[s]\r\nk=caf\xe9 \x80 ?\r\n"));
         QCOMPARE(get(QStringLiteral("s"), QStringLiteral("k")), QString::fromUtf8("caf\u00e9 \u20ac ?") + NUL);
     }
 
     void textsEndAtTheirFirstNul()
     {
         QVERIFY(WritePrivateProfileString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("ab") + NUL + QStringLiteral("cd"), ini_));
-        QCOMPARE(readBytes(ini_), QByteArray("[s]\r\nk=ab\r\n"));
+        QCOMPARE(ReadBytes(ini_), QByteArray("[s]\r\nk=ab\r\n"));
     }
 
     void windowsFormPathsAreAccepted()

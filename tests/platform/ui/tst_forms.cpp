@@ -1,5 +1,6 @@
 // The base of every window and the forms collection: implicit load on first use, unload
-// with cancel and a fresh instance afterwards, modal show, twips geometry, child windows.
+// with cancel and a fresh instance afterwards, finding by name, modal show, twips geometry,
+// child windows.
 #include "ui/forms.h"
 #include "ui/twips.h"
 #include "vb/locale.h"
@@ -110,6 +111,7 @@ void TestForms::loadsOnFirstUseBeforeShowing()
 {
     QVERIFY(!Forms::IsLoaded<frmProbe>());
     QVERIFY(!Forms::Find<frmProbe>());   // asking does not load
+    QVERIFY(!Forms::Find(QStringLiteral("frmProbe")));
     QVERIFY(events().isEmpty());
 
     frmProbe &f = Forms::Get<frmProbe>();
@@ -120,6 +122,8 @@ void TestForms::loadsOnFirstUseBeforeShowing()
     QCOMPARE(f.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(), QStringLiteral("loaded"));
 
     QCOMPARE(&Forms::Get<frmProbe>(), &f);   // the same instance, not loaded twice
+    QCOMPARE(Forms::Find(QStringLiteral("frmProbe")), static_cast<Form *>(&f));
+    QVERIFY(!Forms::Find(QStringLiteral("frmChild")));
     f.Show();
     QVERIFY(f.isVisible());
     QVERIFY(!f.visibleAtLoad);
@@ -139,6 +143,7 @@ void TestForms::unloadDestroysAndTheNextUseStartsOver()
     QCOMPARE(events(), (QStringList{"frmProbe load", "frmProbe queryunload", "frmProbe unload"}));
     QCOMPARE(old->unloadMode, int(vbFormCode));
     QVERIFY(!Forms::IsLoaded<frmProbe>());
+    QVERIFY(!Forms::Find(QStringLiteral("frmProbe")));
     QVERIFY(!old->isVisible());
     QVERIFY(Forms::Loaded().isEmpty());
     QTRY_VERIFY(old.isNull());
@@ -346,8 +351,10 @@ void TestForms::furtherInstancesAreLoadedForms()
     QVERIFY(extra->IsLoaded());
     QVERIFY(!extra->visibleAtLoad);
     QVERIFY(!Forms::IsLoaded<frmProbe>());   // the default instance is another one
+    QVERIFY(!Forms::Find(QStringLiteral("frmProbe")));
     frmProbe &def = Forms::Get<frmProbe>();
     QVERIFY(&def != extra);
+    QCOMPARE(Forms::Find(QStringLiteral("frmProbe")), static_cast<Form *>(&def));
     QCOMPARE(Forms::Loaded(), (QList<Form *>{extra, &def}));
 
     QPointer<frmProbe> gone(extra);
