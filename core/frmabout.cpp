@@ -30,8 +30,9 @@ constexpr uint32_t kPlainColor = 0;
 
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
-// The product logo: a hotel front under a roof, on the product's blue.
-QPixmap logo()
+} // namespace
+
+QPixmap ProductLogo()
 {
     QPixmap pixmap(64, 64);
     pixmap.fill(Qt::transparent);
@@ -55,6 +56,8 @@ QPixmap logo()
     p.drawRect(QRectF(28, 46, 8, 8));
     return pixmap;
 }
+
+namespace {
 
 QLabel *newLabel(const QString &name, const QString &text, QWidget *parent)
 {
@@ -84,7 +87,7 @@ frmAbout::frmAbout() : ui::Form(QStringLiteral("frmAbout"))
     setMouseTracking(true);
 
     Picture1 = newLabel(QStringLiteral("Picture1"), QString(), this);
-    Picture1->setPixmap(logo());
+    Picture1->setPixmap(ProductLogo());
     Picture1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Label1 = newLabel(QStringLiteral("Label1"), ui::ApplicationTitle(), this);
     QFont title = Label1->font();

@@ -5,10 +5,16 @@
 #include "registry/registry.h"
 #include "ui/form.h"
 
+#include <QPixmap>
+
 class QLabel;
 class QPushButton;
 
 namespace core {
+
+// The product logo, 64 x 64 pixels: a hotel front under a roof, on the product's blue. The
+// about box shows it, and every window of the program carries it as its icon.
+QPixmap ProductLogo();
 
 // The maker's web site the about box links to.
 inline const QString MakerWebAddress = QStringLiteral("https://www.brevant.example");

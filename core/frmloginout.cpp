@@ -8,6 +8,7 @@
 #include "core/globallogin.h"
 #include "core/load_frms.h"
 #include "core/mainfrm.h"
+#include "core/passwordbox.h"
 #include "core/programkey.h"
 #include "core/sqltext.h"
 #include "ui/dialogs.h"
@@ -105,7 +106,7 @@ frmLogInOut::frmLogInOut() : ui::Form(QStringLiteral("frmLogInOut"), ui::FormKin
     Label2->setObjectName(QStringLiteral("Label2"));
     txtPassWord = new QLineEdit(Frame1);
     txtPassWord->setObjectName(QStringLiteral("txtPassWord"));
-    txtPassWord->setEchoMode(QLineEdit::Password);
+    MakePasswordBox(txtPassWord);
     auto *fields = new QGridLayout(Frame1);
     fields->addWidget(Label1, 0, 0);
     fields->addWidget(txtUserName, 0, 1);

@@ -1,8 +1,10 @@
 // The Hotel program. No command line is read.
+#include "core/frmabout.h"
 #include "core/load_frms.h"
 #include "core/startup.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Brevant"));
     QApplication::setOrganizationName(QStringLiteral("Brevant"));
     QApplication::setApplicationVersion(QStringLiteral(HOTEL_VERSION));
+    // Every window without an icon of its own, the child windows included, shows the logo.
+    QApplication::setWindowIcon(QIcon(core::ProductLogo()));
 
     core::RegisterProgramWindows();
     core::Main();

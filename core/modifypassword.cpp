@@ -3,6 +3,7 @@
 #include "core/balloonhint.h"
 #include "core/dbworks.h"
 #include "core/globallogin.h"
+#include "core/passwordbox.h"
 #include "core/programkey.h"
 #include "core/sqltext.h"
 #include "ui/dialogs.h"
@@ -33,7 +34,7 @@ ModifyPassword::ModifyPassword() : ui::Form(QStringLiteral("ModifyPassword"), ui
         box = new QLineEdit(Frame1);
         box->setObjectName(QString::fromLatin1(boxName));
         if (secret)
-            box->setEchoMode(QLineEdit::Password);
+            MakePasswordBox(box);
         box->installEventFilter(this);
     };
     field(Label1, "Label1", QStringLiteral("User Name : "), txtUserName, "txtUserName", false);

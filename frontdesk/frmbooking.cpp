@@ -7,6 +7,7 @@
 #include "core/dbworks.h"
 #include "core/globallogin.h"
 #include "core/scrollresize.h"
+#include "core/sqltext.h"
 #include "core/windowregistry.h"
 #include "frontdesk/errorhandler.h"
 #include "frontdesk/guestnumber.h"
@@ -145,7 +146,8 @@ void frmBooking::loadHistoryCustomer()
 {
     auto &state = core::State();
     core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_customers_history WHERE cUniqueNo='")
-                        + QString(state.mHistoryCustomerNo).remove(QLatin1Char('#')) + QStringLiteral("'"));
+                        + core::SqlText(QString(state.mHistoryCustomerNo).remove(QLatin1Char('#')))
+                        + QStringLiteral("'"));
     const ado::Recordset &guest = *state.mRS;
     comboTitle->setCurrentText(textOf(guest.Fields(QStringLiteral("cTitle")).Value()));
     txtFName->setText(shownText(guest.Fields(QStringLiteral("cFirstName")).Value()));
@@ -173,14 +175,18 @@ void frmBooking::Form_Resize()
 }
 
 // Arrival today, departure tomorrow: one day. The two dates change together, so no
-// intermediate pair of dates is checked on the way.
+// intermediate pair of dates is checked on the way; a departure that moves still takes
+// the balloon hint away, as any change of it does.
 void frmBooking::setStayFromToday()
 {
+    const QDate today = vb::Today().toQDate();
+    if (dtDepature->date() != today.addDays(1))
+        removeBalloon();
     {
         const QSignalBlocker arrival(dtArrival);
         const QSignalBlocker departure(dtDepature);
-        dtArrival->setDate(vb::Today().toQDate());
-        dtDepature->setDate(dtArrival->date().addDays(1));
+        dtArrival->setDate(today);
+        dtDepature->setDate(today.addDays(1));
     }
     CalculateNoDay();
 }

@@ -38,6 +38,8 @@ void frmBooking::connectControls()
     });
     connect(txtNumberDays, &QLineEdit::textChanged, this, &frmBooking::CalculateNoDay);
     connect(txtGrandTotal, &QLineEdit::textChanged, this, &frmBooking::getDue);
+    // Choosing a status, by mouse or by keys, is the status list's click.
+    connect(comboStatus, &QComboBox::currentIndexChanged, this, [this] { removeBalloon(); });
 }
 
 void frmBooking::watchKeysAndClicks()

@@ -164,9 +164,12 @@ bool frmBooking::storeBooking()
     if (!core::OpenRecordset(RevenueOfDaySql(today)))
         return false;
     const bool firstOfDay = core::State().mRS->RecordCount() < 1;
-    const bool revenueKept =
-        firstOfDay ? core::ExecuteSQL(RevenueInsertSql(booking.grandTotal), core::SqlAction::Insert)
-                   : core::ExecuteSQL(RevenueUpdateSql(booking.grandTotal, today), core::SqlAction::Update);
+    // The day's revenue takes the grand total as it stands: unlike the guest row, an
+    // apostrophe in it is not dropped but makes it no amount.
+    const vb::Currency dayTotal = vb::CCur(vb::Variant(txtGrandTotal->text()));
+    const bool revenueKept = firstOfDay
+                                 ? core::ExecuteSQL(RevenueInsertSql(dayTotal), core::SqlAction::Insert)
+                                 : core::ExecuteSQL(RevenueUpdateSql(dayTotal, today), core::SqlAction::Update);
     if (!revenueKept)
         return false;
     if (!core::ExecuteSQL(BookingLogSql(booking.firstName, booking.lastName, core::State().mUserName),

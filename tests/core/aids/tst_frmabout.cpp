@@ -84,7 +84,11 @@ void TestFrmAbout::loadShowsVersionAndTexts()
     QCOMPARE(frm.Label1->text(), QStringLiteral("Brevant"));
     QCOMPARE(frm.Label2->text(), QStringLiteral("For managing all types of hotels."));
     QCOMPARE(frm.cmdSysInfo->text(), QStringLiteral("&System Info..."));
-    QVERIFY(!frm.Picture1->pixmap().isNull());
+    // The picture is the product logo, the same one every window carries as its icon.
+    const QImage logo = core::ProductLogo().toImage();
+    QCOMPARE(logo.size(), QSize(64, 64));
+    QVERIFY(logo.pixelColor(32, 28) != logo.pixelColor(2, 32));   // drawn, not a plain square
+    QCOMPARE(frm.Picture1->pixmap().toImage(), logo);
 }
 
 void TestFrmAbout::linkLightsUpUnderThePointer()

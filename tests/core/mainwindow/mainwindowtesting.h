@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStringList>
+#include <QStyle>
 
 namespace mainwindowtesting {
 
@@ -105,6 +106,13 @@ inline void TypeLogin(const QString &name, const QString &password)
     login.txtPassWord->setText(password);
     login.Command1_Click();
     ProcessDeletes();
+}
+
+// A box that hides what is typed behind one "*" a character.
+inline bool ShowsStars(const QLineEdit *box)
+{
+    return box->echoMode() == QLineEdit::Password
+           && box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box) == '*';
 }
 
 inline QList<QMdiSubWindow *> ChildWindows() { return MainWindow().MdiArea()->subWindowList(); }

@@ -73,6 +73,8 @@ void LoginTest::emptyUserTableCreatesMasterAccount()
              QStringLiteral("Master Account does not exist! Please create a new master login account."));
     QVERIFY(login.Image2->isVisible());
     QVERIFY(!login.Image1->isVisible());
+    QVERIFY(ShowsStars(login.txtPassWord));
+    QVERIFY(!ShowsStars(login.txtUserName));
 
     TypeLogin(QStringLiteral("boss"), QStringLiteral("Secret1"));
     const QList<testsupport::Row> rows = s.fx.query(

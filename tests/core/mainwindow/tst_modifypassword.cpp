@@ -108,6 +108,10 @@ void ModifyPasswordTest::emptyFieldsAreBalloonHintsInOrder()
 {
     LoggedIn s;
     auto &w = openWindow();
+    QCOMPARE(w.windowTitle(), QStringLiteral(" Modify Password"));
+    QVERIFY(!ShowsStars(w.txtUserName));
+    QVERIFY(ShowsStars(w.txtPassWord));
+    QVERIFY(ShowsStars(w.txtNewPassWord));
     struct Step { QLineEdit *box; const char *title, *text; };
     const Step steps[] = {
         {w.txtUserName, "Please Enter Username", "Please Enter User Name!"},

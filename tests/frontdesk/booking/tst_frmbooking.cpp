@@ -41,6 +41,7 @@ private slots:
     void roomTaxesAddUpToThePercent();
     void windowStateAndPositionComeFromBokpos();
     void formerGuestIsPrefilled();
+    void formerGuestNumberIsQuotedForSql();
     void missingFormerGuestReportsBok008AndKeepsTheNumber();
     void registeredByName();
 
@@ -169,6 +170,21 @@ void TestFrmBooking::formerGuestIsPrefilled()
     QCOMPARE(frm.txtLName->text(), QStringLiteral("O'Neil"));
     QCOMPARE(frm.txtAddress->text(), QStringLiteral("1 Quay's End"));
     QCOMPARE(frm.txtPhone->text(), QStringLiteral("555"));
+    QVERIFY(core::State().mHistoryCustomerNo.isEmpty());
+}
+
+// A number handed over with an apostrophe in it still finds its guest: the quote is doubled.
+void TestFrmBooking::formerGuestNumberIsQuotedForSql()
+{
+    testsupport::CoreFixture fx;
+    fx.exec("INSERT INTO tbl_customers_history (ID, cTitle, cFirstName, cLastName, cAddress, cPhone, cUniqueNo) "
+            "VALUES (8, 'Mrs.', 'Ida', 'Kent', 'N/A', '0', 'I''KABCDE')");
+    core::State().mHistoryCustomerNo = "#I'KABCDE";
+    frmBooking &frm = openBooking(fx);
+    QCOMPARE(core::State().mLastSQL, QStringLiteral("SELECT * FROM tbl_customers_history WHERE cUniqueNo='I''KABCDE'"));
+    QVERIFY2(core::State().mLastError.isEmpty(), qPrintable(core::State().mLastError));
+    QCOMPARE(frm.comboTitle->currentText(), QStringLiteral("Mrs."));
+    QCOMPARE(frm.txtLName->text(), QStringLiteral("Kent"));
     QVERIFY(core::State().mHistoryCustomerNo.isEmpty());
 }
 
@@ -531,6 +547,13 @@ void TestFrmBooking::clicksRemoveTheBalloon()
     }
     frm.Command5->click();
     frm.dtDepature->setDate(frm.dtDepature->date().addDays(1));
+    QVERIFY(!core::CBalloonToolTip::LastShown().window);
+
+    // Choosing a status with the keys is a click of the status list too.
+    frm.Command5->click();
+    QVERIFY(core::CBalloonToolTip::LastShown().isVisible());
+    QTest::keyClick(frm.comboStatus, Qt::Key_Down);
+    QCOMPARE(frm.comboStatus->currentText(), QStringLiteral("Checked In"));
     QVERIFY(!core::CBalloonToolTip::LastShown().window);
 }
 
