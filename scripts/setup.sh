@@ -42,8 +42,11 @@ hotel_prepare_program_folder() {
     if [ -x "$HOTEL_BIN/make-default-db" ] && [ ! -e "$HOTEL_BIN/data.mdb" ]; then
         "$HOTEL_BIN/make-default-db" "$HOTEL_BIN/data.mdb"
     fi
+    # A first start opens the default database; the windows whose state is remembered open
+    # in their normal state until they have saved one of their own.
     if [ ! -e "$HOTEL_BIN/config.ini" ]; then
-        printf '[settings]\r\ndb=\r\ndbkey=\r\nuseSQL=0\r\n' > "$HOTEL_BIN/config.ini"
+        printf '[settings]\r\ndb=\r\ndbkey=\r\nuseSQL=0\r\n[bokpos]\r\nbokState=0\r\n[CusD]\r\nCusDstate=0\r\n' \
+            > "$HOTEL_BIN/config.ini"
     fi
     if [ -x "$HOTEL_BIN/regsvr" ] && [ -e "$HOTEL_BIN/libTarvolinkINI.so" ]; then
         "$HOTEL_BIN/regsvr" /s "$HOTEL_BIN/libTarvolinkINI.so"
