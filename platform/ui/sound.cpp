@@ -13,11 +13,23 @@ namespace ui {
 namespace {
 // One effect for the whole run: starting another sound stops the one playing, and the
 // effect is never waited for (without a device it never reports its end).
-QSoundEffect *effect()
+QPointer<QSoundEffect> &effectPointer()
 {
     static QPointer<QSoundEffect> e;
-    if (!e)
-        e = new QSoundEffect(QCoreApplication::instance());
+    return e;
+}
+
+// The effect goes first thing in the application's destruction: destroyed later, with the
+// application's children, it would still try to run an event loop.
+void deleteEffect() { delete effectPointer().data(); }
+
+QSoundEffect *effect()
+{
+    QPointer<QSoundEffect> &e = effectPointer();
+    if (!e) {
+        e = new QSoundEffect;
+        qAddPostRoutine(deleteEffect);
+    }
     return e;
 }
 } // namespace
