@@ -2,6 +2,7 @@
 add_library(frontdesk_booking STATIC
     ${CMAKE_CURRENT_LIST_DIR}/bookingstatements.cpp
     ${CMAKE_CURRENT_LIST_DIR}/drawunique.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fitscrollcontent.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmbooking.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmbooking_controls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmbooking_events.cpp
