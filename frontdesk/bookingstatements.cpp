@@ -1,6 +1,6 @@
 #include "frontdesk/bookingstatements.h"
 
-#include "core/sqltext.h"
+#include "core/db/sqltext.h"
 #include "vb/conversions.h"
 
 namespace frontdesk {

@@ -1,4 +1,0 @@
-hotel_add_test(NAME core_dbworks_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/dbworks/tst_dbworks.cpp
-    LIBS test_support_core core_db)
-add_dependencies(core_dbworks_test TarvolinkINI)
