@@ -1,0 +1,6 @@
+# The guest windows: guest details, the food and beverage order with its guest search, and a
+# guest's food orders.
+hotel_add_window_library(NAME frontdesk_guests
+    SOURCES customerdetailsstatements.cpp customersearchstatements.cpp fooddetailsstatements.cpp
+            foodingbookstatements.cpp
+    LIBS frontdesk_booking)
