@@ -14,6 +14,7 @@
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "vb/conversions.h"
+#include "vb/text.h"
 #include "vb/crlf.h"
 #include "vb/error.h"
 
@@ -229,8 +230,8 @@ void frmCustomerDetails::UpdateCustomerRecord()
 void frmCustomerDetails::Command3_Click()
 {
     core::RunHandler(QStringLiteral("CDET002"), core::ReportMode::Modal, [this] {
-        if (ui::MsgBox(QStringLiteral("You are going to Remove the Selected Customer. ") + vbCrLf
-                           + QStringLiteral("Associated Booking Scheduled will also be Removed!") + vbCrLf
+        if (ui::MsgBox(QStringLiteral("You are going to Remove the Selected Customer. ") + vb::vbCrLf
+                           + QStringLiteral("Associated Booking Scheduled will also be Removed!") + vb::vbCrLf
                            + QStringLiteral("This action cannot be undone!"),
                        ui::vbYesNo + ui::vbInformation + ui::vbDefaultButton2,
                        QStringLiteral("Remove Customer")) != ui::vbYes)

@@ -16,6 +16,7 @@
 #include "ui/dialogs.h"
 #include "ui/twips.h"
 #include "vb/conversions.h"
+#include "vb/text.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -19,6 +19,7 @@
 #include "ui/twips.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
+#include "vb/text.h"
 #include "vb/random.h"
 
 #include <QApplication>
