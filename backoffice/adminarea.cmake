@@ -5,4 +5,4 @@ add_library(backoffice_adminstatements STATIC
     ${CMAKE_CURRENT_LIST_DIR}/settingsstatements.cpp
     ${CMAKE_CURRENT_LIST_DIR}/userstatements.cpp)
 target_include_directories(backoffice_adminstatements PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(backoffice_adminstatements PUBLIC platform_vb Qt6::Core)
+target_link_libraries(backoffice_adminstatements PUBLIC core_db platform_vb Qt6::Core)

@@ -1,7 +1,7 @@
 #include "backoffice/roomstatements.h"
 
 #include "backoffice/sqlliteral.h"
-#include "vb/error.h"
+#include "core/db/tablenames.h"
 #include "vb/text.h"
 
 #include <QStringList>
@@ -26,17 +26,6 @@ bool IsUsableRoomNumber(const QString &room)
     return true;
 }
 
-QString RoomTableName(const QString &room)
-{
-    if (!IsUsableRoomNumber(room))
-        throw vb::Error(5, QStringLiteral("Invalid procedure call or argument"));
-    return QStringLiteral("[room_") + room + QStringLiteral("]");
-}
-
-QString StoredRoomText(const QString &typed) { return vb::Replace(typed, QStringLiteral("'"), QStringLiteral("!*!")); }
-
-QString ShownRoomText(const QString &stored) { return vb::Replace(stored, QStringLiteral("!*!"), QStringLiteral("'")); }
-
 QString RoomListSql() { return QStringLiteral("SELECT * FROM tbl_Rooms"); }
 
 QString RoomLookupSql(const QString &room)
@@ -46,7 +35,7 @@ QString RoomLookupSql(const QString &room)
 
 QString RoomTableCreateSql(const QString &room)
 {
-    return QStringLiteral("CREATE TABLE ") + RoomTableName(room)
+    return QStringLiteral("CREATE TABLE ") + core::RoomTableName(room)
            + QStringLiteral(" ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL, cUniqueID VARCHAR(225) NOT "
                             "NULL, CheckInDate DATETIME, CheckOutDate DATETIME, RoomBookedDate DATETIME, RoomNote "
                             "MEMO NULL)");
@@ -55,8 +44,8 @@ QString RoomTableCreateSql(const QString &room)
 QString RoomInsertSql(const QString &room, const QString &description, const QString &type, vb::Currency price)
 {
     return QStringLiteral("INSERT INTO tbl_Rooms(roomNameID,Description,RoomType,RoomPrice ) values(") + Quoted(room)
-           + QStringLiteral(",") + Quoted(StoredRoomText(description)) + QStringLiteral(",")
-           + Quoted(StoredRoomText(type)) + QStringLiteral(",") + Quoted(price.toInvariantString())
+           + QStringLiteral(",") + Quoted(core::StoredApostrophes(description)) + QStringLiteral(",")
+           + Quoted(core::StoredApostrophes(type)) + QStringLiteral(",") + Quoted(price.toInvariantString())
            + QStringLiteral(")");
 }
 
@@ -76,11 +65,11 @@ QString RoomRemovedLogSql(const QString &room, const QString &userName)
            + QStringLiteral(",'RoomAddedRemove')");
 }
 
-QString RoomTableDropSql(const QString &room) { return QStringLiteral("DROP TABLE ") + RoomTableName(room); }
+QString RoomTableDropSql(const QString &room) { return QStringLiteral("DROP TABLE ") + core::RoomTableName(room); }
 
 QString RoomCurrentGuestsSql(const QString &room)
 {
-    return QStringLiteral("SELECT count(*) FROM ") + RoomTableName(room)
+    return QStringLiteral("SELECT count(*) FROM ") + core::RoomTableName(room)
            + QStringLiteral(" WHERE cUniqueID IN (SELECT cUniqueNo FROM tbl_customers)");
 }
 
@@ -94,7 +83,7 @@ QString RoomNumberUpdateSql(long roomId, const QString &room)
 
 QString RoomDescriptionUpdateSql(long roomId, const QString &description)
 {
-    return QStringLiteral("UPDATE tbl_Rooms SET Description = ") + Quoted(StoredRoomText(description))
+    return QStringLiteral("UPDATE tbl_Rooms SET Description = ") + Quoted(core::StoredApostrophes(description))
            + QStringLiteral(" WHERE RoomID =") + Number(roomId);
 }
 
@@ -106,12 +95,13 @@ QString RoomPriceUpdateSql(long roomId, vb::Currency price)
 
 QString RoomTableRenameSql(const QString &from, const QString &to)
 {
-    return QStringLiteral("ALTER TABLE ") + RoomTableName(from) + QStringLiteral(" RENAME TO ") + RoomTableName(to);
+    return QStringLiteral("ALTER TABLE ") + core::RoomTableName(from) + QStringLiteral(" RENAME TO ")
+           + core::RoomTableName(to);
 }
 
 QString RoomBookingsRenumberSql(const QString &room)
 {
-    return QStringLiteral("UPDATE ") + RoomTableName(room) + QStringLiteral(" SET RoomNameID = ") + room;
+    return QStringLiteral("UPDATE ") + core::RoomTableName(room) + QStringLiteral(" SET RoomNameID = ") + room;
 }
 
 QString GuestsNamingRoomSql(const QString &room)

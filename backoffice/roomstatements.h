@@ -1,7 +1,7 @@
 #pragma once
 // The statements of the rooms tab and the room editor. A room number is cleaned once
 // (CleanRoomNumber) and that one value is looked up, stored and used to name the room's
-// booking table; descriptions and types keep their apostrophes as "!*!".
+// booking table (core::RoomTableName); descriptions and types keep their apostrophes as "!*!".
 #include "vb/currency.h"
 
 #include <QString>
@@ -14,12 +14,6 @@ QString CleanRoomNumber(const QString &typed);
 // A room number names the room's table room_<number> and is written into that table's
 // whole-number column at every booking: one to nine digits.
 bool IsUsableRoomNumber(const QString &room);
-// "[room_<room>]"; raises error 5 (invalid argument) for a number that cannot be one.
-QString RoomTableName(const QString &room);
-
-// Descriptions and room types are stored with "!*!" in place of each apostrophe.
-QString StoredRoomText(const QString &typed);
-QString ShownRoomText(const QString &stored);
 
 QString RoomListSql();
 QString RoomLookupSql(const QString &room);

@@ -14,6 +14,6 @@ inline QString Number(long value) { return QString::number(value); }
 
 // A typed name, password or note as it is both looked up and stored: blanks around it and
 // every "'" removed.
-inline QString CleanTypedText(const QString &typed) { return vb::Trim(QString(typed).remove(QLatin1Char('\''))); }
+inline QString CleanTypedText(const QString &typed) { return vb::Trim(core::WithoutApostrophes(typed)); }
 
 } // namespace backoffice

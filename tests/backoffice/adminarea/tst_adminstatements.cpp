@@ -4,7 +4,6 @@
 #include "backoffice/settingsstatements.h"
 #include "backoffice/sqlliteral.h"
 #include "backoffice/userstatements.h"
-#include "support/expect_error.h"
 #include "vb/locale.h"
 
 #include <QtTest>
@@ -53,10 +52,6 @@ void TestAdminStatements::roomNumbers()
     QFETCH(bool, usable);
     QCOMPARE(CleanRoomNumber(typed), cleaned);
     QCOMPARE(IsUsableRoomNumber(cleaned), usable);
-    if (usable)
-        QCOMPARE(RoomTableName(cleaned), "[room_" + cleaned + "]");
-    else
-        HOTEL_EXPECT_ERROR(RoomTableName(cleaned), 5);
 }
 
 void TestAdminStatements::typedTexts_data()
