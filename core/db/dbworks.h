@@ -37,7 +37,8 @@ QString ReadDbSettings();
 // Reads the settings and opens mConn (closing it first when open); errors go to the caller.
 void OpenDatabase();
 
-bool ExecuteSQL(const QString &sql, SqlAction action);
+// `recordsAffected`, when given, receives the rows the statement changed (0 after a failure).
+bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected = nullptr);
 // Opens a query and hands back its rows: the caller owns them, so a loop over them may run
 // other statements (which replace the shared mRS) and keep its own rows. The recordset also
 // becomes the shared mRS, for the code that reads it there. Null when the query failed (the
