@@ -216,7 +216,8 @@ void frmCustomerDetails::UpdateCustomerRecord()
         guest.status = comboStatus->currentText();
         {
             core::Transaction transaction;
-            if (!core::ExecuteSQL(CustomerUpdateSql(guest, guestId_), core::SqlAction::Update))
+            long changed = 0;
+            if (!core::ExecuteSQL(CustomerUpdateSql(guest, guestId_), core::SqlAction::Update, &changed) || changed == 0)
                 return;
             if (!core::ExecuteSQL(CustomerUpdateLogSql(guest.firstName, guest.lastName, core::State().mUserName),
                                   core::SqlAction::Insert))
@@ -261,7 +262,8 @@ bool frmCustomerDetails::removeCustomer()
         if (!core::ExecuteSQL(RoomBookingsDeleteSql(room, MyOrderUniqueID), core::SqlAction::Delete))
             return false;
     }
-    if (!core::ExecuteSQL(CustomerDeleteSql(guestId_), core::SqlAction::Delete))
+    long removed = 0;
+    if (!core::ExecuteSQL(CustomerDeleteSql(guestId_), core::SqlAction::Delete, &removed) || removed == 0)
         return false;
     transaction.Commit();
     return true;
