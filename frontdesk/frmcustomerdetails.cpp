@@ -99,9 +99,11 @@ void frmCustomerDetails::GetCustomerDetails()
 {
     core::RunHandler(QStringLiteral("CDET001"), core::ReportMode::Modal, [this] {
         if (guestId_ == 0) {
+            // Opened with no guest selected (or no guest list): the window stays empty and
+            // its buttons act on nobody.
             const std::optional<QString> selected = GuestListSelection(GuestListKeyColumn);
             if (!selected)
-                throw vb::Error::standard(vb::errInvalidProcedureCall);
+                return;
             const std::optional<qint64> id = WholeNumber(*selected);
             if (!id)
                 throw vb::Error::standard(vb::errTypeMismatch);
@@ -157,6 +159,8 @@ void frmCustomerDetails::getRoomList()
 
 void frmCustomerDetails::Command1_Click()
 {
+    if (guestId_ == 0)
+        return;
     if (ui::MsgBox(QStringLiteral("Do you want to update this record?"),
                    ui::vbYesNo + ui::vbInformation + ui::vbDefaultButton2,
                    QStringLiteral("Update Records")) != ui::vbYes)
@@ -231,6 +235,8 @@ void frmCustomerDetails::UpdateCustomerRecord()
 void frmCustomerDetails::Command3_Click()
 {
     core::RunHandler(QStringLiteral("CDET002"), core::ReportMode::Modal, [this] {
+        if (guestId_ == 0)
+            return;
         if (ui::MsgBox(QStringLiteral("You are going to Remove the Selected Customer. ") + vb::vbCrLf
                            + QStringLiteral("Associated Booking Scheduled will also be Removed!") + vb::vbCrLf
                            + QStringLiteral("This action cannot be undone!"),

@@ -59,7 +59,7 @@ private slots:
     void removalPassesOverADroppedRoomTable_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removalPassesOverADroppedRoomTable();
     void twoWindowsKeepTheirOwnGuests();
-    void noSelectionReportsCdet001();
+    void noSelectionShowsNobody();
 };
 
 void TestCustomerDetails::loadsTheSelectedGuestWithRooms()
@@ -258,14 +258,21 @@ void TestCustomerDetails::twoWindowsKeepTheirOwnGuests()
     QCOMPARE(vb::CStr(fx.scalar("SELECT cFirstName FROM tbl_customers")), QStringLiteral("Bob"));
 }
 
-void TestCustomerDetails::noSelectionReportsCdet001()
+// Opened with no guest selected, the window shows nobody and its buttons act on nobody.
+void TestCustomerDetails::noSelectionShowsNobody()
 {
     testsupport::CoreFixture fx;
-    openGuestList({});
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    openGuestList({ann});
     frmCustomerDetails &frm = openDetails(fx);
-    QVERIFY(core::State().mLastError.startsWith("Error Code : CDET001\r\n"));
+    QVERIFY(core::State().mLastError.isEmpty());
     QCOMPARE(frm.GuestId(), 0);
     QCOMPARE(frm.Caption(), QStringLiteral("Customer Details"));
+    frm.Command1_Click();
+    frm.Command3_Click();
+    QVERIFY(fx.dialogs().messages().isEmpty());
+    QCOMPARE(rowsIn(fx, "tbl_customers"), 1);
 }
 
 QTEST_MAIN(TestCustomerDetails)
