@@ -14,11 +14,19 @@ hotel_packages=(
     libsqlcipher-dev sqlcipher libssl-dev
     unixodbc unixodbc-dev odbc-mariadb mariadb-server mariadb-client
     xvfb xauth ninja-build cmake g++ pkg-config fonts-dejavu-core
+    python3-xlrd python3-olefile
 )
+# Readers for the export checks that would pull in a desktop with their recommendations.
+hotel_packages_lean=(libreoffice-calc-nogui)
 
+# hotel_install_packages [apt-get options --] package...
 hotel_install_packages() {
-    local missing=() p
-    for p in "${hotel_packages[@]}"; do
+    local options=() missing=() p
+    if [[ " $* " == *" -- "* ]]; then
+        while [ "$1" != "--" ]; do options+=("$1"); shift; done
+        shift
+    fi
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -26,7 +34,7 @@ hotel_install_packages() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${options[@]}" "${missing[@]}" >/dev/null
 }
 
 hotel_build() {
@@ -55,6 +63,7 @@ hotel_prepare_program_folder() {
     fi
 }
 
-hotel_install_packages
+hotel_install_packages "${hotel_packages[@]}"
+hotel_install_packages --no-install-recommends -- "${hotel_packages_lean[@]}"
 hotel_build
 hotel_prepare_program_folder
