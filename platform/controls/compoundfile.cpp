@@ -1,6 +1,5 @@
 #include "controls/compoundfile.h"
 
-#include <QIODevice>
 #include <QList>
 #include <cstdint>
 
@@ -128,7 +127,7 @@ QByteArray difat(const Layout &l)
 }
 } // namespace
 
-bool WriteCompoundFile(QIODevice &out, const QString &streamName, QByteArray stream)
+QByteArray BuildCompoundFile(const QString &streamName, QByteArray stream)
 {
     if (stream.size() < kMiniStreamCutoff)
         stream.append(QByteArray(kMiniStreamCutoff - stream.size(), '\0'));
@@ -144,11 +143,11 @@ bool WriteCompoundFile(QIODevice &out, const QString &streamName, QByteArray str
             put32(dir, slot * 128 + field, kNoStream);
     }
 
-    for (const QByteArray &part : {header(l), stream, dir, fat(l), difat(l)}) {
-        if (out.write(part) != part.size())
-            return false;
-    }
-    return true;
+    QByteArray file = header(l);
+    file.reserve(l.total() * kSector + kSector);
+    for (const QByteArray &part : {stream, dir, fat(l), difat(l)})
+        file.append(part);
+    return file;
 }
 
 } // namespace controls

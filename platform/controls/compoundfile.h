@@ -8,11 +8,9 @@
 #include <QByteArray>
 #include <QString>
 
-class QIODevice;
-
 namespace controls {
 
-// Writes the file; false when the device refuses a write.
-bool WriteCompoundFile(QIODevice &out, const QString &streamName, QByteArray stream);
+// The whole file's bytes.
+QByteArray BuildCompoundFile(const QString &streamName, QByteArray stream);
 
 } // namespace controls

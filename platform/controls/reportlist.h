@@ -13,7 +13,7 @@
 //   list->setSubItem(row, 1, firstName);          // sub-item n is column n + 1
 //   list->setSmallIcon(row, 1);                   // index into setSmallIcons(), from 1
 //   if (list->listIndex() >= 1) ... list->subItem(list->listIndex(), 20) ...
-//   list->exportTo(path, true);                   // throws vb::Error when it cannot write
+//   list->exportTo(path, true);                   // throws vb::Error 75/76 when it cannot write
 //
 // Mouse events carry the platform's values: button 1 left, 2 right, 4 middle; shift state
 // 1 Shift, 2 Ctrl, 4 Alt; positions in twips within the list. A right press selects the
@@ -73,7 +73,7 @@ public:
     // Writes the visible columns (hidden ones, such as the key, left out) and every row as
     // an Excel 97 workbook; with `headers` the column captions head each sheet. Written
     // through a temporary file that replaces `path` only when complete. Throws vb::Error
-    // (75, "Path/File access error: ...") when the file cannot be written.
+    // 76 when the folder does not exist and 75 when the file cannot be written there.
     void exportTo(const QString &path, bool headers = true) const;
 
     // Tells the view about rows added since; called by itself before the next event.

@@ -23,8 +23,8 @@ public:
     virtual QString cell(qsizetype row, int column) const = 0;
 };
 
-// Throws vb::Error 75 ("Path/File access error" and the reason) when the file cannot be
-// written; the description names the file.
+// Throws vb::Error 76 "Path not found" when the folder does not exist and 75 "Path/File
+// access error" when the file cannot be written there.
 void WriteXlsWorkbook(const QString &path, const XlsSource &source);
 
 } // namespace controls

@@ -148,7 +148,7 @@ void TestXlsExport::failureLeavesNoFile()
     addHeaders(list, {QStringLiteral("Title")});
     list.addRow({QStringLiteral("Mr"), QStringLiteral("1")});
     const QString missing = dir_.filePath(QStringLiteral("no-such-folder/list.xls"));
-    HOTEL_EXPECT_ERROR(list.exportTo(missing, true), 75);
+    HOTEL_EXPECT_ERROR(list.exportTo(missing, true), 76);
     QVERIFY(!QFile::exists(missing));
 
     // A folder in the way: the folder stays as it was, no temporary file is left beside it.
