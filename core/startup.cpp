@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "backoffice/register.h"
 #include "core/frmabout.h"
 #include "core/frmdblocatetool.h"
 #include "core/frmerrorreport.h"
@@ -15,6 +16,7 @@ void RegisterProgramWindows()
     RegisterMainWindows();
     RegisterCoreAidWindows();
     frontdesk::RegisterFrontDeskWindows();
+    backoffice::RegisterBackOfficeWindows();
 }
 
 } // namespace core

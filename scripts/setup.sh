@@ -14,6 +14,7 @@ hotel_packages=(
     libsqlcipher-dev sqlcipher libssl-dev
     unixodbc unixodbc-dev odbc-mariadb mariadb-server mariadb-client
     xvfb xauth ninja-build cmake g++ pkg-config fonts-dejavu-core
+    python3-pil
 )
 
 hotel_install_packages() {
