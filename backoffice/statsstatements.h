@@ -4,8 +4,6 @@
 
 namespace backoffice {
 
-// The date is written #M/D/YYYY# (numbers without leading zeros), which the data layer reads
-// as month, day, year on both engines.
 QString DayFiguresSql(int month, int day, int year);
 
 } // namespace backoffice

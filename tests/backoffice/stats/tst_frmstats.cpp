@@ -180,10 +180,10 @@ void TestFrmStats::daysOfTheMonth()
     QCOMPARE(frm.MSChart1->rowLabel(days), QString::number(days));
     QCOMPARE(core::State().mLastSQL,
              QStringLiteral("SELECT tRevenue,tBookingRevenue,tFoodDrinkRevenue,tBookings,tFoodOrders  FROM "
-                            "tbl_revenueStats WHERE tDate=#%1/%2/%3#")
-                 .arg(month)
-                 .arg(days)
-                 .arg(year));
+                            "tbl_revenueStats WHERE tDate=#%1-%2-%3#")
+                 .arg(year)
+                 .arg(month, 2, 10, QLatin1Char('0'))
+                 .arg(days));
     ui::Forms::Unload<frmStats>();
 }
 

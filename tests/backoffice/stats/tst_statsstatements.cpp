@@ -13,8 +13,8 @@ private slots:
         QTest::addColumn<int>("day");
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("date");
-        QTest::newRow("no leading zeros") << 3 << 5 << 2009 << "#3/5/2009#";
-        QTest::newRow("two-digit month and day") << 12 << 31 << 2010 << "#12/31/2010#";
+        QTest::newRow("5 March 2009") << 3 << 5 << 2009 << "#2009-03-05#";
+        QTest::newRow("last day of the year") << 12 << 31 << 2010 << "#2010-12-31#";
     }
     void dayFigures()
     {
