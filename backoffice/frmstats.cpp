@@ -2,7 +2,7 @@
 // chart's own events are in frmstats_chart.cpp.
 #include "backoffice/frmstats.h"
 
-#include "core/load_frms.h"
+#include "core/ui/windowkit.h"
 #include "ui/twips.h"
 #include "vb/datetime.h"
 #include "vb/text.h"
@@ -34,24 +34,9 @@ const QStringList &monthNames()
     return names;
 }
 
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-QComboBox *comboBox(QWidget *parent, const char *name)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return combo;
-}
-
 } // namespace
 
-frmStats::frmStats() : ui::Form(QStringLiteral("frmStats"), ui::FormKind::MdiChild)
+frmStats::frmStats() : ui::Form(Name, ui::FormKind::MdiChild)
 {
     SetCaption(QStringLiteral("Report View"));
     createControls();
@@ -62,47 +47,43 @@ frmStats::~frmStats() = default;
 
 void frmStats::createControls()
 {
-    CoolBar1 = new QWidget(this);
-    CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
+    CoolBar1 = core::Named(new QWidget(this), QStringLiteral("CoolBar1"));
     CoolBar1->setAutoFillBackground(true);
     auto *band = new QGridLayout(CoolBar1);
     band->setContentsMargins(6, 4, 6, 4);
     band->setHorizontalSpacing(8);
     band->setVerticalSpacing(3);
 
-    StatView = comboBox(CoolBar1, "StatView");
-    ComboChartType = comboBox(CoolBar1, "ComboChartType");
-    CMonth = comboBox(CoolBar1, "CMonth");
-    CYear = comboBox(CoolBar1, "CYear");
+    StatView = core::ComboBox(QStringLiteral("StatView"), CoolBar1);
+    ComboChartType = core::ComboBox(QStringLiteral("ComboChartType"), CoolBar1);
+    CMonth = core::ComboBox(QStringLiteral("CMonth"), CoolBar1);
+    CYear = core::ComboBox(QStringLiteral("CYear"), CoolBar1);
     band->addWidget(StatView, 0, 0);
     band->addWidget(ComboChartType, 1, 0);
     band->addWidget(CMonth, 0, 1);
     band->addWidget(CYear, 1, 1);
 
-    Check1 = checkBox(CoolBar1, "Check1", QStringLiteral("Title"));
-    Check2 = checkBox(CoolBar1, "Check2", QStringLiteral("Legends"));
-    Check3 = checkBox(CoolBar1, "Check3", QStringLiteral("Y Axis Title"));
-    Check4 = checkBox(CoolBar1, "Check4", QStringLiteral("X Axis Title"));
-    Check5 = checkBox(CoolBar1, "Check5", QStringLiteral("Values"));
+    Check1 = core::CheckBox(QStringLiteral("Title"), QStringLiteral("Check1"), CoolBar1);
+    Check2 = core::CheckBox(QStringLiteral("Legends"), QStringLiteral("Check2"), CoolBar1);
+    Check3 = core::CheckBox(QStringLiteral("Y Axis Title"), QStringLiteral("Check3"), CoolBar1);
+    Check4 = core::CheckBox(QStringLiteral("X Axis Title"), QStringLiteral("Check4"), CoolBar1);
+    Check5 = core::CheckBox(QStringLiteral("Values"), QStringLiteral("Check5"), CoolBar1);
     band->addWidget(Check1, 0, 2);
     band->addWidget(Check2, 1, 2);
     band->addWidget(Check3, 0, 3);
     band->addWidget(Check4, 1, 3);
     band->addWidget(Check5, 0, 4);
 
-    Command1 = new QPushButton(QStringLiteral("&Save"), CoolBar1);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = core::Button(QStringLiteral("&Save"), QStringLiteral("Command1"), CoolBar1);
     band->addWidget(Command1, 0, 5, 2, 1, Qt::AlignVCenter);
     band->setColumnStretch(6, 1);
 
-    MSChart1 = new controls::Chart(this);
-    MSChart1->setObjectName(QStringLiteral("MSChart1"));
+    MSChart1 = core::Named(new controls::Chart(this), QStringLiteral("MSChart1"));
     MSChart1->setTitle(QStringLiteral("Revenue"));
     MSChart1->setAxisTitle(controls::ChartAxis::X, QStringLiteral("Dates"));
     MSChart1->setAxisTitle(controls::ChartAxis::Y, QStringLiteral("Currency"));
 
-    picGraph = new QLabel(this);
-    picGraph->setObjectName(QStringLiteral("picGraph"));
+    picGraph = core::Named(new QLabel(this), QStringLiteral("picGraph"));
     picGraph->hide();
 
     resize(ui::TwipsToPixelsX(DesignWidth), ui::TwipsToPixelsY(DesignHeight));

@@ -9,6 +9,8 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -21,6 +23,7 @@ namespace backoffice {
 class frmStats : public ui::Form {
     Q_OBJECT
 public:
+    inline static const QString Name = QStringLiteral("frmStats");
     frmStats();
     ~frmStats() override;
 

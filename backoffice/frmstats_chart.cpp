@@ -4,9 +4,9 @@
 
 #include "ado/recordset.h"
 #include "backoffice/statsstatements.h"
-#include "core/appstate.h"
-#include "core/dbworks.h"
-#include "core/load_frms.h"
+#include "core/state/appstate.h"
+#include "core/db/dbworks.h"
+#include "core/state/runhandler.h"
 #include "ui/dialogs.h"
 #include "ui/hourglass.h"
 #include "vb/conversions.h"

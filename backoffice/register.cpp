@@ -1,14 +1,13 @@
 #include "backoffice/register.h"
 
 #include "backoffice/frmstats.h"
-#include "core/windowregistry.h"
-#include "ui/forms.h"
+#include "core/state/windowregistry.h"
 
 namespace backoffice {
 
 void RegisterBackOfficeWindows()
 {
-    core::RegisterWindow(QStringLiteral("frmStats"), [](int mode) { ui::Forms::Get<frmStats>().Show(mode); });
+    core::RegisterForm<frmStats>();
 }
 
 } // namespace backoffice

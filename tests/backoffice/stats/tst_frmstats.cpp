@@ -4,7 +4,7 @@
 #include "backoffice/frmstats.h"
 #include "backoffice/register.h"
 #include "bookingtesting.h"
-#include "core/windowregistry.h"
+#include "core/state/windowregistry.h"
 #include "support/scratch_database.h"
 #include "ui/twips.h"
 #include "vb/conversions.h"
