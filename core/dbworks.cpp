@@ -149,11 +149,13 @@ void OpenDatabase()
     conn.SetCursorLocation(ado::adUseClient);
 }
 
-bool ExecuteSQL(const QString &sql, SqlAction action)
+bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected)
 {
     State().mLastSQL = sql;
+    if (recordsAffected)
+        *recordsAffected = 0;
     try {
-        connection().Execute(sql);
+        connection().Execute(sql, recordsAffected);
         return true;
     } catch (const vb::Error &e) {
         routeFailure(SqlActionCode(action), e);

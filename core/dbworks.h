@@ -32,7 +32,8 @@ QString ReadDbSettings();
 // Reads the settings and opens mConn (closing it first when open); errors go to the caller.
 void OpenDatabase();
 
-bool ExecuteSQL(const QString &sql, SqlAction action);
+// `recordsAffected`, when given, receives the rows the statement changed (0 after a failure).
+bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected = nullptr);
 bool OpenRecordset(const QString &sql);
 void CloseRecordset();
 

@@ -134,7 +134,9 @@ void DbWorksTest::unspecifiedErrorShowsPlainMessageWithCodeOnly()
     SettingsWindowProbe settings;
     // A second row 1: a key violation, the provider's unspecified error.
     const QString insert = "INSERT INTO tbl_HotelInfo (ID, HotelName) VALUES (1, 'x')";
-    QVERIFY(!core::ExecuteSQL(insert, core::SqlAction::Insert));
+    long rows = 5;
+    QVERIFY(!core::ExecuteSQL(insert, core::SqlAction::Insert, &rows));
+    QCOMPARE(rows, 0L);
     QCOMPARE(State().mLastError, QStringLiteral("Error Code : DB0003"));
     QCOMPARE(fx.dialogs().shown().size(), 1);
     const auto box = fx.dialogs().last();
@@ -196,7 +198,9 @@ void DbWorksTest::transactionRollsBackUnlessCommitted()
     QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 0);
     {
         core::Transaction transaction;
-        QVERIFY(core::ExecuteSQL(insert, core::SqlAction::Insert));
+        long rows = 0;
+        QVERIFY(core::ExecuteSQL(insert, core::SqlAction::Insert, &rows));
+        QCOMPARE(rows, 1L);
         transaction.Commit();
     }
     QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 1);
