@@ -1,7 +1,7 @@
 #pragma once
 // Literals of the back office statements: a text between apostrophes (made safe by
 // core::SqlText) and a key as a decimal number; and the one cleaning of typed names.
-#include "core/sqltext.h"
+#include "core/db/sqltext.h"
 #include "vb/text.h"
 
 #include <QString>
