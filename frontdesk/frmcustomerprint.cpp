@@ -2,8 +2,8 @@
 
 #include "ado/recordset.h"
 #include "controls/richtextbox.h"
-#include "core/appstate.h"
-#include "core/dbworks.h"
+#include "core/state/appstate.h"
+#include "core/db/dbworks.h"
 #include "frontdesk/customerprintstatements.h"
 #include "ui/forms.h"
 #include "vb/conversions.h"
@@ -11,7 +11,7 @@
 namespace frontdesk {
 
 frmCustomerPrint::frmCustomerPrint()
-    : RichTextViewer(QStringLiteral("frmCustomerPrint"), QStringLiteral("Customer Details - Text View")),
+    : RichTextViewer(Name, QStringLiteral("Customer Details - Text View")),
       guest_(requested_.value_or(GuestDetails{}))
 {
     requested_.reset();
@@ -35,14 +35,13 @@ void frmCustomerPrint::ShowBill(const GuestDetails &guest)
 QList<RoomTax> frmCustomerPrint::roomTaxes()
 {
     QList<RoomTax> taxes;
-    if (!core::OpenRecordset(RoomTaxesSql()))
+    const auto rows = core::OpenRecordset(RoomTaxesSql());
+    if (!rows)
         return taxes;
-    ado::Recordset &rows = *core::State().mRS;
-    while (!rows.IsEOF()) {
-        const vb::Variant name = rows.Fields(QStringLiteral("TaxName")).Value();
-        const vb::Variant rate = rows.Fields(QStringLiteral("TaxRate")).Value();
+    for (; !rows->IsEOF(); rows->MoveNext()) {
+        const vb::Variant name = rows->Fields(QStringLiteral("TaxName")).Value();
+        const vb::Variant rate = rows->Fields(QStringLiteral("TaxRate")).Value();
         taxes.append(RoomTax{name.isNull() ? QString() : vb::CStr(name), rate.isNull() ? vb::Currency() : vb::CCur(rate)});
-        rows.MoveNext();
     }
     return taxes;
 }

@@ -11,6 +11,8 @@ namespace frontdesk {
 class frmCustomerPrint : public RichTextViewer {
     Q_OBJECT
 public:
+    inline static const QString Name = QStringLiteral("frmCustomerPrint");
+
     frmCustomerPrint();
 
     // Shows the bill of `guest`, not modal. The open viewer is brought forward as it stands

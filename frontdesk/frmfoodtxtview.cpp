@@ -1,13 +1,13 @@
 #include "frontdesk/frmfoodtxtview.h"
 
 #include "controls/richtextbox.h"
-#include "core/appstate.h"
+#include "core/state/appstate.h"
 #include "ui/forms.h"
 
 namespace frontdesk {
 
 frmFoodTxtView::frmFoodTxtView()
-    : RichTextViewer(QStringLiteral("frmFoodTxtView"), QStringLiteral("Food & Beverages Details")),
+    : RichTextViewer(Name, QStringLiteral("Food & Beverages Details")),
       order_(requested_.value_or(FoodOrderDetails{}))
 {
     requested_.reset();

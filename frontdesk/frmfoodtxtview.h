@@ -11,6 +11,8 @@ namespace frontdesk {
 class frmFoodTxtView : public RichTextViewer {
     Q_OBJECT
 public:
+    inline static const QString Name = QStringLiteral("frmFoodTxtView");
+
     frmFoodTxtView();
 
     // Shows the bill of `order`, not modal. The open viewer is brought forward as it stands

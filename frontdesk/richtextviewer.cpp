@@ -1,6 +1,7 @@
 #include "frontdesk/richtextviewer.h"
 
 #include "controls/richtextbox.h"
+#include "core/ui/windowkit.h"
 #include "frontdesk/viewericons.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
@@ -63,28 +64,21 @@ RichTextViewer::RichTextViewer(const QString &name, const QString &caption)
 
 void RichTextViewer::createControls()
 {
-    CoolBar1 = new QFrame(this);
-    CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
+    CoolBar1 = core::Named(new QFrame(this), QStringLiteral("CoolBar1"));
     CoolBar1->setFrameShape(QFrame::StyledPanel);
     createToolbar();
 
-    Picture2 = new QWidget(CoolBar1);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2 = core::Named(new QWidget(CoolBar1), QStringLiteral("Picture2"));
     auto *lists = new QHBoxLayout(Picture2);
     lists->setContentsMargins(0, 0, 0, 0);
-    Combo1 = new QComboBox(Picture2);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
+    Combo1 = core::ComboBox(QStringLiteral("Combo1"), Picture2, true);
     Combo1->setMinimumContentsLength(18);
-    Combo2 = new QComboBox(Picture2);
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setEditable(true);
+    Combo2 = core::ComboBox(QStringLiteral("Combo2"), Picture2, true);
     Combo2->setMinimumContentsLength(3);
     lists->addWidget(Combo1);
     lists->addWidget(Combo2);
 
-    RichText = new controls::RichTextBox(this);
-    RichText->setObjectName(QStringLiteral("RichText"));
+    RichText = core::Named(new controls::RichTextBox(this), QStringLiteral("RichText"));
     RichText->setFont(QFont(QStringLiteral("Arial"), 10));
 
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
@@ -96,8 +90,7 @@ void RichTextViewer::createControls()
 
 void RichTextViewer::createToolbar()
 {
-    Toolbar1 = new QToolBar(CoolBar1);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1 = core::Named(new QToolBar(CoolBar1), QStringLiteral("Toolbar1"));
     Toolbar1->setIconSize(QSize(24, 24));
     for (const ButtonSpec &spec : Buttons) {
         if (!spec.key) {

@@ -2,7 +2,7 @@
 // both lists in the band bar at the window's opening size, the text below; screenshots land
 // in the build folder for a look.
 #include "controls/richtextbox.h"
-#include "core/appstate.h"
+#include "core/state/appstate.h"
 #include "frontdesk/frmcustomerprint.h"
 #include "frontdesk/frmfoodtxtview.h"
 #include "support/corefixture.h"

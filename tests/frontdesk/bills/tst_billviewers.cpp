@@ -2,7 +2,7 @@
 // database on both engines), which bill an open viewer keeps, the toolbar, the lists, the
 // colour and save dialogs, the editing menu, the Tab key and the layout.
 #include "controls/richtextbox.h"
-#include "core/appstate.h"
+#include "core/state/appstate.h"
 #include "frontdesk/frmcustomerprint.h"
 #include "frontdesk/frmfoodtxtview.h"
 #include "support/corefixture.h"
