@@ -2,6 +2,9 @@
 
 #include "core/state/windowregistry.h"
 #include "frontdesk/frmbooking.h"
+#include "frontdesk/frmcustomers.h"
+#include "frontdesk/frmcustomershistory.h"
+#include "frontdesk/frmroomlist.h"
 #include "ui/forms.h"
 
 namespace frontdesk {
@@ -9,6 +12,9 @@ namespace frontdesk {
 void RegisterFrontDeskWindows()
 {
     core::RegisterForm<frmBooking>();
+    core::RegisterForm<frmCustomers>();
+    core::RegisterForm<frmCustomersHistory>();
+    core::RegisterForm<frmRoomList>();
 }
 
 } // namespace frontdesk
