@@ -3,9 +3,12 @@
 #include "core/state/windowregistry.h"
 #include "frontdesk/frmbooking.h"
 #include "frontdesk/frmcustomerdetails.h"
+#include "frontdesk/frmcustomers.h"
 #include "frontdesk/frmcustomersearch.h"
+#include "frontdesk/frmcustomershistory.h"
 #include "frontdesk/frmfooddetails.h"
 #include "frontdesk/frmfoodingbook.h"
+#include "frontdesk/frmroomlist.h"
 #include "frontdesk/guestlistselection.h"
 #include "ui/forms.h"
 
@@ -14,6 +17,9 @@ namespace frontdesk {
 void RegisterFrontDeskWindows()
 {
     core::RegisterForm<frmBooking>();
+    core::RegisterForm<frmCustomers>();
+    core::RegisterForm<frmCustomersHistory>();
+    core::RegisterForm<frmRoomList>();
     // Each opening shows a new details window, for the guest the guest list selects then.
     core::RegisterWindow(frmCustomerDetails::Name, [](int mode) {
         auto *details = new frmCustomerDetails;

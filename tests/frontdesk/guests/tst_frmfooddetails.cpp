@@ -7,9 +7,13 @@
 #include "controls/reportlist.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
+#include "core/state/windowregistry.h"
+#include "frontdesk/frmcustomerdetails.h"
+#include "frontdesk/frmcustomers.h"
 #include "frontdesk/frmcustomersearch.h"
 #include "frontdesk/frmfooddetails.h"
 #include "support/scratch_database.h"
+#include "frontdesk/register.h"
 #include "ui/topmost.h"
 
 #include <QGroupBox>
@@ -111,6 +115,7 @@ private slots:
     void removingOrdersDropsTheirTables_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removingOrdersDropsTheirTables();
     void searchFindsAndHandsOverTheGuest();
+    void guestListPopupOpensTheGuestWindows();
 };
 
 void TestFoodDetails::ordersItemsTotalsAndTax()
@@ -243,6 +248,53 @@ void TestFoodDetails::searchFindsAndHandsOverTheGuest()
     QTRY_VERIFY(!ui::Forms::IsLoaded<frmFoodingBook>());
     search->searchLV_DblClick();
     QVERIFY(!ui::Forms::IsLoaded<frmFoodingBook>());
+    QVERIFY(core::State().mLastError.isEmpty());
+}
+
+// The real guest list's popup items open the windows for the guest it selects.
+void TestFoodDetails::guestListPopupOpensTheGuestWindows()
+{
+    testsupport::CoreFixture fx;
+    frontdesk::RegisterFrontDeskWindows();
+    core::State().mOrderSign = "#";
+    fx.writeIni(QStringLiteral("CusD"), QStringLiteral("CusDstate"), QStringLiteral("0"));
+    const Orders orders = placeOrders(fx);
+    auto &guestList = ui::Forms::Get<frontdesk::frmCustomers>();
+    guestList.Show(ui::vbModeless);
+    const auto rowOf = [&](const QString &first) {
+        for (int row = 1; row <= guestList.customerList->count(); ++row) {
+            if (guestList.customerList->subItem(row, 1) == first)
+                return row;
+        }
+        return -1;
+    };
+
+    guestList.customerList->setListIndex(rowOf("Bob"));
+    guestList.AGMyPopUp1_Click("mnuCustomerDetail");
+    guestList.customerList->setListIndex(rowOf("Ann"));
+    guestList.AGMyPopUp1_Click("mnuCustomerDetail");
+    QStringList shown;
+    for (ui::Form *form : ui::Forms::Loaded()) {
+        if (auto *details = qobject_cast<frontdesk::frmCustomerDetails *>(form))
+            shown << details->MyOrderUniqueID;
+    }
+    QCOMPARE(shown, QStringList({orders.bob.number, orders.ann.number}));
+
+    guestList.AGMyPopUp1_Click("mnuFoodOrder");
+    auto *order = ui::Forms::Find<frmFoodingBook>();
+    QVERIFY(order);
+    QCOMPARE(order->MyOrderID, orders.ann.number);
+    QCOMPARE(order->txtCFname->text(), QStringLiteral("Ann"));
+
+    guestList.AGMyPopUp1_Click("mnuFoodBeveragesDetails");
+    auto *foodDetails = ui::Forms::Find<frmFoodDetails>();
+    QVERIFY(foodDetails);
+    QCOMPARE(foodDetails->xOrderNo, orders.ann.number);
+    QCOMPARE(foodDetails->OrderLV->count(), 2);
+    guestList.customerList->setListIndex(rowOf("Bob"));
+    guestList.AGMyPopUp1_Click("mnuFoodBeveragesDetails");
+    QCOMPARE(foodDetails->xOrderNo, orders.bob.number);
+    QCOMPARE(foodDetails->OrderLV->count(), 1);
     QVERIFY(core::State().mLastError.isEmpty());
 }
 
