@@ -154,7 +154,9 @@ void frmFoodDetails::SumCustomerOrders()
         const auto sum = core::OpenRecordset(GuestOrdersTotalSql(xOrderNo));
         if (!sum)
             return;
-        txtTotalAmount->setText(currencyText(vb::Variant(vb::CCur(sum->Fields(QStringLiteral("tPrice")).Value()))));
+        // A guest without orders sums to nothing (Null): the total is zero, not an error.
+        const vb::Variant total = sum->Fields(QStringLiteral("tPrice")).Value();
+        txtTotalAmount->setText(currencyText(vb::Variant(total.isNull() ? vb::Currency() : vb::CCur(total))));
     });
 }
 
