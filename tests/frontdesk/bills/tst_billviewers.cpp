@@ -1,6 +1,7 @@
 // The two bill viewers as windows: the bill each builds (the room taxes read from the
 // database on both engines), which bill an open viewer keeps, the toolbar, the lists, the
 // colour and save dialogs, the editing menu, the Tab key and the layout.
+#include "billsamples.h"
 #include "controls/richtextbox.h"
 #include "core/state/appstate.h"
 #include "frontdesk/frmcustomerprint.h"
@@ -24,33 +25,27 @@ using namespace frontdesk;
 
 namespace {
 
+// The sample guest under another number and first name.
 GuestDetails guest(const QString &number, const QString &first)
 {
-    GuestDetails g;
+    GuestDetails g = billsamples::TwoRoomGuest();
     g.guestNumber = number;
-    g.title = QStringLiteral("Ms.");
     g.firstName = first;
+    g.title = QStringLiteral("Ms.");
     g.lastName = QStringLiteral("Lee");
-    g.checkIn = vb::Date::fromQDate(QDate(2026, 12, 1));
-    g.checkOut = vb::Date::fromQDate(QDate(2026, 12, 3));
-    g.roomRate = QStringLiteral("$200.00");
     g.rooms = {{QStringLiteral("101"), QStringLiteral("$100.00")}};
     return g;
 }
 
+// The sample order under another order number, of one item at $3.00 without tax.
 FoodOrderDetails order(const QString &orderText, const QString &item)
 {
-    FoodOrderDetails o;
-    o.title = QStringLiteral("Mr.");
-    o.firstName = QStringLiteral("Al");
-    o.lastName = QStringLiteral("Roe");
-    o.guestNumber = QStringLiteral("ARABCDEF");
+    FoodOrderDetails o = billsamples::TwoItemOrder();
     o.orderText = orderText;
     o.items = {{item, QStringLiteral("$3.00")}};
-    o.totalAmount = QStringLiteral("$3.00");
+    o.totalAmount = o.amountWithTax = QStringLiteral("$3.00");
     o.taxPercent = QStringLiteral("0");
     o.taxAmount = QStringLiteral("$0.00");
-    o.amountWithTax = QStringLiteral("$3.00");
     return o;
 }
 
