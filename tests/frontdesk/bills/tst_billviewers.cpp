@@ -8,6 +8,7 @@
 #include "frontdesk/frmfoodtxtview.h"
 #include "support/corefixture.h"
 #include "support/filebytes.h"
+#include "support/rtfreaders.h"
 #include "support/scratch_database.h"
 #include "ui/forms.h"
 #include "ui/twips.h"
@@ -337,6 +338,12 @@ void TestBillViewers::saving()
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
         QVERIFY(rtf.contains("Tea \\{hot\\} \\\\ \\'80"));
         QVERIFY(fx.dialogs().messages().isEmpty());
+        // A real reader takes the file without extension for RTF and reads the bill whole.
+        if (!name.endsWith(QStringLiteral(".rtf"))) {
+            const testsupport::RtfReading read = testsupport::ReadRtf(path, scratch.filePath("readers")).libreOffice;
+            QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+            QCOMPARE(read.text, viewer->RichText->Text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + "\n");
+        }
     } else {
         QVERIFY(files.isEmpty());
         QVERIFY(!QFileInfo::exists(path) || name.isEmpty());
