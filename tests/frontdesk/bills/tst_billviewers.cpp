@@ -288,6 +288,7 @@ void TestBillViewers::colourRules()
     viewer.RichText->SetSelColor(automatic);
     fx.dialogs().reply(ui::Reply::cancel());
     viewer.Toolbar1_ButtonClick("colori");
+    QCOMPARE(fx.dialogs().last().color, QColor(Qt::black));   // black was chosen last
     QCOMPARE(viewer.RichText->SelColor(), automatic);
 
     fx.dialogs().reply(ui::Reply::color(QColor(255, 255, 200)));
@@ -355,28 +356,50 @@ void TestBillViewers::saving()
     QVERIFY(viewer->isVisible());
 }
 
+// The right button pops up the editing menu; each item acts once, separators do nothing.
 void TestBillViewers::editingMenuAndTabKey()
 {
     testsupport::CoreFixture fx;
     frmCustomerPrint::ShowBill(guest(QStringLiteral("AAAAAAAA"), QStringLiteral("Ann")));
     frmCustomerPrint &viewer = guestViewer();
     const QString bill = viewer.RichText->Text();
+    auto choose = [&](const QString &item) {
+        fx.dialogs().reply(ui::Reply::menuItem(item));
+        QTest::mousePress(viewer.RichText->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+        QTest::mouseRelease(viewer.RichText->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+        QCOMPARE(fx.dialogs().pendingReplies(), 0);
+    };
 
-    viewer.popMnu_ItemClick("txtMnuSelect");
+    choose("txtMnuSelect");
+    const ui::ShownDialog menu = fx.dialogs().last();
+    QCOMPARE(menu.kind, ui::DialogKind::PopupMenu);
+    QStringList items;
+    for (const ui::PopupMenuItem &item : menu.menu)
+        items << QStringLiteral("%1 %2 %3").arg(item.caption, item.name).arg(item.id);
+    QCOMPARE(items, (QStringList{"Cut txtMnuCut 1000", "Copy txtMnuCopy 1001", "&Paste txtMnuPaste 1002",
+                                 "- sep 1003", "Undo txtMnuUndo 1004", "Redo txtMnuRedo 1005", "- sepp 1006",
+                                 "&Select All txtMnuSelect 1007"}));
     QCOMPARE(viewer.RichText->SelStart(), 0);
     QCOMPARE(viewer.RichText->SelText(), bill);
-    viewer.popMnu_ItemClick("txtMnuCopy");
+    QCOMPARE(viewer.focusWidget(), viewer.RichText);
+
+    choose("txtMnuCopy");
     QCOMPARE(QApplication::clipboard()->text().replace("\n", "\r\n"), bill);
-    viewer.popMnu_ItemClick("txtMnuCut");
+    choose("txtMnuCut");
     QVERIFY(viewer.RichText->Text().isEmpty());
-    viewer.popMnu_ItemClick("txtMnuUndo");
+    choose("txtMnuUndo");
     QCOMPARE(viewer.RichText->Text(), bill);
-    viewer.popMnu_ItemClick("txtMnuRedo");
+    choose("txtMnuRedo");
     QVERIFY(viewer.RichText->Text().isEmpty());
-    viewer.popMnu_ItemClick("txtMnuPaste");
+    choose("txtMnuPaste");
     QCOMPARE(viewer.RichText->Text(), bill);
     viewer.popMnu_ItemClick("sep");
     QCOMPARE(viewer.RichText->Text(), bill);
+
+    // The left button opens no menu.
+    const qsizetype shown = fx.dialogs().shown().size();
+    QTest::mouseClick(viewer.RichText->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(fx.dialogs().shown().size(), shown);
 
     // Tab and Shift+Tab type a tab and leave the focus in the text.
     viewer.RichText->setFocus();
