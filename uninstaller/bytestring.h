@@ -27,6 +27,7 @@ public:
 
     void append(char byte) { bytes_.push_back(byte); }
     void append(std::string_view bytes) { bytes_.append(bytes); }
+    void append(const char *text) { bytes_.append(text); }
     void append(const ByteString &other) { bytes_.append(other.bytes_); }
 
     bool equals(const ByteString &other, bool exact) const;

@@ -317,7 +317,8 @@ DataResult ReadUnwrappedData(const ByteString &data)
 
     const std::array<ByteString, 5> bodies = cutSections(text);
     out.shared = splitLines(bodies[0], 1);
-    if (bodies[1].length() > 2)
+    out.hasBackupsBody = bodies[1].length() > 2;
+    if (out.hasBackupsBody)
         for (const ByteString &line : splitLines(bodies[1], 3))
             out.backups.push_back(backupLine(line));
     out.files = splitLines(bodies[2], 3);

@@ -74,6 +74,7 @@ struct UninstallData {
     ByteString imageTable;
     ProductInfo product;
     std::vector<ByteString> shared;
+    bool hasBackupsBody = false;        // the backups body is longer than 2 bytes
     std::vector<BackupLine> backups;
     std::vector<ByteString> files;
     std::vector<ByteString> directories;

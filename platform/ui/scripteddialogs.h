@@ -18,7 +18,7 @@
 
 namespace ui {
 
-enum class DialogKind { MessageBox, InputBox, OpenFile, SaveFile, Color, Font, ShellOpen, StartProgram, Sound };
+enum class DialogKind { MessageBox, Choice, InputBox, OpenFile, SaveFile, Color, Font, ShellOpen, StartProgram, Sound };
 
 // One reply for the next box or dialog. Here and in ShownDialog every member has an
 // initializer, so that one is made by naming only what it sets ({.type = ..., .answer = ...}).
@@ -51,6 +51,7 @@ struct ShownDialog {
     QFont font{};             // font dialog: the font it opened with
     QStringList programs{};   // program start: the candidates
     QStringList arguments{};
+    QStringList buttonLabels{};   // choice boxes
 
     int buttons() const { return MsgBoxButtonsOf(style); }
     int icon() const { return MsgBoxIconOf(style); }
@@ -77,6 +78,7 @@ public:
     void clear();
 
     int messageBox(const MessageBoxRequest &request) override;
+    int choose(const ChoiceRequest &request) override;
     std::optional<QString> inputBox(const InputBoxRequest &request) override;
     FileDialogResult openFile(const FileDialogOptions &options) override;
     FileDialogResult saveFile(const FileDialogOptions &options) override;
