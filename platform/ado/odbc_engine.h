@@ -16,6 +16,7 @@ public:
     ~OdbcEngine() override;
 
     std::unique_ptr<ResultTable> run(const QString &accessSql, bool wantRows) override;
+    long rowsAffected() const override { return rowsAffected_; }
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
@@ -27,6 +28,7 @@ private:
     void *env_ = nullptr;   // SQLHENV
     void *dbc_ = nullptr;   // SQLHDBC
     bool connected_ = false;
+    long rowsAffected_ = 0;
 };
 
 } // namespace ado

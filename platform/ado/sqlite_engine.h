@@ -16,6 +16,7 @@ public:
     ~SqliteEngine() override;
 
     std::unique_ptr<ResultTable> run(const QString &accessSql, bool wantRows) override;
+    long rowsAffected() const override { return rowsAffected_; }
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
@@ -26,6 +27,7 @@ private:
     void endTransaction(const char *sql);
 
     sqlite3 *db_;
+    long rowsAffected_ = 0;
 };
 
 } // namespace ado
