@@ -18,10 +18,8 @@ using namespace uninsttest;
 
 namespace {
 
-ByteString bytes(const QByteArray &b) { return ByteString(b.constData(), b.size()); }
-QByteArray qbytes(const ByteString &b) { return QByteArray(b.data(), int(b.length())); }
 
-DataResult read(const TestData &data) { return ReadUninstallData(bytes(data.wrapped())); }
+DataResult read(const TestData &data) { return ReadUninstallData(Bytes(data.wrapped())); }
 
 // A literal with its NUL bytes, without the terminator.
 template <size_t N>
@@ -31,7 +29,7 @@ QStringList texts(const std::vector<ByteString> &lines)
 {
     QStringList out;
     for (const ByteString &line : lines)
-        out << QString::fromLatin1(qbytes(line));
+        out << QString::fromLatin1(QBytes(line));
     return out;
 }
 
@@ -45,7 +43,7 @@ private slots:
     {
         // "AB" with step 1 and start 2: A + 3, B + 4, then k, s and the lanes.
         QCOMPARE(WrapLayer("AB", 1, 2).toHex(' '), QByteArray("44 46 01 02 44 46 01 02 00 00 00 00"));
-        ByteString layer = bytes(QByteArray::fromHex("444601024446010200000000"));
+        ByteString layer = Bytes(QByteArray::fromHex("444601024446010200000000"));
         QVERIFY(UnwrapDataLayer(&layer));
         QCOMPARE(layer.bytes(), std::string("AB"));
     }
@@ -69,16 +67,16 @@ private slots:
         QFETCH(QByteArray, layer);
         QFETCH(bool, good);
         QFETCH(QByteArray, payload);
-        ByteString data = bytes(layer);
+        ByteString data = Bytes(layer);
         QCOMPARE(UnwrapDataLayer(&data), good);
         QCOMPARE(data.length(), layer.size() - 10);
         if (good)
-            QCOMPARE(qbytes(data), payload);
+            QCOMPARE(QBytes(data), payload);
     }
 
     void shortLayerIsLeftAlone()
     {
-        ByteString data = bytes(QByteArray(9, 'x'));
+        ByteString data = Bytes(QByteArray(9, 'x'));
         QVERIFY(!UnwrapDataLayer(&data));
         QCOMPARE(data.length(), 9);
     }
@@ -97,13 +95,13 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(int, status);
-        QCOMPARE(int(TakeAppendedData(bytes(file)).status), status);
+        QCOMPARE(int(TakeAppendedData(Bytes(file)).status), status);
         const QString path = QDir(qEnvironmentVariable("HOTEL_TEST_SCRATCH")).filePath("tail.bin");
         QDir().mkpath(QFileInfo(path).absolutePath());
         testsupport::WriteBytes(path, file);
         const AppendedData fromFile = ReadAppendedData(path.toStdString());
         QCOMPARE(int(fromFile.status), status);
-        QCOMPARE(qbytes(fromFile.wrapped), qbytes(TakeAppendedData(bytes(file)).wrapped));
+        QCOMPARE(QBytes(fromFile.wrapped), QBytes(TakeAppendedData(Bytes(file)).wrapped));
     }
 
     void absurdSizeIsOutOfMemory()
@@ -134,20 +132,20 @@ private slots:
         const uninst::UninstallData &out = result.data;
         QVERIFY(out.hasHeader);
         QCOMPARE(out.headerFlag, int('U'));
-        QCOMPARE(qbytes(out.windowTemplate), data.windowTemplate);
-        QCOMPARE(qbytes(out.product.name), QByteArray("Brevant Hotel"));
-        QCOMPARE(qbytes(out.product.commandKind), QByteArray("1"));
-        QCOMPARE(qbytes(out.product.commandLine), data.commandLine);
+        QCOMPARE(QBytes(out.windowTemplate), data.windowTemplate);
+        QCOMPARE(QBytes(out.product.name), QByteArray("Brevant Hotel"));
+        QCOMPARE(QBytes(out.product.commandKind), QByteArray("1"));
+        QCOMPARE(QBytes(out.product.commandLine), data.commandLine);
         QCOMPARE(texts(out.shared), QStringList({"C:\\Windows\\System32\\tvlno.dll|CTRL", "C:\\Common\\x.dll"}));
         QCOMPARE(int(out.backups.size()), 1);
-        QCOMPARE(qbytes(out.backups[0].targetPath), QByteArray("C:\\Windows\\a.dll"));
+        QCOMPARE(QBytes(out.backups[0].targetPath), QByteArray("C:\\Windows\\a.dll"));
         QCOMPARE(out.backups[0].versionHigh, 65536u);
         QCOMPARE(out.backups[0].timeLow, 123456u);
         QCOMPARE(texts(out.files), QStringList({"C:\\Brevant\\Hotel.exe", "C:\\Brevant\\a"}));
         QCOMPARE(texts(out.directories), QStringList({"C:\\Brevant"}));
         QVERIFY(out.hasRegistryTree);
         const RegistrySubkey &brevant = out.registry[2].subkeys.at(0).node.subkeys.at(0);
-        QCOMPARE(qbytes(brevant.name), QByteArray("Brevant"));
+        QCOMPARE(QBytes(brevant.name), QByteArray("Brevant"));
         QCOMPARE(brevant.flags, 5u);
         QCOMPARE(int(brevant.node.values.size()), 2);
         QCOMPARE(brevant.node.values[1].flag, 0u);
@@ -168,7 +166,7 @@ private slots:
 
     void missingSectionIsEmpty()
     {
-        const DataResult result = ReadUnwrappedData(bytes(Raw("P\0\0\r\nShared:\r\nC:\\s.dll\r\nFiles:\r\nC:\\f.txt\r\n")));
+        const DataResult result = ReadUnwrappedData(Bytes(Raw("P\0\0\r\nShared:\r\nC:\\s.dll\r\nFiles:\r\nC:\\f.txt\r\n")));
         QCOMPARE(int(result.status), int(DataStatus::Read));
         QCOMPARE(texts(result.data.shared), QStringList({"C:\\s.dll"}));
         QCOMPARE(texts(result.data.files), QStringList({"C:\\f.txt"}));
@@ -200,7 +198,7 @@ private slots:
     {
         QFETCH(QByteArray, unwrapped);
         QFETCH(QString, reason);
-        const DataResult result = ReadUninstallData(bytes(WrapTwice(unwrapped)));
+        const DataResult result = ReadUninstallData(Bytes(WrapTwice(unwrapped)));
         QCOMPARE(int(result.status), int(DataStatus::Corrupt));
         QVERIFY2(QString::fromStdString(result.reason).contains(reason), result.reason.c_str());
     }
@@ -229,35 +227,34 @@ private slots:
         t.controls.append(list);
         WindowRecord window;
         std::vector<ControlRecord> controls;
-        QCOMPARE(ParseTemplate(bytes(t.bytes()), 1000, 1, &window, &controls), int(TemplateRead));
+        QCOMPARE(ParseTemplate(Bytes(t.bytes()), 1000, 1, &window, &controls), int(TemplateRead));
         QCOMPARE(window.version, uint32_t(version));
         QCOMPARE(window.width, 420);
-        QCOMPARE(qbytes(window.faceName), QByteArray("DejaVu Sans"));
+        QCOMPARE(QBytes(window.faceName), QByteArray("DejaVu Sans"));
         QCOMPARE(int(controls.size()), t.controls.size());
         QCOMPARE(controls[0].id, 57u);
-        QCOMPARE(qbytes(controls[9].text), QByteArray("&Close"));
+        QCOMPARE(QBytes(controls[9].text), QByteArray("&Close"));
         // Before version 4 a list box always takes window text on the window colour.
         QCOMPARE(controls[10].textColour, version < 4 ? 0x01000000u : 0x000000FFu);
         QCOMPARE(controls[10].backColour, version < 4 ? 0x02000000u : 0x00FFFFFFu);
         // The same record read with the neighbouring version's layout is refused or differs.
         QByteArray cut = t.bytes();
         cut.chop(1);
-        QCOMPARE(ParseTemplate(bytes(cut), 1000, 1, &window, &controls), int(NotATemplate));
+        QCOMPARE(ParseTemplate(Bytes(cut), 1000, 1, &window, &controls), int(NotATemplate));
     }
 
     void templateRefusals()
     {
         WindowRecord window;
         std::vector<ControlRecord> controls;
-        QCOMPARE(ParseTemplate(bytes("xRTT" + ProgressTemplate().bytes()), 1000, 1, &window, &controls), int(NotATemplate));
-        QCOMPARE(ParseTemplate(bytes("RT"), 1000, 1, &window, &controls), int(NotATemplate));
-        QByteArray lying = ProgressTemplate().bytes();
+        QCOMPARE(ParseTemplate(Bytes("xRTT" + ProgressTemplate().bytes()), 1000, 1, &window, &controls), int(NotATemplate));
+        QCOMPARE(ParseTemplate(Bytes("RT"), 1000, 1, &window, &controls), int(NotATemplate));
         Template empty;
         empty.controls.clear();
         QByteArray countLie = empty.bytes();
         countLie.chop(4);
         countLie += U32(0x10000000);
-        QCOMPARE(ParseTemplate(bytes(countLie), 1000, 1, &window, &controls), int(NotATemplate));
+        QCOMPARE(ParseTemplate(Bytes(countLie), 1000, 1, &window, &controls), int(NotATemplate));
     }
 
     void scaling()
@@ -273,7 +270,7 @@ private slots:
         t.controls = {c};
         WindowRecord window;
         std::vector<ControlRecord> controls;
-        QCOMPARE(ParseTemplate(bytes(t.bytes()), 1250, 1, &window, &controls), int(TemplateRead));
+        QCOMPARE(ParseTemplate(Bytes(t.bytes()), 1250, 1, &window, &controls), int(TemplateRead));
         QCOMPARE(window.width, 375);
         QCOMPARE(window.height, 268);
         QCOMPARE(QList<int>({controls[0].x, controls[0].y, controls[0].width, controls[0].height}),
@@ -299,7 +296,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(uint, language);
         QFETCH(QByteArray, shown);
-        QCOMPARE(qbytes(LanguageBlock(bytes(text), language)), shown);
+        QCOMPARE(QBytes(LanguageBlock(Bytes(text), language)), shown);
     }
 
     void labelWithoutTextLosesIt()
@@ -311,25 +308,25 @@ private slots:
         t.controls = {c};
         WindowRecord window;
         std::vector<ControlRecord> controls;
-        QCOMPARE(ParseTemplate(bytes(t.bytes()), 1000, 1, &window, &controls), int(TemplateRead));
+        QCOMPARE(ParseTemplate(Bytes(t.bytes()), 1000, 1, &window, &controls), int(TemplateRead));
         QVERIFY(controls[0].text.isEmpty());
     }
 
     void imageTables()
     {
         std::vector<ImageRecord> images;
-        QCOMPARE(LoadImageTable(bytes(QByteArray("\0\0\0", 3)), &images), int(ImageTableShort));
-        QCOMPARE(LoadImageTable(bytes(U32(0)), &images), int(ImagesLoaded));
+        QCOMPARE(LoadImageTable(Bytes(QByteArray("\0\0\0", 3)), &images), int(ImageTableShort));
+        QCOMPARE(LoadImageTable(Bytes(U32(0)), &images), int(ImagesLoaded));
         QVERIFY(images.empty());
         const QByteArray bmp = SolidBitmap(4, 3, 0xFF0000);
         // Checked by hand: count 1, length, id 7, then "BM".
         const QByteArray table = ImageTableBytes({{7, bmp}});
         QCOMPARE(table.left(14).toHex(' '), QByteArray("00 00 00 01 00 00 00 5a 00 00 00 07 42 4d"));
-        QCOMPARE(LoadImageTable(bytes(table), &images), int(ImagesLoaded));
+        QCOMPARE(LoadImageTable(Bytes(table), &images), int(ImagesLoaded));
         QCOMPARE(images[0].id, 7);
         QCOMPARE(images[0].bytes.length(), 90);
         images.clear();
-        QCOMPARE(LoadImageTable(bytes(table.left(40)), &images), int(ImageTableCorrupt));
+        QCOMPARE(LoadImageTable(Bytes(table.left(40)), &images), int(ImageTableCorrupt));
     }
 
     void bitmaps_data()
@@ -349,7 +346,7 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(bool, valid);
-        QCOMPARE(CheckBitmap(bytes(file)).valid, valid);
+        QCOMPARE(CheckBitmap(Bytes(file)).valid, valid);
     }
 
     void dumpTool()

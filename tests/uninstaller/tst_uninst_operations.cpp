@@ -31,13 +31,12 @@ using namespace uninsttest;
 
 namespace {
 
-ByteString bytes(const QByteArray &b) { return ByteString(b.constData(), b.size()); }
 
 std::vector<ByteString> lines(const QList<QByteArray> &list)
 {
     std::vector<ByteString> out;
     for (const QByteArray &line : list)
-        out.push_back(bytes(line));
+        out.push_back(Bytes(line));
     return out;
 }
 
@@ -55,7 +54,7 @@ void loadStandardMessages()
 {
     Messages() = MessageTable();
     const QByteArray table = MessageTableBytes(1033, StandardMessages());
-    Messages().load(bytes(table));
+    Messages().load(Bytes(table));
 }
 
 // The parsed registry tree of a builder node.
@@ -64,7 +63,7 @@ RegistryNode parsedNode(const RegNode &node)
     TestData data;
     data.header = false;
     data.roots[0] = node;
-    const DataResult read = ReadUnwrappedData(bytes(data.unwrapped()));
+    const DataResult read = ReadUnwrappedData(Bytes(data.unwrapped()));
     if (read.status != DataStatus::Read)
         qFatal("tree not read: %s", read.reason.c_str());
     return read.data.registry[0];
@@ -386,7 +385,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, expected);
-        const ByteString result = AddRenameEntry(bytes(content), "/x/a.exe");
+        const ByteString result = AddRenameEntry(Bytes(content), "/x/a.exe");
         QCOMPARE(QByteArray(result.data(), qsizetype(result.length())), expected);
     }
 

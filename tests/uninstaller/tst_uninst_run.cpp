@@ -73,7 +73,20 @@ bool productStillInstalled(const Scratch &machine)
            && RegistryKeyExists(1, "Software\\Brevant\\Windows") && machine.exists(ownWindowsPath);
 }
 
-QString program() { return QDir(qEnvironmentVariable("HOTEL_PROGRAM_DIR")).filePath("CorvaneUninstaller"); }
+// The real program with the data appended, where the installer puts it; `damage` flips a
+// byte of the outer layer.
+QString installRealProgram(const Scratch &machine, const TestData &data, bool damage = false)
+{
+    QFile exe(QDir(qEnvironmentVariable("HOTEL_PROGRAM_DIR")).filePath("CorvaneUninstaller"));
+    if (!exe.open(QIODevice::ReadOnly))
+        qFatal("the uninstaller has not been built");
+    QByteArray file = Attach(exe.readAll(), data.wrapped());
+    if (damage)
+        file[file.size() - 20] = char(file[file.size() - 20] ^ 1);
+    const QString own = writeUninstaller(machine, file);
+    QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return own;
+}
 
 } // namespace
 
@@ -387,11 +400,7 @@ private slots:
     void realProgramSilentRun()
     {
         Scratch machine;
-        TestData data = installProduct(machine);
-        QFile exe(program());
-        QVERIFY(exe.open(QIODevice::ReadOnly));
-        const QString own = writeUninstaller(machine, Attach(exe.readAll(), data.wrapped()));
-        QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QString own = installRealProgram(machine, installProduct(machine));
         QProcess run;
         run.setProcessEnvironment(machine.environment());
         run.start(own, {"/SILENT"});
@@ -408,12 +417,7 @@ private slots:
 
         // The same program with a damaged tail changes nothing.
         Scratch second;
-        TestData again = installProduct(second);
-        QVERIFY(exe.seek(0));
-        QByteArray damaged = Attach(exe.readAll(), again.wrapped());
-        damaged[damaged.size() - 20] = char(damaged[damaged.size() - 20] ^ 1);
-        const QString secondOwn = writeUninstaller(second, damaged);
-        QFile::setPermissions(secondOwn, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QString secondOwn = installRealProgram(second, installProduct(second), true);
         run.setProcessEnvironment(second.environment());
         run.start(secondOwn, {"/SILENT"});
         QVERIFY(run.waitForFinished(60000));
@@ -424,11 +428,7 @@ private slots:
     void realProgramSecondCopyEndsWhileTheFirstWaits()
     {
         Scratch machine;
-        TestData data = installProduct(machine);
-        QFile exe(program());
-        QVERIFY(exe.open(QIODevice::ReadOnly));
-        const QString own = writeUninstaller(machine, Attach(exe.readAll(), data.wrapped()));
-        QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QString own = installRealProgram(machine, installProduct(machine));
         // The first copy waits at its question.
         QProcess first;
         first.setProcessEnvironment(machine.environment());

@@ -9,11 +9,11 @@
 #include <QTest>
 
 using namespace uninst;
+using uninsttest::Bytes;
 
 namespace {
 
-ByteString bytes(const QByteArray &b) { return ByteString(b.constData(), b.size()); }
-QString wide(const QByteArray &b) { return QString::fromStdU16String(Utf8ToWide(bytes(b))); }
+QString wide(const QByteArray &b) { return QString::fromStdU16String(Utf8ToWide(Bytes(b))); }
 
 } // namespace
 
@@ -23,7 +23,7 @@ class TestUninstText : public QObject {
 private slots:
     void upperCasing()
     {
-        ByteString text(bytes("az\xe5\xe4\xf6\xe9\xfc-Z"));
+        ByteString text(Bytes("az\xe5\xe4\xf6\xe9\xfc-Z"));
         text.upperCase();
         QCOMPARE(QByteArray(text.data(), int(text.length())), QByteArray("AZ\xc5\xc4\xd6\xe9\xfc-Z"));
         QVERIFY(ByteString("Files\xe5").equals(ByteString("FILES\xc5"), false));
@@ -49,12 +49,12 @@ private slots:
 
     void readsAtTheEdges()
     {
-        const ByteString three(bytes(QByteArray("\x01\x02\x03", 3)));
+        const ByteString three(Bytes(QByteArray("\x01\x02\x03", 3)));
         QCOMPARE(three.readU32(0), -1);
         QCOMPARE(three.readU16(1), 0x0203);
         QCOMPARE(three.readU16(2), -1);
         QCOMPARE(three.byteAt(3), -1);
-        QCOMPARE(ByteString(bytes(QByteArray("\xff\xfe\x00\x01", 4))).readU32(0), 0xFFFE0001LL);
+        QCOMPARE(ByteString(Bytes(QByteArray("\xff\xfe\x00\x01", 4))).readU32(0), 0xFFFE0001LL);
 
         ByteString text("abc");
         text.erase(2, 2);   // passes the end: nothing
@@ -69,7 +69,7 @@ private slots:
 
     void readsLines()
     {
-        const ByteString text(bytes(QByteArray("a\r\nb")));
+        const ByteString text(Bytes(QByteArray("a\r\nb")));
         int64_t position = 0;
         QCOMPARE(text.readLine(&position).bytes(), std::string("a"));
         QCOMPARE(position, 3);
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(position, 4);
         QVERIFY(!text.hasMore(position));
 
-        const ByteString withNul(bytes(QByteArray("ab\0cd\r\n\r\n", 9)));
+        const ByteString withNul(Bytes(QByteArray("ab\0cd\r\n\r\n", 9)));
         position = 0;
         QCOMPARE(withNul.readLine(&position).bytes(), std::string("ab"));
         position = 0;
@@ -152,14 +152,14 @@ private slots:
         QCOMPARE(table.left(18).toHex(' '), QByteArray("00 00 04 0b 00 00 00 03 00 00 00 01 00 00 00 02 c3 a4"));
         MessageTable messages;
         QCOMPARE(messages.languageId(), 1u);
-        QVERIFY(messages.load(bytes(table)));
+        QVERIFY(messages.load(Bytes(table)));
         QCOMPARE(messages.languageId(), 1035u);
         QCOMPARE(messages.text(1).bytes(), std::string("\xc3\xa4"));
         QCOMPARE(messages.text(4).bytes(), std::string());
         QCOMPARE(messages.text(9).bytes(), std::string());
 
         MessageTable cut;
-        QVERIFY(!cut.load(bytes(table.left(table.size() - 2))));
+        QVERIFY(!cut.load(Bytes(table.left(table.size() - 2))));
         QCOMPARE(cut.text(4).bytes(), std::string());   // read before the cut record
         QCOMPARE(int(cut.records().size()), 2);
     }

@@ -20,13 +20,12 @@ using namespace uninsttest;
 
 namespace {
 
-ByteString bytes(const QByteArray &b) { return ByteString(b.constData(), b.size()); }
 
 std::vector<ImageRecord> images(const QList<Image> &list)
 {
     std::vector<ImageRecord> out;
     for (const Image &image : list)
-        out.push_back({int32_t(image.id), bytes(image.bytes)});
+        out.push_back({int32_t(image.id), Bytes(image.bytes)});
     return out;
 }
 
@@ -124,7 +123,7 @@ private slots:
         five.imageId = 21;
         t.controls = {four, five};
         TemplateWindow window;
-        QCOMPARE(window.create(bytes(t.bytes())), int(WindowCreated));
+        QCOMPARE(window.create(Bytes(t.bytes())), int(WindowCreated));
         auto *fourCells = qobject_cast<SkinButton *>(window.control(55));
         auto *fiveCells = qobject_cast<SkinButton *>(window.control(56));
         QVERIFY(fourCells && fiveCells);
@@ -145,7 +144,7 @@ private slots:
     void buildsEveryKindOfControl()
     {
         Messages() = MessageTable();
-        Messages().load(bytes(MessageTableBytes(1035, {})));
+        Messages().load(Bytes(MessageTableBytes(1035, {})));
         ImageTable() = images({{3, SolidBitmap(16, 8, 0x3366CC)}, {4, SolidIcon(0x00AA00)}});
         Template t;
         t.width = 500;
@@ -194,7 +193,7 @@ private slots:
 
         ui::ScriptedDialogs dialogs;
         TemplateWindow window;
-        QCOMPARE(window.create(bytes(t.bytes())), int(WindowNotCreated));   // kind 12, the rest made
+        QCOMPARE(window.create(Bytes(t.bytes())), int(WindowNotCreated));   // kind 12, the rest made
         QVERIFY(window.isVisible());
         QCOMPARE(window.size(), QSize(498, 380));
         QCOMPARE(window.windowTitle(), "Uninstall");
@@ -242,7 +241,7 @@ private slots:
         unknown.imageId = 99;
         t.controls = {bitmap, unknown};
         TemplateWindow window;
-        QCOMPARE(window.create(bytes(t.bytes())), int(WindowCreated));
+        QCOMPARE(window.create(Bytes(t.bytes())), int(WindowCreated));
         QVERIFY(qobject_cast<QLabel *>(window.control(6))->pixmap().isNull());
         QVERIFY(qobject_cast<QLabel *>(window.control(7))->pixmap().isNull());
     }
@@ -254,13 +253,13 @@ private slots:
         t.controls = {label(57, "inside")};
         QWidget parent;
         TemplateWindow inParent;
-        QCOMPARE(inParent.create(bytes(t.bytes()), &parent), int(WindowCreated));
+        QCOMPARE(inParent.create(Bytes(t.bytes()), &parent), int(WindowCreated));
         QCOMPARE(inParent.control(57)->parentWidget(), &parent);
         QVERIFY(!inParent.isOwnWindow());
         TemplateWindow orphan;
-        QCOMPARE(orphan.create(bytes(t.bytes())), int(WindowNotCreated));
+        QCOMPARE(orphan.create(Bytes(t.bytes())), int(WindowNotCreated));
         TemplateWindow notATemplate;
-        QCOMPARE(notATemplate.create(bytes("XYZ")), int(NotATemplate));
+        QCOMPARE(notATemplate.create(Bytes("XYZ")), int(NotATemplate));
     }
 };
 

@@ -2,11 +2,17 @@
 // Builds uninstallation data for tests the way the installer writes it: the template, the
 // message and image tables, the header, the product line and the sections, the registry
 // tree, the two scrambled layers and the tail appended to an executable.
+#include "bytestring.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 namespace uninsttest {
+
+// The bytes as the uninstaller's byte string, and back.
+inline uninst::ByteString Bytes(const QByteArray &bytes) { return uninst::ByteString(bytes.constData(), bytes.size()); }
+inline QByteArray QBytes(const uninst::ByteString &bytes) { return QByteArray(bytes.data(), qsizetype(bytes.length())); }
 
 QByteArray U32(uint32_t value);   // big-endian, as inside the data
 QByteArray U16(uint16_t value);
