@@ -1,6 +1,7 @@
 #pragma once
 // Text that goes into a quoted SQL literal ('...'): every apostrophe doubled, so that a name
-// such as O'Brien is stored and found instead of breaking the statement. Applied after each
+// such as O'Brien is stored and found instead of breaking the statement, and NUL characters
+// (pasted from other programs; no engine stores them in a text) removed. Applied after each
 // window's own cleaning of the text.
 #include <QString>
 
@@ -9,6 +10,7 @@ namespace core {
 inline QString SqlText(const QString &text)
 {
     QString doubled = text;
+    doubled.remove(QChar(u'\0'));
     return doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
 }
 

@@ -17,17 +17,7 @@ hotel_mariadb_start() {
 
     mariadb-install-db --no-defaults --user=root --datadir="$base/data" --skip-test-db \
         --auth-root-authentication-method=socket --lower-case-table-names=1 >"$base/install.log" 2>&1
-    mariadbd --no-defaults --user=root --datadir="$base/data" --socket="$HOTEL_MARIADB_SOCKET" \
-        --pid-file="$HOTEL_MARIADB_PIDFILE" --port="$port" --bind-address=127.0.0.1 \
-        --lower-case-table-names=1 --skip-log-bin --innodb-flush-log-at-trx-commit=2 \
-        --max-connections=500 >"$base/server.log" 2>&1 &
-
-    local i
-    for i in $(seq 1 100); do
-        mariadb-admin --no-defaults --socket="$HOTEL_MARIADB_SOCKET" -uroot ping >/dev/null 2>&1 && break
-        sleep 0.2
-    done
-    mariadb-admin --no-defaults --socket="$HOTEL_MARIADB_SOCKET" -uroot ping >/dev/null
+    hotel_mariadb_launch "$base" "$port"
 
     mariadb --no-defaults --socket="$HOTEL_MARIADB_SOCKET" -uroot <<SQL
 CREATE DATABASE hotel_test;
@@ -49,6 +39,23 @@ SQL
     export HOTEL_TEST_MYSQL_PASSWORD='hotel-pw'
     export HOTEL_TEST_MYSQL_DB=hotel_test
     export HOTEL_MARIADB_SOCKET HOTEL_MARIADB_PIDFILE
+}
+
+# Starts the server of an installed data folder in the background and waits until it answers;
+# tests that stop, kill and restart a server use it on a server of their own.
+hotel_mariadb_launch() {
+    local base=$1 port=$2
+    mariadbd --no-defaults --user=root --datadir="$base/data" --socket="$base/mysqld.sock" \
+        --pid-file="$base/mysqld.pid" --port="$port" --bind-address=127.0.0.1 \
+        --lower-case-table-names=1 --skip-log-bin --innodb-flush-log-at-trx-commit=2 \
+        --max-connections=500 >>"$base/server.log" 2>&1 &
+
+    local i
+    for i in $(seq 1 100); do
+        mariadb-admin --no-defaults --socket="$base/mysqld.sock" -uroot ping >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    mariadb-admin --no-defaults --socket="$base/mysqld.sock" -uroot ping >/dev/null
 }
 
 hotel_mariadb_stop() {

@@ -5,6 +5,7 @@
 #include "ado/recordset.h"
 #include "core/appstate.h"
 #include "core/dbworks.h"
+#include "core/sqltext.h"
 #include "support/corefixture.h"
 #include "support/expect_error.h"
 #include "support/scratch_database.h"
@@ -62,6 +63,9 @@ private slots:
     void failedQueryLeavesUnopenedRecordset();
     void changingStatementThroughOpenRecordsetWorks();
     void transactionRollsBackUnlessCommitted();
+    void innerTransactionJoinsTheOuterOne();
+    void commitAfterTheConnectionWasReopenedFails();
+    void sqlTextDropsNulCharacters();
     void reopeningTakesNewSettings();
     void mySqlOpensWithClientCursor();
 };
@@ -200,6 +204,44 @@ void DbWorksTest::transactionRollsBackUnlessCommitted()
         transaction.Commit();
     }
     QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 1);
+}
+
+void DbWorksTest::innerTransactionJoinsTheOuterOne()
+{
+    testsupport::CoreFixture fx;
+    const QString insert = "INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) VALUES ('t', 'u', 'k')";
+    {
+        core::Transaction outer;
+        {
+            core::Transaction inner;
+            QVERIFY(core::ExecuteSQL(insert, core::SqlAction::Insert));
+            inner.Commit();
+        }
+        QVERIFY(State().mConn->InTransaction());
+    }
+    QVERIFY(!State().mConn->InTransaction());
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 0);
+}
+
+// Corrected settings reopen the connection while a change is under way (the settings window
+// opened by a failure): the reopened connection holds none of the change, and committing says so
+// instead of passing for a success.
+void DbWorksTest::commitAfterTheConnectionWasReopenedFails()
+{
+    testsupport::CoreFixture fx;
+    core::Transaction transaction;
+    QVERIFY(core::ExecuteSQL("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) VALUES ('t', 'u', 'k')",
+                             core::SqlAction::Insert));
+    core::OpenDatabase();
+    HOTEL_EXPECT_ERROR(transaction.Commit(), ado::E_NO_TRANSACTION);
+    QVERIFY(!State().mConn->InTransaction());
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 0);
+}
+
+// A NUL pasted into a name cannot be stored by either engine: it is dropped from the literal.
+void DbWorksTest::sqlTextDropsNulCharacters()
+{
+    QCOMPARE(core::SqlText(QStringLiteral("O'Br") + QChar(u'\0') + QStringLiteral("ien")), QStringLiteral("O''Brien"));
 }
 
 void DbWorksTest::reopeningTakesNewSettings()
