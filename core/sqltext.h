@@ -14,4 +14,18 @@ inline QString SqlText(const QString &text)
     return doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
 }
 
+// The cleaning most user texts get before they are stored: apostrophes removed.
+inline QString WithoutApostrophes(const QString &text) { return QString(text).remove(QLatin1Char('\'')); }
+
+// Payment details, room descriptions and types keep their apostrophes stored as "!*!"; the
+// lists turn them back for display.
+inline QString StoredApostrophes(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('\''), QStringLiteral("!*!"));
+}
+inline QString ShownApostrophes(const QString &text)
+{
+    return QString(text).replace(QStringLiteral("!*!"), QStringLiteral("'"));
+}
+
 } // namespace core

@@ -1,22 +1,20 @@
 #include "frontdesk/bookingstatements.h"
 
+#include "core/db/sqldate.h"
+#include "core/db/tablenames.h"
 #include "core/sqltext.h"
-#include "vb/conversions.h"
 
 namespace frontdesk {
 
 namespace {
 
 // Names, address, phone, title, note and user name lose their apostrophes.
-QString cleaned(const QString &text) { return core::SqlText(QString(text).remove(QLatin1Char('\''))); }
+QString cleaned(const QString &text) { return core::WithoutApostrophes(text); }
 
 // Amounts as plain numbers with a '.' decimal point, which the engines read in every locale.
 QString amount(vb::Currency value) { return value.toInvariantString(); }
 
 QString number(double value) { return QString::number(value, 'g', 15); }
-
-// Dates between '#' in the short date form.
-QString dateLiteral(vb::Date date) { return QStringLiteral("#") + vb::CStr(vb::Variant(date)) + QStringLiteral("#"); }
 
 } // namespace
 
@@ -30,7 +28,7 @@ QString CustomerInsertSql(const BookingRecord &b)
            + cleaned(b.title) + QStringLiteral("','") + cleaned(b.firstName) + QStringLiteral("','")
            + cleaned(b.lastName) + QStringLiteral("','") + cleaned(b.address) + QStringLiteral("','")
            + cleaned(b.phone) + QStringLiteral("',") + b.adults + QStringLiteral(",") + b.minors
-           + QStringLiteral(",") + dateLiteral(b.arrival) + QStringLiteral(" , ") + dateLiteral(b.departure)
+           + QStringLiteral(",") + core::SqlDate(b.arrival) + QStringLiteral(" , ") + core::SqlDate(b.departure)
            + QStringLiteral(",") + number(b.days) + QStringLiteral(",") + amount(b.rate) + QStringLiteral(",")
            + amount(b.tax) + QStringLiteral(",") + amount(b.grandTotal) + QStringLiteral(",") + amount(b.advance)
            + QStringLiteral(",") + amount(b.due) + QStringLiteral(",'") + cleaned(b.paymentMethod)
@@ -43,29 +41,11 @@ QString CustomerInsertSql(const BookingRecord &b)
 
 QString RoomBookingInsertSql(const QString &room, const BookingRecord &b, vb::Date today)
 {
-    return QStringLiteral("INSERT INTO room_") + room
+    return QStringLiteral("INSERT INTO ") + core::RoomTableName(room)
            + QStringLiteral(" (RoomNameID, cUniqueID,CheckInDate,CheckOutDate,RoomBookedDate) values ('")
            + core::SqlText(room) + QStringLiteral("','") + core::SqlText(b.uniqueNo) + QStringLiteral("',")
-           + dateLiteral(b.arrival) + QStringLiteral(",") + dateLiteral(b.departure) + QStringLiteral(",")
-           + dateLiteral(today) + QStringLiteral(")");
-}
-
-QString RevenueOfDaySql(vb::Date today)
-{
-    return QStringLiteral("SELECT * FROM tbl_revenueStats WHERE tDate =") + dateLiteral(today) + QStringLiteral(" ");
-}
-
-QString RevenueInsertSql(vb::Currency total)
-{
-    return QStringLiteral("INSERT INTO tbl_revenueStats (tRevenue,tBookingRevenue, tBookings) values(") + amount(total)
-           + QStringLiteral(",") + amount(total) + QStringLiteral(",1)");
-}
-
-QString RevenueUpdateSql(vb::Currency total, vb::Date today)
-{
-    return QStringLiteral("UPDATE tbl_revenueStats SET tRevenue = tRevenue + ") + amount(total)
-           + QStringLiteral(",tBookingRevenue=tBookingRevenue + ") + amount(total)
-           + QStringLiteral(", tBookings = tBookings + 1 WHERE tDate = ") + dateLiteral(today);
+           + core::SqlDate(b.arrival) + QStringLiteral(",") + core::SqlDate(b.departure) + QStringLiteral(",")
+           + core::SqlDate(today) + QStringLiteral(")");
 }
 
 QString BookingLogSql(const QString &firstName, const QString &lastName, const QString &userName)

@@ -3,6 +3,7 @@
 // room's own table, the day's revenue row and the activity-log row. Texts are given as the
 // window holds them; the builders apply the cleaning each column takes (apostrophes removed
 // from names, address, phone, title, note and user) and quote every text for SQL.
+#include "frontdesk/revenuestatements.h"
 #include "vb/currency.h"
 #include "vb/datetime.h"
 
@@ -39,10 +40,6 @@ struct BookingRecord {
 QString CustomerInsertSql(const BookingRecord &booking);
 // The row of one booked room in its table room_<room>; `today` is the booking date.
 QString RoomBookingInsertSql(const QString &room, const BookingRecord &booking, vb::Date today);
-QString RevenueOfDaySql(vb::Date today);
-// The day's first booking inserts the revenue row; later ones add to it.
-QString RevenueInsertSql(vb::Currency total);
-QString RevenueUpdateSql(vb::Currency total, vb::Date today);
 QString BookingLogSql(const QString &firstName, const QString &lastName, const QString &userName);
 // Finds a guest number among the current or the former guests.
 QString GuestNumberLookupSql(const QString &table, const QString &uniqueNo);

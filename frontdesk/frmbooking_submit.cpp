@@ -168,8 +168,8 @@ bool frmBooking::storeBooking()
     // apostrophe in it is not dropped but makes it no amount.
     const vb::Currency dayTotal = vb::CCur(vb::Variant(txtGrandTotal->text()));
     const bool revenueKept = firstOfDay
-                                 ? core::ExecuteSQL(RevenueInsertSql(dayTotal), core::SqlAction::Insert)
-                                 : core::ExecuteSQL(RevenueUpdateSql(dayTotal, today), core::SqlAction::Update);
+                                 ? core::ExecuteSQL(RevenueInsertSql(RevenueSource::Booking, dayTotal), core::SqlAction::Insert)
+                                 : core::ExecuteSQL(RevenueUpdateSql(RevenueSource::Booking, dayTotal, today), core::SqlAction::Update);
     if (!revenueKept)
         return false;
     if (!core::ExecuteSQL(BookingLogSql(booking.firstName, booking.lastName, core::State().mUserName),

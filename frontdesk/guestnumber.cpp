@@ -1,5 +1,6 @@
 #include "frontdesk/guestnumber.h"
 
+#include "frontdesk/drawunique.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
 #include "vb/random.h"
@@ -34,18 +35,7 @@ QString GuestInitials(const QString &firstName, const QString &lastName)
 std::optional<QString> DrawUniqueGuestNumber(const QString &initials, const std::function<QString()> &draw,
                                              const std::function<std::optional<bool>(const QString &)> &inUse)
 {
-    QString refused;
-    for (;;) {
-        const QString number = initials + draw();
-        if (number == refused)
-            continue;
-        const std::optional<bool> taken = inUse(number);
-        if (!taken)
-            return std::nullopt;
-        if (!*taken)
-            return number;
-        refused = number;
-    }
+    return DrawUnique([&] { return initials + draw(); }, inUse);
 }
 
 } // namespace frontdesk

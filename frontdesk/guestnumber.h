@@ -14,9 +14,7 @@ QString RandomLetters(int count);
 // apostrophes has no initial: Invalid procedure call (5).
 QString GuestInitials(const QString &firstName, const QString &lastName);
 
-// initials + draw(), drawn again while `inUse` finds the number held by a guest. A draw equal
-// to the one just refused (the clock has not moved on) is not looked up again. `inUse` gives
-// nullopt when it could not look; so does the result then.
+// initials + draw(), drawn again while `inUse` finds the number held by a guest (DrawUnique).
 std::optional<QString> DrawUniqueGuestNumber(const QString &initials, const std::function<QString()> &draw,
                                              const std::function<std::optional<bool>(const QString &)> &inUse);
 

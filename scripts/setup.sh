@@ -14,19 +14,30 @@ hotel_packages=(
     libsqlcipher-dev sqlcipher libssl-dev
     unixodbc unixodbc-dev odbc-mariadb mariadb-server mariadb-client
     xvfb xauth ninja-build cmake g++ pkg-config fonts-dejavu-core
+    fonts-liberation unrtf python3
 )
+# Installed without their recommendations, which would bring a whole desktop along.
+hotel_bare_packages=(libreoffice-writer-nogui)
+
+hotel_missing_packages() {
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+    done
+}
 
 hotel_install_packages() {
-    local missing=() p
-    for p in "${hotel_packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing Debian packages: ${missing[*]}"
+    local missing bare
+    mapfile -t missing < <(hotel_missing_packages "${hotel_packages[@]}")
+    mapfile -t bare < <(hotel_missing_packages "${hotel_bare_packages[@]}")
+    [ ${#missing[@]} -eq 0 ] && [ ${#bare[@]} -eq 0 ] && return 0
+    echo "Installing Debian packages: ${missing[*]} ${bare[*]}"
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    local apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+    "${apt[@]}" update -qq
+    [ ${#missing[@]} -eq 0 ] || "${apt[@]}" install -y -qq "${missing[@]}" >/dev/null
+    [ ${#bare[@]} -eq 0 ] || "${apt[@]}" install -y -qq --no-install-recommends "${bare[@]}" >/dev/null
 }
 
 hotel_build() {

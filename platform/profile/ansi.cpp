@@ -50,6 +50,15 @@ QByteArray FromUnicode(const QString &text)
     return bytes;
 }
 
+std::optional<char> ByteOf(char16_t unit)
+{
+    const auto &fromUnicode = windows1252().fromUnicode;
+    const auto found = fromUnicode.constFind(unit);
+    if (found == fromUnicode.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
 QString ToUnicode(const QByteArray &bytes)
 {
     const CodePage &page = windows1252();

@@ -70,14 +70,19 @@ uint32_t copyText(const QString &text, QString *returned, uint32_t size)
     return uint32_t(count);
 }
 
+// How a list of names that exactly fills the buffer is taken: Windows treats a list of
+// section names that leaves no spare character as cut, while a list of key names fits.
+enum class ExactFit { Fits, Truncated };
+
 // Names into the buffer, each with its NUL, then one more NUL. A list that does not fit is
 // cut to size - 2 characters and ends in two NULs, as Windows does.
-uint32_t copyList(const QStringList &names, QString *returned, uint32_t size)
+uint32_t copyList(const QStringList &names, QString *returned, uint32_t size, ExactFit exactFit)
 {
     QString list;
     for (const QString &name : names)
         list += name + QChar(0);
-    if (list.size() + 1 <= qsizetype(size)) {
+    const qsizetype needed = list.size() + 1 + (exactFit == ExactFit::Truncated ? 1 : 0);
+    if (needed <= qsizetype(size)) {
         *returned = list + QChar(0);
         return uint32_t(list.size());
     }
@@ -95,12 +100,13 @@ uint32_t GetPrivateProfileString(const NullableText &sectionArg, const NullableT
                                  const NullableText &defaultArg, QString *returned, uint32_t size,
                                  const QString &fileName)
 {
+    // A buffer of no characters is left as it is.
+    if (size == 0)
+        return 0;
     QString ignored;
     if (!returned)
         returned = &ignored;
     returned->clear();
-    if (size == 0)
-        return 0;
 
     const NullableText section = asCString(sectionArg);
     const NullableText key = asCString(keyArg);
@@ -111,12 +117,12 @@ uint32_t GetPrivateProfileString(const NullableText &sectionArg, const NullableT
         return copyText(defaultText, returned, size);
 
     if (!section)
-        return copyList(document.sectionNames(), returned, size);
+        return copyList(document.sectionNames(), returned, size, ExactFit::Truncated);
     if (!key) {
         const std::optional<QStringList> names = document.keyNames(*section);
         if (!names || names->isEmpty())
             return copyText(defaultText, returned, size);
-        return copyList(*names, returned, size);
+        return copyList(*names, returned, size, ExactFit::Fits);
     }
     if (key->isEmpty())
         return copyText(defaultText, returned, size);

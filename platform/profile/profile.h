@@ -20,7 +20,8 @@ using NullableText = std::optional<QString>;
 // - section and key given: the value (or the default) cut to size - 1 characters, one NUL;
 // - key null: the key names of the section, each followed by a NUL, then one more NUL;
 // - section null: the names of all sections in the same form.
-// A list too long for the buffer ends in two NULs and gives size - 2. The default (null
+// A list too long for the buffer ends in two NULs and gives size - 2; a list of section names
+// that fills the buffer exactly counts as too long. A size of 0 leaves `returned` unchanged. The default (null
 // counts as "", trailing blanks dropped) comes back for a missing key, for a missing or
 // empty section when its key names are asked, for an empty key name, and for anything
 // when the file is missing.

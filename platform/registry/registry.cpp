@@ -58,20 +58,39 @@ LONG changeKey(const HKEY &key, DWORD neededAccess, Change change)
     });
 }
 
+bool isTextType(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// The names of a subkey path; a leading separator is refused as Windows refuses it.
+LONG parseKeyPath(const QString &subKey, QStringList *names)
+{
+    if (subKey.startsWith(QLatin1Char('\\')))
+        return ERROR_BAD_PATHNAME;
+    *names = detail::splitKeyPath(subKey);
+    return ERROR_SUCCESS;
+}
+
 // Copies value data out in the manner of the Win32 functions (see RegQueryValueEx).
-LONG copyData(const QByteArray &bytes, uint8_t *data, DWORD *cbData)
+// `capacity` is the buffer size the caller gave, read before anything was written back.
+LONG copyData(const RegValue &value, DWORD capacity, uint8_t *data, DWORD *cbData)
 {
     if (data && !cbData)
         return ERROR_INVALID_PARAMETER;
     if (!cbData)
         return ERROR_SUCCESS;
+    const QByteArray &bytes = value.data;
     const auto size = static_cast<DWORD>(bytes.size());
     if (data) {
-        if (*cbData < size) {
+        if (capacity < size) {
             *cbData = size;
             return ERROR_MORE_DATA;
         }
         std::memcpy(data, bytes.constData(), size);
+        // A text stored without its NUL still reads as a C string when there is room.
+        if (isTextType(value.type) && capacity > size && (size == 0 || bytes.back() != '\0'))
+            data[size] = 0;
     }
     *cbData = size;
     return ERROR_SUCCESS;
@@ -87,17 +106,25 @@ bool containsReadOnly(const RegKey &key)
     return false;
 }
 
-// Removes the key at `subKey` below the handle's key, with everything under it, unless
-// `refused` says of that key that it must stay (then ERROR_ACCESS_DENIED).
+// Removes the key at `subKey` below the handle's key (the handle's own key when subKey is
+// empty), with everything under it, unless `refused` says of that key that it must stay
+// (then ERROR_ACCESS_DENIED).
 template <class Refused>
 LONG deleteSubkey(const HKEY &key, const QString &subKey, Refused refused)
 {
-    QStringList names = detail::splitKeyPath(subKey);
-    if (names.isEmpty())
-        return ERROR_INVALID_PARAMETER;
-    const QString last = names.takeLast();
-    return changeKey(key, 0, [&](RegKey &base) -> ChangeResult {
-        RegKey *parent = detail::findKey(base, names);
+    if (const LONG error = checkHandle(key, 0); error != ERROR_SUCCESS)
+        return error;
+    QStringList names;
+    if (const LONG error = parseKeyPath(subKey, &names); error != ERROR_SUCCESS)
+        return error;
+    QStringList parentPath = key.path() + names;
+    if (parentPath.isEmpty())
+        return ERROR_ACCESS_DENIED;   // a root stays
+    const QString last = parentPath.takeLast();
+    return StoreFile(key.root()).update([&](RegKey &tree) -> ChangeResult {
+        if (!detail::findKey(tree, key.path()))
+            return {ERROR_KEY_DELETED, false};
+        RegKey *parent = detail::findKey(tree, parentPath);
         RegKey *target = parent ? parent->findSubkey(last) : nullptr;
         if (!target)
             return {ERROR_FILE_NOT_FOUND, false};
@@ -146,10 +173,14 @@ LONG RegOpenKeyEx(const HKEY &key, const QString &subKey, DWORD /*options*/, DWO
 {
     if (!result)
         return ERROR_INVALID_PARAMETER;
+    *result = HKEY();
+    QStringList names;
+    if (const LONG error = parseKeyPath(subKey, &names); error != ERROR_SUCCESS)
+        return error;
     return readKey(key, 0, [&](RegKey &parent) -> LONG {
         QStringList path = key.path();
         RegKey *target = &parent;
-        for (const QString &name : detail::splitKeyPath(subKey)) {
+        for (const QString &name : names) {
             target = target->findSubkey(name);
             if (!target)
                 return ERROR_FILE_NOT_FOUND;
@@ -166,15 +197,19 @@ LONG RegCreateKeyEx(const HKEY &key, const QString &subKey, DWORD samDesired, HK
 {
     if (!result)
         return ERROR_INVALID_PARAMETER;
+    *result = HKEY();
+    QStringList names;
+    if (const LONG error = parseKeyPath(subKey, &names); error != ERROR_SUCCESS)
+        return error;
     QStringList path = key.path();
     bool created = false;
     const LONG error = changeKey(key, 0, [&](RegKey &parent) -> ChangeResult {
         RegKey *target = &parent;
-        for (const QString &name : detail::splitKeyPath(subKey)) {
+        for (const QString &name : names) {
             if (RegKey *existing = target->findSubkey(name)) {
                 target = existing;
             } else {
-                if (target->readOnly || !(key.access() & KEY_CREATE_SUB_KEY))
+                if (target->readOnly)
                     return {ERROR_ACCESS_DENIED, false};
                 target = &target->addSubkey(name);
                 created = true;
@@ -207,7 +242,15 @@ LONG RegDeleteKey(const HKEY &key, const QString &subKey)
 LONG RegDeleteTree(const HKEY &key, const QString &subKey)
 {
     // All or nothing: a read-only key anywhere below keeps the whole tree.
-    return deleteSubkey(key, subKey, [](const RegKey &target) { return containsReadOnly(target); });
+    if (!subKey.isEmpty())
+        return deleteSubkey(key, subKey, [](const RegKey &target) { return containsReadOnly(target); });
+    return changeKey(key, KEY_SET_VALUE, [](RegKey &found) -> ChangeResult {
+        if (containsReadOnly(found))
+            return {ERROR_ACCESS_DENIED, false};
+        found.values.clear();
+        found.subkeys.clear();
+        return {ERROR_SUCCESS, true};
+    });
 }
 
 LONG RegEnumKeyEx(const HKEY &key, DWORD index, QString *name)
@@ -226,7 +269,9 @@ LONG RegSetValueEx(const HKEY &key, const QString &valueName, DWORD type, const 
 {
     if (!data && cbData > 0)
         return ERROR_INVALID_PARAMETER;
-    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(cbData));
+    QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(cbData));
+    if (isTextType(type) && !bytes.isEmpty() && !bytes.endsWith('\0'))
+        bytes.append('\0');
     return changeKey(key, KEY_SET_VALUE, [&](RegKey &found) -> ChangeResult {
         if (found.readOnly)
             return {ERROR_ACCESS_DENIED, false};
@@ -243,28 +288,48 @@ LONG RegSetValueEx(const HKEY &key, const QString &valueName, DWORD type, const 
 
 LONG RegQueryValueEx(const HKEY &key, const QString &valueName, DWORD *type, uint8_t *data, DWORD *cbData)
 {
+    const DWORD capacity = cbData ? *cbData : 0;
     return readKey(key, KEY_QUERY_VALUE, [&](RegKey &found) -> LONG {
         const RegValue *value = found.findValue(valueName);
-        if (!value)
+        if (!value) {
+            if (cbData && !data)
+                *cbData = 0;
             return ERROR_FILE_NOT_FOUND;
+        }
         if (type)
             *type = value->type;
-        return copyData(value->data, data, cbData);
+        return copyData(*value, capacity, data, cbData);
     });
 }
 
 LONG RegEnumValue(const HKEY &key, DWORD index, QString *valueName, DWORD *type, uint8_t *data, DWORD *cbData)
 {
-    if (!valueName)
+    return RegEnumValue(key, index, valueName, nullptr, type, data, cbData);
+}
+
+LONG RegEnumValue(const HKEY &key, DWORD index, QString *valueName, DWORD *cchValueName, DWORD *type,
+                  uint8_t *data, DWORD *cbData)
+{
+    if (!valueName || (data && !cbData))
         return ERROR_INVALID_PARAMETER;
+    const DWORD capacity = cbData ? *cbData : 0;
     return readKey(key, KEY_QUERY_VALUE, [&](RegKey &found) -> LONG {
         if (index >= found.values.size())
             return ERROR_NO_MORE_ITEMS;
         const RegValue &value = found.values[index];
-        *valueName = value.name;
+        const bool nameFits = !cchValueName || DWORD(value.name.size()) < *cchValueName;
+        const bool dataFits = !data || capacity >= DWORD(value.data.size());
         if (type)
             *type = value.type;
-        return copyData(value.data, data, cbData);
+        if (!nameFits || !dataFits) {
+            if (cbData)
+                *cbData = DWORD(value.data.size());
+            return ERROR_MORE_DATA;
+        }
+        *valueName = value.name;
+        if (cchValueName)
+            *cchValueName = DWORD(value.name.size());
+        return copyData(value, capacity, data, cbData);
     });
 }
 
@@ -281,7 +346,9 @@ LONG RegDeleteValue(const HKEY &key, const QString &valueName)
 
 LONG SetKeyReadOnly(const HKEY &key, const QString &subKey, bool readOnly)
 {
-    const QStringList names = detail::splitKeyPath(subKey);
+    QStringList names;
+    if (const LONG error = parseKeyPath(subKey, &names); error != ERROR_SUCCESS)
+        return error;
     return changeKey(key, 0, [&](RegKey &base) -> ChangeResult {
         RegKey *target = detail::findKey(base, names);
         if (!target)

@@ -22,6 +22,7 @@ enum : LONG {
     ERROR_ACCESS_DENIED = 5,
     ERROR_INVALID_HANDLE = 6,
     ERROR_INVALID_PARAMETER = 87,
+    ERROR_BAD_PATHNAME = 161, // a subkey path with a leading separator
     ERROR_MORE_DATA = 234,
     ERROR_NO_MORE_ITEMS = 259,
     ERROR_BADDB = 1009,       // a store file that cannot be parsed (never overwritten)
@@ -92,15 +93,20 @@ QString RootName(Root root);
 // $HOTEL_REGISTRY_DIR, else ~/.local/share/brevant/registry.
 QString RegistryDirectory();
 
-// subKey is a path of names separated by "\" below `key`; "" names `key` itself.
+// subKey is a path of names separated by "\" below `key`; "" names `key` itself. A path that
+// starts with "\" gives ERROR_BAD_PATHNAME; doubled and trailing separators are ignored.
+// On failure *result becomes the invalid handle.
 LONG RegOpenKeyEx(const HKEY &key, const QString &subKey, DWORD options, DWORD samDesired, HKEY *result);
-// Opens the key, creating it and any missing keys on the way.
+// Opens the key, creating it and any missing keys on the way. As on Windows, the rights of
+// the handle `key` do not matter here; a read-only key still refuses new subkeys.
 LONG RegCreateKeyEx(const HKEY &key, const QString &subKey, DWORD samDesired, HKEY *result,
                     DWORD *disposition = nullptr);
 LONG RegCloseKey(const HKEY &key);
-// Deletes a key that has no subkeys (ERROR_ACCESS_DENIED when it has some, as on NT).
+// Deletes a key that has no subkeys (ERROR_ACCESS_DENIED when it has some, as on NT). An
+// empty subKey deletes the handle's own key; a root cannot be deleted.
 LONG RegDeleteKey(const HKEY &key, const QString &subKey);
-// Deletes a key with everything below it.
+// Deletes a key with everything below it. An empty subKey empties the handle's own key (every
+// subkey and value, the default value included) and keeps it; that needs KEY_SET_VALUE.
 LONG RegDeleteTree(const HKEY &key, const QString &subKey);
 
 // Subkeys are enumerated in the order of their names without regard to case.
@@ -108,13 +114,22 @@ LONG RegEnumKeyEx(const HKEY &key, DWORD index, QString *name);
 
 // valueName "" is the key's default value. Data are bytes as the ANSI functions see them:
 // texts in Windows-1252 with their terminating NUL, REG_DWORD as four little-endian bytes.
+// A text (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) given without its terminating NUL gets one.
 LONG RegSetValueEx(const HKEY &key, const QString &valueName, DWORD type, const uint8_t *data, DWORD cbData);
 // *cbData holds the buffer size on entry and the data size on return; with data null only
-// the size is given; a buffer too small gives ERROR_MORE_DATA. type, data, cbData may be null.
+// the size is given; a buffer too small gives ERROR_MORE_DATA. type, data, cbData may be null,
+// and type and cbData may be the same variable (the size wins). A text stored without its NUL
+// gets one after the data when the buffer has room (not counted in *cbData). A missing value
+// sets *cbData to 0 when only the size was asked.
 LONG RegQueryValueEx(const HKEY &key, const QString &valueName, DWORD *type, uint8_t *data, DWORD *cbData);
 // Values are enumerated in the order they were first set. data/cbData as for RegQueryValueEx.
 LONG RegEnumValue(const HKEY &key, DWORD index, QString *valueName, DWORD *type, uint8_t *data,
                   DWORD *cbData);
+// The same with a name buffer of *cchValueName characters, its NUL included: on return it holds
+// the name's length. When the name or the data does not fit, ERROR_MORE_DATA leaves the name,
+// *cchValueName and the data buffer alone and gives only the type and the data size.
+LONG RegEnumValue(const HKEY &key, DWORD index, QString *valueName, DWORD *cchValueName, DWORD *type,
+                  uint8_t *data, DWORD *cbData);
 LONG RegDeleteValue(const HKEY &key, const QString &valueName);
 
 // Marks a key read-only (or writable again): opening it for any write access, changing its

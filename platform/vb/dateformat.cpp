@@ -118,8 +118,9 @@ QString defaultDateText(Date value)
 bool isNamedDateFormat(const QString &name)
 {
     const QString n = name.toLower();
-    return n == QLatin1String("general date") || n == QLatin1String("long date") || n == QLatin1String("short date") ||
-           n == QLatin1String("long time") || n == QLatin1String("short time");
+    return n == QLatin1String("general date") || n == QLatin1String("long date") || n == QLatin1String("medium date") ||
+           n == QLatin1String("short date") || n == QLatin1String("long time") || n == QLatin1String("medium time") ||
+           n == QLatin1String("short time");
 }
 
 QString formatNamedDate(Date value, const QString &name)
@@ -129,8 +130,12 @@ QString formatNamedDate(Date value, const QString &name)
     const QString n = name.toLower();
     if (n == QLatin1String("long date"))
         return locale.toString(dt.date(), LongDateFormat());
+    if (n == QLatin1String("medium date"))
+        return formatDatePattern(value, QStringLiteral("dd-mmm-yy"));
     if (n == QLatin1String("short date"))
         return locale.toString(dt.date(), ShortDateFormat());
+    if (n == QLatin1String("medium time"))
+        return formatDatePattern(value, QStringLiteral("hh:nn AMPM"));
     if (n == QLatin1String("long time"))
         return locale.toString(dt.time(), LongTimeFormat());
     if (n == QLatin1String("short time"))

@@ -16,6 +16,8 @@ QString Error::standardDescription(long number)
     case errSubscriptOutOfRange: return QStringLiteral("Subscript out of range");
     case errDivisionByZero: return QStringLiteral("Division by zero");
     case errTypeMismatch: return QStringLiteral("Type mismatch");
+    case errPathFileAccess: return QStringLiteral("Path/File access error");
+    case errPathNotFound: return QStringLiteral("Path not found");
     case errInvalidUseOfNull: return QStringLiteral("Invalid use of Null");
     case errObjectRequired: return QStringLiteral("Object required");
     default: return QStringLiteral("Application-defined or object-defined error");

@@ -14,6 +14,8 @@ enum ErrorNumber : long {
     errSubscriptOutOfRange = 9,
     errDivisionByZero = 11,
     errTypeMismatch = 13,
+    errPathFileAccess = 75,
+    errPathNotFound = 76,
     errObjectRequired = 424,
     errInvalidUseOfNull = 94,
 };

@@ -39,6 +39,21 @@ QString textOf(const Variant &v)
     return v.type() == VarType::String ? v.asString() : CStr(v);
 }
 
+// "General Number": the number as CStr writes it, without group separators; a date counts
+// as its serial number, True as -1.
+QString generalNumber(const Variant &v)
+{
+    switch (v.type()) {
+    case VarType::Double:
+    case VarType::Currency:
+    case VarType::Integer:
+    case VarType::Long: return CStr(v);
+    case VarType::Boolean: return CStr(Variant(CLng(v)));
+    case VarType::Date: return CStr(Variant(v.asDate().serial()));
+    default: return IsNumeric(v) ? CStr(Variant(CDbl(v))) : textOf(v);
+    }
+}
+
 } // namespace
 
 QString Format(const Variant &v, const QString &format)
@@ -47,6 +62,8 @@ QString Format(const Variant &v, const QString &format)
         return QString();
     if (format.isEmpty())
         return CStr(v);
+    if (format.compare(QLatin1String("General Number"), Qt::CaseInsensitive) == 0)
+        return generalNumber(v);
 
     const bool namedNumber = detail::isNamedNumberFormat(format);
     if (namedNumber || (!detail::isNamedDateFormat(format) && !detail::isDatePattern(format))) {

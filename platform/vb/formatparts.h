@@ -7,7 +7,9 @@
 
 namespace vb::detail {
 
-// Named numeric forms ("Currency", "Fixed", "Standard"); isNamedNumberFormat tells which names exist.
+// Named numeric forms ("Currency", "Fixed", "Standard", "Percent", "Scientific", "Yes/No",
+// "True/False", "On/Off"); isNamedNumberFormat tells which names exist. "General Number" needs
+// the value's own type and is done by Format itself.
 bool isNamedNumberFormat(const QString &name);
 QString formatNamedNumber(const Decimal &value, const QString &name);
 // Custom numeric patterns: "0.00", "#,##0.00", "000", up to three sections (positive;negative;zero).

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace vb::detail {
@@ -30,6 +31,26 @@ QString currencyText(const Decimal &value)
     QString sample = locale.toCurrencyString(qlonglong(f.negative ? -7 : 7), marker);
     sample.replace(QLatin1Char('7'), amount);
     return sample.replace(marker, CurrencySymbol());
+}
+
+// "Scientific": one whole digit, two decimals, "E", the exponent's sign and at least two digits.
+QString scientificText(const Decimal &value)
+{
+    int exponent = 0;
+    Decimal mantissa = value;
+    if (!value.isZero()) {
+        exponent = value.exponent + int(value.digits.size()) - 1;
+        mantissa.exponent = value.exponent - exponent;
+    }
+    FixedDigits f = fixedDigits(mantissa, 2);
+    if (f.integer.size() > 1) {   // 9.995 rounds up to 10.00: one more power of ten
+        ++exponent;
+        mantissa.exponent -= 1;
+        f = fixedDigits(mantissa, 2);
+    }
+    const QString digits = QString::number(std::abs(exponent)).rightJustified(2, QLatin1Char('0'));
+    const QString text = withSeparator(f, false) + (exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + digits;
+    return f.negative ? QLatin1Char('-') + text : text;
 }
 
 // Splits on ';' outside quotes.
@@ -223,8 +244,11 @@ QString grouped(const QString &digits)
 
 bool isNamedNumberFormat(const QString &name)
 {
-    const QString n = name.toLower();
-    return n == QLatin1String("currency") || n == QLatin1String("fixed") || n == QLatin1String("standard");
+    static const QStringList names = {
+        QStringLiteral("currency"), QStringLiteral("fixed"),   QStringLiteral("standard"),   QStringLiteral("percent"),
+        QStringLiteral("scientific"), QStringLiteral("yes/no"), QStringLiteral("true/false"), QStringLiteral("on/off"),
+    };
+    return names.contains(name.toLower());
 }
 
 QString formatNamedNumber(const Decimal &value, const QString &name)
@@ -232,6 +256,16 @@ QString formatNamedNumber(const Decimal &value, const QString &name)
     const QString n = name.toLower();
     if (n == QLatin1String("currency"))
         return currencyText(value);
+    if (n == QLatin1String("percent"))
+        return formatNumberPattern(value, QStringLiteral("0.00%"));
+    if (n == QLatin1String("scientific"))
+        return scientificText(value);
+    if (n == QLatin1String("yes/no"))
+        return value.isZero() ? QStringLiteral("No") : QStringLiteral("Yes");
+    if (n == QLatin1String("true/false"))
+        return value.isZero() ? QStringLiteral("False") : QStringLiteral("True");
+    if (n == QLatin1String("on/off"))
+        return value.isZero() ? QStringLiteral("Off") : QStringLiteral("On");
     const FixedDigits f = fixedDigits(value, 2);
     const QString text = withSeparator(f, n == QLatin1String("standard"));
     return f.negative ? QLatin1Char('-') + text : text;

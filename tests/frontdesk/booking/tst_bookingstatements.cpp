@@ -62,7 +62,7 @@ void TestBookingStatements::guestRowStatement()
                             "cNoOfMinors, cCheckInDate, cCheckOutDate, cNoOfDays, cRoomsRate, cTax, cGrandTotal, "
                             "cAdvancePaid, cDue, cPaymentMethod, cPaymentMethodDetails, cRoomNameID, cRoomNamePrice, "
                             "cAdditionalNote, cUniqueNo, cStatus) values ('Mr.','OBrien','Smith','1 Bay Rd','555',2,0,"
-                            "#3/5/2024# , #3/7/2024#,2,301,30.1,331.1,100,231.1,'Credit Card','VISA !*!gold!*!',"
+                            "#2024-03-05# , #2024-03-07#,2,301,30.1,331.1,100,231.1,'Credit Card','VISA !*!gold!*!',"
                             "'101,102','$100.00,$1,050.50','cant wait','OSABCDEF','Checked In')"));
 }
 
@@ -71,14 +71,14 @@ void TestBookingStatements::roomRevenueAndLogStatements()
     const BookingRecord b = sampleBooking();
     const vb::Date today = vb::Date::serial(2024, 3, 4);
     QCOMPARE(RoomBookingInsertSql("101", b, today),
-             QStringLiteral("INSERT INTO room_101 (RoomNameID, cUniqueID,CheckInDate,CheckOutDate,RoomBookedDate) "
-                            "values ('101','OSABCDEF',#3/5/2024#,#3/7/2024#,#3/4/2024#)"));
-    QCOMPARE(RevenueOfDaySql(today), QStringLiteral("SELECT * FROM tbl_revenueStats WHERE tDate =#3/4/2024# "));
-    QCOMPARE(RevenueInsertSql(b.grandTotal),
+             QStringLiteral("INSERT INTO [room_101] (RoomNameID, cUniqueID,CheckInDate,CheckOutDate,RoomBookedDate) "
+                            "values ('101','OSABCDEF',#2024-03-05#,#2024-03-07#,#2024-03-04#)"));
+    QCOMPARE(RevenueOfDaySql(today), QStringLiteral("SELECT * FROM tbl_revenueStats WHERE tDate =#2024-03-04# "));
+    QCOMPARE(RevenueInsertSql(RevenueSource::Booking, b.grandTotal),
              QStringLiteral("INSERT INTO tbl_revenueStats (tRevenue,tBookingRevenue, tBookings) values(331.1,331.1,1)"));
-    QCOMPARE(RevenueUpdateSql(b.grandTotal, today),
+    QCOMPARE(RevenueUpdateSql(RevenueSource::Booking, b.grandTotal, today),
              QStringLiteral("UPDATE tbl_revenueStats SET tRevenue = tRevenue + 331.1,tBookingRevenue=tBookingRevenue "
-                            "+ 331.1, tBookings = tBookings + 1 WHERE tDate = #3/4/2024#"));
+                            "+ 331.1, tBookings = tBookings + 1 WHERE tDate = #2024-03-04#"));
     QCOMPARE(BookingLogSql("O'Brien", "Smith", "d'Arcy"),
              QStringLiteral("INSERT INTO tbl_logTable (LogText,LoggedUser, LogKey) values('New Booking of Customer : "
                             "OBrien Smith','dArcy','Bookings')"));

@@ -125,6 +125,39 @@ private slots:
         QCOMPARE(n, 3u);
     }
 
+    // Windows treats a list of section names that exactly fills the buffer as cut (a list of key
+    // names above fits exactly); "section1\0section2\0section3\0\0" takes 28 characters.
+    void sectionNamesThatFillTheBufferCountAsCut_data()
+    {
+        QTest::addColumn<uint>("size");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<uint>("count");
+        const QString all = QStringLiteral("section1") + NUL + QStringLiteral("section2") + NUL + QStringLiteral("section3") + NUL + NUL;
+        QTest::newRow("room to spare") << 29u << all << 27u;
+        QTest::newRow("exact fit") << 28u << all << 26u;
+        QTest::newRow("one short") << 27u << QString(QStringLiteral("section1") + NUL + QStringLiteral("section2") + NUL + QStringLiteral("section") + NUL + NUL) << 25u;
+    }
+    void sectionNamesThatFillTheBufferCountAsCut()
+    {
+        QFETCH(uint, size);
+        QFETCH(QString, expected);
+        QFETCH(uint, count);
+        WriteBytes(ini_, "[section1]\r\nname1=value1\r\n[section2]\r\n[section3]\r\n");
+        uint32_t n = 0;
+        QCOMPARE(get(std::nullopt, std::nullopt, QString(), size, &n), expected);
+        QCOMPARE(n, count);
+    }
+
+    void zeroSizeLeavesTheBufferAlone()
+    {
+        WriteBytes(ini_, "[s]\r\nk=v\r\n");
+        QString buffer = QStringLiteral("kept");
+        for (const profile::NullableText &section : {profile::NullableText(), profile::NullableText(QStringLiteral("s"))}) {
+            QCOMPARE(GetPrivateProfileString(section, QStringLiteral("k"), QStringLiteral("d"), &buffer, 0, ini_), 0u);
+            QCOMPARE(buffer, QStringLiteral("kept"));
+        }
+    }
+
     void nullValueDeletesKeyAndNullKeyDeletesSection()
     {
         WriteBytes(ini_, "; kept comment\r\n[one]\r\nk1=1\r\nk2=2\r\n\r\n[two]\r\nk=3\r\n");

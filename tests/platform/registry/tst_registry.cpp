@@ -237,8 +237,9 @@ private slots:
         HKEY readOnly;
         QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Access"), 0, KEY_READ, &readOnly), ERROR_SUCCESS);
         QCOMPARE(SetDwordValue(readOnly, QStringLiteral("v"), 1), ERROR_ACCESS_DENIED);
+        // Windows ignores the parent handle's rights when a subkey is created below it.
         HKEY child;
-        QCOMPARE(RegCreateKeyEx(readOnly, QStringLiteral("Child"), KEY_READ, &child), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegCreateKeyEx(readOnly, QStringLiteral("Child"), KEY_READ, &child), ERROR_SUCCESS);
         HKEY writeOnly;
         QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Access"), 0, KEY_SET_VALUE, &writeOnly), ERROR_SUCCESS);
         QCOMPARE(SetDwordValue(writeOnly, QStringLiteral("v"), 1), ERROR_SUCCESS);
@@ -246,6 +247,156 @@ private slots:
         QCOMPARE(QueryDwordValue(writeOnly, QStringLiteral("v"), &number), ERROR_ACCESS_DENIED);
         QString name;
         QCOMPARE(RegEnumKeyEx(writeOnly, 0, &name), ERROR_ACCESS_DENIED);
+    }
+
+    void emptySubkeyNamesTheHandlesOwnKey()
+    {
+        HKEY parent = create(HKEY_CURRENT_USER, QStringLiteral("Software\\Parent"));
+        HKEY leaf = create(parent, QStringLiteral("deleteme"));
+        QCOMPARE(RegDeleteKey(leaf, QString()), ERROR_SUCCESS);
+        HKEY key;
+        QCOMPARE(RegOpenKeyEx(parent, QStringLiteral("deleteme"), 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+
+        create(parent, QStringLiteral("Child"));
+        QCOMPARE(RegDeleteKey(parent, QStringLiteral("")), ERROR_ACCESS_DENIED);   // it has a subkey
+        QCOMPARE(RegDeleteKey(HKEY_CURRENT_USER, QString()), ERROR_ACCESS_DENIED);  // a root stays
+
+        // Deleting the tree of "" empties the key, its default value included, and keeps it.
+        QCOMPARE(SetStringValue(parent, QString(), QStringLiteral("data")), ERROR_SUCCESS);
+        QCOMPARE(SetDwordValue(parent, QStringLiteral("n"), 7), ERROR_SUCCESS);
+        for (const QString &subKey : {QString(), QStringLiteral("")}) {
+            create(parent, QStringLiteral("Child\\Grandchild"));
+            QCOMPARE(RegDeleteTree(parent, subKey), ERROR_SUCCESS);
+            QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Software\\Parent"), 0, KEY_READ, &key), ERROR_SUCCESS);
+            QCOMPARE(subkeyNames(key), QStringList());
+            QString name;
+            QCOMPARE(RegEnumValue(key, 0, &name, nullptr, nullptr, nullptr), ERROR_NO_MORE_ITEMS);
+        }
+        HKEY reader;
+        QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Software\\Parent"), 0, KEY_READ, &reader), ERROR_SUCCESS);
+        QCOMPARE(RegDeleteTree(reader, QString()), ERROR_ACCESS_DENIED);   // emptying sets values
+    }
+
+    void leadingSeparatorIsABadPath()
+    {
+        const HKEY main = create(HKEY_CURRENT_USER, QStringLiteral("Software\\Main"));
+        create(main, QStringLiteral("Sub"));
+        HKEY key = create(main, QStringLiteral("Other"));
+        DWORD disposition = 0;
+        QCOMPARE(RegCreateKeyEx(main, QStringLiteral("\\Subkey3"), KEY_ALL_ACCESS, &key, &disposition), ERROR_BAD_PATHNAME);
+        QVERIFY(!key.isValid());
+        QCOMPARE(RegOpenKeyEx(main, QStringLiteral("\\Sub"), 0, KEY_READ, &key), ERROR_BAD_PATHNAME);
+        QCOMPARE(RegDeleteKey(main, QStringLiteral("\\Sub")), ERROR_BAD_PATHNAME);
+        QCOMPARE(RegDeleteTree(main, QStringLiteral("\\Sub")), ERROR_BAD_PATHNAME);
+        QCOMPARE(subkeyNames(main), (QStringList{QStringLiteral("Other"), QStringLiteral("Sub")}));
+        // Trailing separators are no harm.
+        QCOMPARE(RegCreateKeyEx(main, QStringLiteral("Subkey4\\\\"), KEY_ALL_ACCESS, &key, &disposition), ERROR_SUCCESS);
+        QCOMPARE(disposition, DWORD(REG_CREATED_NEW_KEY));
+        QCOMPARE(RegOpenKeyEx(main, QStringLiteral("Sub\\"), 0, KEY_READ, &key), ERROR_SUCCESS);
+    }
+
+    void failedOpenGivesTheInvalidHandle()
+    {
+        HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Present"));
+        QVERIFY(key.isValid());
+        QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Present\\Nonexistent"), 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+        QVERIFY(!key.isValid());
+    }
+
+    // The ANSI functions' rules for texts and sizes.
+    void stringValuesGetTheirNul()
+    {
+        const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Strings"));
+        for (const DWORD type : {DWORD(REG_SZ), DWORD(REG_EXPAND_SZ), DWORD(REG_MULTI_SZ)}) {
+            QCOMPARE(RegSetValueEx(key, QStringLiteral("v"), type, reinterpret_cast<const uint8_t *>("abc"), 3), ERROR_SUCCESS);
+            DWORD size = 0;
+            QCOMPARE(RegQueryValueEx(key, QStringLiteral("v"), nullptr, nullptr, &size), ERROR_SUCCESS);
+            QCOMPARE(size, 4u);
+        }
+        // Binary data and texts that already end in NUL keep their size.
+        QCOMPARE(RegSetValueEx(key, QStringLiteral("b"), REG_BINARY, reinterpret_cast<const uint8_t *>("abc"), 3), ERROR_SUCCESS);
+        QCOMPARE(RegSetValueEx(key, QStringLiteral("z"), REG_SZ, reinterpret_cast<const uint8_t *>("ab\0"), 3), ERROR_SUCCESS);
+        for (const char *name : {"b", "z"}) {
+            DWORD size = 0;
+            QCOMPARE(RegQueryValueEx(key, QString::fromLatin1(name), nullptr, nullptr, &size), ERROR_SUCCESS);
+            QCOMPARE(size, 3u);
+        }
+        // A text stored without a NUL (the empty one) reads with a NUL after it when there is room.
+        QCOMPARE(RegSetValueEx(key, QStringLiteral("empty"), REG_SZ, reinterpret_cast<const uint8_t *>(""), 0), ERROR_SUCCESS);
+        uint8_t buffer[4] = {'x', 'x', 'x', 'x'};
+        DWORD size = sizeof buffer;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("empty"), nullptr, buffer, &size), ERROR_SUCCESS);
+        QCOMPARE(size, 0u);
+        QCOMPARE(buffer[0], uint8_t(0));
+        QString name;
+        DWORD nameSize = 10;
+        uint8_t enumerated[4] = {'x', 'x', 'x', 'x'};
+        size = sizeof enumerated;
+        QCOMPARE(RegEnumValue(key, 3, &name, &nameSize, nullptr, enumerated, &size), ERROR_SUCCESS);
+        QCOMPARE(name, QStringLiteral("empty"));
+        QCOMPARE(enumerated[0], uint8_t(0));
+    }
+
+    void querySizesAsWindowsGivesThem()
+    {
+        const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Sizes"));
+        QCOMPARE(SetDwordValue(key, QStringLiteral("BIN32"), 0x01020304), ERROR_SUCCESS);
+        // A missing value: the size asked alone becomes 0; a buffer's size stays.
+        DWORD size = 0xdeadbeef;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("Nonexistent Value"), nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
+        QCOMPARE(size, 0u);
+        uint8_t buffer[10];
+        size = sizeof buffer;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("Nonexistent Value"), nullptr, buffer, &size), ERROR_FILE_NOT_FOUND);
+        QCOMPARE(size, DWORD(sizeof buffer));
+        // One variable for type and size: the buffer size is read before the type is written.
+        DWORD both = 4;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("BIN32"), &both, buffer, &both), ERROR_SUCCESS);
+        QCOMPARE(both, 4u);
+        both = 0;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("BIN32"), &both, nullptr, &both), ERROR_SUCCESS);
+        QCOMPARE(both, 4u);
+    }
+
+    // RegEnumValueA with "Test" = "foobar" (7 bytes) and buffers of the given sizes.
+    void enumerationOverflowLeavesTheBuffersAlone_data()
+    {
+        QTest::addColumn<uint>("nameSize");
+        QTest::addColumn<uint>("dataSize");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<uint>("nameSizeAfter");
+        QTest::addColumn<QString>("nameAfter");
+        QTest::addColumn<QByteArray>("dataAfter");
+        const QByteArray untouched("xxxxxxxxxx");
+        QTest::newRow("both overflow") << 2u << 2u << int(ERROR_MORE_DATA) << 2u << "untouched" << untouched;
+        QTest::newRow("name overflow") << 3u << 20u << int(ERROR_MORE_DATA) << 3u << "untouched" << untouched;
+        QTest::newRow("name without room for its NUL") << 4u << 20u << int(ERROR_MORE_DATA) << 4u << "untouched" << untouched;
+        QTest::newRow("empty name buffer") << 0u << 20u << int(ERROR_MORE_DATA) << 0u << "untouched" << untouched;
+        QTest::newRow("data overflow") << 20u << 2u << int(ERROR_MORE_DATA) << 20u << "untouched" << untouched;
+        QTest::newRow("no overflow") << 20u << 20u << int(ERROR_SUCCESS) << 4u << "Test" << QByteArray("foobar\0xxx", 10);
+    }
+    void enumerationOverflowLeavesTheBuffersAlone()
+    {
+        QFETCH(uint, nameSize);
+        QFETCH(uint, dataSize);
+        QFETCH(int, result);
+        QFETCH(uint, nameSizeAfter);
+        QFETCH(QString, nameAfter);
+        QFETCH(QByteArray, dataAfter);
+        const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Enumerated"));
+        QCOMPARE(SetStringValue(key, QStringLiteral("Test"), QStringLiteral("foobar")), ERROR_SUCCESS);
+        QString name = QStringLiteral("untouched");
+        DWORD nameCount = nameSize;
+        DWORD type = 1234;
+        char data[10];
+        std::memcpy(data, "xxxxxxxxxx", 10);
+        DWORD dataCount = dataSize;
+        QCOMPARE(RegEnumValue(key, 0, &name, &nameCount, &type, reinterpret_cast<uint8_t *>(data), &dataCount), LONG(result));
+        QCOMPARE(nameCount, DWORD(nameSizeAfter));
+        QCOMPARE(name, nameAfter);
+        QCOMPARE(QByteArray(data, 10), dataAfter);
+        QCOMPARE(dataCount, 7u);
+        QCOMPARE(type, DWORD(REG_SZ));
     }
 
     void rootsAreSeparateStores()

@@ -42,6 +42,26 @@ private slots:
         QTest::newRow("fixed negative") << Variant(-0.5) << "Fixed" << "-0.50";
         QTest::newRow("standard") << Variant(1234.5) << "Standard" << "1,234.50";
         QTest::newRow("standard carries") << Variant(999.999) << "Standard" << "1,000.00";
+        // The remaining named forms (expectations recorded from Windows' VarFormat).
+        QTest::newRow("general number") << Variant(int32_t(1)) << "General Number" << "1";
+        QTest::newRow("general number keeps decimals") << Variant(1234.5) << "General Number" << "1234.5";
+        QTest::newRow("general number of a currency") << Variant(vb::Currency(-12)) << "general number" << "-12";
+        QTest::newRow("general number of True") << Variant(true) << "General Number" << "-1";
+        QTest::newRow("general number of letters") << text("abc") << "General Number" << "abc";
+        QTest::newRow("percent") << Variant(int32_t(1)) << "Percent" << "100.00%";
+        QTest::newRow("percent of a half") << Variant(0.5) << "Percent" << "50.00%";
+        QTest::newRow("percent ungrouped negative") << Variant(-12.345) << "Percent" << "-1234.50%";
+        QTest::newRow("scientific") << Variant(int32_t(1)) << "Scientific" << "1.00E+00";
+        QTest::newRow("scientific large") << Variant(12345.0) << "Scientific" << "1.23E+04";
+        QTest::newRow("scientific small negative") << Variant(-0.00015) << "Scientific" << "-1.50E-04";
+        QTest::newRow("scientific rounds into the next power") << Variant(9.999) << "Scientific" << "1.00E+01";
+        QTest::newRow("scientific zero") << Variant(0.0) << "Scientific" << "0.00E+00";
+        QTest::newRow("yes") << Variant(int32_t(-1)) << "Yes/No" << "Yes";
+        QTest::newRow("no") << Variant(int32_t(0)) << "Yes/No" << "No";
+        QTest::newRow("true") << Variant(int32_t(1)) << "True/False" << "True";
+        QTest::newRow("false") << Variant(0.0) << "True/False" << "False";
+        QTest::newRow("on") << Variant(2.5) << "On/Off" << "On";
+        QTest::newRow("off") << text("0") << "on/off" << "Off";
     }
     void namedNumberForms()
     {
@@ -101,6 +121,10 @@ private slots:
         QTest::newRow("General Date no time") << dateTime(2026, 12, 8) << "General Date" << "12/8/2026";
         QTest::newRow("Short Time") << d << "Short Time" << "14:05";
         QTest::newRow("Long Time") << d << "Long Time" << "2:05:09 PM";
+        QTest::newRow("Medium Time") << d << "Medium Time" << "02:05 PM";
+        QTest::newRow("Medium Date") << d << "Medium Date" << "08-Dec-26";
+        // A named number form applied to a date formats its serial number, never as a pattern.
+        QTest::newRow("Percent of a date") << dateTime(2024, 4, 3, 12) << "Percent" << "4538550.00%";
         QTest::newRow("date text") << text("2026-12-08") << "dd/mm/yyyy" << "08/12/2026";
         QTest::newRow("serial number") << Variant(46364.0) << "m/d/yyyy" << "12/8/2026";
         QTest::newRow("quoted literal") << d << "\"Day\" d" << "Day 8";

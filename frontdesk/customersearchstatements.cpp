@@ -1,0 +1,16 @@
+#include "frontdesk/customersearchstatements.h"
+
+#include "core/globallogin.h"
+#include "core/sqltext.h"
+
+namespace frontdesk {
+
+QString CustomerSearchSql(const QString &text)
+{
+    const QString pattern = core::SqlText(core::StripQuotesAndHash(text));
+    return QStringLiteral("SELECT * FROM tbl_customers WHERE cUniqueNo LIKE  '") + pattern
+           + QStringLiteral("' OR cFirstName LIKE  '") + pattern + QStringLiteral("' OR cLastName LIKE  '") + pattern
+           + QStringLiteral("'");
+}
+
+} // namespace frontdesk

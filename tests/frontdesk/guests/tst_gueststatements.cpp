@@ -1,0 +1,252 @@
+// The texts of the guest windows' statements: guest details, food orders, the guest search
+// and a guest's orders; the order id and the split of a guest's stored room list.
+#include "frontdesk/customerdetailsstatements.h"
+#include "frontdesk/customersearchstatements.h"
+#include "frontdesk/drawunique.h"
+#include "frontdesk/fooddetailsstatements.h"
+#include "frontdesk/foodingbookstatements.h"
+#include "support/expect_error.h"
+#include "vb/locale.h"
+
+#include <QtTest>
+
+using namespace frontdesk;
+
+class TestGuestStatements : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { vb::SetCurrentLocale(QLocale(QStringLiteral("en_GB"))); }
+    void cleanupTestCase() { vb::SetCurrentLocale(QLocale(QStringLiteral("en_US"))); }
+
+    void detailsUpdateCleansQuotesAndWritesIsoDates();
+    void detailsUpdateRefusesCountsThatAreNoWholeNumbers();
+    void wholeNumbers_data();
+    void wholeNumbers();
+    void detailsLoadLogAndRemoval();
+    void storedRoomList_data();
+    void storedRoomList();
+    void foodOrderStatementsKeepApostrophes();
+    void foodOrderRevenue();
+    void foodOrderIdDigits_data();
+    void foodOrderIdDigits();
+    void orderIdIsDrawnAgainWhileTaken();
+    void guestSearchPattern_data();
+    void guestSearchPattern();
+    void guestOrdersStatements();
+};
+
+namespace {
+BookingRecord correctedGuest()
+{
+    BookingRecord g;
+    g.title = "Mr.'";
+    g.firstName = "O'Brien";
+    g.lastName = "D'Arcy";
+    g.address = "1 King's Rd";
+    g.phone = "555 '1'";
+    g.adults = "2";
+    g.minors = "0";
+    g.arrival = vb::Date::serial(2026, 4, 3);
+    g.departure = vb::Date::serial(2026, 4, 5);
+    g.days = 2;
+    g.rate = vb::Currency::fromDouble(1050.5);
+    g.tax = vb::Currency::fromDouble(105.05);
+    g.grandTotal = vb::Currency::fromDouble(1155.55);
+    g.advance = vb::Currency(100);
+    g.due = vb::Currency::fromDouble(1055.55);
+    g.paymentMethod = "Cheque'";
+    g.paymentDetails = "No. 'B' and !*!A!*!";
+    g.note = "can't wait";
+    g.status = "Checked'In";
+    return g;
+}
+} // namespace
+
+void TestGuestStatements::detailsUpdateCleansQuotesAndWritesIsoDates()
+{
+    QCOMPARE(CustomerUpdateSql(correctedGuest(), 42),
+             QStringLiteral("UPDATE tbl_customers SET cTitle = 'Mr.',cFirstName ='OBrien',cLastName ='DArcy',"
+                            "cAddress ='1 Kings Rd',cPhone ='555 1',cNoOfAdults ='2',cNoOfMinors =0,"
+                            "cCheckInDate =#2026-04-03#,cCheckOutDate =#2026-04-05#,cNoOfDays =2,cRoomsRate =1050.5,"
+                            "cTax =105.05,cGrandTotal =1155.55,cAdvancePaid=100,cDue =1055.55,cPaymentMethod ='Cheque',"
+                            "cAdditionalNote ='cant wait',cPaymentMethodDetails='No. !*!B!*! and !*!A!*!',"
+                            "cStatus='Checked''In' WHERE ID=42"));
+}
+
+void TestGuestStatements::detailsUpdateRefusesCountsThatAreNoWholeNumbers()
+{
+    BookingRecord g = correctedGuest();
+    g.minors = "0; DELETE FROM tbl_customers";
+    HOTEL_EXPECT_ERROR(CustomerUpdateSql(g, 1), vb::errTypeMismatch);
+    g = correctedGuest();
+    g.adults = "two";
+    HOTEL_EXPECT_ERROR(CustomerUpdateSql(g, 1), vb::errTypeMismatch);
+}
+
+void TestGuestStatements::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("number");   // -1: refused
+    QTest::newRow("zero") << "0" << qint64(0);
+    QTest::newRow("leading zero") << "007" << qint64(7);
+    QTest::newRow("eighteen digits") << "999999999999999999" << qint64(999999999999999999);
+    QTest::newRow("nineteen digits") << "9999999999999999999" << qint64(-1);
+    QTest::newRow("empty") << "" << qint64(-1);
+    QTest::newRow("letter") << "2a" << qint64(-1);
+    QTest::newRow("negative") << "-1" << qint64(-1);
+    QTest::newRow("decimal") << "1.5" << qint64(-1);
+    QTest::newRow("blank") << " 1" << qint64(-1);
+    QTest::newRow("arabic digit") << QString::fromUtf8("\u0661") << qint64(-1);
+}
+
+void TestGuestStatements::wholeNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, number);
+    QCOMPARE(WholeNumber(text), number < 0 ? std::nullopt : std::optional<qint64>(number));
+}
+
+void TestGuestStatements::detailsLoadLogAndRemoval()
+{
+    QCOMPARE(CustomerByIdSql(7), QStringLiteral("SELECT * FROM tbl_customers WHERE ID = 7"));
+    QCOMPARE(CustomerUpdateLogSql("O'Brien", "Smith", "d'Arcy"),
+             QStringLiteral("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) values('Customer details updated : "
+                            "OBrien Smith!','dArcy','Bookings')"));
+    QCOMPARE(CustomerToHistorySql(7),
+             QStringLiteral("INSERT INTO tbl_customers_history SELECT * FROM tbl_customers WHERE ID = 7"));
+    QCOMPARE(RoomBookingsDeleteSql(" 101 ", "OS'ABC"),
+             QStringLiteral("DELETE FROM  [room_101] WHERE cUniqueID = 'OS''ABC'"));
+    HOTEL_EXPECT_ERROR(RoomBookingsDeleteSql("1]; DROP TABLE tbl_users", "X"), vb::errInvalidProcedureCall);
+    QCOMPARE(CustomerDeleteSql(7), QStringLiteral("DELETE FROM tbl_customers WHERE ID = 7"));
+}
+
+void TestGuestStatements::storedRoomList_data()
+{
+    QTest::addColumn<QString>("rooms");
+    QTest::addColumn<QString>("prices");
+    QTest::addColumn<QStringList>("shown");   // room=price, "room" alone when unpriced
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("empty") << "" << "" << QStringList() << QStringList();
+    QTest::newRow("two rooms") << "101,102" << "$100.00,$50.50" << QStringList{"101=$100.00", "102=$50.50"}
+                               << QStringList{"101", "102"};
+    QTest::newRow("price with a comma shifts") << "101, 102" << "$1,050.50, $80.00"
+                                               << QStringList{"101=$1", "102=050.50"} << QStringList{"101", "102"};
+    QTest::newRow("fewer prices") << "101,102,103" << "$1.00" << QStringList{"101=$1.00", "102", "103"}
+                                  << QStringList{"101", "102", "103"};
+    QTest::newRow("empty and repeated rooms") << "101,,101, 102" << "1,2,3,4"
+                                              << QStringList{"101=1", "=2", "101=3", "102=4"}
+                                              << QStringList{"101", "102"};
+}
+
+void TestGuestStatements::storedRoomList()
+{
+    QFETCH(QString, rooms);
+    QFETCH(QString, prices);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, numbers);
+    QStringList listed;
+    for (const GuestRoom &room : GuestRooms(rooms, prices))
+        listed << (room.priced ? room.room + "=" + room.price : room.room);
+    QCOMPARE(listed, shown);
+    QCOMPARE(GuestRoomNumbers(rooms), numbers);
+}
+
+void TestGuestStatements::foodOrderStatementsKeepApostrophes()
+{
+    QCOMPARE(GuestByNumberSql(" OS'ABC "), QStringLiteral("SELECT * FROM tbl_customers WHERE cUniqueNo='OS''ABC'"));
+    QCOMPARE(FoodItemSql(12), QStringLiteral("SELECT * FROM tbl_FoodItem WHERE ID = 12"));
+    FoodOrderRecord order{"OSABCDEF", "109108010", "Mr.", "Ann", "O'Neil", vb::Currency::fromDouble(1234.5), "Paid'"};
+    QCOMPARE(FoodOrderInsertSql(order),
+             QStringLiteral("INSERT INTO tbl_FoodOrders(OrderNo, FoodOrderID, CustomerTitle, CustomerFName, "
+                            "CustomreLName, TotalPrice, Status) VALUES ('OSABCDEF','109108010','Mr.','Ann','O''Neil',"
+                            "1234.5,'Paid''')"));
+    QCOMPARE(FoodOrderTableCreateSql("109108010"),
+             QStringLiteral("CREATE TABLE [tbl_FoodOrder_109108010] ( ID AUTOINCREMENT PRIMARY KEY,FoodItem "
+                            "VARCHAR(225) NOT NULL, Price Currency NOT NULL)"));
+    QCOMPARE(FoodOrderItemInsertSql("109108010", "Chef's Special", vb::Currency::fromDouble(12.5)),
+             QStringLiteral("INSERT INTO [tbl_FoodOrder_109108010] (FoodItem, Price) VALUES ('Chef''s Special', 12.5)"));
+    QCOMPARE(FoodOrderTableDropSql("109108010"), QStringLiteral("DROP TABLE [tbl_FoodOrder_109108010]"));
+    QCOMPARE(FoodOrderIdLookupSql("109108010"),
+             QStringLiteral("SELECT FoodOrderID FROM tbl_FoodOrders WHERE FoodOrderID = '109108010'"));
+    HOTEL_EXPECT_ERROR(FoodOrderTableCreateSql("#109"), vb::errInvalidProcedureCall);
+}
+
+void TestGuestStatements::foodOrderRevenue()
+{
+    const vb::Date today = vb::Date::serial(2026, 4, 3);
+    const vb::Currency total = vb::Currency::fromDouble(1234.5);
+    QCOMPARE(RevenueOfDaySql(today), QStringLiteral("SELECT * FROM tbl_revenueStats WHERE tDate =#2026-04-03# "));
+    QCOMPARE(RevenueInsertSql(RevenueSource::FoodOrder, total),
+             QStringLiteral("INSERT INTO tbl_revenueStats (tRevenue,tFoodDrinkRevenue, tFoodOrders) "
+                            "values(1234.5,1234.5,1)"));
+    QCOMPARE(RevenueUpdateSql(RevenueSource::FoodOrder, total, today),
+             QStringLiteral("UPDATE tbl_revenueStats SET tRevenue = tRevenue + 1234.5,tFoodDrinkRevenue="
+                            "tFoodDrinkRevenue + 1234.5, tFoodOrders = tFoodOrders + 1 WHERE tDate = #2026-04-03#"));
+}
+
+void TestGuestStatements::foodOrderIdDigits_data()
+{
+    QTest::addColumn<QList<double>>("draws");
+    QTest::addColumn<QString>("id");
+    QTest::newRow("shortest") << QList<double>{0, 0, 0, 0, 0, 0} << "999999";
+    QTest::newRow("longest") << QList<double>{0.999, 0.995, 0.99, 0.991, 0.9999, 0.999} << "108108108108108108";
+    QTest::newRow("draws 4 to 6 first") << QList<double>{0.01, 0.02, 0.03, 0.5, 0.61, 0.905} << "597099101112";
+}
+
+void TestGuestStatements::foodOrderIdDigits()
+{
+    QFETCH(QList<double>, draws);
+    QFETCH(QString, id);
+    QCOMPARE(FoodOrderId([&] { return draws.takeFirst(); }), id);
+    QVERIFY(draws.isEmpty());
+}
+
+void TestGuestStatements::orderIdIsDrawnAgainWhileTaken()
+{
+    QStringList draws{"999999", "999999", "101010", "121212"};
+    QStringList looked;
+    const auto taken = [&](const QString &id) -> std::optional<bool> {
+        looked << id;
+        return id != "121212";
+    };
+    QCOMPARE(DrawUnique([&] { return draws.takeFirst(); }, taken), std::optional<QString>("121212"));
+    QCOMPARE(looked, QStringList({"999999", "101010", "121212"}));
+}
+
+void TestGuestStatements::guestSearchPattern_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("plain") << "Smith" << "Smith";
+    QTest::newRow("apostrophe and sign") << "#O'Neil" << "ONeil";
+    QTest::newRow("wildcards kept") << "Sm%" << "Sm%";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestGuestStatements::guestSearchPattern()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QCOMPARE(CustomerSearchSql(text),
+             QString("SELECT * FROM tbl_customers WHERE cUniqueNo LIKE  '%1' OR cFirstName LIKE  '%1' OR "
+                     "cLastName LIKE  '%1'")
+                 .arg(pattern));
+}
+
+void TestGuestStatements::guestOrdersStatements()
+{
+    QCOMPARE(GuestOrdersSql("OS'A"),
+             QStringLiteral("SELECT * FROM tbl_customers as customertbl LEFT JOIN tbl_FoodOrders as foodtbl ON  "
+                            "customertbl.cUniqueNo = foodtbl.OrderNo  WHERE cUniqueNo = 'OS''A'"));
+    QCOMPARE(OrderItemsSql("999999"), QStringLiteral("SELECT * FROM  [tbl_FoodOrder_999999]"));
+    HOTEL_EXPECT_ERROR(OrderItemsSql(""), vb::errInvalidProcedureCall);
+    QCOMPARE(OrderByIdSql("999999"), QStringLiteral("SELECT * FROM  tbl_FoodOrders WHERE FoodOrderID = '999999'"));
+    QCOMPARE(GuestOrdersTotalSql("OSABC"),
+             QStringLiteral("SELECT  SUM(TotalPrice) as tPrice FROM tbl_FoodOrders WHERE OrderNo = 'OSABC'"));
+    QCOMPARE(FoodTaxPercentSql(), QStringLiteral("SELECT  SUM(TaxRate) as tTax FROM tbl_tax WHERE TaxCat = 2"));
+    QCOMPARE(OrderDeleteSql("999999"), QStringLiteral("DELETE FROM tbl_FoodOrders WHERE FoodOrderID ='999999'"));
+}
+
+QTEST_MAIN(TestGuestStatements)
+#include "tst_gueststatements.moc"
