@@ -5,6 +5,7 @@
 #   HOTEL_TEST_MYSQL_HOST  "127.0.0.1;port=N" (the host text config.ini would hold)
 #   HOTEL_TEST_MYSQL_PORT, HOTEL_TEST_MYSQL_USER, HOTEL_TEST_MYSQL_PASSWORD, HOTEL_TEST_MYSQL_DB
 #   ODBCSYSINI             a folder whose odbcinst.ini registers "MySQL ODBC 3.51 Driver"
+#   HOTEL_TEST_MYSQL_FAULT_PORT  the port for a second, disposable server (tests/support)
 # The test user may create databases, so each test can work in a database of its own.
 
 hotel_mariadb_start() {
@@ -15,16 +16,9 @@ hotel_mariadb_start() {
     HOTEL_MARIADB_SOCKET=$base/mysqld.sock
     HOTEL_MARIADB_PIDFILE=$base/mysqld.pid
 
-    mariadb-install-db --no-defaults --user=root --datadir="$base/data" --skip-test-db \
-        --auth-root-authentication-method=socket --lower-case-table-names=1 >"$base/install.log" 2>&1
+    hotel_mariadb_install "$base"
     hotel_mariadb_launch "$base" "$port"
-
-    mariadb --no-defaults --socket="$HOTEL_MARIADB_SOCKET" -uroot <<SQL
-CREATE DATABASE hotel_test;
-CREATE USER 'hotel'@'127.0.0.1' IDENTIFIED BY 'hotel-pw';
-GRANT ALL PRIVILEGES ON *.* TO 'hotel'@'127.0.0.1';
-FLUSH PRIVILEGES;
-SQL
+    hotel_mariadb_add_test_user "$base"
 
     local driver
     driver=$(dpkg -L odbc-mariadb 2>/dev/null | grep -m1 'libmaodbc.so$')
@@ -39,6 +33,25 @@ SQL
     export HOTEL_TEST_MYSQL_PASSWORD='hotel-pw'
     export HOTEL_TEST_MYSQL_DB=hotel_test
     export HOTEL_MARIADB_SOCKET HOTEL_MARIADB_PIDFILE
+    # A port for the tests that stop, kill and restart a server of their own.
+    export HOTEL_TEST_MYSQL_FAULT_PORT=$((port + 10))
+}
+
+# A data folder with the system tables only, in the folder "data" of $1.
+hotel_mariadb_install() {
+    mkdir -p "$1/data"
+    mariadb-install-db --no-defaults --user=root --datadir="$1/data" --skip-test-db \
+        --auth-root-authentication-method=socket --lower-case-table-names=1 >"$1/install.log" 2>&1
+}
+
+# The test database and the test user (who may create databases) on the running server of $1.
+hotel_mariadb_add_test_user() {
+    mariadb --no-defaults --socket="$1/mysqld.sock" -uroot <<SQL
+CREATE DATABASE hotel_test;
+CREATE USER 'hotel'@'127.0.0.1' IDENTIFIED BY 'hotel-pw';
+GRANT ALL PRIVILEGES ON *.* TO 'hotel'@'127.0.0.1';
+FLUSH PRIVILEGES;
+SQL
 }
 
 # Starts the server of an installed data folder in the background and waits until it answers;

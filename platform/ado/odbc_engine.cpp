@@ -8,6 +8,9 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <QElapsedTimer>
+
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -310,6 +313,14 @@ std::unique_ptr<ResultTable> readRows(const StatementHandle &stmt, SQLSMALLINT c
     return table;
 }
 
+// Statements that only read, which can run again without changing anything twice.
+bool onlyReads(const QStringList &statements)
+{
+    return std::all_of(statements.begin(), statements.end(), [](const QString &sql) {
+        return sql.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
+    });
+}
+
 const QString TransactionEndedText = QStringLiteral("The transaction was ended after an earlier failure "
                                                     "(the connection was lost or the server rolled it back); "
                                                     "nothing of it was kept.");
@@ -424,6 +435,14 @@ std::unique_ptr<ResultTable> OdbcEngine::run(const QString &accessSql, bool want
     if (inTransaction_ && health_.transactionEnded)
         throw vb::Error(E_FAIL_UNSPECIFIED, TransactionEndedText, OdbcSource);
     std::unique_ptr<ResultTable> result;
+    reconnectingOnce(!inTransaction_ && onlyReads(statements),
+                     [&] { result = runStatements(statements, wantRows); });
+    return result;
+}
+
+std::unique_ptr<ResultTable> OdbcEngine::runStatements(const QStringList &statements, bool wantRows)
+{
+    std::unique_ptr<ResultTable> result;
     for (const QString &sql : statements) {
         StatementHandle stmt(dbc_, health_);
         stmt.check(SQLExecDirectW(stmt.get(), wide(sql), static_cast<SQLINTEGER>(sql.size())));
@@ -434,11 +453,36 @@ std::unique_ptr<ResultTable> OdbcEngine::run(const QString &accessSql, bool want
     return result;
 }
 
+// A server restarted since the last statement shows only when the connection is next used: the
+// failure comes at once. What changes nothing (a query, the start of a transaction) is then run
+// again on a new connection, so the clerk sees no error. A failure that took the timeout (a
+// server that hangs) is not repeated, nor is a change, which the server may have made before the
+// connection broke.
+void OdbcEngine::reconnectingOnce(bool repeatable, const std::function<void()> &attempt)
+{
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        attempt();
+        return;
+    } catch (const vb::Error &) {
+        const bool atOnce = timeouts_.commandSeconds <= 0 || clock.elapsed() < timeouts_.commandSeconds * 500;
+        if (!repeatable || !health_.lost || !atOnce)
+            throw;
+    }
+    disconnect();
+    connect();
+    attempt();
+}
+
 void OdbcEngine::beginTransaction()
 {
     reconnectWhenLost();
-    if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0)))
-        failNoting(health_, SQL_HANDLE_DBC, dbc_);
+    reconnectingOnce(true, [this] {
+        if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
+                                             reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0)))
+            failNoting(health_, SQL_HANDLE_DBC, dbc_);
+    });
     inTransaction_ = true;
     health_.transactionEnded = false;
 }

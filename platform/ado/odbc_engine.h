@@ -4,6 +4,7 @@
 #include "ado/engine.h"
 
 #include <QString>
+#include <functional>
 
 namespace ado {
 
@@ -33,6 +34,8 @@ private:
     void connect();
     void disconnect();
     void reconnectWhenLost();
+    void reconnectingOnce(bool repeatable, const std::function<void()> &attempt);
+    std::unique_ptr<ResultTable> runStatements(const QStringList &statements, bool wantRows);
     void endTransaction(short completion);
 
     QString connectionText_;

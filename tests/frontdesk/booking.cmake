@@ -25,3 +25,9 @@ hotel_add_test(NAME frontdesk_bookingcontention_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/booking/tst_bookingcontention.cpp ${CMAKE_CURRENT_LIST_DIR}/booking/bookingtesting.h
     LIBS test_support_core frontdesk_booking)
 add_dependencies(frontdesk_bookingcontention_test TarvolinkINI)
+
+# A MySQL server of the test's own, hung and restarted during "Submit".
+hotel_add_test(NAME frontdesk_bookingserverfaults_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/booking/tst_bookingserverfaults.cpp ${CMAKE_CURRENT_LIST_DIR}/booking/bookingtesting.h
+    LIBS test_support_core frontdesk_booking)
+add_dependencies(frontdesk_bookingserverfaults_test TarvolinkINI)

@@ -118,6 +118,23 @@ private slots:
         QCOMPARE(count(conn, "tbl_foodCat"), 1L);
     }
 
+    // A query that finds the connection gone at once (the server restarted meanwhile) changes
+    // nothing: it runs again on a new connection.
+    void queryAfterADroppedConnectionRunsAgain()
+    {
+        HOTEL_NEED_MARIADB();
+        testsupport::ScratchMariaDb db;
+        ado::Connection conn;
+        conn.Open(db.connectionText());
+        killServerSideOf(conn);
+        QCOMPARE(count(conn, "tbl_HotelInfo"), 1L);
+        killServerSideOf(conn);
+        conn.BeginTrans();
+        conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('Kept')"));
+        conn.CommitTrans();
+        QCOMPARE(count(conn, "tbl_foodCat"), 1L);
+    }
+
     // Lost inside a transaction: its later statements and its commit fail (nothing of it is kept,
     // nothing runs outside it), and once it has ended the connection is opened again.
     void droppedConnectionEndsTheTransaction()
