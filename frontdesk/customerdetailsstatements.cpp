@@ -1,8 +1,8 @@
 #include "frontdesk/customerdetailsstatements.h"
 
 #include "core/db/sqldate.h"
+#include "core/db/sqltext.h"
 #include "core/db/tablenames.h"
-#include "core/sqltext.h"
 #include "vb/error.h"
 
 namespace frontdesk {

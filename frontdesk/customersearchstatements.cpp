@@ -1,7 +1,7 @@
 #include "frontdesk/customersearchstatements.h"
 
-#include "core/globallogin.h"
-#include "core/sqltext.h"
+#include "core/db/sqltext.h"
+#include "core/login/globallogin.h"
 
 namespace frontdesk {
 

@@ -1,7 +1,7 @@
 #include "frontdesk/fooddetailsstatements.h"
 
+#include "core/db/sqltext.h"
 #include "core/db/tablenames.h"
-#include "core/sqltext.h"
 
 namespace frontdesk {
 

@@ -1,7 +1,7 @@
 #include "frontdesk/foodingbookstatements.h"
 
+#include "core/db/sqltext.h"
 #include "core/db/tablenames.h"
-#include "core/sqltext.h"
 #include "vb/conversions.h"
 
 namespace frontdesk {

@@ -3,13 +3,13 @@
 #include "frontdesk/frmbooking.h"
 
 #include "ado/recordset.h"
-#include "core/appstate.h"
-#include "core/dbworks.h"
-#include "core/globallogin.h"
-#include "core/scrollresize.h"
-#include "core/sqltext.h"
-#include "core/windowregistry.h"
-#include "frontdesk/errorhandler.h"
+#include "core/aids/scrollresize.h"
+#include "core/db/dbworks.h"
+#include "core/db/sqltext.h"
+#include "core/login/globallogin.h"
+#include "core/state/appstate.h"
+#include "core/state/runhandler.h"
+#include "core/state/windowregistry.h"
 #include "frontdesk/guestnumber.h"
 #include "ui/dialogs.h"
 #include "vb/conversions.h"
@@ -65,18 +65,9 @@ void appendRoom(QTreeWidget *list, const QString &room, const QString &type, con
     list->addTopLevelItem(new QTreeWidgetItem(QStringList{room, type, tariff}));
 }
 
-// Steps of the resize that go on past their own errors.
-template <class Step> void ignoringErrors(Step &&step)
-{
-    try {
-        step();
-    } catch (const vb::Error &) {
-    }
-}
-
 } // namespace
 
-frmBooking::frmBooking() : ui::Form(QStringLiteral("frmBooking"), ui::FormKind::MdiChild)
+frmBooking::frmBooking() : ui::Form(Name, ui::FormKind::MdiChild)
 {
     SetCaption(QStringLiteral("New Booking"));
     createControls();
@@ -101,7 +92,7 @@ void frmBooking::removeBalloon()
 
 void frmBooking::Form_Load()
 {
-    RunHandler(QStringLiteral("BOK008"), [this] {
+    core::RunHandler(QStringLiteral("BOK008"), core::ReportMode::Modal, [this] {
         auto &state = core::State();
         state.mBookingOpen = true;
 
@@ -166,8 +157,8 @@ void frmBooking::Form_Unload(int &)
 void frmBooking::Form_Resize()
 {
     fitContent();
-    ignoringErrors([this] { core::ScrollResize(*this); });
-    ignoringErrors([this] {
+    core::ResumeNext([this] { core::ScrollResize(*this); });
+    core::ResumeNext([this] {
         ini_ = core::NewConfigIni(QStringLiteral("bokpos"));
         ini_->SaveFormPosition(*this);
         core::WriteIniValue(*ini_, QStringLiteral("bokState"), QString::number(WindowState()));
@@ -195,7 +186,7 @@ QString frmBooking::getRndNumber() { return RandomLetters(6); }
 
 void frmBooking::getRoomList()
 {
-    RunHandler(QStringLiteral("BOK010"), [this] {
+    core::RunHandler(QStringLiteral("BOK010"), core::ReportMode::Modal, [this] {
         ListView1->clear();
         ListView2->clear();
         core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Rooms"));
@@ -214,7 +205,7 @@ void frmBooking::getRoomList()
 
 void frmBooking::getAllTax()
 {
-    RunHandler(QStringLiteral("BOK011"), [this] {
+    core::RunHandler(QStringLiteral("BOK011"), core::ReportMode::Modal, [this] {
         lbPercent->setText(QStringLiteral("0"));
         core::OpenRecordset(QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=1"));
         ado::Recordset &taxes = *core::State().mRS;
@@ -230,13 +221,13 @@ void frmBooking::getAllTax()
 double frmBooking::PercentFunction(double Percent, double PercentOf)
 {
     double result = 0;
-    RunHandler(QStringLiteral("BOK012"), [&] { result = Percent / 100 * PercentOf; });
+    core::RunHandler(QStringLiteral("BOK012"), core::ReportMode::Modal, [&] { result = Percent / 100 * PercentOf; });
     return result;
 }
 
 void frmBooking::CalculateNoDay()
 {
-    RunHandler(QStringLiteral("BOK013"), [this] {
+    core::RunHandler(QStringLiteral("BOK013"), core::ReportMode::Modal, [this] {
         if (dtDepature->date() < dtArrival->date()) {
             dtDepature->setDate(dtArrival->date().addDays(1));
             ui::MsgBox(QStringLiteral("Date cannot be minus"), ui::vbInformation);
@@ -277,19 +268,19 @@ void frmBooking::updateTaxAndTotal()
 
 void frmBooking::Command1_Click()
 {
-    RunHandler(QStringLiteral("BOK001"), [this] { moveRoom(ListView1, ListView2, +1); });
+    core::RunHandler(QStringLiteral("BOK001"), core::ReportMode::Modal, [this] { moveRoom(ListView1, ListView2, +1); });
 }
 
 void frmBooking::Command2_Click()
 {
-    RunHandler(QStringLiteral("BOK002"), [this] { moveRoom(ListView2, ListView1, -1); });
+    core::RunHandler(QStringLiteral("BOK002"), core::ReportMode::Modal, [this] { moveRoom(ListView2, ListView1, -1); });
 }
 
 // The rate rebuilt from the booked rooms in whole currency units: the running sum is
 // rounded (half to even) after each price.
 void frmBooking::Command7_Click()
 {
-    RunHandler(QStringLiteral("BOK006"), [this] {
+    core::RunHandler(QStringLiteral("BOK006"), core::ReportMode::Modal, [this] {
         txtRoomRate->setText(QString());
         int32_t sum = 0;
         for (int row = 0; row < ListView2->topLevelItemCount(); ++row)
@@ -301,7 +292,8 @@ void frmBooking::Command7_Click()
 
 void frmBooking::getDue()
 {
-    try {
+    // A total or advance that is no amount leaves the due as it stands until corrected.
+    core::ResumeNext([this] {
         if (txtGrandTotal->text().isEmpty())
             txtGrandTotal->setText(QStringLiteral("0"));
         if (txtDue->text().isEmpty())
@@ -315,14 +307,12 @@ void frmBooking::getDue()
         // A negative total (rooms removed after the days changed) owes nothing.
         if (total < vb::Currency(0))
             txtDue->setText(currencyText(vb::Currency(0)));
-    } catch (const vb::Error &) {
-        // A total or advance that is no amount leaves the due as it stands until corrected.
-    }
+    });
 }
 
 void frmBooking::Command3_Click()
 {
-    RunHandler(QStringLiteral("BOK003"), [this] {
+    core::RunHandler(QStringLiteral("BOK003"), core::ReportMode::Modal, [this] {
         getRoomList();
         txtRoomRate->setText(QString());
         txtTax->setText(QString());

@@ -1,8 +1,8 @@
 #pragma once
 // The "New Booking" child window: the guest, the stay, the rooms with their tariff and room
 // taxes, the advance and the payment method; "Submit" stores the booking.
-#include "core/cballoontooltip.h"
-#include "core/configini.h"
+#include "core/db/configini.h"
+#include "core/ui/cballoontooltip.h"
 #include "ui/form.h"
 
 #include <QString>
@@ -33,6 +33,8 @@ namespace frontdesk {
 class frmBooking : public ui::Form {
     Q_OBJECT
 public:
+    inline static const QString Name = QStringLiteral("frmBooking");
+
     frmBooking();
     ~frmBooking() override;
 

@@ -1,8 +1,8 @@
 // The controls of the booking window and their layout on the scrollable area.
 #include "frontdesk/frmbooking.h"
 
-#include "core/scrollarea.h"
-#include "core/scrollbar.h"
+#include "core/aids/scrollarea.h"
+#include "core/aids/scrollbar.h"
 #include "frontdesk/paymentmethod.h"
 #include "vb/locale.h"
 

@@ -2,8 +2,8 @@
 // the balloon hint, and the payment details panel.
 #include "frontdesk/frmbooking.h"
 
-#include "core/scrollbar.h"
-#include "frontdesk/errorhandler.h"
+#include "core/aids/scrollbar.h"
+#include "core/state/runhandler.h"
 #include "frontdesk/paymentmethod.h"
 
 #include <QComboBox>
@@ -135,12 +135,12 @@ bool frmBooking::handleMousePress(QObject *watched)
 // A press on an option shows or hides the details panel; the option's click then decides.
 void frmBooking::paymentMethod_MouseDown(int)
 {
-    RunHandler(QStringLiteral("BOK015"), [this] { picPayDetails->setHidden(!picPayDetails->isHidden()); });
+    core::RunHandler(QStringLiteral("BOK015"), core::ReportMode::Modal, [this] { picPayDetails->setHidden(!picPayDetails->isHidden()); });
 }
 
 void frmBooking::paymentMethod_Click(int Index)
 {
-    RunHandler(QStringLiteral("BOK014"), [this, Index] {
+    core::RunHandler(QStringLiteral("BOK014"), core::ReportMode::Modal, [this, Index] {
         if (paymentMethod[PaymentCash]->isChecked()) {
             picPayDetails->hide();
         } else {
@@ -159,7 +159,7 @@ void frmBooking::paymentMethod_Click(int Index)
 
 void frmBooking::txtPaymentDetails_Click()
 {
-    RunHandler(QStringLiteral("BOK016"), [this] {
+    core::RunHandler(QStringLiteral("BOK016"), core::ReportMode::Modal, [this] {
         if (IsPaymentPrompt(txtPaymentDetails->text()))
             txtPaymentDetails->clear();
     });
@@ -169,7 +169,7 @@ void frmBooking::txtPaymentDetails_Click()
 // cash again; the "Other" prompt is taken as the details.
 void frmBooking::Command8_Click()
 {
-    RunHandler(QStringLiteral("BOK007"), [this] {
+    core::RunHandler(QStringLiteral("BOK007"), core::ReportMode::Modal, [this] {
         const QString details = txtPaymentDetails->text();
         const bool noDetails = details.isEmpty() || details == PaymentPrompt(PaymentCheque)
                                || details == PaymentPrompt(PaymentCreditCard);

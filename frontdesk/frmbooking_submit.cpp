@@ -3,12 +3,12 @@
 #include "frontdesk/frmbooking.h"
 
 #include "ado/recordset.h"
-#include "core/appstate.h"
-#include "core/balloonhint.h"
-#include "core/dbworks.h"
-#include "core/playwave.h"
+#include "core/aids/playwave.h"
+#include "core/db/dbworks.h"
+#include "core/state/appstate.h"
+#include "core/state/runhandler.h"
+#include "core/ui/balloonhint.h"
 #include "frontdesk/bookingstatements.h"
-#include "frontdesk/errorhandler.h"
 #include "frontdesk/guestnumber.h"
 #include "frontdesk/paymentmethod.h"
 #include "ui/dialogs.h"
@@ -61,7 +61,7 @@ QStringList columnOf(const QTreeWidget *list, int column)
 void frmBooking::Command5_Click()
 {
     Command5->setEnabled(false);
-    RunHandler(QStringLiteral("BOK004"), [this] {
+    core::RunHandler(QStringLiteral("BOK004"), core::ReportMode::Modal, [this] {
         if (!checkInput())
             return;
         fillDefaults();
@@ -161,9 +161,10 @@ bool frmBooking::storeBooking()
         if (!core::ExecuteSQL(RoomBookingInsertSql(room, booking, today), core::SqlAction::Insert))
             return false;
     }
-    if (!core::OpenRecordset(RevenueOfDaySql(today)))
+    const auto revenueOfDay = core::OpenRecordset(RevenueOfDaySql(today));
+    if (!revenueOfDay)
         return false;
-    const bool firstOfDay = core::State().mRS->RecordCount() < 1;
+    const bool firstOfDay = revenueOfDay->RecordCount() < 1;
     // The day's revenue takes the grand total as it stands: unlike the guest row, an
     // apostrophe in it is not dropped but makes it no amount.
     const vb::Currency dayTotal = vb::CCur(vb::Variant(txtGrandTotal->text()));
@@ -189,9 +190,10 @@ std::optional<QString> frmBooking::newGuestNumber()
                                      bool inUse = false;
                                      for (const QString &table :
                                           {QStringLiteral("tbl_customers"), QStringLiteral("tbl_customers_history")}) {
-                                         if (!core::OpenRecordset(GuestNumberLookupSql(table, number)))
+                                         const auto holders = core::OpenRecordset(GuestNumberLookupSql(table, number));
+                                         if (!holders)
                                              return std::nullopt;
-                                         inUse = inUse || !core::State().mRS->IsEOF();
+                                         inUse = inUse || !holders->IsEOF();
                                      }
                                      return inUse;
                                  });

@@ -1,6 +1,6 @@
 #include "frontdesk/register.h"
 
-#include "core/windowregistry.h"
+#include "core/state/windowregistry.h"
 #include "frontdesk/frmbooking.h"
 #include "ui/forms.h"
 
@@ -8,7 +8,7 @@ namespace frontdesk {
 
 void RegisterFrontDeskWindows()
 {
-    core::RegisterWindow(QStringLiteral("frmBooking"), [](int mode) { ui::Forms::Get<frmBooking>().Show(mode); });
+    core::RegisterForm<frmBooking>();
 }
 
 } // namespace frontdesk

@@ -2,7 +2,7 @@
 // with two rooms, the day's revenue and the log row in one committed transaction, then
 // refreshes the room lists. Prints the median and the slowest of the runs (the goal is a
 // median under 50 ms).
-#include "core/appstate.h"
+#include "core/state/appstate.h"
 #include "frontdesk/frmbooking.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"

@@ -3,7 +3,7 @@
 #include "ado/connection.h"
 #include "ado/errors.h"
 #include "ado/recordset.h"
-#include "core/appstate.h"
+#include "core/state/appstate.h"
 
 namespace core {
 

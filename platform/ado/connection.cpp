@@ -82,9 +82,12 @@ Engine &Connection::engine()
     return *engine_;
 }
 
-void Connection::Execute(const QString &commandText)
+void Connection::Execute(const QString &commandText, long *recordsAffected)
 {
-    engine().run(commandText, false);
+    Engine &db = engine();
+    db.run(commandText, false);
+    if (recordsAffected)
+        *recordsAffected = db.rowsAffected();
 }
 
 std::unique_ptr<ResultTable> Connection::query(const QString &commandText)

@@ -37,7 +37,9 @@ public:
     long State() const;
 
     // Runs a statement that changes data; a result set that comes back is discarded. 3709 when closed.
-    void Execute(const QString &commandText);
+    // `recordsAffected`, when given, receives the number of rows the statement inserted, updated
+    // (matched) or deleted, so that a change that found no row can be told from one that took effect.
+    void Execute(const QString &commandText, long *recordsAffected = nullptr);
 
     // Every result is read whole into memory, so the location is only remembered.
     long CursorLocation() const { return cursorLocation_; }

@@ -19,6 +19,9 @@ public:
 
     // Runs one statement. When it gives rows and `wantRows` holds, returns them all; otherwise null.
     virtual std::unique_ptr<ResultTable> run(const QString &accessSql, bool wantRows) = 0;
+    // Rows inserted, updated or deleted by the last run (matched rows for an update); 0 for
+    // statements that change no rows (queries, CREATE and DROP TABLE).
+    virtual long rowsAffected() const = 0;
 
     // A transaction that writes: it holds the right to write from its start, so that two writers
     // never each wait for the other.

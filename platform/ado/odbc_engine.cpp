@@ -443,12 +443,19 @@ std::unique_ptr<ResultTable> OdbcEngine::run(const QString &accessSql, bool want
 std::unique_ptr<ResultTable> OdbcEngine::runStatements(const QStringList &statements, bool wantRows)
 {
     std::unique_ptr<ResultTable> result;
+    rowsAffected_ = 0;
     for (const QString &sql : statements) {
         StatementHandle stmt(dbc_, health_);
         stmt.check(SQLExecDirectW(stmt.get(), wide(sql), static_cast<SQLINTEGER>(sql.size())));
         SQLSMALLINT columns = 0;
-        if (wantRows && SQL_SUCCEEDED(SQLNumResultCols(stmt.get(), &columns)) && columns > 0)
+        if (!SQL_SUCCEEDED(SQLNumResultCols(stmt.get(), &columns)))
+            columns = 0;
+        if (wantRows && columns > 0)
             result = readRows(stmt, columns);
+        // An update counts the rows it matched: the connection text's OPTION asks for found rows.
+        SQLLEN rows = 0;
+        if (columns == 0 && SQL_SUCCEEDED(SQLRowCount(stmt.get(), &rows)) && rows > 0)
+            rowsAffected_ += static_cast<long>(rows);
     }
     return result;
 }

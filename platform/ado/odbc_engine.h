@@ -25,6 +25,7 @@ public:
     ~OdbcEngine() override;
 
     std::unique_ptr<ResultTable> run(const QString &accessSql, bool wantRows) override;
+    long rowsAffected() const override { return rowsAffected_; }
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
@@ -45,6 +46,7 @@ private:
     bool connected_ = false;
     bool inTransaction_ = false;
     OdbcHealth health_;
+    long rowsAffected_ = 0;
 };
 
 } // namespace ado

@@ -311,6 +311,7 @@ std::unique_ptr<ResultTable> SqliteEngine::run(const QString &accessSql, bool wa
         reconnect();
     checkTransactionAlive();
     std::unique_ptr<ResultTable> result;
+    rowsAffected_ = 0;
     for (const QString &sql : statements)
         runStatement(sql.toUtf8(), wantRows, result);
     return result;
@@ -328,8 +329,13 @@ void SqliteEngine::runStatement(const QByteArray &sql, bool wantRows, std::uniqu
         result = readRows(statement);
         return;
     }
+    // sqlite3_changes keeps the count of the last INSERT, UPDATE or DELETE through later
+    // statements of other kinds, so it is read only when this statement changed rows.
+    const int changesBefore = sqlite3_total_changes(db_);
     while (statement.step()) {
     }
+    if (sqlite3_total_changes(db_) != changesBefore)
+        rowsAffected_ += sqlite3_changes(db_);
 }
 
 // Some failures (a full disk, an I/O error) make SQLite roll the whole transaction back: the

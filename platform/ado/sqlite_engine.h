@@ -17,6 +17,7 @@ public:
     ~SqliteEngine() override;
 
     std::unique_ptr<ResultTable> run(const QString &accessSql, bool wantRows) override;
+    long rowsAffected() const override { return rowsAffected_; }
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
@@ -33,6 +34,7 @@ private:
     int lockWaitMilliseconds_;
     sqlite3 *db_ = nullptr;
     bool inTransaction_ = false;
+    long rowsAffected_ = 0;
 };
 
 } // namespace ado

@@ -1,6 +1,6 @@
 // The small aids: cleaning a text of a list of sequences, and the cash-in sound.
-#include "core/playwave.h"
-#include "core/replaceeach.h"
+#include "core/aids/playwave.h"
+#include "core/aids/replaceeach.h"
 #include "ui/scripteddialogs.h"
 #include "vb/app.h"
 #include "vb/locale.h"

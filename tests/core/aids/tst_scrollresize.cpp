@@ -1,8 +1,8 @@
 // The scrollable area of the large windows: the scroll bar's numbers (Min above Max), the
 // layout rules of ScrollResize with their edge cases, and the content following the bars.
-#include "core/scrollarea.h"
-#include "core/scrollbar.h"
-#include "core/scrollresize.h"
+#include "core/aids/scrollarea.h"
+#include "core/aids/scrollbar.h"
+#include "core/aids/scrollresize.h"
 #include "support/expect_error.h"
 #include "ui/form.h"
 #include "ui/twips.h"

@@ -6,10 +6,10 @@
 //   printf 'Admin' | openssl enc -rc2-40-cbc -K $K -iv 0000000000000000
 //       -provider legacy -provider default | xxd -p -u           (one command line)
 // with accented texts converted to Windows-1252 first (iconv -t cp1252).
-#include "core/appstate.h"
-#include "core/ccrypto.h"
-#include "core/errorreport.h"
-#include "core/programkey.h"
+#include "core/crypto/ccrypto.h"
+#include "core/crypto/programkey.h"
+#include "core/state/appstate.h"
+#include "core/state/errorreport.h"
 #include "vb/locale.h"
 
 #include <QRegularExpression>

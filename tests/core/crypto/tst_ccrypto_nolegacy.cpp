@@ -1,9 +1,9 @@
 // An object whose provider context could not be acquired reports it once, then fails every
 // call in its hash step with an empty result.
-#include "core/appstate.h"
-#include "core/ccrypto.h"
-#include "core/errorreport.h"
-#include "core/programkey.h"
+#include "core/crypto/ccrypto.h"
+#include "core/crypto/programkey.h"
+#include "core/state/appstate.h"
+#include "core/state/errorreport.h"
 #include "vb/locale.h"
 
 #include <QtTest>

@@ -1,11 +1,11 @@
 // The statement helpers shared by the windows: the one date literal, the names of the
 // per-room and per-order tables, and the quiet check whether a table exists.
 #include "ado/connection.h"
-#include "core/appstate.h"
+#include "core/db/dbworks.h"
 #include "core/db/sqldate.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
-#include "core/dbworks.h"
+#include "core/state/appstate.h"
 #include "support/corefixture.h"
 #include "support/expect_error.h"
 #include "support/scratch_database.h"

@@ -2,13 +2,13 @@
 // What the main-window tests share: task windows that only note that they were opened,
 // accounts written behind the program's back, logging in through the real login window,
 // and a probe for error reports.
-#include "core/appstate.h"
-#include "core/ccrypto.h"
-#include "core/errorreport.h"
-#include "core/frmloginout.h"
-#include "core/mainfrm.h"
-#include "core/programkey.h"
-#include "core/windowregistry.h"
+#include "core/crypto/ccrypto.h"
+#include "core/crypto/programkey.h"
+#include "core/mainwindow/frmloginout.h"
+#include "core/mainwindow/mainfrm.h"
+#include "core/state/appstate.h"
+#include "core/state/errorreport.h"
+#include "core/state/windowregistry.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 

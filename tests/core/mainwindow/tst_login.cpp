@@ -4,11 +4,11 @@
 #include "mainwindowtesting.h"
 
 #include "ado/connection.h"
-#include "core/balloonhint.h"
-#include "core/cballoontooltip.h"
-#include "core/dbworks.h"
-#include "core/globallogin.h"
-#include "core/load_frms.h"
+#include "core/db/dbworks.h"
+#include "core/login/globallogin.h"
+#include "core/mainwindow/load_frms.h"
+#include "core/ui/balloonhint.h"
+#include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
 #include "vb/conversions.h"
 

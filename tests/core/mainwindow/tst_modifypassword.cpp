@@ -2,11 +2,11 @@
 // name rule, the balloon order, and what the change does to later logins.
 #include "mainwindowtesting.h"
 
-#include "core/cballoontooltip.h"
-#include "core/dbworks.h"
-#include "core/globallogin.h"
-#include "core/load_frms.h"
-#include "core/modifypassword.h"
+#include "core/db/dbworks.h"
+#include "core/login/globallogin.h"
+#include "core/mainwindow/load_frms.h"
+#include "core/mainwindow/modifypassword.h"
+#include "core/ui/cballoontooltip.h"
 #include "vb/conversions.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
 // One running copy per installation: a second copy of the same program folder is refused
 // before it opens anything, another installation is not, and a crashed copy's hold goes
 // with it. The copies are this test program started again in a role of its own.
-#include "core/appstate.h"
-#include "core/load_frms.h"
-#include "core/mainfrm.h"
 #include "ado/connection.h"
+#include "core/mainwindow/load_frms.h"
+#include "core/mainwindow/mainfrm.h"
+#include "core/state/appstate.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 #include "ui/scripteddialogs.h"

@@ -1,7 +1,7 @@
 // Balloon hints: the class's properties and life, and the check sequence of the windows.
-#include "core/appstate.h"
-#include "core/balloonhint.h"
-#include "core/cballoontooltip.h"
+#include "core/state/appstate.h"
+#include "core/ui/balloonhint.h"
+#include "core/ui/cballoontooltip.h"
 #include "vb/error.h"
 #include "vb/locale.h"
 

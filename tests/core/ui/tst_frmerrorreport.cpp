@@ -1,7 +1,7 @@
 // The error report window as the handlers open it through ReportError.
-#include "core/appstate.h"
-#include "core/errorreport.h"
-#include "core/frmerrorreport.h"
+#include "core/state/appstate.h"
+#include "core/state/errorreport.h"
+#include "core/ui/frmerrorreport.h"
 #include "ui/forms.h"
 #include "ui/topmost.h"
 #include "vb/locale.h"

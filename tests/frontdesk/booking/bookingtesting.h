@@ -1,7 +1,7 @@
 #pragma once
 // Shared ground of the booking window tests: rooms with their per-room tables, a logged-in
 // clerk, the window opened in its normal state, finding rooms in its lists, filling the guest.
-#include "core/appstate.h"
+#include "core/state/appstate.h"
 #include "frontdesk/frmbooking.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"

@@ -5,7 +5,7 @@
 #include "bookingtesting.h"
 
 #include "ado/connection.h"
-#include "core/dbworks.h"
+#include "core/db/dbworks.h"
 #include "support/sqlcipher_client.h"
 
 #include <QPushButton>

@@ -3,9 +3,9 @@
 // confirmation land in the build folder for a look.
 #include "bookingtesting.h"
 
-#include "core/cballoontooltip.h"
-#include "core/scrollbar.h"
 #include "controls/balloonwindow.h"
+#include "core/aids/scrollbar.h"
+#include "core/ui/cballoontooltip.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>

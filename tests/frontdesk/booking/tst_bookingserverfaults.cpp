@@ -5,7 +5,7 @@
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
-#include "core/dbworks.h"
+#include "core/db/dbworks.h"
 #include "support/mariadb_fault_server.h"
 #include "support/scratch_database.h"
 

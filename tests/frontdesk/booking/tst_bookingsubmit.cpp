@@ -2,8 +2,8 @@
 // room, revenue and log rows on both engines, the reset, and all-or-nothing on a failure.
 #include "bookingtesting.h"
 
-#include "core/cballoontooltip.h"
-#include "core/dbworks.h"
+#include "core/db/dbworks.h"
+#include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
 #include "vb/app.h"
 #include "vb/conversions.h"

@@ -2,8 +2,8 @@
 // arithmetic, the due, the payment panel, the auxiliary buttons, Enter keys and errors.
 #include "bookingtesting.h"
 
-#include "core/cballoontooltip.h"
-#include "core/windowregistry.h"
+#include "core/state/windowregistry.h"
+#include "core/ui/cballoontooltip.h"
 #include "frontdesk/register.h"
 #include "support/scratch_database.h"
 #include "ui/form.h"

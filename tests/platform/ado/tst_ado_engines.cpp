@@ -411,6 +411,36 @@ private slots:
         HOTEL_EXPECT_ERROR(empty->Fields("catName").Value(), ado::adErrNoCurrentRecord);
     }
 
+    // Each statement in turn, with the rows it reports; a statement that changes no rows reports 0
+    // even right after one that did.
+    void recordsAffected_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void recordsAffected()
+    {
+        HOTEL_FETCH_ENGINE(engine);
+        Database db(engine);
+        const struct {
+            const char *sql;
+            long rows;
+        } steps[] = {
+            {"INSERT INTO tbl_foodCat(catName) VALUES('Soup')", 1},
+            {"INSERT INTO tbl_foodCat(catName) VALUES('Tea')", 1},
+            {"CREATE TABLE [room_7] ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL, cUniqueID VARCHAR(225) "
+             "NOT NULL, CheckInDate DATETIME, CheckOutDate DATETIME, RoomBookedDate DATETIME, RoomNote MEMO NULL)", 0},
+            {"UPDATE tbl_foodCat SET catName = catName", 2},   // matched, though nothing differs
+            {"UPDATE tbl_foodCat SET catName = 'x' WHERE ID = -1", 0},
+            {"SELECT * FROM tbl_foodCat", 0},
+            {"DELETE FROM tbl_foodCat WHERE catName = 'Tea'", 1},
+            {"DROP TABLE [room_7]", 0},
+            {"DELETE FROM tbl_foodCat", 1},
+            {"DELETE FROM tbl_foodCat", 0},
+        };
+        for (const auto &step : steps) {
+            long rows = -99;
+            db.conn.Execute(QString::fromUtf8(step.sql), &rows);
+            QVERIFY2(rows == step.rows, qPrintable(QStringLiteral("%1 gave %2").arg(step.sql).arg(rows)));
+        }
+    }
+
     void transactions_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void transactions()
     {

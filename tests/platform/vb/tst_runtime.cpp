@@ -1,4 +1,5 @@
 #include "vb/app.h"
+#include "vb/crlf.h"
 #include "vb/locale.h"
 #include "vb/random.h"
 #include "vb/text.h"
@@ -122,6 +123,26 @@ private slots:
         QCOMPARE(vb::DecimalSeparator(), QLatin1Char('.'));
         QCOMPARE(vb::GroupSeparator(), QLatin1Char(','));
         QCOMPARE(vb::DateSeparator(), QLatin1Char('/'));
+    }
+
+    // CR LF texts shown in a widget and read back: every pair becomes one line feed and
+    // back; a line feed typed in a text box becomes a pair, a pair stays one pair.
+    void crLfTextsRoundTripThroughWidgets_data()
+    {
+        QTest::addColumn<QString>("crlf");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("none") << "abc" << "abc";
+        QTest::newRow("one pair") << "a\r\nb" << "a\nb";
+        QTest::newRow("blank line") << "a\r\n\r\nb" << "a\n\nb";
+        QTest::newRow("trailing") << "a\r\n" << "a\n";
+    }
+    void crLfTextsRoundTripThroughWidgets()
+    {
+        QFETCH(QString, crlf);
+        QFETCH(QString, lines);
+        QCOMPARE(vb::CrLfToLines(crlf), lines);
+        QCOMPARE(vb::LinesToCrLf(lines), crlf);
+        QCOMPARE(vb::LinesToCrLf(crlf), crlf);
     }
 };
 

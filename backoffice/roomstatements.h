@@ -1,0 +1,43 @@
+#pragma once
+// The statements of the rooms tab and the room editor. A room number is cleaned once
+// (CleanRoomNumber) and that one value is looked up, stored and used to name the room's
+// booking table (core::RoomTableName); descriptions and types keep their apostrophes as "!*!".
+#include "vb/currency.h"
+
+#include <QString>
+
+namespace backoffice {
+
+// Blanks around the number and every "'", ";" and "?" removed (the characters the room
+// boxes filter as keys are typed).
+QString CleanRoomNumber(const QString &typed);
+// A room number names the room's table room_<number> and is written into that table's
+// whole-number column at every booking: one to nine digits.
+bool IsUsableRoomNumber(const QString &room);
+
+QString RoomListSql();
+QString RoomLookupSql(const QString &room);
+QString RoomTableCreateSql(const QString &room);
+QString RoomInsertSql(const QString &room, const QString &description, const QString &type, vb::Currency price);
+QString RoomAddedLogSql(const QString &room, const QString &userName);
+QString RoomDeleteSql(long roomId);
+QString RoomRemovedLogSql(const QString &room, const QString &userName);
+QString RoomTableDropSql(const QString &room);
+// How many bookings in the room's table belong to a current guest.
+QString RoomCurrentGuestsSql(const QString &room);
+
+// The room editor: the room by its key, and the three changes of a save.
+QString RoomByIdSql(long roomId);
+QString RoomNumberUpdateSql(long roomId, const QString &room);
+QString RoomDescriptionUpdateSql(long roomId, const QString &description);
+QString RoomPriceUpdateSql(long roomId, vb::Currency price);
+// A new number keeps the room's bookings: its table is renamed, the bookings carry the new
+// number, and current guests' room lists name it.
+QString RoomTableRenameSql(const QString &from, const QString &to);
+QString RoomBookingsRenumberSql(const QString &room);
+QString GuestsNamingRoomSql(const QString &room);
+QString GuestRoomListUpdateSql(long guestId, const QString &roomList);
+// The comma list with every entry equal to `from` replaced by `to`.
+QString RenamedInRoomList(const QString &roomList, const QString &from, const QString &to);
+
+} // namespace backoffice

@@ -1,0 +1,27 @@
+#include "core/aids/replaceeach.h"
+
+#include "core/state/errorreport.h"
+#include "ui/dialogs.h"
+#include "vb/conversions.h"
+#include "vb/error.h"
+#include "vb/text.h"
+
+namespace core {
+
+QString ReplaceEach(const QString &text, const QString &replacement, const QList<vb::Variant> &items)
+{
+    try {
+        QString result = text;
+        for (const vb::Variant &item : items)
+            result = vb::Replace(result, vb::CStr(item), replacement);
+        return result;
+    } catch (const vb::Error &e) {
+        ui::MsgBox(QStringLiteral("Functions_Module_01") + vbCrLf + QStringLiteral("Error : ") +
+                       QString::number(e.Number()) + vbCrLf + e.Description() + vbCrLf +
+                       QStringLiteral(" Critical error, please report to : ") + SupportMailAddress,
+                   ui::vbCritical);
+        return QString();
+    }
+}
+
+} // namespace core

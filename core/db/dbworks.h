@@ -1,0 +1,83 @@
+#pragma once
+// The statement layer: reads the database settings from config.ini, opens the one
+// connection mConn, runs statements and queries, records every statement in mLastSQL and
+// routes its own failures: error &H80004005 to a plain message box, any other to the
+// database settings window, opened modally.
+//
+// ExecuteSQL and OpenRecordset return as if they had succeeded, as callers always relied
+// on; their result says whether the statement took effect, for callers that must stop or
+// roll back.
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace ado {
+class Connection;
+class Recordset;
+}
+
+namespace core {
+
+// The built-in password of the Access database file.
+inline const QString DefaultDbPassword = QStringLiteral("640917");
+
+// The four variants of ExecuteSQL differ only in the error code they report.
+enum class SqlAction {
+    Delete,   // "DB0002": deleting rows and dropping tables
+    Insert,   // "DB0003"
+    Update,   // "DB0004"
+    Create,   // "DB0005": creating the per-room and per-order tables
+};
+QString SqlActionCode(SqlAction action);
+
+// The decrypted "dbkey", or "" when it is empty or missing.
+QString ReadDbKey();
+// Fills mDBPassword (when "dbkey" is set), mUseSQL, mSQLHost, mSQLDBName, mSQLUserName and
+// mSQLPassWord; returns "db". A missing or non-numeric "useSQL" raises a conversion error.
+QString ReadDbSettings();
+// Reads the settings and opens mConn (closing it first when open); errors go to the caller.
+void OpenDatabase();
+
+// `recordsAffected`, when given, receives the rows the statement changed (0 after a failure).
+bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected = nullptr);
+// Opens a query and hands back its rows: the caller owns them, so a loop over them may run
+// other statements (which replace the shared mRS) and keep its own rows. The recordset also
+// becomes the shared mRS, for the code that reads it there. Null when the query failed (the
+// failure is already routed; mRS then holds a closed recordset, whose use raises 3704).
+//
+//     const auto rooms = core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Rooms"));
+//     if (!rooms)
+//         return;
+//     for (; !rooms->IsEOF(); rooms->MoveNext())
+//         ...   // may call OpenRecordset again
+std::shared_ptr<ado::Recordset> OpenRecordset(const QString &sql);
+void CloseRecordset();
+
+// Runs a group of statements all or nothing: begun on the open connection (taking the
+// database's write lock, waited for as a statement waits), rolled back unless committed.
+// Without an open connection it does nothing, and the statements fail on their own; inside
+// another transaction the statements join that one. Beginning and committing raise the
+// engine's error; a commit that fails has rolled everything back, and no transaction stays
+// open, so the next action starts clean.
+class Transaction {
+public:
+    Transaction();
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    void Commit();
+
+private:
+    // The connection it was begun on (a reopened connection holds none of it).
+    std::shared_ptr<ado::Connection> connection_;
+};
+
+// The database settings window, reached through these hooks so that this layer does not
+// depend on the window (which itself calls OpenDatabase).
+struct DatabaseSettingsWindow {
+    std::function<bool()> isVisible;
+    std::function<void()> showModal;
+};
+void SetDatabaseSettingsWindow(DatabaseSettingsWindow window);
+
+} // namespace core

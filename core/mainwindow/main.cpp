@@ -1,0 +1,23 @@
+// The Hotel program. No command line is read.
+#include "core/aids/frmabout.h"
+#include "core/mainwindow/load_frms.h"
+#include "core/startup/startup.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brevant"));
+    QApplication::setOrganizationName(QStringLiteral("Brevant"));
+    QApplication::setApplicationVersion(QStringLiteral(HOTEL_VERSION));
+    // Every window without an icon of its own, the child windows included, shows the logo.
+    QApplication::setWindowIcon(QIcon(core::ProductLogo()));
+
+    core::RegisterProgramWindows();
+    core::Main();
+    if (core::ProgramEnded())
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,20 @@
+#include "core/startup/startup.h"
+
+#include "core/aids/frmabout.h"
+#include "core/aids/frmdblocatetool.h"
+#include "core/mainwindow/load_frms.h"
+#include "core/ui/frmerrorreport.h"
+#include "frontdesk/register.h"
+
+namespace core {
+
+void RegisterProgramWindows()
+{
+    InstallErrorReportWindow();
+    InstallDatabaseSettingsWindow();
+    RegisterMainWindows();
+    RegisterCoreAidWindows();
+    frontdesk::RegisterFrontDeskWindows();
+}
+
+} // namespace core

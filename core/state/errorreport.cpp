@@ -1,0 +1,39 @@
+#include "core/state/errorreport.h"
+
+#include "core/state/appstate.h"
+
+#include <cstdio>
+
+namespace core {
+
+namespace {
+ErrorReportPresenter &presenter()
+{
+    static ErrorReportPresenter p;
+    return p;
+}
+} // namespace
+
+QString ErrorCodeText(const QString &code, const QString &description)
+{
+    return QStringLiteral("Error Code : ") + code + vbCrLf + description;
+}
+
+void ReportError(const QString &code, const QString &description, ReportMode mode)
+{
+    State().mLastError = ErrorCodeText(code, description);
+    ShowErrorReport(mode);
+}
+
+void SetErrorReportPresenter(ErrorReportPresenter p) { presenter() = std::move(p); }
+
+void ShowErrorReport(ReportMode mode)
+{
+    if (presenter()) {
+        presenter()(mode);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(State().mLastError));
+}
+
+} // namespace core

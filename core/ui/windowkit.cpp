@@ -1,0 +1,93 @@
+#include "core/ui/windowkit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace core {
+
+namespace {
+
+// Selects the whole text when the box takes the focus by mouse or keyboard. The selection
+// waits for the end of the click: the press that gave the focus would otherwise place the
+// cursor and undo it.
+class SelectAllOnFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            auto *box = static_cast<QLineEdit *>(watched);
+            QTimer::singleShot(0, box, [box] { box->selectAll(); });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QLabel *Label(const QString &caption, const QString &name, QWidget *parent)
+{
+    return Named(new QLabel(caption, parent), name);
+}
+
+QPushButton *Button(const QString &caption, const QString &name, QWidget *parent)
+{
+    return Named(new QPushButton(caption, parent), name);
+}
+
+QCheckBox *CheckBox(const QString &caption, const QString &name, QWidget *parent)
+{
+    return Named(new QCheckBox(caption, parent), name);
+}
+
+QRadioButton *OptionButton(const QString &caption, const QString &name, QWidget *parent)
+{
+    return Named(new QRadioButton(caption, parent), name);
+}
+
+QGroupBox *Frame(const QString &caption, const QString &name, QWidget *parent)
+{
+    return Named(new QGroupBox(caption, parent), name);
+}
+
+QLineEdit *TextBox(const QString &name, QWidget *parent) { return Named(new QLineEdit(parent), name); }
+
+QLineEdit *AmountBox(const QString &name, QWidget *parent)
+{
+    QLineEdit *box = TextBox(name, parent);
+    box->setAlignment(Qt::AlignRight);
+    box->installEventFilter(new SelectAllOnFocus(box));
+    return box;
+}
+
+QComboBox *ComboBox(const QString &name, QWidget *parent, bool editable)
+{
+    auto *combo = Named(new QComboBox(parent), name);
+    combo->setEditable(editable);
+    return combo;
+}
+
+QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLeft)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(ButtonGap);
+    if (!alignLeft)
+        row->addStretch();
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    if (alignLeft)
+        row->addStretch();
+    return row;
+}
+
+} // namespace core

@@ -1,0 +1,57 @@
+#pragma once
+// The kit every window builds its controls with. Each factory takes the control's caption
+// (where it has one), its name and its parent, in that order, and hands back the control
+// with objectName set to the name, so tests and other windows reach it by that name:
+//
+//     Command5 = core::Button(QStringLiteral("Clear"), QStringLiteral("Command5"), Frame2);
+//     Frame1 = core::Frame(QStringLiteral("Customer Details"), QStringLiteral("Frame1"), this);
+//     txtFName = core::TextBox(QStringLiteral("txtFName"), Frame1);
+//     layout->addLayout(core::ButtonRow({cmdOK, cmdCancel}));
+//
+// In a window's header, a control whose name says nothing (Command5) carries its caption in
+// a comment: `QPushButton *Command5;   // "Clear"`.
+#include <QString>
+#include <initializer_list>
+
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QObject;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace core {
+
+// Sets objectName and hands the object back, for controls the kit has no factory for.
+template <class W> W *Named(W *object, const QString &name)
+{
+    object->setObjectName(name);
+    return object;
+}
+
+QLabel *Label(const QString &caption, const QString &name, QWidget *parent);
+QPushButton *Button(const QString &caption, const QString &name, QWidget *parent);
+QCheckBox *CheckBox(const QString &caption, const QString &name, QWidget *parent);
+QRadioButton *OptionButton(const QString &caption, const QString &name, QWidget *parent);
+QGroupBox *Frame(const QString &caption, const QString &name, QWidget *parent);
+
+// A one-line text box.
+QLineEdit *TextBox(const QString &name, QWidget *parent);
+// A text box for an amount ("$0.00"): right-aligned, and a click or tab into it selects the
+// whole text, so that typing replaces the amount instead of landing before it.
+QLineEdit *AmountBox(const QString &name, QWidget *parent);
+// A drop-down list; editable ones also take typed text.
+QComboBox *ComboBox(const QString &name, QWidget *parent, bool editable = false);
+
+// Buttons side by side with the usual gap between them, pushed to the right (or, with
+// alignLeft, to the left); add the row to the window's layout.
+QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLeft = false);
+
+// Gap in pixels between two buttons of a row, so that neighbours never touch.
+inline constexpr int ButtonGap = 8;
+
+} // namespace core

@@ -1,0 +1,41 @@
+// Every window the program registers at start opens by its registered name, and the window
+// that opens carries that name as its objectName (the name other code finds it by).
+#include "core/startup/startup.h"
+#include "core/state/windowregistry.h"
+#include "support/corefixture.h"
+#include "ui/forms.h"
+
+#include <QtTest>
+
+class ProgramWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { core::RegisterProgramWindows(); }
+    void registeredWindowOpensUnderItsName_data();
+    void registeredWindowOpensUnderItsName();
+};
+
+void ProgramWindowsTest::registeredWindowOpensUnderItsName_data()
+{
+    QTest::addColumn<QString>("name");
+    const QStringList names = core::RegisteredWindows();
+    QVERIFY(names.contains(QStringLiteral("frmBooking")));
+    for (const QString &name : names)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void ProgramWindowsTest::registeredWindowOpensUnderItsName()
+{
+    QFETCH(QString, name);
+    testsupport::CoreFixture fx;
+    QVERIFY(!ui::Forms::Find(name));
+    QVERIFY(core::ShowWindow(name, ui::vbModeless));
+    ui::Form *form = ui::Forms::Find(name);
+    QVERIFY2(form, qPrintable(name + " opened no form of that name"));
+    QVERIFY(form->isVisible());
+    QVERIFY(form->Unload());
+}
+
+QTEST_MAIN(ProgramWindowsTest)
+#include "tst_programwindows.moc"
