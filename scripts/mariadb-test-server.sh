@@ -37,10 +37,11 @@ hotel_mariadb_start() {
     export HOTEL_TEST_MYSQL_FAULT_PORT=$((port + 10))
 }
 
-# A data folder with the system tables only, in the folder "data" of $1.
+# A data folder with the system tables only, in the folder "data" of $1. Temporary files go to
+# "tmp" of $1: servers of several test runs share the machine, and their names in /tmp collide.
 hotel_mariadb_install() {
-    mkdir -p "$1/data"
-    mariadb-install-db --no-defaults --user=root --datadir="$1/data" --skip-test-db \
+    mkdir -p "$1/data" "$1/tmp"
+    mariadb-install-db --no-defaults --user=root --datadir="$1/data" --tmpdir="$1/tmp" --skip-test-db \
         --auth-root-authentication-method=socket --lower-case-table-names=1 >"$1/install.log" 2>&1
 }
 
@@ -58,7 +59,8 @@ SQL
 # tests that stop, kill and restart a server use it on a server of their own.
 hotel_mariadb_launch() {
     local base=$1 port=$2
-    mariadbd --no-defaults --user=root --datadir="$base/data" --socket="$base/mysqld.sock" \
+    mkdir -p "$base/tmp"
+    mariadbd --no-defaults --user=root --datadir="$base/data" --tmpdir="$base/tmp" --socket="$base/mysqld.sock" \
         --pid-file="$base/mysqld.pid" --port="$port" --bind-address=127.0.0.1 \
         --lower-case-table-names=1 --skip-log-bin --innodb-flush-log-at-trx-commit=2 \
         --max-connections=500 >>"$base/server.log" 2>&1 &
