@@ -3,6 +3,7 @@
 
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
+#include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
 #include "core/mainwindow/passwordbox.h"
@@ -322,18 +323,6 @@ QWidget *frmAdminArea::createOtherTab()
     return page;
 }
 
-// The content fills the window and is never smaller than its fields allow; the scroll bars
-// show what a smaller window cuts off.
-void frmAdminArea::fitContent()
-{
-    const QSize least = PicInner->minimumSizeHint();
-    const int border = 2 * PicOuter->frameWidth();
-    QSize room = size() - QSize(border, border);
-    if (least.width() > room.width())
-        room.rheight() -= HBar->height();
-    if (least.height() > room.height())
-        room.rwidth() -= VBar->width();
-    PicInner->setFixedSize(least.expandedTo(room));
-}
+void frmAdminArea::fitContent() { core::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
 
 } // namespace backoffice
