@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QHash>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -35,7 +36,30 @@ const QStringList &filterCaptions()
 }
 
 QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
-QString dateOf(const vb::Variant &value, const QString &format) { return vb::Format(value, format); }
+
+// The entries' day and time forms. A log holds many entries of one day and of one minute,
+// so each form is worked out once per day and once per minute of the day during a fill.
+class LogTimeTexts {
+public:
+    QString date(const vb::Variant &value) { return cached(value, dates_, QStringLiteral("dd-mmmm-yyyy"), false); }
+    QString time(const vb::Variant &value) { return cached(value, times_, QStringLiteral("HH:MMAMPM"), true); }
+
+private:
+    static QString cached(const vb::Variant &value, QHash<qint64, QString> &texts, const QString &format, bool byMinute)
+    {
+        if (value.type() != vb::VarType::Date)
+            return vb::Format(value, format);
+        const vb::Date when = value.asDate();
+        const qint64 key = byMinute ? when.toQTime().msecsSinceStartOfDay() / 60000 : when.toQDate().toJulianDay();
+        auto found = texts.constFind(key);
+        if (found == texts.constEnd())
+            found = texts.insert(key, vb::Format(value, format));
+        return *found;
+    }
+
+    QHash<qint64, QString> dates_;
+    QHash<qint64, QString> times_;
+};
 
 constexpr int AskStyle = ui::vbYesNo | ui::vbInformation | ui::vbDefaultButton2;
 
@@ -120,10 +144,11 @@ void frmLog::FillLogList()
         const ado::Field user = rs.Fields(QStringLiteral("LoggedUser"));
         const ado::Field when = rs.Fields(QStringLiteral("LogDateLine"));
         const ado::Field id = rs.Fields(QStringLiteral("ID"));
+        LogTimeTexts forms;
         while (!rs.IsEOF()) {
             const vb::Variant time = when.Value();
-            logList->addRow({textOf(text.Value()), textOf(user.Value()), dateOf(time, QStringLiteral("dd-mmmm-yyyy")),
-                             dateOf(time, QStringLiteral("HH:MMAMPM")), textOf(id.Value())});
+            logList->addRow({textOf(text.Value()), textOf(user.Value()), forms.date(time), forms.time(time),
+                             textOf(id.Value())});
             rs.MoveNext();
         }
     });

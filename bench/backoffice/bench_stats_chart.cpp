@@ -12,11 +12,7 @@
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir scratch;
-    bench::PrepareEnvironment(scratch);
+    bench::WindowBenchmark benchmark(argc, argv);
 
     testsupport::CoreFixture fx;
     auto &frm = ui::Forms::Get<backoffice::frmStats>();

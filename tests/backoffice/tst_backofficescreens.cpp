@@ -5,9 +5,12 @@
 #include "backoffice/frmstats.h"
 #include "backoffice/frmtax.h"
 #include "controls/reportlist.h"
+#include "core/aids/scrollbar.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 #include "vb/datetime.h"
+
+#include "support/screenshots.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,20 +29,9 @@ using backoffice::frmTax;
 
 namespace {
 
-QString screensFolder()
-{
-    const QString folder = QStringLiteral(HOTEL_SCREENS_DIR);
-    QDir().mkpath(folder);
-    return folder;
-}
+QString screensFolder() { return testsupport::ScreensFolder(QStringLiteral(HOTEL_SCREENS_DIR)); }
 
-// The whole screen, with the windows of their own over the main window (under Xvfb; the
-// offscreen platform has no screen image, and then the main window alone is taken).
-QPixmap screenImage(QWidget &main)
-{
-    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-    return screen.isNull() ? main.grab() : screen;
-}
+QPixmap screenImage(QWidget &main) { return testsupport::ScreenImage(main); }
 
 // Every visible control of a window inside its parent, and labels and buttons not cut short.
 void checkControls(QWidget *window)

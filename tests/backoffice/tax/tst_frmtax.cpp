@@ -6,6 +6,7 @@
 #include "backoffice/taxstatements.h"
 #include "bookingtesting.h"
 #include "controls/reportlist.h"
+#include "core/db/dbworks.h"
 #include "core/state/windowregistry.h"
 #include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
@@ -114,7 +115,7 @@ void TestFrmTax::loadListsBothCategories()
     QCOMPARE(rowsOf(frm.ListView2), (QStringList{"Bar | 5%"}));
     QCOMPARE(frm.ListView1->columnHeaderCount(), 3);
     QCOMPARE(frm.ListView1->columnWidthTwips(3), 0);
-    QCOMPARE(frm.ListView1->subItem(1, 2), fx.scalar("SELECT ID FROM tbl_Tax WHERE TaxName='Service'").toString());
+    QCOMPARE(frm.ListView1->subItem(1, 2), vb::CStr(fx.scalar("SELECT ID FROM tbl_Tax WHERE TaxName='Service'")));
     ui::Forms::Unload<frmTax>();
 }
 
@@ -186,15 +187,15 @@ void TestFrmTax::checksShowHints()
     QCOMPARE(hint.text, text);
     QCOMPARE(core::State().mTipTarget.data(), title == "Enter Tax Name" ? nameBox : percentBox);
     QVERIFY(fx.dialogs().messages().isEmpty());
-    QCOMPARE(fx.scalar("SELECT count(*) FROM tbl_Tax").toInt(), 0);
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_Tax")), 0);
     ui::Forms::Unload<frmTax>();
 }
 
 // Typed as "12,5" where the comma is the decimal point, stored as 12.5.
 void TestFrmTax::commaDecimalLocaleStoresAPoint()
 {
-    LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     testsupport::CoreFixture fx;
+    LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     frmTax &frm = openTax();
     frm.txtTaxName->setText("MwSt");
     frm.txtTaxPercent->setText("12,5");
@@ -235,8 +236,8 @@ void TestFrmTax::popupRemovesTheRowOfItsOwnList()
     // The right click did not change which list was clicked last.
     QCOMPARE(frm.ListViewClcked, int16_t(1));
 
-    QCOMPARE(fx.scalar("SELECT count(*) FROM tbl_Tax WHERE TaxName='Corkage'").toInt(), 0);
-    QCOMPARE(fx.scalar("SELECT count(*) FROM tbl_Tax").toInt(), 2);
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_Tax WHERE TaxName='Corkage'")), 0);
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_Tax")), 2);
     QCOMPARE(rowsOf(frm.ListView1), QStringList{"Service | 10%"});
     QCOMPARE(rowsOf(frm.ListView2), QStringList{"Bar | 5%"});
     ui::Forms::Unload<frmTax>();
@@ -251,14 +252,14 @@ void TestFrmTax::noAnswerOrNoSelectionRemovesNothing()
     fx.dialogs().reply(ui::Reply::menuItem("TaxRemove"));
     rightClickRow(frm.ListView1, 1);
     QCOMPARE(fx.dialogs().last().text, QStringLiteral("Remove Selected Tax Details! Are you Sure?"));
-    QCOMPARE(fx.scalar("SELECT count(*) FROM tbl_Tax").toInt(), 1);
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_Tax")), 1);
 
     // Yes, with the selection gone: nothing deleted, no removal message.
     frm.ListView1->setListIndex(-1);
     fx.dialogs().clear();
     fx.dialogs().reply(ui::Reply::button(ui::vbYes));
     frm.AGPopUp1_Click("TaxRemove");
-    QCOMPARE(fx.scalar("SELECT count(*) FROM tbl_Tax").toInt(), 1);
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_Tax")), 1);
     QCOMPARE(fx.dialogs().messages(), QStringList{"Remove Selected Tax Details! Are you Sure?"});
     ui::Forms::Unload<frmTax>();
 }

@@ -8,6 +8,8 @@
 #include "core/ui/cballoontooltip.h"
 #include "ui/dialogs.h"
 
+#include "support/screenshots.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -29,20 +31,9 @@ using namespace bookingtesting;
 
 namespace {
 
-QString screensFolder()
-{
-    const QString folder = QStringLiteral(HOTEL_SCREENS_DIR);
-    QDir().mkpath(folder);
-    return folder;
-}
+QString screensFolder() { return testsupport::ScreensFolder(QStringLiteral(HOTEL_SCREENS_DIR)); }
 
-// The whole screen, with the windows of their own over the main window (under Xvfb; the
-// offscreen platform has no screen image, and then the main window alone is taken).
-QPixmap screenImage(QWidget &main)
-{
-    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-    return screen.isNull() ? main.grab() : screen;
-}
+QPixmap screenImage(QWidget &main) { return testsupport::ScreenImage(main); }
 
 // A child fully inside the part of its parent that shows it.
 bool fullyInside(const QWidget *child)
