@@ -11,6 +11,7 @@
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/ui/windowkit.h"
+#include "frontdesk/fitscrollcontent.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
 #include "vb/conversions.h"
@@ -120,7 +121,7 @@ void frmLog::Form_Load()
 
 void frmLog::Form_Resize()
 {
-    core::FitInnerToWindow(*this, {PicOuter, PicInner, HBar, VBar});
+    frontdesk::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar);
     core::ScrollResize(*this);
 }
 

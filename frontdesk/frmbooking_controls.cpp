@@ -3,6 +3,7 @@
 
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "frontdesk/fitscrollcontent.h"
 #include "frontdesk/paymentmethod.h"
 #include "vb/locale.h"
 
@@ -151,9 +152,7 @@ void frmBooking::createControls()
     fitContent();
 }
 
-// The content fills the window and is never smaller than its fields allow; the scroll bars
-// show what a smaller window cuts off.
-void frmBooking::fitContent() { core::FitInnerToWindow(*this, {PicOuter, PicInner, HBar, VBar}); }
+void frmBooking::fitContent() { FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
 
 void frmBooking::addRoomColumns(QTreeWidget *list, const QStringList &samples)
 {

@@ -5,7 +5,6 @@
 #include "ui/twips.h"
 
 #include <QFrame>
-#include <QLayout>
 #include <QVBoxLayout>
 
 namespace core {
@@ -45,34 +44,6 @@ ScrollArea BuildScrollArea(ui::Form &frm, int contentWidth, int contentHeight)
         SetInnerPosition(inner, {InnerPosition(inner).x(), value});
     });
     return area;
-}
-
-void FitInnerToWindow(const QWidget &frm, const ScrollArea &area)
-{
-    QWidget *inner = area.PicInner;
-    // Fields changed since the last layout (list columns, combo items) count with their new size.
-    for (QWidget *field : inner->findChildren<QWidget *>())
-        field->updateGeometry();
-    for (QLayout *layout : inner->findChildren<QLayout *>())
-        layout->invalidate();
-    if (inner->layout())
-        inner->layout()->invalidate();
-
-    const QSize least = inner->minimumSizeHint();
-    const int border = 2 * area.PicOuter->frameWidth();
-    QSize room = frm.size() - QSize(border, border);
-    // A scroll bar takes room from the other direction, as ScrollResize will lay it out.
-    const bool wide = least.width() > room.width();
-    if (wide)
-        room.rheight() -= area.HBar->height();
-    if (least.height() > room.height()) {
-        room.rwidth() -= area.VBar->width();
-        if (!wide && least.width() > room.width())
-            room.rheight() -= area.HBar->height();
-    }
-    inner->setMinimumSize(0, 0);
-    inner->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    inner->setFixedSize(least.expandedTo(room));
 }
 
 QPoint InnerPosition(const QWidget *picInner)

@@ -32,11 +32,6 @@ struct ScrollArea {
 // The four controls on `frm`, PicInner sized contentWidth x contentHeight twips.
 ScrollArea BuildScrollArea(ui::Form &frm, int contentWidth, int contentHeight);
 
-// PicInner takes the room the window gives it and is never smaller than its fields allow
-// (the minimum size of its layout); the scroll bars then show what a smaller window cuts off.
-// Call it before ScrollResize at each resize, and after fields changed their size.
-void FitInnerToWindow(const QWidget &frm, const ScrollArea &area);
-
 // PicInner's left and top, twips inside PicOuter's border.
 QPoint InnerPosition(const QWidget *picInner);
 void SetInnerPosition(QWidget *picInner, QPoint twips);
