@@ -1,5 +1,6 @@
 #include "backoffice/register.h"
 
+#include "backoffice/frmadminarea.h"
 #include "backoffice/frmlog.h"
 #include "backoffice/frmstats.h"
 #include "backoffice/frmtax.h"
@@ -9,6 +10,7 @@ namespace backoffice {
 
 void RegisterBackOfficeWindows()
 {
+    core::RegisterForm<frmAdminArea>();
     core::RegisterForm<frmLog>();
     core::RegisterForm<frmStats>();
     core::RegisterForm<frmTax>();

@@ -10,7 +10,7 @@
 #include "ui/forms.h"
 #include "vb/datetime.h"
 
-#include "support/screenshots.h"
+#include "support/screens.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,10 +29,6 @@ using backoffice::frmTax;
 
 namespace {
 
-QString screensFolder() { return testsupport::ScreensFolder(QStringLiteral(HOTEL_SCREENS_DIR)); }
-
-QPixmap screenImage(QWidget &main) { return testsupport::ScreenImage(main); }
-
 // Every visible control of a window inside its parent, and labels and buttons not cut short.
 void checkControls(QWidget *window)
 {
@@ -40,24 +36,11 @@ void checkControls(QWidget *window)
         if (control->isHidden() || !control->parentWidget() || control->objectName().isEmpty()
             || control->objectName().startsWith(QLatin1String("qt_")))
             continue;
-        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        QVERIFY2(testsupport::FullyInside(control), qPrintable(control->objectName()));
         if (qobject_cast<QLabel *>(control) || qobject_cast<QPushButton *>(control))
             QVERIFY2(control->width() >= control->sizeHint().width(), qPrintable(control->objectName()));
     }
 }
-
-struct MainWindow {
-    QMainWindow main;
-    MainWindow()
-    {
-        auto *area = new QMdiArea;
-        main.setCentralWidget(area);
-        main.resize(1000, 720);
-        ui::SetMdiArea(area);
-        main.show();
-    }
-    ~MainWindow() { ui::SetMdiArea(nullptr); }
-};
 
 } // namespace
 
@@ -75,19 +58,19 @@ void TestBackOfficeScreens::taxEditor()
     testsupport::CoreFixture fx;
     for (const char *tax : {"('Service Charge', 10, 1)", "('City''s Tourism Tax', 2.5, 1)", "('Sales Tax', 12.5, 2)"})
         fx.exec(QStringLiteral("INSERT INTO tbl_Tax (TaxName, TaxRate, TaxCat) VALUES ") + QLatin1String(tax));
-    MainWindow window;
-    QVERIFY(QTest::qWaitForWindowExposed(&window.main));
+    testsupport::ScreenMainWindow window;
+    QVERIFY(window.exposed);
     auto &frm = ui::Forms::Get<frmTax>();
     frm.Show(ui::vbModeless);
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
     frm.ListView1->setListIndex(2);
     QTest::qWait(50);
     checkControls(&frm);
-    QVERIFY(screenImage(window.main).save(screensFolder() + "/frmTax.png"));
-    QVERIFY(frm.grab().save(screensFolder() + "/frmTax-window.png"));
+    QVERIFY(testsupport::ScreenImage(window.main).save(testsupport::ScreensFolder() + "/frmTax.png"));
+    QVERIFY(frm.grab().save(testsupport::ScreensFolder() + "/frmTax-window.png"));
     frm.SSTab1->setCurrentIndex(1);
     QTest::qWait(20);
-    QVERIFY(frm.grab().save(screensFolder() + "/frmTax-food.png"));
+    QVERIFY(frm.grab().save(testsupport::ScreensFolder() + "/frmTax-food.png"));
     ui::Forms::Unload<frmTax>();
 }
 
@@ -102,8 +85,8 @@ void TestBackOfficeScreens::logViewer()
                            "'User Logged Out : admin', 'admin', 'LoginLogout', #3/14/2026 18:00:00#"};
     for (const QString &row : rows)
         fx.exec("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey, LogDateLine) VALUES (" + row + ")");
-    MainWindow window;
-    QVERIFY(QTest::qWaitForWindowExposed(&window.main));
+    testsupport::ScreenMainWindow window;
+    QVERIFY(window.exposed);
     auto &frm = ui::Forms::Get<frmLog>();
     frm.Show(ui::vbModeless);
     frm.Move(0, 0, 11000, 6600);
@@ -111,7 +94,7 @@ void TestBackOfficeScreens::logViewer()
     QTest::qWait(50);
     QVERIFY(frm.HBar->isHidden());
     checkControls(&frm);
-    QVERIFY(window.main.grab().save(screensFolder() + "/frmLog.png"));
+    QVERIFY(window.main.grab().save(testsupport::ScreensFolder() + "/frmLog.png"));
     ui::Forms::Unload<frmLog>();
 }
 
@@ -129,10 +112,10 @@ void TestBackOfficeScreens::everyChartType()
                     .arg(150 + (day * 137) % 900)
                     .arg(day % 5 + 1));
     }
-    const QString folder = screensFolder();
-    MainWindow window;
+    const QString folder = testsupport::ScreensFolder();
+    testsupport::ScreenMainWindow window;
     QMainWindow &main = window.main;
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(window.exposed);
 
     auto &frm = ui::Forms::Get<frmStats>();
     frm.Show(ui::vbModeless);
