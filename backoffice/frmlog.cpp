@@ -4,6 +4,7 @@
 #include "backoffice/logstatements.h"
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
+#include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
 #include "core/aids/scrollresize.h"
@@ -11,7 +12,6 @@
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/ui/windowkit.h"
-#include "frontdesk/fitscrollcontent.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
 #include "vb/conversions.h"
@@ -121,7 +121,7 @@ void frmLog::Form_Load()
 
 void frmLog::Form_Resize()
 {
-    frontdesk::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar);
+    core::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar);
     core::ScrollResize(*this);
 }
 
