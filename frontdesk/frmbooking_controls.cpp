@@ -1,9 +1,9 @@
 // The controls of the booking window and their layout on the scrollable area.
 #include "frontdesk/frmbooking.h"
 
+#include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
-#include "frontdesk/fitscrollcontent.h"
 #include "frontdesk/paymentmethod.h"
 #include "vb/locale.h"
 
@@ -152,7 +152,7 @@ void frmBooking::createControls()
     fitContent();
 }
 
-void frmBooking::fitContent() { FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
+void frmBooking::fitContent() { core::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
 
 void frmBooking::addRoomColumns(QTreeWidget *list, const QStringList &samples)
 {
