@@ -6,6 +6,8 @@
 #include "controls/balloonwindow.h"
 #include "core/aids/scrollbar.h"
 #include "core/ui/cballoontooltip.h"
+#include "support/mdihost.h"
+#include "support/screenchecks.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
@@ -44,13 +46,6 @@ QPixmap screenImage(QWidget &main)
     return screen.isNull() ? main.grab() : screen;
 }
 
-// A child fully inside the part of its parent that shows it.
-bool fullyInside(const QWidget *child)
-{
-    const QWidget *parent = child->parentWidget();
-    return parent->rect().contains(child->geometry());
-}
-
 } // namespace
 
 class TestBookingScreens : public QObject {
@@ -69,12 +64,8 @@ void TestBookingScreens::filledWindowAndConfirmation()
     addRoomTax(fx, "Service", "10");
     logIn();
 
-    QMainWindow main;
-    auto *area = new QMdiArea;
-    main.setCentralWidget(area);
-    main.resize(1000, 720);
-    ui::SetMdiArea(area);
-    main.show();
+    testsupport::MdiHost host(1000, 720);
+    QMainWindow &main = host.main;
     QVERIFY(QTest::qWaitForWindowExposed(&main));
 
     frmBooking &frm = openBooking(fx);
@@ -88,15 +79,7 @@ void TestBookingScreens::filledWindowAndConfirmation()
     QVERIFY(frm.VBar->isHidden());
     QVERIFY(frm.PicOuter->contentsRect().width() >= frm.PicInner->width());
     QVERIFY(frm.PicOuter->contentsRect().height() >= frm.PicInner->height());
-    for (QGroupBox *frame : frm.PicInner->findChildren<QGroupBox *>()) {
-        QVERIFY2(fullyInside(frame), qPrintable(frame->title()));
-        for (QWidget *field : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (!field->isHidden())
-                QVERIFY2(fullyInside(field), qPrintable(frame->title() + ": " + field->objectName()));
-        }
-        for (QLabel *label : frame->findChildren<QLabel *>())
-            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
-    }
+    HOTEL_CHECK_SCREEN(frm);
 
     // The rooms hint points at the lower left corner of the booked list.
     fillGuest(frm, "Maeve", "O'Brien");
@@ -156,7 +139,6 @@ void TestBookingScreens::filledWindowAndConfirmation()
     frm.HBar->SetValue(frm.HBar->Max());
     QVERIFY(frm.PicInner->x() < 0);
     QVERIFY(main.grab().save(screensFolder() + "/frmBooking-small.png"));
-    ui::SetMdiArea(nullptr);
 }
 
 QTEST_MAIN(TestBookingScreens)
