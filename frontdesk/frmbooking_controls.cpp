@@ -4,6 +4,7 @@
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
 #include "core/ui/windowkit.h"
+#include "frontdesk/fitscrollcontent.h"
 #include "frontdesk/paymentmethod.h"
 #include "vb/locale.h"
 
@@ -156,33 +157,7 @@ void frmBooking::createControls()
     fitContent();
 }
 
-// The content fills the window and is never smaller than its fields allow; the scroll bars
-// show what a smaller window cuts off.
-void frmBooking::fitContent()
-{
-    // Fields changed since the last layout (list columns, combo items) count with their new size.
-    for (QWidget *field : PicInner->findChildren<QWidget *>())
-        field->updateGeometry();
-    for (QLayout *layout : PicInner->findChildren<QLayout *>())
-        layout->invalidate();
-    PicInner->layout()->invalidate();
-
-    const QSize least = PicInner->minimumSizeHint();
-    const int border = 2 * PicOuter->frameWidth();
-    QSize room = size() - QSize(border, border);
-    // A scroll bar takes room from the other direction, as ScrollResize will lay it out.
-    const bool wide = least.width() > room.width();
-    if (wide)
-        room.rheight() -= HBar->height();
-    if (least.height() > room.height()) {
-        room.rwidth() -= VBar->width();
-        if (!wide && least.width() > room.width())
-            room.rheight() -= HBar->height();
-    }
-    PicInner->setMinimumSize(0, 0);
-    PicInner->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    PicInner->setFixedSize(least.expandedTo(room));
-}
+void frmBooking::fitContent() { FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
 
 void frmBooking::addRoomColumns(QTreeWidget *list, const QStringList &samples)
 {

@@ -2,5 +2,6 @@
 # guest's food orders.
 hotel_add_window_library(NAME frontdesk_guests
     SOURCES customerdetailsstatements.cpp customersearchstatements.cpp fooddetailsstatements.cpp
-            foodingbookstatements.cpp
+            foodingbookstatements.cpp frmcustomerdetails.cpp frmcustomerdetails_controls.cpp
+            guestlistselection.cpp
     LIBS frontdesk_booking)

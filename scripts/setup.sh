@@ -14,10 +14,10 @@ hotel_packages=(
     libsqlcipher-dev sqlcipher libssl-dev
     unixodbc unixodbc-dev odbc-mariadb mariadb-server mariadb-client
     xvfb xauth ninja-build cmake g++ pkg-config fonts-dejavu-core
-    fonts-liberation unrtf python3
+    fonts-liberation unrtf python3 python3-pil python3-xlrd python3-olefile
 )
 # Installed without their recommendations, which would bring a whole desktop along.
-hotel_bare_packages=(libreoffice-writer-nogui)
+hotel_bare_packages=(libreoffice-writer-nogui libreoffice-calc-nogui)
 
 hotel_missing_packages() {
     local p

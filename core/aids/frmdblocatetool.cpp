@@ -31,21 +31,7 @@ namespace core {
 
 namespace {
 
-constexpr uint32_t vbWhite = 0xFFFFFF;
-
 QString productName() { return ui::ApplicationTitle(); }
-
-// The text boxes of one engine: enabled with a white background, or disabled and grey.
-void setBoxesEnabled(std::initializer_list<QLineEdit *> boxes, bool enabled)
-{
-    const QColor background = ui::ColorFromVb(enabled ? vbWhite : ui::vbButtonFace);
-    for (QLineEdit *box : boxes) {
-        box->setEnabled(enabled);
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, background);
-        box->setPalette(palette);
-    }
-}
 
 } // namespace
 
@@ -88,7 +74,7 @@ frmDBLocateTool::frmDBLocateTool() : ui::Form(Name)
     // As designed: no stored error shown, the Access boxes in use, the MySQL boxes grey.
     Label5->hide();
     Text2->hide();
-    setBoxesEnabled({txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord}, false);
+    SetBoxesEnabled({txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord}, false);
     buildLayout();
 
     connect(Check1, &QCheckBox::stateChanged, this, &frmDBLocateTool::Check1_Click);
@@ -215,7 +201,7 @@ void frmDBLocateTool::Form_Load()
         } else {
             Text1->setEnabled(true);
             txtDBpass->setEnabled(true);
-            setBoxesEnabled({txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord}, false);
+            SetBoxesEnabled({txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord}, false);
         }
 
         Label1->setText(vb::CrLfToLines(
@@ -233,12 +219,12 @@ void frmDBLocateTool::Check1_Click()
         const auto mySqlBoxes = {txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord};
         switch (Check1Value()) {
         case 1:
-            setBoxesEnabled(mySqlBoxes, true);
-            setBoxesEnabled({Text1, txtDBpass}, false);
+            SetBoxesEnabled(mySqlBoxes, true);
+            SetBoxesEnabled({Text1, txtDBpass}, false);
             break;
         case 0:
-            setBoxesEnabled(mySqlBoxes, false);
-            setBoxesEnabled({Text1, txtDBpass}, true);
+            SetBoxesEnabled(mySqlBoxes, false);
+            SetBoxesEnabled({Text1, txtDBpass}, true);
             break;
         default:
             break;   // the grey state shows a stored value the window does not know

@@ -8,6 +8,14 @@
 
 namespace core {
 
+void ShowCriticalError(const QString &where, const vb::Error &error)
+{
+    ui::MsgBox(where + vbCrLf + QStringLiteral("Error : ") + QString::number(error.Number()) + vbCrLf +
+                   error.Description() + vbCrLf + QStringLiteral(" Critical error, please report to : ") +
+                   SupportMailAddress,
+               ui::vbCritical);
+}
+
 QString ReplaceEach(const QString &text, const QString &replacement, const QList<vb::Variant> &items)
 {
     try {
@@ -16,10 +24,7 @@ QString ReplaceEach(const QString &text, const QString &replacement, const QList
             result = vb::Replace(result, vb::CStr(item), replacement);
         return result;
     } catch (const vb::Error &e) {
-        ui::MsgBox(QStringLiteral("Functions_Module_01") + vbCrLf + QStringLiteral("Error : ") +
-                       QString::number(e.Number()) + vbCrLf + e.Description() + vbCrLf +
-                       QStringLiteral(" Critical error, please report to : ") + SupportMailAddress,
-                   ui::vbCritical);
+        ShowCriticalError(QStringLiteral("Functions_Module_01"), e);
         return QString();
     }
 }

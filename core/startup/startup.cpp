@@ -1,5 +1,6 @@
 #include "core/startup/startup.h"
 
+#include "backoffice/register.h"
 #include "core/aids/frmabout.h"
 #include "core/aids/frmdblocatetool.h"
 #include "core/mainwindow/load_frms.h"
@@ -15,6 +16,7 @@ void RegisterProgramWindows()
     RegisterMainWindows();
     RegisterCoreAidWindows();
     frontdesk::RegisterFrontDeskWindows();
+    backoffice::RegisterBackOfficeWindows();
 }
 
 } // namespace core

@@ -1,5 +1,7 @@
 #include "core/ui/windowkit.h"
 
+#include "ui/vbcolor.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -76,6 +78,18 @@ QComboBox *ComboBox(const QString &name, QWidget *parent, bool editable)
     auto *combo = Named(new QComboBox(parent), name);
     combo->setEditable(editable);
     return combo;
+}
+
+void SetBoxesEnabled(std::initializer_list<QLineEdit *> boxes, bool enabled)
+{
+    constexpr uint32_t white = 0xFFFFFF;
+    const QColor background = ui::ColorFromVb(enabled ? white : ui::vbButtonFace);
+    for (QLineEdit *box : boxes) {
+        box->setEnabled(enabled);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, background);
+        box->setPalette(palette);
+    }
 }
 
 QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLeft)

@@ -47,6 +47,10 @@ QLineEdit *AmountBox(const QString &name, QWidget *parent);
 // A drop-down list; editable ones also take typed text.
 QComboBox *ComboBox(const QString &name, QWidget *parent, bool editable = false);
 
+// Text boxes enabled with a white background, or disabled and grey (the button face), as
+// the settings windows show the boxes of the engine in use and of the other one.
+void SetBoxesEnabled(std::initializer_list<QLineEdit *> boxes, bool enabled);
+
 // Buttons side by side with the usual gap between them, pushed to the right (or, with
 // alignLeft, to the left); add the row to the window's layout.
 QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLeft = false);

@@ -72,56 +72,92 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     setTabChangesFocus(false);
     setTabStopDistance(TabStopPixels);
     setLineWrapMode(QTextEdit::WidgetWidth);
-    applySelectionPalette();
+}
+
+QTextCursor RichTextBox::selection() const { return hidden_ ? *hidden_ : textCursor(); }
+
+void RichTextBox::setSelection(const QTextCursor &cursor)
+{
+    if (hideSelection_ && !hasFocus()) {
+        keepAside(cursor);
+    } else {
+        hidden_.reset();
+        setTextCursor(cursor);
+    }
+}
+
+// A hidden selection is kept aside while the box shows a bare caret, so the text keeps its
+// own colours (a selection painted in hidden colours would paint over them).
+void RichTextBox::keepAside(const QTextCursor &cursor)
+{
+    hidden_ = cursor;
+    QTextCursor caret = cursor;
+    caret.clearSelection();
+    setTextCursor(caret);
+}
+
+void RichTextBox::hideSelectionNow()
+{
+    if (!hidden_ && textCursor().hasSelection())
+        keepAside(textCursor());
+}
+
+void RichTextBox::showSelectionNow()
+{
+    if (!hidden_)
+        return;
+    const QTextCursor kept = *hidden_;
+    hidden_.reset();
+    setTextCursor(kept);
 }
 
 QString RichTextBox::Text() const { return toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")); }
 
 void RichTextBox::SetText(const QString &text) { setPlainText(withLineFeeds(text)); }
 
-int RichTextBox::SelStart() const { return textCursor().selectionStart(); }
+int RichTextBox::SelStart() const { return selection().selectionStart(); }
 
 void RichTextBox::SetSelStart(int start)
 {
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = selection();
     const int end = document()->characterCount() - 1;
     cursor.setPosition(std::clamp(start, 0, end));
-    setTextCursor(cursor);
+    setSelection(cursor);
 }
 
 int RichTextBox::SelLength() const
 {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = selection();
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 
 void RichTextBox::SetSelLength(int length)
 {
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = selection();
     const int start = cursor.selectionStart();
     const int end = document()->characterCount() - 1;
     cursor.setPosition(start);
     cursor.setPosition(std::clamp(start + std::max(length, 0), start, end), QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    setSelection(cursor);
 }
 
 QString RichTextBox::SelText() const
 {
-    QString text = textCursor().selectedText();
+    QString text = selection().selectedText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return text;
 }
 
 void RichTextBox::SetSelText(const QString &text)
 {
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = selection();
     cursor.insertText(withLineFeeds(text));
-    setTextCursor(cursor);
+    setSelection(cursor);
 }
 
 QTextCharFormat RichTextBox::formatAtSelectionStart() const
 {
-    const QTextCursor current = textCursor();
+    const QTextCursor current = selection();
     if (!current.hasSelection())
         return currentCharFormat();
     // A cursor's format is that of the character before it: stand after the first one.
@@ -132,7 +168,7 @@ QTextCharFormat RichTextBox::formatAtSelectionStart() const
 
 template <class Test> bool RichTextBox::wholeSelection(Test test) const
 {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = selection();
     const QFont base = document()->defaultFont();
     if (!cursor.hasSelection())
         return test(currentCharFormat().font().resolve(base));
@@ -152,7 +188,15 @@ template <class Test> bool RichTextBox::wholeSelection(Test test) const
     return true;
 }
 
-void RichTextBox::mergeSelectionFormat(const QTextCharFormat &format) { mergeCurrentCharFormat(format); }
+// Without a selection the format is the caret's, for what is typed next.
+void RichTextBox::mergeSelectionFormat(const QTextCharFormat &format)
+{
+    QTextCursor cursor = selection();
+    if (cursor.hasSelection())
+        cursor.mergeCharFormat(format);
+    else
+        mergeCurrentCharFormat(format);
+}
 
 QString RichTextBox::SelFontName() const
 {
@@ -229,7 +273,7 @@ void RichTextBox::SetSelColor(const QColor &color)
 
 int RichTextBox::SelAlignment() const
 {
-    const QTextCursor start(document()->findBlock(textCursor().selectionStart()));
+    const QTextCursor start(document()->findBlock(selection().selectionStart()));
     const Qt::Alignment align = start.blockFormat().alignment();
     if (align & Qt::AlignHCenter)
         return rtfCenter;
@@ -240,11 +284,14 @@ int RichTextBox::SelAlignment() const
 
 void RichTextBox::SetSelAlignment(int alignment)
 {
+    QTextBlockFormat format;
     switch (alignment) {
-    case rtfRight: setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
-    case rtfCenter: setAlignment(Qt::AlignHCenter); break;
-    default: setAlignment(Qt::AlignLeft | Qt::AlignAbsolute); break;
+    case rtfRight: format.setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
+    case rtfCenter: format.setAlignment(Qt::AlignHCenter); break;
+    default: format.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute); break;
     }
+    QTextCursor cursor = selection();
+    cursor.mergeBlockFormat(format);
 }
 
 QColor RichTextBox::BackColor() const { return palette().color(QPalette::Base); }
@@ -254,32 +301,28 @@ void RichTextBox::SetBackColor(const QColor &color)
     QPalette colors = palette();
     colors.setColor(QPalette::Base, color);
     setPalette(colors);
-    applySelectionPalette();
 }
 
 void RichTextBox::SetHideSelection(bool hide)
 {
     hideSelection_ = hide;
-    applySelectionPalette();
-}
-
-// Without the focus the box paints its selection in the inactive colours: transparent ones
-// hide it.
-void RichTextBox::applySelectionPalette()
-{
-    QPalette colors = palette();
-    if (hideSelection_) {
-        colors.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
-        colors.setColor(QPalette::Inactive, QPalette::HighlightedText, colors.color(QPalette::Inactive, QPalette::Text));
-    } else {
-        colors.setColor(QPalette::Inactive, QPalette::Highlight, colors.color(QPalette::Active, QPalette::Highlight));
-        colors.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                        colors.color(QPalette::Active, QPalette::HighlightedText));
-    }
-    setPalette(colors);
+    if (!hide)
+        showSelectionNow();
+    else if (!hasFocus())
+        hideSelectionNow();
 }
 
 long RichTextBox::SendMessage(unsigned message, uintptr_t, intptr_t)
+{
+    // The messages act on the selection as the box holds it, shown or not.
+    showSelectionNow();
+    const long result = editingMessage(message);
+    if (hideSelection_ && !hasFocus())
+        hideSelectionNow();
+    return result;
+}
+
+long RichTextBox::editingMessage(unsigned message)
 {
     switch (message) {
     case EM_UNDO:
@@ -328,6 +371,19 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     const QPointF at = event->position() * TwipsPerPixel;
     emit MouseUp(buttonOf(event->button()), shiftState(event->modifiers()), at.x(), at.y());
+}
+
+void RichTextBox::focusInEvent(QFocusEvent *event)
+{
+    showSelectionNow();
+    QTextEdit::focusInEvent(event);
+}
+
+void RichTextBox::focusOutEvent(QFocusEvent *event)
+{
+    QTextEdit::focusOutEvent(event);
+    if (hideSelection_)
+        hideSelectionNow();
 }
 
 // The windows pop up a menu of their own on the right button.

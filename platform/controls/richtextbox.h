@@ -4,8 +4,10 @@
 // operations carry the names the windows use (Text, SelStart, SelBold, SaveFile...).
 // Selections count characters as the box holds them: a paragraph break is one character.
 #include <QColor>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <cstdint>
+#include <optional>
 
 namespace controls {
 
@@ -94,15 +96,25 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // The selection the Sel* operations act on: the box's own, or the one kept aside while
+    // it is hidden.
+    QTextCursor selection() const;
+    void setSelection(const QTextCursor &cursor);
+    void keepAside(const QTextCursor &cursor);
+    void hideSelectionNow();
+    void showSelectionNow();
+    long editingMessage(unsigned message);
     void mergeSelectionFormat(const QTextCharFormat &format);
     QTextCharFormat formatAtSelectionStart() const;
     // True when every character of the selection (or the insertion format) passes `test`.
     template <class Test> bool wholeSelection(Test test) const;
-    void applySelectionPalette();
 
     bool hideSelection_ = true;
+    std::optional<QTextCursor> hidden_;
 };
 
 } // namespace controls

@@ -45,14 +45,30 @@ std::optional<QString> InputBox(const QString &prompt, const QString &title,
     return CurrentDialogs().inputBox({prompt, titleOrApplication(title), defaultText});
 }
 
+QString PlainExtension(const QString &extension)
+{
+    QString plain = extension.trimmed();
+    while (plain.startsWith(QLatin1Char('*')) || plain.startsWith(QLatin1Char('.')))
+        plain.remove(0, 1);
+    return plain;
+}
+
+namespace {
+FileDialogOptions withPlainExtension(FileDialogOptions options)
+{
+    options.defaultExt = PlainExtension(options.defaultExt);
+    return options;
+}
+} // namespace
+
 FileDialogResult GetOpenFileName(const FileDialogOptions &options)
 {
-    return CurrentDialogs().openFile(options);
+    return CurrentDialogs().openFile(withPlainExtension(options));
 }
 
 FileDialogResult GetSaveFileName(const FileDialogOptions &options)
 {
-    return CurrentDialogs().saveFile(options);
+    return CurrentDialogs().saveFile(withPlainExtension(options));
 }
 
 std::optional<QColor> ChooseColor(const QColor &initial, const QString &title)
@@ -63,6 +79,21 @@ std::optional<QColor> ChooseColor(const QColor &initial, const QString &title)
 std::optional<QFont> ChooseFont(const QFont &initial, const QString &title)
 {
     return CurrentDialogs().chooseFont(initial, title);
+}
+
+std::optional<QString> PopupMenu(const PopupMenuRequest &request)
+{
+    return CurrentDialogs().popupMenu(request);
+}
+
+std::optional<PrintDialogSettings> PrintDialog(const PrintDialogSettings &initial, QWidget *owner)
+{
+    return CurrentDialogs().printDialog(initial, owner);
+}
+
+std::optional<PageSetupSettings> PageSetupDialog(const PageSetupSettings &initial, QWidget *owner)
+{
+    return CurrentDialogs().pageSetupDialog(initial, owner);
 }
 
 bool ShellOpen(const QString &target) { return CurrentDialogs().shellOpen(target); }

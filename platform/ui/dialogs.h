@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -36,7 +37,8 @@ struct FileDialogOptions {
     int filterIndex = 1;    // 1-based
     QString fileName;       // proposed name (or path)
     QString initialDir;
-    QString defaultExt;     // added to a name typed without extension ("xls")
+    QString defaultExt;     // added to a name typed without extension ("xls"; GetSaveFileName and
+                            // GetOpenFileName take "*.xls" and ".xls" as "xls" too)
     bool overwritePrompt = false;   // save: ask before replacing an existing file
     bool fileMustExist = false;     // open: only existing files
     QWidget *owner = nullptr;
@@ -47,6 +49,49 @@ struct FileDialogResult {
     QString fileName;       // full path
     int filterIndex = 0;    // 1-based index of the filter in use when confirmed
     explicit operator bool() const { return accepted; }
+};
+
+// The print dialog's choices, in and out.
+struct PrintDialogSettings {
+    enum Range { AllPages, Selection, PageRange };
+    Range range = AllPages;
+    int fromPage = 0;
+    int toPage = 0;
+    int minPage = 1;
+    int maxPage = 9999;
+    int copies = 1;
+    bool collate = false;
+    int paperSize = 0;      // out: the QPageSize::PageSizeId chosen
+};
+
+// The page setup dialog's choices, in and out: margins in inches or millimetres.
+struct PageSetupSettings {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+    bool inches = true;
+    int paperSize = 0;      // QPageSize::PageSizeId
+};
+
+// One entry of a popup menu, as a window defines it. The caption marks its access key with
+// "&" ("&&" shows one "&"); a caption of "-" or `separator` makes a separator line.
+struct PopupMenuItem {
+    QString caption;
+    QString name;           // what the choice reports
+    int id = 0;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+    bool separator = false;
+
+    // Only visible, enabled items other than separators can be chosen.
+    bool choosable() const { return visible && enabled && !separator; }
+};
+
+struct PopupMenuRequest {
+    QList<PopupMenuItem> items;
+    QWidget *owner = nullptr;   // the control the menu belongs to
 };
 
 class Dialogs {
@@ -60,6 +105,10 @@ public:
     virtual FileDialogResult saveFile(const FileDialogOptions &options) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial, const QString &title) = 0;
     virtual std::optional<QFont> chooseFont(const QFont &initial, const QString &title) = 0;
+    virtual std::optional<PrintDialogSettings> printDialog(const PrintDialogSettings &initial, QWidget *owner) = 0;
+    virtual std::optional<PageSetupSettings> pageSetupDialog(const PageSetupSettings &initial, QWidget *owner) = 0;
+    // Shows a popup menu at the pointer; the chosen item's name, nullopt when closed without one.
+    virtual std::optional<QString> popupMenu(const PopupMenuRequest &request) = 0;
 
     // Opens a file or address with the desktop's handler; false when nothing was opened.
     virtual bool shellOpen(const QString &target) = 0;
@@ -78,10 +127,16 @@ Dialogs *InstallDialogs(Dialogs *dialogs);
 int MsgBox(const QString &prompt, int style = vbOKOnly, const QString &title = QString());
 std::optional<QString> InputBox(const QString &prompt, const QString &title = QString(),
                                 const QString &defaultText = QString());
+// An extension as the dialogs take it: "*.xls" and ".xls" give "xls", so that a name typed
+// without extension never becomes "name.*.xls".
+QString PlainExtension(const QString &extension);
 FileDialogResult GetOpenFileName(const FileDialogOptions &options);
 FileDialogResult GetSaveFileName(const FileDialogOptions &options);
 std::optional<QColor> ChooseColor(const QColor &initial, const QString &title = QString());
 std::optional<QFont> ChooseFont(const QFont &initial, const QString &title = QString());
+std::optional<QString> PopupMenu(const PopupMenuRequest &request);
+std::optional<PrintDialogSettings> PrintDialog(const PrintDialogSettings &initial, QWidget *owner = nullptr);
+std::optional<PageSetupSettings> PageSetupDialog(const PageSetupSettings &initial, QWidget *owner = nullptr);
 bool ShellOpen(const QString &target);
 bool StartProgram(const QStringList &candidates, const QStringList &arguments = {});
 // Plays a wave file. The sound never blocks the caller: `wait` is accepted for the

@@ -9,7 +9,12 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QMenu>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QMessageBox>
+#include <QCursor>
 #include <QPushButton>
 
 namespace ui {
@@ -129,6 +134,72 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont &initial, const QString &
     if (!ok)
         return std::nullopt;
     return chosen;
+}
+
+std::optional<PrintDialogSettings> QtDialogs::printDialog(const PrintDialogSettings &initial, QWidget *owner)
+{
+    QPrinter printer;
+    printer.setFromTo(initial.fromPage, initial.toPage);
+    printer.setCopyCount(initial.copies);
+    printer.setCollateCopies(initial.collate);
+    static constexpr QPrinter::PrintRange ranges[] = {QPrinter::AllPages, QPrinter::Selection, QPrinter::PageRange};
+    printer.setPrintRange(ranges[initial.range]);
+    QPrintDialog dialog(&printer, ownerOr(owner));
+    dialog.setMinMax(initial.minPage, initial.maxPage);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    PrintDialogSettings chosen = initial;
+    chosen.range = printer.printRange() == QPrinter::Selection  ? PrintDialogSettings::Selection
+                 : printer.printRange() == QPrinter::PageRange ? PrintDialogSettings::PageRange
+                                                               : PrintDialogSettings::AllPages;
+    chosen.fromPage = printer.fromPage();
+    chosen.toPage = printer.toPage();
+    chosen.copies = printer.copyCount();
+    chosen.collate = printer.collateCopies();
+    chosen.paperSize = printer.pageLayout().pageSize().id();
+    return chosen;
+}
+
+std::optional<PageSetupSettings> QtDialogs::pageSetupDialog(const PageSetupSettings &initial, QWidget *owner)
+{
+    QPrinter printer;
+    const QPageLayout::Unit unit = initial.inches ? QPageLayout::Inch : QPageLayout::Millimeter;
+    if (initial.paperSize > 0)
+        printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(initial.paperSize)));
+    printer.setPageMargins(QMarginsF(initial.left, initial.top, initial.right, initial.bottom), unit);
+    QPageSetupDialog dialog(&printer, ownerOr(owner));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QMarginsF margins = printer.pageLayout().margins(unit);
+    PageSetupSettings chosen = initial;
+    chosen.left = margins.left();
+    chosen.top = margins.top();
+    chosen.right = margins.right();
+    chosen.bottom = margins.bottom();
+    chosen.paperSize = printer.pageLayout().pageSize().id();
+    return chosen;
+}
+
+std::optional<QString> QtDialogs::popupMenu(const PopupMenuRequest &request)
+{
+    QMenu menu(request.owner);
+    for (const PopupMenuItem &item : request.items) {
+        if (!item.visible)
+            continue;
+        if (item.separator) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction *action = menu.addAction(item.caption);
+        action->setData(item.name);
+        action->setEnabled(item.enabled);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+    }
+    const QAction *chosen = menu.exec(QCursor::pos());
+    if (!chosen)
+        return std::nullopt;
+    return chosen->data().toString();
 }
 
 bool QtDialogs::shellOpen(const QString &target) { return OpenWithDesktop(target); }

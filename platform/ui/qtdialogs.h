@@ -13,6 +13,9 @@ public:
     FileDialogResult saveFile(const FileDialogOptions &options) override;
     std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
     std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    std::optional<QString> popupMenu(const PopupMenuRequest &request) override;
+    std::optional<PrintDialogSettings> printDialog(const PrintDialogSettings &initial, QWidget *owner) override;
+    std::optional<PageSetupSettings> pageSetupDialog(const PageSetupSettings &initial, QWidget *owner) override;
     bool shellOpen(const QString &target) override;
     bool startProgram(const QStringList &candidates, const QStringList &arguments) override;
     bool playSound(const QString &file) override;

@@ -17,6 +17,15 @@ Reply Reply::color(const QColor &color) { return {.type = Type::Color, .colorVal
 
 Reply Reply::font(const QFont &font) { return {.type = Type::Font, .fontValue = font}; }
 
+Reply Reply::print(const PrintDialogSettings &settings) { return {.type = Type::Print, .printValue = settings}; }
+
+Reply Reply::pageSetup(const PageSetupSettings &settings)
+{
+    return {.type = Type::PageSetup, .pageValue = settings};
+}
+
+Reply Reply::menuItem(const QString &name) { return {.type = Type::MenuItem, .value = name}; }
+
 Reply Reply::cancel() { return Reply{}; }
 
 ScriptedDialogs::ScriptedDialogs() : previous_(InstallDialogs(this)) {}
@@ -138,6 +147,37 @@ std::optional<QFont> ScriptedDialogs::chooseFont(const QFont &initial, const QSt
     if (r && r->type == Reply::Type::Font)
         return r->fontValue;
     return std::nullopt;
+}
+
+std::optional<PrintDialogSettings> ScriptedDialogs::printDialog(const PrintDialogSettings &initial, QWidget *)
+{
+    const auto r = show({.kind = DialogKind::Print, .print = initial}, {Reply::Type::Print, Reply::Type::Cancel});
+    if (r && r->type == Reply::Type::Print)
+        return r->printValue;
+    return std::nullopt;
+}
+
+std::optional<PageSetupSettings> ScriptedDialogs::pageSetupDialog(const PageSetupSettings &initial, QWidget *)
+{
+    const auto r = show({.kind = DialogKind::PageSetup, .page = initial},
+                        {Reply::Type::PageSetup, Reply::Type::Cancel});
+    if (r && r->type == Reply::Type::PageSetup)
+        return r->pageValue;
+    return std::nullopt;
+}
+
+std::optional<QString> ScriptedDialogs::popupMenu(const PopupMenuRequest &request)
+{
+    const auto r = show({.kind = DialogKind::PopupMenu, .menu = request.items},
+                        {Reply::Type::MenuItem, Reply::Type::Cancel});
+    if (!r || r->type == Reply::Type::Cancel)
+        return std::nullopt;
+    for (const PopupMenuItem &item : request.items) {
+        if (item.name == r->value && item.choosable())
+            return item.name;
+    }
+    // A user can only click what the menu shows: a script that picks anything else is broken.
+    throw std::logic_error("ScriptedDialogs: no choosable menu item named " + r->value.toStdString());
 }
 
 bool ScriptedDialogs::shellOpen(const QString &target)

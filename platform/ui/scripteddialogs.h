@@ -9,7 +9,7 @@
 //   QCOMPARE(dialogs.last().text, "Confirm Save this Order?");
 //
 // With no reply queued a message box answers with its default button, an input box with its
-// default text, and file, colour and font dialogs are cancelled. Shell opens, program starts
+// default text, and file, colour, font, print and page dialogs and popup menus are cancelled. Shell opens, program starts
 // and sounds are recorded too, consume no reply, and report success.
 #include "ui/dialogs.h"
 
@@ -18,24 +18,30 @@
 
 namespace ui {
 
-enum class DialogKind { MessageBox, InputBox, OpenFile, SaveFile, Color, Font, ShellOpen, StartProgram, Sound };
+enum class DialogKind { MessageBox, InputBox, OpenFile, SaveFile, Color, Font, Print, PageSetup, PopupMenu, ShellOpen, StartProgram, Sound };
 
 // One reply for the next box or dialog. Here and in ShownDialog every member has an
 // initializer, so that one is made by naming only what it sets ({.type = ..., .answer = ...}).
 struct Reply {
-    enum class Type { Button, Text, File, Color, Font, Cancel };
+    enum class Type { Button, Text, File, Color, Font, Print, PageSetup, MenuItem, Cancel };
     Type type = Type::Cancel;
     int answer = 0;         // message box: vbOK, vbYes, ...
-    QString value{};        // input text or file path
+    QString value{};        // input text, file path or the name of a menu item
     int filterIndex = 1;
     QColor colorValue{};
     QFont fontValue{};
+    PrintDialogSettings printValue{};
+    PageSetupSettings pageValue{};
 
     static Reply button(int answer);
     static Reply text(const QString &text);
     static Reply file(const QString &path, int filterIndex = 1);
     static Reply color(const QColor &color);
     static Reply font(const QFont &font);
+    static Reply print(const PrintDialogSettings &settings);
+    static Reply pageSetup(const PageSetupSettings &settings);
+    // Chooses a popup menu's item by its name; the item must be visible and enabled.
+    static Reply menuItem(const QString &name);
     static Reply cancel();
 };
 
@@ -49,6 +55,9 @@ struct ShownDialog {
     FileDialogOptions file{}; // file dialogs
     QColor color{};           // colour dialog: the colour it opened with
     QFont font{};             // font dialog: the font it opened with
+    QList<PopupMenuItem> menu{};  // popup menu: its items as defined
+    PrintDialogSettings print{};  // print dialog: the settings it opened with
+    PageSetupSettings page{};     // page setup: the settings it opened with
     QStringList programs{};   // program start: the candidates
     QStringList arguments{};
 
@@ -82,6 +91,9 @@ public:
     FileDialogResult saveFile(const FileDialogOptions &options) override;
     std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
     std::optional<QFont> chooseFont(const QFont &initial, const QString &title) override;
+    std::optional<QString> popupMenu(const PopupMenuRequest &request) override;
+    std::optional<PrintDialogSettings> printDialog(const PrintDialogSettings &initial, QWidget *owner) override;
+    std::optional<PageSetupSettings> pageSetupDialog(const PageSetupSettings &initial, QWidget *owner) override;
     bool shellOpen(const QString &target) override;
     bool startProgram(const QStringList &candidates, const QStringList &arguments) override;
     bool playSound(const QString &file) override;

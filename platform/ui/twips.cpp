@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 
 namespace ui {
@@ -45,6 +46,15 @@ int ScreenHeightTwips()
 {
     QScreen *s = screen();
     return PixelsToTwipsY(s ? s->geometry().height() : 0);
+}
+
+} // namespace ui
+
+namespace ui {
+
+int TextWidthTwips(const QWidget *widget, const QString &text)
+{
+    return PixelsToTwipsX(widget->fontMetrics().horizontalAdvance(text));
 }
 
 } // namespace ui

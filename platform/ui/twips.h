@@ -22,3 +22,13 @@ int ScreenWidthTwips();
 int ScreenHeightTwips();
 
 } // namespace ui
+
+class QWidget;
+class QString;
+
+namespace ui {
+
+// The width of a text in a widget's font, in twips (a window's TextWidth).
+int TextWidthTwips(const QWidget *widget, const QString &text);
+
+} // namespace ui

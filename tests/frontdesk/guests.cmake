@@ -2,3 +2,8 @@
 hotel_add_test(NAME frontdesk_gueststatements_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/guests/tst_gueststatements.cpp
     LIBS frontdesk_guests)
+
+hotel_add_test(NAME frontdesk_customerdetails_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/guests/tst_frmcustomerdetails.cpp ${CMAKE_CURRENT_LIST_DIR}/guests/guesttesting.h
+    LIBS test_support_core frontdesk_guests)
+add_dependencies(frontdesk_customerdetails_test TarvolinkINI)

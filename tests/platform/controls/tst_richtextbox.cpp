@@ -20,6 +20,7 @@ private slots:
     void selectionFormats();
     void alignmentOfTouchedParagraphs();
     void editingMessages();
+    void hiddenSelectionKeepsTheTextsColours();
     void keyHandlerSwallowsTab();
     void mouseEventsInTwips();
     void savesAndFailsCleanly_data();
@@ -142,6 +143,48 @@ void TestRichTextBox::editingMessages()
     QCOMPARE(box.Text(), QStringLiteral("101Room "));
     QCOMPARE(box.SendMessage(0x0C /* WM_SETTEXT */), 0L);
     QCOMPARE(box.Text(), QStringLiteral("101Room "));
+}
+
+// Without the focus a hidden selection is not painted at all (the text shows its own
+// colours) and still is what the Sel* operations act on.
+void TestRichTextBox::hiddenSelectionKeepsTheTextsColours()
+{
+    QWidget window;
+    auto *box = new RichTextBox(&window);
+    auto *other = new QTextEdit(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+    box->SetText(QStringLiteral("Grand Total"));
+    box->SetSelStart(6);
+    box->SetSelLength(5);
+    QVERIFY(!box->textCursor().hasSelection());
+    QCOMPARE(box->SelText(), QStringLiteral("Total"));
+    box->SetSelColor(QColor(200, 0, 0));
+    box->SetSelBold(true);
+    QVERIFY(box->SelBold());
+    QCOMPARE(box->SendMessage(WM_CUT), 0L);
+    QCOMPARE(box->Text(), QStringLiteral("Grand "));
+    QCOMPARE(box->SendMessage(EM_UNDO), 1L);
+    QCOMPARE(box->Text(), QStringLiteral("Grand Total"));
+    box->SetSelStart(6);
+    box->SetSelLength(5);
+    QVERIFY(box->SelBold());
+    QCOMPARE(box->SelColor(), QColor(200, 0, 0));
+    QVERIFY(!box->textCursor().hasSelection());
+
+    // Shown while the lists or dialogs have the focus; shown again with the focus back.
+    box->SetHideSelection(false);
+    QCOMPARE(box->textCursor().selectedText(), QStringLiteral("Total"));
+    box->SetHideSelection(true);
+    QVERIFY(!box->textCursor().hasSelection());
+    box->setFocus();
+    QVERIFY(box->hasFocus());
+    QCOMPARE(box->textCursor().selectedText(), QStringLiteral("Total"));
+    other->setFocus();
+    QVERIFY(!box->textCursor().hasSelection());
+    QCOMPARE(box->SelStart(), 6);
+    QCOMPARE(box->SelLength(), 5);
 }
 
 // A handler that takes the key (keyCode 0) keeps it from the box; Shift+Tab comes as the

@@ -1,0 +1,39 @@
+#pragma once
+// What the chart draws itself over Qt Charts' items: the value labels (one text per point, in
+// the series' colour) and, for the 3d types, the shapes with depth. The depth is an oblique
+// projection: every front face is repeated a fixed offset up and to the right, and the faces
+// between front and back are filled, tops lighter and sides darker than the front, over a
+// floor that recedes the same way.
+#include <QGraphicsItem>
+#include <QPointF>
+
+namespace controls {
+
+class Chart;
+
+// The offset from a front face to its back face, in pixels (x right, y up is negative).
+QPointF DepthOffset(double categoryWidth);
+
+class ChartOverlay : public QGraphicsItem {
+public:
+    explicit ChartOverlay(Chart &chart, QGraphicsItem *parent);
+
+    // The chart's geometry changed: the overlay covers it anew.
+    void refresh();
+
+    QRectF boundingRect() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+private:
+    void paintFloor(QPainter &painter, const QPointF &depth) const;
+    void paintBars(QPainter &painter, const QPointF &depth) const;
+    void paintRibbon(QPainter &painter, const QList<QPointF> &front, const QPointF &depth) const;
+    void paintArea(QPainter &painter, const QList<QPointF> &front, const QPointF &depth) const;
+    void paintLabels(QPainter &painter) const;
+    QList<QPointF> linePoints(bool stepped) const;
+
+    Chart &chart_;
+    QRectF bounds_;
+};
+
+} // namespace controls
