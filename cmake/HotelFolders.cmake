@@ -1,7 +1,7 @@
 # The one list of source folders. The program's build adds each folder that has a
 # CMakeLists.txt; tests/ and bench/ add their mirror of each (tests/core/db for core/db).
 set(HOTEL_SOURCE_FOLDERS
-    platform/vb platform/profile platform/registry platform/com platform/crypt
+    platform/vb platform/profile platform/registry platform/system platform/com platform/crypt
     platform/ado platform/ui platform/controls
     inilib numberlib schema
     core/state core/crypto core/db core/login core/ui core/aids core/mainwindow core/startup

@@ -1,9 +1,12 @@
 #include "frontdesk/richtextviewer.h"
 
+#include "controls/popupmenu.h"
 #include "controls/richtextbox.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/viewericons.h"
+#include "ui/commondialog.h"
 #include "ui/dialogs.h"
+#include "ui/vbcolor.h"
 #include "ui/twips.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
@@ -60,6 +63,25 @@ RichTextViewer::RichTextViewer(const QString &name, const QString &caption)
 {
     SetCaption(caption);
     createControls();
+    createPopupMenu();
+    Dialog1 = std::make_unique<ui::CommonDialog>(this);
+}
+
+RichTextViewer::~RichTextViewer() = default;
+
+void RichTextViewer::createPopupMenu()
+{
+    popMnu = new controls::PopupMenu(RichText);
+    popMnu->setObjectName(QStringLiteral("popMnu"));
+    popMnu->addItem(QStringLiteral("Cut"), QStringLiteral("txtMnuCut"), 1000);
+    popMnu->addItem(QStringLiteral("Copy"), QStringLiteral("txtMnuCopy"), 1001);
+    popMnu->addItem(QStringLiteral("&Paste"), QStringLiteral("txtMnuPaste"), 1002);
+    popMnu->addItem(QStringLiteral("-"), QStringLiteral("sep"), 1003);
+    popMnu->addItem(QStringLiteral("Undo"), QStringLiteral("txtMnuUndo"), 1004);
+    popMnu->addItem(QStringLiteral("Redo"), QStringLiteral("txtMnuRedo"), 1005);
+    popMnu->addItem(QStringLiteral("-"), QStringLiteral("sepp"), 1006);
+    popMnu->addItem(QStringLiteral("&Select All"), QStringLiteral("txtMnuSelect"), 1007);
+    connect(popMnu, &controls::PopupMenu::click, this, &RichTextViewer::popMnu_ItemClick);
 }
 
 void RichTextViewer::createControls()
@@ -84,6 +106,7 @@ void RichTextViewer::createControls()
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
     connect(RichText, &controls::RichTextBox::KeyDown, this, &RichTextViewer::RichText_KeyDown);
+    connect(RichText, &controls::RichTextBox::MouseDown, this, &RichTextViewer::RichText_MouseDown);
 
     Move(0, 0, DesignWidth, DesignHeight);
 }
@@ -216,27 +239,35 @@ void RichTextViewer::Combo2_Click()
     Combo2->setFocus();
 }
 
+// A cancelled dialog gives no colour at all: the colour of its last use would otherwise be
+// applied again.
 std::optional<QColor> RichTextViewer::pickColour(const QString &title)
 {
     RichText->SetHideSelection(false);
-    const std::optional<QColor> chosen = ui::ChooseColor(dialogColour_, title);
-    if (chosen)
-        dialogColour_ = *chosen;
-    return chosen;
+    Dialog1->DialogTitle = title;
+    Dialog1->CancelError = true;
+    try {
+        Dialog1->ShowColor();
+    } catch (const vb::Error &error) {
+        if (error.Number() != ui::cdlCancel)
+            throw;
+        return std::nullopt;
+    }
+    return ui::ColorFromVb(Dialog1->Color);
 }
 
-// Black is never applied: a colour of 0 counts as none chosen.
+// Black (0) is never applied.
 void RichTextViewer::PickTextColour()
 {
     const std::optional<QColor> colour = pickColour(QStringLiteral("Text Colour"));
-    if (colour && colour->rgb() != QColor(Qt::black).rgb())
+    if (colour && ui::VbFromColor(*colour) != 0)
         RichText->SetSelColor(*colour);
 }
 
 void RichTextViewer::PickBackColour()
 {
     const std::optional<QColor> colour = pickColour(QStringLiteral("Background Colour"));
-    if (colour && colour->rgb() != QColor(Qt::black).rgb())
+    if (colour && ui::VbFromColor(*colour) != 0)
         RichText->SetBackColor(*colour);
 }
 
@@ -244,17 +275,16 @@ void RichTextViewer::PickBackColour()
 // and nothing is left of it.
 void RichTextViewer::SaveRichText()
 {
-    ui::FileDialogOptions options;
-    options.title = QStringLiteral("Save");
-    options.filter = QStringLiteral("All Files (*.rtf)|*.rtf");
-    options.owner = this;
-    const ui::FileDialogResult chosen = ui::GetSaveFileName(options);
-    if (!chosen || chosen.fileName.isEmpty())
+    Dialog1->DialogTitle = QStringLiteral("Save");
+    Dialog1->Filter = QStringLiteral("All Files (*.rtf)|*.rtf");
+    Dialog1->CancelError = false;
+    Dialog1->ShowSave();
+    if (Dialog1->FileName.isEmpty())
         return;
     try {
-        RichText->SaveFile(chosen.fileName);
+        RichText->SaveFile(Dialog1->FileName);
     } catch (const vb::Error &error) {
-        ui::MsgBox(error.Description() + QStringLiteral("\r\n") + chosen.fileName, ui::vbExclamation);
+        ui::MsgBox(error.Description() + QStringLiteral("\r\n") + Dialog1->FileName, ui::vbExclamation);
     }
 }
 
@@ -275,6 +305,13 @@ void RichTextViewer::popMnu_ItemClick(const QString &itemName)
         RichText->SetSelLength(int(RichText->Text().size()));
         RichText->setFocus();
     }
+}
+
+// The right button pops up the editing menu.
+void RichTextViewer::RichText_MouseDown(int button, int, double, double)
+{
+    if (button == 2)
+        popMnu->popUp();
 }
 
 // Tab and Shift+Tab put a tab into the text instead of moving the focus.

@@ -7,6 +7,8 @@
 
 #include <QColor>
 #include <QString>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -14,7 +16,12 @@ class QFrame;
 class QToolBar;
 
 namespace controls {
+class PopupMenu;
 class RichTextBox;
+}
+
+namespace ui {
+class CommonDialog;
 }
 
 namespace frontdesk {
@@ -28,6 +35,8 @@ public:
     QWidget *Picture2;
     QComboBox *Combo1;   // font names
     QComboBox *Combo2;   // font sizes
+    controls::PopupMenu *popMnu;   // the editing menu on the text
+    std::unique_ptr<ui::CommonDialog> Dialog1;   // the colour and save dialogs
 
     // The toolbar button of a key ("boldi"); nullptr for an unknown key.
     QAction *Button(const QString &key) const;
@@ -45,9 +54,11 @@ public:
     void Combo2_Click();
     void popMnu_ItemClick(const QString &itemName);
     void RichText_KeyDown(int &keyCode, int shift);
+    void RichText_MouseDown(int button, int shift, double x, double y);
 
 protected:
     RichTextViewer(const QString &name, const QString &caption);
+    ~RichTextViewer() override;
 
     void Form_Load() override;
     void Form_Resize() override;
@@ -57,17 +68,16 @@ protected:
 private:
     void createControls();
     void createToolbar();
+    void createPopupMenu();
     // Places the two bands; returns the band bar's height in pixels.
     int layoutBands();
     void toggleStyle(const QString &key, bool (controls::RichTextBox::*get)() const,
                      void (controls::RichTextBox::*set)(bool));
-    // The colour dialog with the colour of its last use; nullopt when cancelled.
+    // The colour dialog, opened with the colour of its last use; nullopt when cancelled.
     std::optional<QColor> pickColour(const QString &title);
     void PickTextColour();
     void PickBackColour();
     void SaveRichText();
-
-    QColor dialogColour_ = Qt::black;
 };
 
 } // namespace frontdesk

@@ -53,6 +53,23 @@ QList<Table> tables()
     };
 }
 
+// Indexes on the columns the lists, searches and reports look rows up by: guest numbers
+// (current and former guests, food orders), the dates and keys the report and log filter on,
+// and the names the windows find rooms, users and catalogue items by.
+const char *const Indexes[][3] = {
+    {"idx_customers_uniqueno", "tbl_customers", "cUniqueNo"},
+    {"idx_customers_history_uniqueno", "tbl_customers_history", "cUniqueNo"},
+    {"idx_foodorders_orderno", "tbl_FoodOrders", "OrderNo"},
+    {"idx_foodorders_dateline", "tbl_FoodOrders", "Dateline"},
+    {"idx_fooditem_itemcat", "tbl_FoodItem", "ItemCat"},
+    {"idx_revenuestats_tdate", "tbl_revenueStats", "tDate"},
+    {"idx_logtable_logdateline", "tbl_logTable", "LogDateLine"},
+    {"idx_logtable_logkey", "tbl_logTable", "LogKey"},
+    {"idx_tax_taxcat", "tbl_Tax", "TaxCat"},
+    {"idx_rooms_roomnameid", "tbl_Rooms", "RoomNameID"},
+    {"idx_users_username", "tbl_users", "cusername"},
+};
+
 // The hotel information starts neutral; the administrators fill it in. Texts are empty rather than
 // Null because the windows put them straight into text boxes.
 const char *const HotelInfoRow =
@@ -74,6 +91,9 @@ QStringList AccessStatements()
     QStringList statements;
     for (const Table &table : tables())
         statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, table.columns);
+    for (const auto &index : Indexes)
+        statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)").arg(QLatin1String(index[0]), QLatin1String(index[1]),
+                                                                      QLatin1String(index[2]));
     statements << QString::fromLatin1(HotelInfoRow);
     return statements;
 }

@@ -18,7 +18,8 @@ inline const QString BuiltInPassword = QStringLiteral("640917");
 // Every table, in creation order.
 QStringList TableNames();
 
-// The statements that make an empty database ready: one CREATE TABLE per table, then the rows.
+// The statements that make an empty database ready: one CREATE TABLE per table, the indexes,
+// then the rows.
 QStringList AccessStatements();
 
 // The same statements as the engine runs them.

@@ -13,7 +13,7 @@ hotel_packages=(
     qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6svg6
     libsqlcipher-dev sqlcipher libssl-dev
     unixodbc unixodbc-dev odbc-mariadb mariadb-server mariadb-client
-    xvfb xauth ninja-build cmake g++ pkg-config fonts-dejavu-core
+    xvfb xauth ninja-build cmake g++ clang libclang-rt-14-dev pkg-config fonts-dejavu-core
     fonts-liberation unrtf python3 python3-pil python3-xlrd python3-olefile
 )
 # Installed without their recommendations, which would bring a whole desktop along.

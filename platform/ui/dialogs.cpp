@@ -39,6 +39,8 @@ int MsgBox(const QString &prompt, int style, const QString &title)
     return CurrentDialogs().messageBox({prompt, style, titleOrApplication(title)});
 }
 
+int Choose(const ChoiceRequest &request) { return CurrentDialogs().choose(request); }
+
 std::optional<QString> InputBox(const QString &prompt, const QString &title,
                                 const QString &defaultText)
 {

@@ -24,6 +24,16 @@ struct MessageBoxRequest {
     QString title;          // already resolved: never empty
 };
 
+// A box with buttons of the caller's own: each button's answer and label, left to right.
+// Only a button ends it (no Esc, no close box).
+struct ChoiceRequest {
+    QString prompt;
+    QString title;
+    QList<std::pair<int, QString>> buttons;
+    int defaultAnswer = 0;
+    QWidget *owner = nullptr;
+};
+
 struct InputBoxRequest {
     QString prompt;
     QString title;          // already resolved: never empty
@@ -99,6 +109,8 @@ public:
     virtual ~Dialogs() = default;
 
     virtual int messageBox(const MessageBoxRequest &request) = 0;
+    // The answer of the button pressed.
+    virtual int choose(const ChoiceRequest &request) = 0;
     // nullopt when cancelled.
     virtual std::optional<QString> inputBox(const InputBoxRequest &request) = 0;
     virtual FileDialogResult openFile(const FileDialogOptions &options) = 0;
@@ -125,6 +137,7 @@ Dialogs *InstallDialogs(Dialogs *dialogs);
 
 // What the windows call.
 int MsgBox(const QString &prompt, int style = vbOKOnly, const QString &title = QString());
+int Choose(const ChoiceRequest &request);
 std::optional<QString> InputBox(const QString &prompt, const QString &title = QString(),
                                 const QString &defaultText = QString());
 // An extension as the dialogs take it: "*.xls" and ".xls" give "xls", so that a name typed

@@ -99,6 +99,25 @@ int QtDialogs::messageBox(const MessageBoxRequest &request)
     return escape != 0 ? escape : MsgBoxDefaultAnswer(request.style);
 }
 
+int QtDialogs::choose(const ChoiceRequest &request)
+{
+    QMessageBox box(QMessageBox::NoIcon, request.title, request.prompt, QMessageBox::NoButton,
+                    ownerOr(request.owner));
+    QList<std::pair<QAbstractButton *, int>> buttons;
+    for (const auto &[answer, label] : request.buttons) {
+        // Action buttons give the box no escape button: only a click ends it.
+        QPushButton *button = box.addButton(label, QMessageBox::ActionRole);
+        buttons.append({button, answer});
+        if (answer == request.defaultAnswer)
+            box.setDefaultButton(button);
+    }
+    box.exec();
+    for (const auto &[button, answer] : buttons)
+        if (box.clickedButton() == button)
+            return answer;
+    return request.defaultAnswer;
+}
+
 std::optional<QString> QtDialogs::inputBox(const InputBoxRequest &request)
 {
     bool ok = false;

@@ -8,6 +8,7 @@ namespace ui {
 class QtDialogs : public Dialogs {
 public:
     int messageBox(const MessageBoxRequest &request) override;
+    int choose(const ChoiceRequest &request) override;
     std::optional<QString> inputBox(const InputBoxRequest &request) override;
     FileDialogResult openFile(const FileDialogOptions &options) override;
     FileDialogResult saveFile(const FileDialogOptions &options) override;

@@ -96,6 +96,17 @@ int ScriptedDialogs::messageBox(const MessageBoxRequest &request)
     return r ? r->answer : MsgBoxDefaultAnswer(request.style);
 }
 
+int ScriptedDialogs::choose(const ChoiceRequest &request)
+{
+    QStringList labels;
+    for (const auto &button : request.buttons)
+        labels.append(button.second);
+    const auto r = show({.kind = DialogKind::Choice, .title = request.title, .text = request.prompt,
+                         .buttonLabels = labels},
+                        {Reply::Type::Button});
+    return r ? r->answer : request.defaultAnswer;
+}
+
 std::optional<QString> ScriptedDialogs::inputBox(const InputBoxRequest &request)
 {
     const auto r = show({.kind = DialogKind::InputBox, .title = request.title, .text = request.prompt,

@@ -18,7 +18,7 @@
 
 namespace ui {
 
-enum class DialogKind { MessageBox, InputBox, OpenFile, SaveFile, Color, Font, Print, PageSetup, PopupMenu, ShellOpen, StartProgram, Sound };
+enum class DialogKind { MessageBox, Choice, InputBox, OpenFile, SaveFile, Color, Font, Print, PageSetup, PopupMenu, ShellOpen, StartProgram, Sound };
 
 // One reply for the next box or dialog. Here and in ShownDialog every member has an
 // initializer, so that one is made by naming only what it sets ({.type = ..., .answer = ...}).
@@ -60,6 +60,7 @@ struct ShownDialog {
     PageSetupSettings page{};     // page setup: the settings it opened with
     QStringList programs{};   // program start: the candidates
     QStringList arguments{};
+    QStringList buttonLabels{};   // choice boxes
 
     int buttons() const { return MsgBoxButtonsOf(style); }
     int icon() const { return MsgBoxIconOf(style); }
@@ -86,6 +87,7 @@ public:
     void clear();
 
     int messageBox(const MessageBoxRequest &request) override;
+    int choose(const ChoiceRequest &request) override;
     std::optional<QString> inputBox(const InputBoxRequest &request) override;
     FileDialogResult openFile(const FileDialogOptions &options) override;
     FileDialogResult saveFile(const FileDialogOptions &options) override;

@@ -5,7 +5,7 @@ hotel_add_test(NAME frontdesk_billtexts_test
 
 hotel_add_test(NAME frontdesk_billviewers_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/bills/tst_billviewers.cpp
-    LIBS test_support_core frontdesk_bills)
+    LIBS test_support_core test_support_rtf frontdesk_bills)
 add_dependencies(frontdesk_billviewers_test TarvolinkINI)
 
 # Both viewers inside a main window; screenshots in the build folder.

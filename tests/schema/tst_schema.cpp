@@ -3,6 +3,7 @@
 #include "ado/recordset.h"
 #include "schema/schema.h"
 #include "support/scratch_database.h"
+#include "vb/conversions.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -89,6 +90,30 @@ private slots:
                  QSet<QString>(expectedColumns().keyBegin(), expectedColumns().keyEnd()));
         for (auto it = expectedColumns().cbegin(); it != expectedColumns().cend(); ++it)
             QCOMPARE(columnsOf(conn, it.key()), it.value());
+    }
+
+    // The guest numbers the lists and lookups search by are indexed on both engines.
+    void lookupColumnsAreIndexed_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void lookupColumnsAreIndexed()
+    {
+        HOTEL_FETCH_ENGINE(engine);
+        testsupport::ScratchDatabase db(engine);
+        ado::Connection conn;
+        conn.Open(db.connectionText());
+        const QString sql = db.isMariaDb()
+            ? QStringLiteral("SELECT lower(table_name), lower(column_name) FROM information_schema.statistics WHERE "
+                             "table_schema = database() AND index_name LIKE 'idx%'")
+            : QStringLiteral("SELECT lower(tbl_name), lower(substr(sql, instr(sql, '(') + 1, "
+                             "instr(sql, ')') - instr(sql, '(') - 1)) FROM sqlite_master WHERE type = 'index' AND "
+                             "name LIKE 'idx%'");
+        ado::Recordset rs;
+        rs.Open(sql, conn);
+        QSet<QString> indexed;
+        for (; !rs.IsEOF(); rs.MoveNext())
+            indexed << vb::CStr(rs.Fields(0).Value()) + QLatin1Char('.') + vb::CStr(rs.Fields(1).Value());
+        for (const char *column : {"tbl_customers.cuniqueno", "tbl_customers_history.cuniqueno",
+                                   "tbl_foodorders.orderno", "tbl_revenuestats.tdate", "tbl_logtable.logdateline"})
+            QVERIFY2(indexed.contains(QString::fromLatin1(column)), column);
     }
 
     void hotelInformationAndNothingElse_data() { HOTEL_BOTH_ENGINES_DATA(); }

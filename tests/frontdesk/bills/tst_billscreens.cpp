@@ -1,6 +1,7 @@
 // The two bill viewers as the clerk sees them inside the main window: the whole toolbar and
 // both lists in the band bar at the window's opening size, the text below; screenshots land
 // in the build folder for a look.
+#include "billsamples.h"
 #include "controls/richtextbox.h"
 #include "core/state/appstate.h"
 #include "frontdesk/frmcustomerprint.h"
@@ -91,22 +92,10 @@ void TestBillScreens::bothViewersInTheMainWindow()
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
 
-    GuestDetails guest;
-    guest.guestNumber = QStringLiteral("MOKXTRQA");
+    GuestDetails guest = billsamples::TwoRoomGuest();
     guest.title = QStringLiteral("Mrs.");
     guest.firstName = QStringLiteral("Maeve");
     guest.lastName = QStringLiteral("O'Brien");
-    guest.address = QStringLiteral("12 Harbour Road, Cobh");
-    guest.phone = QStringLiteral("0214811234");
-    guest.checkIn = vb::Date::fromQDate(QDate(2026, 12, 8));
-    guest.checkOut = vb::Date::fromQDate(QDate(2026, 12, 11));
-    guest.roomRate = QStringLiteral("$451.50");
-    guest.tax = QStringLiteral("$56.44");
-    guest.grandTotal = QStringLiteral("$507.94");
-    guest.paymentMethod = QStringLiteral("Credit Card");
-    guest.advancePaid = QStringLiteral("$100.00");
-    guest.due = QStringLiteral("$407.94");
-    guest.rooms = {{QStringLiteral("101"), QStringLiteral("$300.00")}, {QStringLiteral("102"), QStringLiteral("$151.50")}};
     frmCustomerPrint::ShowBill(guest);
     auto *guestBill = ui::Forms::Find<frmCustomerPrint>();
     QVERIFY(guestBill);
@@ -115,19 +104,8 @@ void TestBillScreens::bothViewersInTheMainWindow()
     checkBandBar(*guestBill);
     QVERIFY(main.grab().save(screensFolder() + "/frmCustomerPrint.png"));
 
-    FoodOrderDetails order;
-    order.title = QStringLiteral("Mrs.");
-    order.firstName = QStringLiteral("Maeve");
-    order.lastName = QStringLiteral("O'Brien");
-    order.guestNumber = guest.guestNumber;
-    order.orderText = QStringLiteral("#483920");
-    order.items = {{QStringLiteral("Chef's Special"), QStringLiteral("$18.50")},
-                   {QStringLiteral("Irish Coffee"), QStringLiteral("$7.00")},
-                   {QStringLiteral("Crème brûlée"), QStringLiteral("$6.25")}};
-    order.totalAmount = QStringLiteral("$31.75");
-    order.taxPercent = QStringLiteral("12.5");
-    order.taxAmount = QStringLiteral("$3.97");
-    order.amountWithTax = QStringLiteral("$35.72");
+    FoodOrderDetails order = billsamples::TwoItemOrder();
+    order.items.append({QStringLiteral("Crème brûlée"), QStringLiteral("$6.25")});
     frmFoodTxtView::ShowBill(order);
     auto *foodBill = ui::Forms::Find<frmFoodTxtView>();
     QVERIFY(foodBill);

@@ -1,6 +1,5 @@
 // The guest bill and the food bill as text, line by line, tabs included.
-#include "frontdesk/foodbill.h"
-#include "frontdesk/guestbill.h"
+#include "billsamples.h"
 #include "support/expect_error.h"
 #include "vb/locale.h"
 
@@ -15,43 +14,6 @@ Q_DECLARE_METATYPE(frontdesk::BilledItem)
 namespace {
 
 const QString Emoji = QString::fromUtf8("\xf0\x9f\x98\x80");
-
-GuestDetails twoRoomGuest()
-{
-    GuestDetails guest;
-    guest.guestNumber = QStringLiteral("JSABCDEF");
-    guest.title = QStringLiteral("Mr.");
-    guest.firstName = QStringLiteral("John");
-    guest.lastName = QStringLiteral("O'Neil");
-    guest.address = QStringLiteral("12 Quay Street");
-    guest.phone = QStringLiteral("555-0100");
-    guest.checkIn = vb::Date::fromQDate(QDate(2026, 4, 3));
-    guest.checkOut = vb::Date::fromQDate(QDate(2026, 4, 5));
-    guest.roomRate = QStringLiteral("$400.00");
-    guest.tax = QStringLiteral("$50.00");
-    guest.grandTotal = QStringLiteral("$450.00");
-    guest.paymentMethod = QStringLiteral("Cash");
-    guest.advancePaid = QStringLiteral("$100.00");
-    guest.due = QStringLiteral("$350.00");
-    guest.rooms = {{QStringLiteral("101"), QStringLiteral("$150.00")}, {QStringLiteral("Suite 2"), QStringLiteral("$250.00")}};
-    return guest;
-}
-
-FoodOrderDetails twoItemOrder()
-{
-    FoodOrderDetails order;
-    order.title = QStringLiteral("Mrs.");
-    order.firstName = QStringLiteral("Ann");
-    order.lastName = QStringLiteral("Lee");
-    order.guestNumber = QStringLiteral("ALQWERTY");
-    order.orderText = QStringLiteral("#123456");
-    order.items = {{QStringLiteral("Chef's Special"), QStringLiteral("$12.50")}, {QStringLiteral("Tea"), QStringLiteral("$2.00")}};
-    order.totalAmount = QStringLiteral("$1,214.50");
-    order.taxPercent = QStringLiteral("12.5");
-    order.taxAmount = QStringLiteral("$151.81");
-    order.amountWithTax = QStringLiteral("$1,366.31");
-    return order;
-}
 
 const QString Rule = QString(81, QLatin1Char('-')) + QLatin1Char(' ');
 
@@ -76,7 +38,7 @@ void TestBillTexts::guestBillLineByLine()
 {
     const QList<RoomTax> taxes{{QStringLiteral("Service Tax"), vb::Currency(10)},
                                {QStringLiteral("VAT"), vb::Currency::fromRaw(25000)}};
-    const QString bill = GuestBillText(twoRoomGuest(), QStringLiteral("#"), taxes);
+    const QString bill = GuestBillText(billsamples::TwoRoomGuest(), QStringLiteral("#"), taxes);
     QVERIFY(!bill.endsWith(QStringLiteral("\r\n")));
     const QStringList lines = bill.split(QStringLiteral("\r\n"));
     const QStringList expected{
@@ -110,7 +72,7 @@ void TestBillTexts::guestBillEdges_data()
     QTest::addColumn<int>("line");   // 1-based
     QTest::addColumn<QString>("expected");
 
-    const QList<BilledRoom> two = twoRoomGuest().rooms;
+    const QList<BilledRoom> two = billsamples::TwoRoomGuest().rooms;
     QTest::newRow("no room tax: 0 and nothing after Inclusive")
         << QStringLiteral("#") << QList<RoomTax>{} << two << 9 << QStringLiteral("Tax(s) \t\t\t: 0% Tax(s), Inclusive ");
     QTest::newRow("one whole tax")
@@ -135,7 +97,7 @@ void TestBillTexts::guestBillEdges()
     QFETCH(QList<BilledRoom>, rooms);
     QFETCH(int, line);
     QFETCH(QString, expected);
-    GuestDetails guest = twoRoomGuest();
+    GuestDetails guest = billsamples::TwoRoomGuest();
     guest.rooms = rooms;
     const QStringList lines = GuestBillText(guest, orderSign, taxes).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 15);
@@ -145,14 +107,14 @@ void TestBillTexts::guestBillEdges()
 void TestBillTexts::guestBillDatesFollowTheLocale()
 {
     vb::SetCurrentLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    const QStringList lines = GuestBillText(twoRoomGuest(), QString(), {}).split(QStringLiteral("\r\n"));
+    const QStringList lines = GuestBillText(billsamples::TwoRoomGuest(), QString(), {}).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.at(4), QStringLiteral("Checkin Date \t\t: 03/04/2026"));
     QCOMPARE(lines.at(5), QStringLiteral("Check Out Date \t\t: 05/04/2026"));
 }
 
 void TestBillTexts::foodBillLineByLine()
 {
-    const QString bill = FoodBillText(twoItemOrder(), QStringLiteral("#"));
+    const QString bill = FoodBillText(billsamples::TwoItemOrder(), QStringLiteral("#"));
     QVERIFY(!bill.endsWith(QStringLiteral("\r\n")));
     const QStringList expected{
         QStringLiteral("Customer Name \t\t\t\t\t: Mrs. Ann Lee"),
@@ -181,7 +143,7 @@ void TestBillTexts::foodBillEdges_data()
     QTest::addColumn<QStringList>("expectedLines");   // lines that must be present, in order
 
     QTest::newRow("no order sign: bare numbers")
-        << QString() << QStringLiteral("123456") << twoItemOrder().items << QStringLiteral("0")
+        << QString() << QStringLiteral("123456") << billsamples::TwoItemOrder().items << QStringLiteral("0")
         << QStringList{QStringLiteral("Customer ID \t\t\t\t\t\t: ALQWERTY"),
                        QStringLiteral("Food & Beverages Order No. \t\t\t: 123456"), QStringLiteral("Tax \t\t\t\t\t\t\t0%")};
     QTest::newRow("one item: one line between the rules")
@@ -200,7 +162,7 @@ void TestBillTexts::foodBillEdges()
     QFETCH(QList<BilledItem>, items);
     QFETCH(QString, percent);
     QFETCH(QStringList, expectedLines);
-    FoodOrderDetails order = twoItemOrder();
+    FoodOrderDetails order = billsamples::TwoItemOrder();
     order.orderText = orderText;
     order.items = items;
     order.taxPercent = percent;
@@ -219,7 +181,7 @@ void TestBillTexts::foodBillEdges()
 
 void TestBillTexts::foodBillRefusesAmountsThatAreNoNumbers()
 {
-    FoodOrderDetails order = twoItemOrder();
+    FoodOrderDetails order = billsamples::TwoItemOrder();
     order.taxAmount = QStringLiteral("abc");
     HOTEL_EXPECT_ERROR(FoodBillText(order, QStringLiteral("#")), vb::errTypeMismatch);
 }

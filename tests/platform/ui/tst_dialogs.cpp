@@ -39,6 +39,7 @@ private slots:
     void scriptedServiceInstallsForItsLifetime();
 
     void qtMessageBoxShowsTitleIconAndDefault();
+    void qtChoiceEndsOnlyOnItsButtons();
     void qtShellAndProgramsFailQuietly();
     void qtSoundStartsWithoutWaiting();
     void topMostAndHourglass();
@@ -259,6 +260,35 @@ void TestDialogs::qtMessageBoxShowsTitleIconAndDefault()
     });
     QCOMPARE(qt.messageBox({QStringLiteral("Go on?"), vbOKCancel, QStringLiteral("Brevant")}),
              int(vbCancel));
+}
+
+void TestDialogs::qtChoiceEndsOnlyOnItsButtons()
+{
+    QtDialogs qt;
+    QStringList labels;
+    QString defaultText;
+    bool openAfterEscape = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (QAbstractButton *button : box->buttons())
+            labels.append(button->text());
+        defaultText = box->defaultButton() ? box->defaultButton()->text() : QString();
+        QTest::keyClick(box, Qt::Key_Escape);
+        openAfterEscape = box->isVisible();
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() == QStringLiteral("No to all"))
+                button->click();
+    });
+    const int answer = qt.choose({.prompt = QStringLiteral("Remove the shared file?"),
+                                  .title = QStringLiteral("Remove shared file"),
+                                  .buttons = {{1007, QStringLiteral("Yes to all")}, {1005, QStringLiteral("Yes")},
+                                              {1006, QStringLiteral("No")}, {1008, QStringLiteral("No to all")}},
+                                  .defaultAnswer = 1005});
+    QCOMPARE(answer, 1008);
+    QVERIFY(openAfterEscape);
+    QCOMPARE(defaultText, QStringLiteral("Yes"));
+    QCOMPARE(labels.size(), 4);
 }
 
 void TestDialogs::qtShellAndProgramsFailQuietly()

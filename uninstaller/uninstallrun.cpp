@@ -1,0 +1,225 @@
+#include "uninstallrun.h"
+
+#include "backups.h"
+#include "filesteps.h"
+#include "messagetable.h"
+#include "rebootdelete.h"
+#include "registrywalk.h"
+#include "runandwait.h"
+#include "safepaths.h"
+#include "sharedfiles.h"
+#include "singleinstance.h"
+#include "templateimages.h"
+#include "texts.h"
+
+#include "system/drivepaths.h"
+#include "system/pendingdeletes.h"
+#include "ui/dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace uninst {
+
+Switches ReadSwitches(const QString &commandLine)
+{
+    const QString upper = FromAnsi(ToAnsi(commandLine).upperCased());
+    return {upper.contains(QLatin1String("/SILENT")), upper.contains(QLatin1String("/NOQUERY")),
+            upper.contains(QLatin1String("/NOREMOVE"))};
+}
+
+UninstallRun::UninstallRun(QString ownPath, QString commandLine)
+    : ownPath_(std::move(ownPath)), commandLine_(std::move(commandLine))
+{
+}
+
+UninstallRun::~UninstallRun() = default;
+
+std::optional<int> UninstallRun::stop(const char *text)
+{
+    if (!switches_.silent)
+        ui::MsgBox(QString::fromLatin1(text), ui::vbCritical, caption_);
+    return 0;
+}
+
+void UninstallRun::pump()
+{
+    QCoreApplication::processEvents();
+}
+
+void UninstallRun::mark(uint32_t id)
+{
+    if (switches_.silent)
+        return;
+    window_->showControl(id);
+    pump();
+}
+
+std::optional<int> UninstallRun::start()
+{
+    switches_ = ReadSwitches(commandLine_);
+
+    const AppendedData appended = ReadAppendedData(QFile::encodeName(ownPath_).toStdString());
+    if (appended.status == DataStatus::Unreadable)
+        return stop(CannotReadText);
+    if (appended.status == DataStatus::OutOfMemory)
+        return stop(OutOfMemoryText);
+    if (appended.status != DataStatus::Read)
+        return stop(CorruptText);
+    DataResult read = ReadUninstallData(appended.wrapped);
+    if (read.status != DataStatus::Read)
+        return stop(CorruptText);
+    data_ = std::move(read.data);
+
+    if (!data_.hasHeader)
+        switches_.silent = true;
+    Messages() = MessageTable();
+    if (!data_.messageTable.isEmpty())
+        Messages().load(data_.messageTable);
+    const QString productName = FromAnsi(data_.product.name);
+    caption_ = MessageWith(0, data_.product.name);
+
+    // A run with a window needs a template that makes one: found out before anything is
+    // asked or changed.
+    if (!switches_.silent) {
+        WindowRecord window;
+        std::vector<ControlRecord> controls;
+        if (ParseTemplate(data_.windowTemplate, 1000, Messages().languageId(), &window, &controls) != TemplateRead
+            || !(window.style & WS_VISIBLE_STYLE))
+            return stop(CorruptText);
+    }
+
+    instance_ = std::make_unique<SingleInstance>(QStringLiteral("cuin_") + productName + QStringLiteral("_mutex"));
+    if (!instance_->acquired())
+        return 0;
+
+    if (!switches_.silent && !switches_.noQuery
+        && ui::MsgBox(MessageWith(1, data_.product.name), ui::vbYesNo + ui::vbQuestion, caption_) == ui::vbNo)
+        return 0;
+
+    const ByteString &kind = data_.product.commandKind;
+    if (!kind.isEmpty() && !(kind == ByteString("101")) && !(kind == ByteString("100"))
+        && !data_.product.commandLine.isEmpty()
+        && RunAndWait(FromAnsi(data_.product.commandLine)) == 0)
+        return 0;
+
+    if (!switches_.silent) {
+        ImageTable().clear();
+        LoadImageTable(data_.imageTable, &ImageTable());
+        window_ = std::make_unique<UninstallWindow>(
+            productName, &left_, [this] { offerReboot(); },
+            [this](int value) {
+                quitValue_ = value;
+                loop_.exit(value);
+            });
+        if (window_->create(data_.windowTemplate) != WindowCreated && !window_->isOwnWindow())
+            return stop(CorruptText);
+        window_->setWindowTitle(caption_);
+        pump();
+    }
+
+    if (data_.hasRegistryTree && !registryRightsSuffice()) {
+        if (!switches_.silent)
+            ui::MsgBox(MessageText(2), ui::vbOKOnly, caption_);
+        return 0;
+    }
+    mark(MarkRights);
+
+    const StepContext context{switches_.silent, window_.get(), caption_, &left_};
+    RemoveSharedFiles(data_.shared, context);
+    mark(MarkShared);
+    ProcessBackups(data_.backups, data_.hasBackupsBody, context);
+    mark(MarkBackups);
+    RemoveFiles(data_.files, context);
+    mark(MarkFiles);
+    if (!switches_.noRemove)
+        moveOutOfProductFolder();
+    QDir::setCurrent(sys::DriveFolder(QLatin1Char('c')));
+    RemoveDirectories(data_.directories, context);
+    mark(MarkDirectories);
+    if (data_.hasRegistryTree)
+        removeRegistry();
+    if (!switches_.noRemove)
+        scheduleOwnDeletion();
+    for (const ByteString &line : ListLines(left_.inUse))
+        if (line.length() > 3)
+            if (const std::optional<QString> path = SafeLocalPath(line))
+                DeleteAtReboot(*path);
+    rebootFlag_ = !left_.inUse.isEmpty();
+
+    if (switches_.silent)
+        return 1;
+    window_->finish();
+    return std::nullopt;
+}
+
+int UninstallRun::waitForClose()
+{
+    if (quitValue_)
+        return *quitValue_;
+    return loop_.exec();
+}
+
+int UninstallRun::exec()
+{
+    if (const std::optional<int> code = start())
+        return *code;
+    return waitForClose();
+}
+
+bool UninstallRun::registryRightsSuffice()
+{
+    for (int root = 0; root < 4; ++root)
+        if (!ProcessRegistryTree(&RegistryRoot(root), data_.registry[size_t(root)], WalkMode::Check, nullptr, nullptr))
+            return false;
+    return true;
+}
+
+void UninstallRun::removeRegistry()
+{
+    for (int root = 0; root < 4; ++root) {
+        QStringList path{reg::RootName(RegistryRoot(root).root())};
+        ProcessRegistryTree(&RegistryRoot(root), data_.registry[size_t(root)], WalkMode::Remove, &path,
+                            &left_.registryKeys);
+    }
+}
+
+void UninstallRun::moveOutOfProductFolder()
+{
+    // The product's folder can only go once the running program has left it.
+    const QString ownFolder = QFileInfo(ownPath_).absolutePath();
+    if (ownFolder.compare(QDir(sys::WindowsDirectory()).absolutePath(), Qt::CaseInsensitive) == 0)
+        return;
+    QTemporaryFile name(QDir(QDir::tempPath()).filePath(QStringLiteral("uniXXXXXX.tmp")));
+    if (!name.open())
+        return;
+    const QString target = name.fileName();
+    name.close();
+    name.remove();
+    if (QFile::rename(ownPath_, target))
+        ownPath_ = target;
+}
+
+void UninstallRun::scheduleOwnDeletion()
+{
+    const QString backup = ownPath_ + QStringLiteral(".bak");
+    ClearReadOnly(backup);
+    sys::DeleteFileEntry(backup);
+    if (QFile::rename(ownPath_, backup))
+        ownPath_ = backup;
+    DeleteAtReboot(ownPath_);
+}
+
+void UninstallRun::offerReboot()
+{
+    if (!rebootFlag_)
+        return;
+    rebootFlag_ = false;
+    if (ui::MsgBox(MessageText(8), ui::vbYesNo, caption_) == ui::vbYes)
+        sys::RequestRestart();
+}
+
+} // namespace uninst
