@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace frontdesk {
 
@@ -27,7 +28,7 @@ namespace {
 constexpr int DesignWidth = 9345;
 constexpr int DesignHeight = 7320;
 constexpr int FrameLeft = 120;
-constexpr int ListFrameTop = 1140;
+constexpr int ListFrameTop = 1320;
 
 // How a column's value becomes its text.
 enum class Shown { AsStored, Apostrophes, Currency, CustomerId, Status };
@@ -82,6 +83,15 @@ QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : v
 
 } // namespace
 
+QBoxLayout *LabelAbove(QWidget *label, QWidget *field)
+{
+    auto *column = new QVBoxLayout;
+    column->setSpacing(1);
+    column->addWidget(label);
+    column->addWidget(field);
+    return column;
+}
+
 int TitleIcon(const QString &title)
 {
     static const QStringList men{QStringLiteral("Master"), QStringLiteral("Shri"), QStringLiteral("Prof"),
@@ -111,10 +121,9 @@ void CustomerListWindow::createControls()
     Command3 = core::Button(QStringLiteral("Search"), QStringLiteral("Command3"), Frame2);
     Command1 = core::Button(QStringLiteral("Refresh"), QStringLiteral("Command1"), Frame2);
     searchRow_ = new QHBoxLayout(Frame2);
-    searchRow_->addWidget(Label3);
-    searchRow_->addWidget(txtSearchCustomer, 1);
-    searchRow_->addWidget(Command3);
-    searchRow_->addWidget(Command1);
+    searchRow_->addLayout(LabelAbove(Label3, txtSearchCustomer), 1);
+    searchRow_->addWidget(Command3, 0, Qt::AlignBottom);
+    searchRow_->addWidget(Command1, 0, Qt::AlignBottom);
 
     Frame1 = core::Frame(QStringLiteral("Customer List"), QStringLiteral("Frame1"), this);
     customerList = core::Named(new controls::ReportList(Frame1), QStringLiteral("customerList"));
@@ -124,7 +133,7 @@ void CustomerListWindow::createControls()
     customerList->setSmallIcons(GuestIcons());
 }
 
-void CustomerListWindow::addToSearchRow(QWidget *widget) { searchRow_->addWidget(widget); }
+void CustomerListWindow::addToSearchRow(QLayout *layout) { searchRow_->addLayout(layout); }
 
 void CustomerListWindow::addColumns()
 {
@@ -225,17 +234,21 @@ void CustomerListWindow::exportList(const QString &proposed)
 
 void CustomerListWindow::Form_Resize()
 {
-    // Sizes follow the window; a minimised window's negative sizes are simply not applied.
-    const int width = Width();
-    const int height = Height();
-    if (width - 600 <= 0 || height - 1800 <= 0)
+    // The frames follow the window's inside: the list frame takes all below the search frame
+    // with a margin, the list all of its frame below the caption. A minimised window's sizes
+    // are simply not applied.
+    const int width = ScaleWidth();
+    const int height = ScaleHeight();
+    const int listWidth = width - 2 * FrameLeft;
+    const int listHeight = height - ListFrameTop - FrameLeft;
+    if (listWidth - 240 <= 0 || listHeight - 420 <= 0)
         return;
-    Frame2->setGeometry(ui::TwipsToPixelsX(FrameLeft), ui::TwipsToPixelsY(60), ui::TwipsToPixelsX(width - 350),
-                        ui::TwipsToPixelsY(1020));
-    Frame1->setGeometry(ui::TwipsToPixelsX(FrameLeft), ui::TwipsToPixelsY(ListFrameTop),
-                        ui::TwipsToPixelsX(width - 350), ui::TwipsToPixelsY(height - 1500));
-    customerList->setGeometry(ui::TwipsToPixelsX(120), ui::TwipsToPixelsY(300), ui::TwipsToPixelsX(width - 600),
-                              ui::TwipsToPixelsY(height - 1800));
+    Frame2->setGeometry(ui::TwipsToPixelsX(FrameLeft), ui::TwipsToPixelsY(60), ui::TwipsToPixelsX(listWidth),
+                        ui::TwipsToPixelsY(1200));
+    Frame1->setGeometry(ui::TwipsToPixelsX(FrameLeft), ui::TwipsToPixelsY(ListFrameTop), ui::TwipsToPixelsX(listWidth),
+                        ui::TwipsToPixelsY(listHeight));
+    customerList->setGeometry(ui::TwipsToPixelsX(120), ui::TwipsToPixelsY(300), ui::TwipsToPixelsX(listWidth - 240),
+                              ui::TwipsToPixelsY(listHeight - 420));
 }
 
 } // namespace frontdesk

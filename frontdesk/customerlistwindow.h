@@ -10,7 +10,9 @@
 #include <QString>
 
 class QGroupBox;
+class QBoxLayout;
 class QHBoxLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,6 +32,9 @@ inline constexpr int CustomerListColumns = 21;
 // The row icon: image 1 for the titles of men and of office ("Mr", "Dr", "Prof", "Shri",
 // "Master"; dots ignored, case counts), image 2 for every other title.
 int TitleIcon(const QString &title);
+
+// A label with its field below it, as the search frame shows them.
+QBoxLayout *LabelAbove(QWidget *label, QWidget *field);
 
 class CustomerListWindow : public ui::Form {
     Q_OBJECT
@@ -80,7 +85,7 @@ protected:
     const Codes &codes() const { return codes_; }
 
     // The window's own controls go into the search frame's row after the buttons.
-    void addToSearchRow(QWidget *widget);
+    void addToSearchRow(QLayout *layout);
 
 private:
     void createControls();

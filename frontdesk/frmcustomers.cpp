@@ -11,10 +11,11 @@
 #include "ui/forms.h"
 #include "vb/text.h"
 
+#include <QBoxLayout>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace frontdesk {
 
@@ -23,15 +24,9 @@ frmCustomers::frmCustomers()
                          {QStringLiteral("FRCUS001"), QStringLiteral("FRCUS002"), QStringLiteral("FRCUS003"),
                           QStringLiteral("FRCUS004")})
 {
-    auto *filter = new QWidget(Frame2);
-    auto *column = new QVBoxLayout(filter);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(1);
-    Label1 = core::Label(QStringLiteral("View by Status :"), QStringLiteral("Label1"), filter);
-    comboStatus = core::ComboBox(QStringLiteral("comboStatus"), filter);
-    column->addWidget(Label1);
-    column->addWidget(comboStatus);
-    addToSearchRow(filter);
+    Label1 = core::Label(QStringLiteral("View by Status :"), QStringLiteral("Label1"), Frame2);
+    comboStatus = core::ComboBox(QStringLiteral("comboStatus"), Frame2);
+    addToSearchRow(LabelAbove(Label1, comboStatus));
     connect(comboStatus, &QComboBox::activated, this, &frmCustomers::comboStatus_Click);
 }
 

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace frontdesk {
 
@@ -74,23 +75,24 @@ void frmRoomList::createControls()
     auto *roomRow = new QHBoxLayout(Frame2);
     roomRow->addWidget(Label1);
     roomRow->addWidget(ComboRooms, 1);
-    place(Frame2, 120, 60, 3600, 840);
+    place(Frame2, 120, 60, 4020, 1260);
 
     Frame3 = core::Frame(QStringLiteral("Name View"), QStringLiteral("Frame3"), PicInner);
-    auto *optionRow = new QHBoxLayout(Frame3);
+    auto *optionRow = new QVBoxLayout(Frame3);
+    optionRow->setSpacing(0);
     const QString captions[] = {QStringLiteral("Title, First, Last Name"), QStringLiteral("Last, First Name, Title"),
                                 QStringLiteral("First, Last Name, Title")};
     for (int i = 0; i < 3; ++i) {
         Option1[i] = core::OptionButton(captions[i], QStringLiteral("Option1_%1").arg(i), Frame3);
         optionRow->addWidget(Option1[i]);
     }
-    place(Frame3, 3840, 60, 6180, 840);
+    place(Frame3, 4260, 60, 5760, 1260);
 
     Frame1 = core::Frame(QStringLiteral("Booking Details for Room :"), QStringLiteral("Frame1"), PicInner);
     listRoomView = core::Named(new controls::ReportList(Frame1), QStringLiteral("listRoomView"));
     listRoomView->setFont(QFont(QStringLiteral("Arial"), 9));
-    place(Frame1, 120, 1020, 9900, 5460);
-    place(listRoomView, 120, 300, 9660, 5040);
+    place(Frame1, 120, 1440, 9900, 5040);
+    place(listRoomView, 120, 300, 9660, 4620);
 
     Command1 = core::Button(QStringLiteral("Export to Excel"), QStringLiteral("Command1"), PicInner);
     place(Command1, 8220, 6600, 1800, 420);

@@ -141,6 +141,40 @@ private slots:
         QCOMPARE(shot.pixelColor(2, 2), QColor(0x00, 0xFF, 0xFF));
     }
 
+    void hoverHighlightsLinksAndSkinButtons()
+    {
+        ImageTable() = images({{21, StripBitmap(60, 24, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0x00FFFF})}});
+        Template t;
+        Control skin;
+        skin.kind = 2;
+        skin.style = 0x5001000B;
+        skin.id = 56;
+        skin.y = 100;
+        skin.width = 60;
+        skin.imageId = 21;
+        t.controls = {label(3, "hyperlink: text=\"Help\" link=\"https://brevant.example/help\""), skin};
+        TemplateWindow window;
+        QCOMPARE(window.create(Bytes(t.bytes())), int(WindowCreated));
+        auto *link = qobject_cast<LinkLabel *>(window.control(3));
+        auto *button = qobject_cast<SkinButton *>(window.control(56));
+        QVERIFY(link && button);
+        const QColor normal = link->palette().color(QPalette::WindowText);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(link, &enter);
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QCoreApplication::sendEvent(link, &leave);
+        QCOMPARE(link->palette().color(QPalette::WindowText), normal);
+        QCoreApplication::sendEvent(button, &enter);
+        QCOMPARE(button->currentCell(), 3);
+        QCOMPARE(button->grab().toImage().pixelColor(2, 2), QColor(0xFF, 0xFF, 0x00));
+        QCoreApplication::sendEvent(button, &leave);
+        QCOMPARE(button->currentCell(), 0);
+        button->setEnabled(false);
+        QCOMPARE(button->currentCell(), 2);
+    }
+
     void buildsEveryKindOfControl()
     {
         Messages() = MessageTable();

@@ -58,9 +58,9 @@ void TestRoomList::bookingsOfTheChosenRoom()
     QCOMPARE(columnOf(*frm.listRoomView, 1), QStringList({dateText(today), dateText(today)}));
     QCOMPARE(columnOf(*frm.listRoomView, 2), QStringList({dateText(today.addDays(2)), dateText(today.addDays(5))}));
 
-    QTest::mouseClick(frm.Option1[1], Qt::LeftButton);
+    frm.Option1[1]->click();
     QCOMPARE(columnOf(*frm.listRoomView, 0), QStringList({"Li Bo Mr.", "Lee Ann Dr."}));
-    QTest::mouseClick(frm.Option1[2], Qt::LeftButton);
+    frm.Option1[2]->click();
     QCOMPARE(columnOf(*frm.listRoomView, 0), QStringList({"Bo Li Mr.", "Ann Lee Dr."}));
 
     frm.ComboRooms->setCurrentIndex(1);
