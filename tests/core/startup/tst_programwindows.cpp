@@ -49,11 +49,6 @@ void ProgramWindowsTest::registeredWindowOpensUnderItsName()
     QVERIFY2(form, qPrintable(name + " opened no form of that name"));
     QVERIFY(form->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(form->window()));
-    // Known fault, left to the list windows' owner: they place their frames from the outer
-    // height (borders and title included), so the list frame ends a few pixels below the
-    // client area.
-    if (name == QLatin1String("frmCustomers") || name == QLatin1String("frmCustomersHistory"))
-        QEXPECT_FAIL("", "list frame placed from the outer window height", Continue);
     HOTEL_CHECK_SCREEN(*form);
     QVERIFY(testsupport::SaveScreenshot(*form->window(), name + QStringLiteral("-registered")));
     QVERIFY(form->Unload());
