@@ -1,5 +1,6 @@
 #include "backoffice/register.h"
 
+#include "backoffice/frmadminarea.h"
 #include "backoffice/frmstats.h"
 #include "core/state/windowregistry.h"
 
@@ -7,6 +8,7 @@ namespace backoffice {
 
 void RegisterBackOfficeWindows()
 {
+    core::RegisterForm<frmAdminArea>();
     core::RegisterForm<frmStats>();
 }
 

@@ -93,15 +93,12 @@ QString RoomPriceUpdateSql(long roomId, vb::Currency price)
            + QStringLiteral(" WHERE RoomID =") + Number(roomId);
 }
 
-QString RoomTableRenameSql(const QString &from, const QString &to)
+QString RoomBookingsMoveSql(const QString &from, const QString &to)
 {
-    return QStringLiteral("ALTER TABLE ") + core::RoomTableName(from) + QStringLiteral(" RENAME TO ")
-           + core::RoomTableName(to);
-}
-
-QString RoomBookingsRenumberSql(const QString &room)
-{
-    return QStringLiteral("UPDATE ") + core::RoomTableName(room) + QStringLiteral(" SET RoomNameID = ") + room;
+    return QStringLiteral("INSERT INTO ") + core::RoomTableName(to)
+           + QStringLiteral(" (RoomNameID, cUniqueID, CheckInDate, CheckOutDate, RoomBookedDate, RoomNote) SELECT ")
+           + to + QStringLiteral(", cUniqueID, CheckInDate, CheckOutDate, RoomBookedDate, RoomNote FROM ")
+           + core::RoomTableName(from);
 }
 
 QString GuestsNamingRoomSql(const QString &room)

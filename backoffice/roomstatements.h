@@ -31,10 +31,9 @@ QString RoomByIdSql(long roomId);
 QString RoomNumberUpdateSql(long roomId, const QString &room);
 QString RoomDescriptionUpdateSql(long roomId, const QString &description);
 QString RoomPriceUpdateSql(long roomId, vb::Currency price);
-// A new number keeps the room's bookings: its table is renamed, the bookings carry the new
-// number, and current guests' room lists name it.
-QString RoomTableRenameSql(const QString &from, const QString &to);
-QString RoomBookingsRenumberSql(const QString &room);
+// A new number keeps the room's bookings: they move into the table of the new number (made
+// as every room table is), carrying that number, and current guests' room lists name it.
+QString RoomBookingsMoveSql(const QString &from, const QString &to);
 QString GuestsNamingRoomSql(const QString &room);
 QString GuestRoomListUpdateSql(long guestId, const QString &roomList);
 // The comma list with every entry equal to `from` replaced by `to`.

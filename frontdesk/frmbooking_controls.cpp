@@ -1,10 +1,10 @@
 // The controls of the booking window and their layout on the scrollable area.
 #include "frontdesk/frmbooking.h"
 
+#include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
 #include "core/ui/windowkit.h"
-#include "frontdesk/fitscrollcontent.h"
 #include "frontdesk/paymentmethod.h"
 #include "vb/locale.h"
 
@@ -157,7 +157,7 @@ void frmBooking::createControls()
     fitContent();
 }
 
-void frmBooking::fitContent() { FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
+void frmBooking::fitContent() { core::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
 
 void frmBooking::addRoomColumns(QTreeWidget *list, const QStringList &samples)
 {

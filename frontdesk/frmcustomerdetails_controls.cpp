@@ -1,10 +1,10 @@
 // The controls of the guest details window and their layout on the scrollable area.
 #include "frontdesk/frmcustomerdetails.h"
 
+#include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
 #include "core/ui/windowkit.h"
-#include "frontdesk/fitscrollcontent.h"
 #include "vb/locale.h"
 
 #include <QComboBox>
@@ -159,6 +159,6 @@ QGroupBox *frmCustomerDetails::createRoomsFrame()
     return Frame3;
 }
 
-void frmCustomerDetails::fitContent() { FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
+void frmCustomerDetails::fitContent() { core::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
 
 } // namespace frontdesk

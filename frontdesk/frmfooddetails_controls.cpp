@@ -2,10 +2,10 @@
 #include "frontdesk/frmfooddetails.h"
 
 #include "controls/reportlist.h"
+#include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
 #include "core/ui/windowkit.h"
-#include "frontdesk/fitscrollcontent.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -104,6 +104,6 @@ QGroupBox *frmFoodDetails::createAmountFrame()
     return Frame3;
 }
 
-void frmFoodDetails::fitContent() { FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
+void frmFoodDetails::fitContent() { core::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
 
 } // namespace frontdesk

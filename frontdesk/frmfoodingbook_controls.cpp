@@ -3,10 +3,10 @@
 #include "frontdesk/frmfoodingbook.h"
 
 #include "controls/reportlist.h"
+#include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
 #include "core/ui/windowkit.h"
-#include "frontdesk/fitscrollcontent.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -123,6 +123,6 @@ QWidget *frmFoodingBook::createOrderSide()
     return side;
 }
 
-void frmFoodingBook::fitContent() { FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
+void frmFoodingBook::fitContent() { core::FitScrollContent(*this, PicOuter, PicInner, HBar, VBar); }
 
 } // namespace frontdesk

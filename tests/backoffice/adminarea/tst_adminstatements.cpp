@@ -106,10 +106,10 @@ void TestAdminStatements::statements_data()
                                       << "UPDATE tbl_Rooms SET Description = 'Ann!*!s' WHERE RoomID =7";
     QTest::newRow("room price") << RoomPriceUpdateSql(7, price)
                                 << "UPDATE tbl_Rooms SET RoomPrice = '1050.5' WHERE RoomID =7";
-    QTest::newRow("room table rename") << RoomTableRenameSql("101", "202")
-                                       << "ALTER TABLE [room_101] RENAME TO [room_202]";
-    QTest::newRow("bookings renumbered") << RoomBookingsRenumberSql("202")
-                                         << "UPDATE [room_202] SET RoomNameID = 202";
+    QTest::newRow("bookings moved")
+        << RoomBookingsMoveSql("101", "202")
+        << "INSERT INTO [room_202] (RoomNameID, cUniqueID, CheckInDate, CheckOutDate, RoomBookedDate, RoomNote) "
+           "SELECT 202, cUniqueID, CheckInDate, CheckOutDate, RoomBookedDate, RoomNote FROM [room_101]";
     QTest::newRow("guests naming a room")
         << GuestsNamingRoomSql("101") << "SELECT ID, cRoomNameID FROM tbl_customers WHERE cRoomNameID LIKE '%101%'";
     QTest::newRow("guest room list") << GuestRoomListUpdateSql(3, "202,102")

@@ -3,11 +3,11 @@
 // confirmation land in the build folder for a look.
 #include "bookingtesting.h"
 
+#include "support/screens.h"
+
 #include "controls/balloonwindow.h"
 #include "core/aids/scrollbar.h"
 #include "core/ui/cballoontooltip.h"
-#include "support/mdihost.h"
-#include "support/screenchecks.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
@@ -29,25 +29,6 @@
 using frontdesk::frmBooking;
 using namespace bookingtesting;
 
-namespace {
-
-QString screensFolder()
-{
-    const QString folder = QStringLiteral(HOTEL_SCREENS_DIR);
-    QDir().mkpath(folder);
-    return folder;
-}
-
-// The whole screen, with the windows of their own over the main window (under Xvfb; the
-// offscreen platform has no screen image, and then the main window alone is taken).
-QPixmap screenImage(QWidget &main)
-{
-    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-    return screen.isNull() ? main.grab() : screen;
-}
-
-} // namespace
-
 class TestBookingScreens : public QObject {
     Q_OBJECT
 
@@ -64,13 +45,13 @@ void TestBookingScreens::filledWindowAndConfirmation()
     addRoomTax(fx, "Service", "10");
     logIn();
 
-    testsupport::MdiHost host(1000, 720);
-    QMainWindow &main = host.main;
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    testsupport::ScreenMainWindow screen;
+    QVERIFY(screen.exposed);
+    QMainWindow &main = screen.main;
 
     frmBooking &frm = openBooking(fx);
     QTest::qWait(50);
-    QVERIFY(main.grab().save(screensFolder() + "/frmBooking-opened.png"));
+    QVERIFY(main.grab().save(testsupport::ScreensFolder() + "/frmBooking-opened.png"));
     QCOMPARE(frm.Width(), 10140);
     QCOMPARE(frm.Height(), 8985);
 
@@ -89,7 +70,7 @@ void TestBookingScreens::filledWindowAndConfirmation()
     const QPoint corner = frm.ListView2->mapToGlobal(QPoint(0, frm.ListView2->height() - 1));
     QCOMPARE(hint.window->anchor(), corner);
     QTest::qWait(100);
-    QVERIFY(screenImage(main).save(screensFolder() + "/frmBooking-hint.png"));
+    QVERIFY(testsupport::ScreenImage(main).save(testsupport::ScreensFolder() + "/frmBooking-hint.png"));
 
     frm.comboTitle->setCurrentText("Mrs.");
     frm.txtFName->setText("Maeve");
@@ -107,8 +88,8 @@ void TestBookingScreens::filledWindowAndConfirmation()
     frm.txtPaymentDetails->setText("VISA ending 4242");
     frm.txtAdditionalNote->setPlainText("Late arrival, around 11 pm.\nCot for the child.");
     QTest::qWait(50);
-    QVERIFY(main.grab().save(screensFolder() + "/frmBooking-filled.png"));
-    QVERIFY(frm.Frame()->grab().save(screensFolder() + "/frmBooking-filled-window.png"));
+    QVERIFY(main.grab().save(testsupport::ScreensFolder() + "/frmBooking-filled.png"));
+    QVERIFY(frm.Frame()->grab().save(testsupport::ScreensFolder() + "/frmBooking-filled-window.png"));
 
     // The confirmation, shown by the real message box this time.
     ui::Dialogs *scripted = ui::InstallDialogs(nullptr);
@@ -116,9 +97,9 @@ void TestBookingScreens::filledWindowAndConfirmation()
     QTimer::singleShot(300, [&] {
         QWidget *box = QApplication::activeModalWidget();
         QVERIFY(box);
-        QVERIFY(box->grab().save(screensFolder() + "/frmBooking-confirmation-box.png"));
+        QVERIFY(box->grab().save(testsupport::ScreensFolder() + "/frmBooking-confirmation-box.png"));
         // The whole screen shows the box over the window (under Xvfb; offscreen has no screen image).
-        QVERIFY(screenImage(main).save(screensFolder() + "/frmBooking-confirmation.png"));
+        QVERIFY(testsupport::ScreenImage(main).save(testsupport::ScreensFolder() + "/frmBooking-confirmation.png"));
         confirmation = box->windowTitle();
         QTest::keyClick(box, Qt::Key_Return);
     });
@@ -126,7 +107,7 @@ void TestBookingScreens::filledWindowAndConfirmation()
     ui::InstallDialogs(scripted);
     QCOMPARE(confirmation, QStringLiteral("Customer Added"));
     QCOMPARE(frm.txtGrandTotal->text(), QStringLiteral("0"));
-    QVERIFY(main.grab().save(screensFolder() + "/frmBooking-after.png"));
+    QVERIFY(main.grab().save(testsupport::ScreensFolder() + "/frmBooking-after.png"));
 
     // A smaller window scrolls the content instead of squeezing it.
     const QSize least = frm.PicInner->size();
@@ -138,7 +119,7 @@ void TestBookingScreens::filledWindowAndConfirmation()
     QCOMPARE(frm.PicInner->size(), frm.PicInner->minimumSizeHint());
     frm.HBar->SetValue(frm.HBar->Max());
     QVERIFY(frm.PicInner->x() < 0);
-    QVERIFY(main.grab().save(screensFolder() + "/frmBooking-small.png"));
+    QVERIFY(main.grab().save(testsupport::ScreensFolder() + "/frmBooking-small.png"));
 }
 
 QTEST_MAIN(TestBookingScreens)

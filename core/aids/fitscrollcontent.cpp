@@ -1,9 +1,9 @@
-#include "frontdesk/fitscrollcontent.h"
+#include "core/aids/fitscrollcontent.h"
 
 #include <QFrame>
 #include <QLayout>
 
-namespace frontdesk {
+namespace core {
 
 void FitScrollContent(const QWidget &window, const QFrame *picOuter, QWidget *picInner, const QWidget *hBar,
                       const QWidget *vBar)
@@ -32,4 +32,4 @@ void FitScrollContent(const QWidget &window, const QFrame *picOuter, QWidget *pi
     picInner->setFixedSize(least.expandedTo(room));
 }
 
-} // namespace frontdesk
+} // namespace core

@@ -5,9 +5,9 @@
 class QFrame;
 class QWidget;
 
-namespace frontdesk {
+namespace core {
 
 void FitScrollContent(const QWidget &window, const QFrame *picOuter, QWidget *picInner, const QWidget *hBar,
                       const QWidget *vBar);
 
-} // namespace frontdesk
+} // namespace core

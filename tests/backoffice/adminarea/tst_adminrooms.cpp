@@ -1,0 +1,389 @@
+// The rooms tab and the room editor on both engines: a room with its table and log row, the
+// numbers refused or taken, all or nothing when a row fails, removal, a room added here
+// booked through the booking window, renamed in the editor and booked again, and the export
+// read back by real readers.
+#include "admintesting.h"
+
+#include "backoffice/frmroomadminfloat.h"
+#include "controls/popupmenu.h"
+#include "core/db/tableexists.h"
+#include "core/ui/cballoontooltip.h"
+#include "frontdesk/booking/bookingtesting.h"
+#include "support/scratch_database.h"
+#include "support/xlsreaders.h"
+#include "vb/locale.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+using backoffice::frmAdminArea;
+using backoffice::frmRoomAdminFloat;
+using namespace admintesting;
+
+namespace {
+
+// Types a room into the rooms tab and presses "Add Room".
+void addRoom(frmAdminArea &admin, const QString &room, const QString &price,
+             const QString &description = QStringLiteral("Sea view"))
+{
+    admin.txtRoomID->setText(room);
+    admin.txtRoomDesc->setText(description);
+    admin.txtRoomPrice->setText(price);
+    admin.cmdAddRoom_Click();
+}
+
+bool roomTable(const QString &room) { return core::TableExists(QStringLiteral("[room_") + room + QStringLiteral("]")); }
+
+int roomRows(AdminSession &s) { return s.count(QStringLiteral("SELECT count(*) FROM tbl_Rooms")); }
+
+int roomLogRows(AdminSession &s)
+{
+    return s.count(QStringLiteral("SELECT count(*) FROM tbl_logTable WHERE LogKey = 'RoomAddedRemove'"));
+}
+
+// Books the rooms for a new guest through the real booking window.
+void bookThroughBookingWindow(AdminSession &s, const QStringList &rooms, const QString &first)
+{
+    frontdesk::frmBooking &booking = bookingtesting::openBooking(s.fx);
+    bookingtesting::fillGuest(booking, first, QStringLiteral("Guest"));
+    bookingtesting::bookRooms(booking, rooms);
+    booking.Command5_Click();
+    QCOMPARE(s.dialogs().last().text, QStringLiteral("Customer details has been added to the Record"));
+    ui::Forms::Unload<frontdesk::frmBooking>();
+    processDeletes();
+}
+
+// Opens the room editor on the selected row through the list's popup menu and lets `edit`
+// work in it while it shows.
+void editSelectedRoom(AdminSession &s, const std::function<void(frmRoomAdminFloat &)> &edit)
+{
+    QVERIFY(workInEditor<frmRoomAdminFloat>(s.dialogs(), QStringLiteral("mnuEditSelected"),
+                                            [&] { s.window().listRoomView_MouseDown(2); }, edit));
+}
+
+} // namespace
+
+class TestAdminRooms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { vb::SetCurrentLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { core::CBalloonToolTip::ClearLastShown(); }
+
+    void addGivesRowTableAndOneLogRow_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void addGivesRowTableAndOneLogRow();
+    void takenOrUnusableNumbersWriteNothing_data();
+    void takenOrUnusableNumbersWriteNothing();
+    void failedRowLeavesNoTableRowOrLogRow_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void failedRowLeavesNoTableRowOrLogRow();
+    void removalWithTableAlreadyGone_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void removalWithTableAlreadyGone();
+    void bookedRenamedAndBookedAgain_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void bookedRenamedAndBookedAgain();
+    void editorChecksBeforeWritingAndEditsTheChosenRoom();
+    void keysFilteredAndPlaceholdersCleared();
+    void exportReadByRealReaders();
+};
+
+void TestAdminRooms::addGivesRowTableAndOneLogRow()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    AdminSession s(engine);
+    frmAdminArea &admin = s.window();
+    admin.comboRoomType->setCurrentText(QStringLiteral("Double Bed"));
+    addRoom(admin, QStringLiteral(" 101"), QStringLiteral("1,050.5"), QStringLiteral("Ann's view"));
+
+    QCOMPARE(s.dialogs().messages(), QStringList{QStringLiteral("Room 101 Added on the Room List!")});
+    const auto rows = s.fx.query(QStringLiteral("SELECT * FROM tbl_Rooms"));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(vb::CStr(rows[0]["roomnameid"]), QStringLiteral("101"));
+    QCOMPARE(vb::CStr(rows[0]["description"]), QStringLiteral("Ann!*!s view"));
+    QCOMPARE(vb::CStr(rows[0]["roomtype"]), QStringLiteral("Double Bed"));
+    QCOMPARE(vb::CDbl(rows[0]["roomprice"]), 1050.5);
+    QVERIFY(roomTable(QStringLiteral("101")));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_logTable WHERE LogText = 'Added Room -101' AND "
+                                    "LoggedUser = 'admin' AND LogKey = 'RoomAddedRemove'")),
+             1);
+    QCOMPARE(roomLogRows(s), 1);
+    QCOMPARE(columnOf(admin.listRoomView), QStringList{QStringLiteral("101")});
+    QCOMPARE(admin.listRoomView->subItem(1, 1), QStringLiteral("Ann's view"));
+    QCOMPARE(admin.listRoomView->subItem(1, 3), QStringLiteral("$1,050.50"));
+    QVERIFY(admin.cmdAddRoom->isEnabled());
+}
+
+void TestAdminRooms::takenOrUnusableNumbersWriteNothing_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("hintTitle");
+    QTest::addColumn<bool>("buttonEnabled");
+    const QString taken = QStringLiteral("Room Already Exist!");
+    for (const char *engine : {"access", "mariadb"}) {
+        auto row = [&](const char *name) -> QTestData & {
+            return QTest::addRow("%s: %s", engine, name) << QString::fromLatin1(engine);
+        };
+        row("same") << "101" << "5" << taken << false;
+        row("blank before") << " 101" << "5" << taken << false;
+        row("quote after") << "101'" << "5" << taken << false;
+        row("letters") << "A1" << "5" << "Invalid Room ID" << true;
+        row("inner blank") << "101 B" << "5" << "Invalid Room ID" << true;
+        row("placeholder") << "Room ID" << "5" << "Please enter Room ID" << true;
+        row("blanks") << "  " << "5" << "Please enter Room ID" << true;
+        row("no tariff") << "102" << "" << "Please enter Numeric values in the Box" << true;
+        row("letters in tariff") << "102" << "12a" << "Invalid Tariff" << true;
+    }
+}
+
+void TestAdminRooms::takenOrUnusableNumbersWriteNothing()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    QFETCH(QString, typed);
+    QFETCH(QString, price);
+    QFETCH(QString, hintTitle);
+    QFETCH(bool, buttonEnabled);
+    AdminSession s(engine);
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("10"));
+    s.dialogs().clear();
+
+    addRoom(admin, typed, price);
+    QCOMPARE(core::CBalloonToolTip::LastShown().title, hintTitle);
+    QVERIFY(s.dialogs().shown().isEmpty());
+    QCOMPARE(roomRows(s), 1);
+    QCOMPARE(roomLogRows(s), 1);
+    QVERIFY(!roomTable(QStringLiteral("102")));
+    QCOMPARE(admin.cmdAddRoom->isEnabled(), buttonEnabled);
+    // A change of any room box enables the button again.
+    admin.txtRoomDesc->setText(QStringLiteral("Other"));
+    QVERIFY(admin.cmdAddRoom->isEnabled());
+}
+
+// The log row cannot be stored (its user name is made unique and already used): the room's
+// row goes back with it and its new table is dropped again.
+void TestAdminRooms::failedRowLeavesNoTableRowOrLogRow()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    AdminSession s(engine);
+    s.fx.exec(QStringLiteral("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) VALUES ('x', 'admin', 'y')"));
+    s.fx.exec(QStringLiteral("CREATE UNIQUE INDEX one_row_per_user ON tbl_logTable (LoggedUser)"));
+
+    addRoom(s.window(), QStringLiteral("205"), QStringLiteral("10"));
+    QCOMPARE(s.dialogs().messages().size(), 1);
+    QVERIFY(s.dialogs().messages().first().startsWith(QStringLiteral("Error Code : DB0003")));
+    QCOMPARE(roomRows(s), 0);
+    QVERIFY(!roomTable(QStringLiteral("205")));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_logTable")), 1);
+    QVERIFY(columnOf(s.window().listRoomView).isEmpty());
+}
+
+void TestAdminRooms::removalWithTableAlreadyGone()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    AdminSession s(engine);
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("301"), QStringLiteral("10"));
+    addRoom(admin, QStringLiteral("302"), QStringLiteral("10"));
+    s.fx.exec(QStringLiteral("DROP TABLE [room_301]"));
+    s.dialogs().clear();
+
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("301")));
+    s.dialogs().reply(ui::Reply::button(ui::vbNo));
+    admin.iRemoveRoom();
+    QCOMPARE(s.dialogs().last().text, QStringLiteral("Remove Selected Room! Are you Sure?"));
+    QCOMPARE(s.dialogs().last().title, QStringLiteral("Remove Room"));
+    QCOMPARE(s.dialogs().last().style, 324);
+    QCOMPARE(roomRows(s), 2);
+
+    s.yes();
+    admin.iRemoveRoom();
+    QCOMPARE(s.dialogs().last().text, QStringLiteral("Room 301 Removed!"));
+    QCOMPARE(columnOf(admin.listRoomView), QStringList{QStringLiteral("302")});
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_logTable WHERE LogText = 'Removed Room 301' AND "
+                                    "LogKey = 'RoomAddedRemove'")),
+             1);
+
+    // The other room goes with its table.
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("302")));
+    s.yes();
+    admin.iRemoveRoom();
+    QCOMPARE(roomRows(s), 0);
+    QVERIFY(!roomTable(QStringLiteral("302")));
+}
+
+// A room made here is booked through the booking window; while the guest holds it, it stays;
+// renamed in the editor it keeps its table, bookings and guest, and is booked again.
+void TestAdminRooms::bookedRenamedAndBookedAgain()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    AdminSession s(engine);
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("100"));
+    addRoom(admin, QStringLiteral("102"), QStringLiteral("80"));
+    bookThroughBookingWindow(s, {QStringLiteral("101"), QStringLiteral("102")}, QStringLiteral("Ann"));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_101]")), 1);
+
+    s.dialogs().clear();
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("101")));
+    s.yes();
+    admin.iRemoveRoom();
+    QCOMPARE(s.dialogs().last().text,
+             QStringLiteral("Room 101 is booked by a current customer and cannot be removed."));
+    QCOMPARE(roomRows(s), 2);
+    QVERIFY(roomTable(QStringLiteral("101")));
+
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("101")));
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        QCOMPARE(editor.txtRoomIDedit->text(), QStringLiteral("101"));
+        QCOMPARE(editor.txtPriceEdit->text(), QStringLiteral("$100.00"));
+        editor.txtRoomIDedit->setText(QStringLiteral("201"));
+        editor.txtRoomDescEdit->setText(QStringLiteral("Ann's corner"));
+        editor.txtPriceEdit->setText(QStringLiteral("$120.25"));
+        s.yes();
+        editor.cmdEditIt_Click();
+    });
+    const auto room = s.fx.query(QStringLiteral("SELECT * FROM tbl_Rooms WHERE RoomNameID = '201'"));
+    QCOMPARE(room.size(), 1);
+    QCOMPARE(vb::CStr(room[0]["description"]), QStringLiteral("Ann!*!s corner"));
+    QCOMPARE(vb::CDbl(room[0]["roomprice"]), 120.25);
+    QVERIFY(!roomTable(QStringLiteral("101")));
+    QCOMPARE(vb::CLng(s.fx.scalar(QStringLiteral("SELECT RoomNameID FROM [room_201]"))), 201);
+    QCOMPARE(vb::CStr(s.fx.scalar(QStringLiteral("SELECT cRoomNameID FROM tbl_customers"))),
+             QStringLiteral("201,102"));
+    QCOMPARE(columnOf(admin.listRoomView), (QStringList{QStringLiteral("201"), QStringLiteral("102")}));
+
+    bookThroughBookingWindow(s, {QStringLiteral("201")}, QStringLiteral("Bob"));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_201]")), 2);
+
+    // The old number is free again, with a table of its own.
+    s.dialogs().clear();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("90"));
+    QCOMPARE(s.dialogs().messages(), QStringList{QStringLiteral("Room 101 Added on the Room List!")});
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_101]")), 0);
+}
+
+void TestAdminRooms::editorChecksBeforeWritingAndEditsTheChosenRoom()
+{
+    AdminSession s;
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("100"));
+    addRoom(admin, QStringLiteral("102"), QStringLiteral("80"));
+    const auto unchanged = [&] {
+        return s.count(QStringLiteral("SELECT count(*) FROM tbl_Rooms WHERE (RoomNameID = '101' AND RoomPrice = 100) "
+                                      "OR (RoomNameID = '102' AND RoomPrice = 80)")) == 2;
+    };
+    s.dialogs().clear();
+
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("101")));
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        editor.txtRoomIDedit->setText(QStringLiteral("909"));
+        editor.txtPriceEdit->setText(QStringLiteral("ten"));
+        s.yes();
+        editor.cmdEditIt_Click();
+        QVERIFY(s.dialogs().last().text.startsWith(QStringLiteral("flot_0002\r\nError : 13\r\n")));
+        QCOMPARE(s.dialogs().last().icon(), ui::vbCritical);
+    });
+    QVERIFY(unchanged());
+
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("101")));
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        editor.txtRoomIDedit->setText(QStringLiteral("102"));
+        s.yes();
+        editor.cmdEditIt_Click();
+        QCOMPARE(s.dialogs().last().text, QStringLiteral("Room 102 Already Exist! Please change Room ID."));
+        QVERIFY(editor.isVisible());
+        editor.txtRoomIDedit->setText(QStringLiteral("A1"));
+        s.yes();
+        editor.cmdEditIt_Click();
+        QCOMPARE(s.dialogs().last().text, QStringLiteral("Please Enter Room ID as Numeric Characters!"));
+        s.dialogs().reply(ui::Reply::button(ui::vbNo));
+        editor.cmdEditIt_Click();
+        QVERIFY(!editor.isVisible());
+    });
+    QVERIFY(unchanged());
+
+    // The second room chosen after the first was edited: the save changes the second one.
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("102")));
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        QCOMPARE(editor.txtRoomIDedit->text(), QStringLiteral("102"));
+        editor.txtPriceEdit->setText(QStringLiteral("85"));
+        s.yes();
+        editor.cmdEditIt_Click();
+    });
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_Rooms WHERE RoomNameID = '101' AND RoomPrice = 100")),
+             1);
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_Rooms WHERE RoomNameID = '102' AND RoomPrice = 85")),
+             1);
+}
+
+void TestAdminRooms::keysFilteredAndPlaceholdersCleared()
+{
+    AdminSession s;
+    frmAdminArea &admin = s.window();
+    QCOMPARE(admin.txtRoomID->text(), QStringLiteral("Room ID"));
+    QTest::mouseClick(admin.txtRoomID, Qt::LeftButton);
+    QVERIFY(admin.txtRoomID->text().isEmpty());
+    QTest::mouseClick(admin.txtRoomDesc, Qt::LeftButton);
+    QVERIFY(admin.txtRoomDesc->text().isEmpty());
+
+    admin.txtRoomID->setFocus();
+    QTest::keyClicks(admin.txtRoomID, QStringLiteral("1'0;?"));
+    QCOMPARE(admin.txtRoomID->text(), QStringLiteral("10?"));   // the last key stays until the next
+    QTest::keyClick(admin.txtRoomID, Qt::Key_1);
+    QCOMPARE(admin.txtRoomID->text(), QStringLiteral("101"));
+
+    QCOMPARE(columnOf(admin.listRoomView).size(), 0);
+    QCOMPARE(admin.listRoomView->columnHeaderCount(), 5);
+    QCOMPARE(admin.listRoomView->columnCaption(2), QStringLiteral("Descripton"));
+    QCOMPARE(admin.listRoomView->columnWidthTwips(5), 0);
+    QCOMPARE(admin.comboRoomType->currentText(), QStringLiteral("Twin Bed"));
+    QCOMPARE(admin.SSTab1->count(), 5);
+    QCOMPARE(admin.SSTab1->tabText(1), QStringLiteral("Food && Beverage"));
+    QStringList items;
+    for (const auto &item : admin.AGPopUp1->items())
+        items << item.name;
+    QCOMPARE(items, (QStringList{"mnuRemoveRoom", "mnuEditSelected", "mnuSeparator", "mnuExportToExcel"}));
+}
+
+void TestAdminRooms::exportReadByRealReaders()
+{
+    AdminSession s;
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("100"), QStringLiteral("Müller's € suite"));
+    addRoom(admin, QStringLiteral("102"), QStringLiteral("80.5"), QString());
+    const QString folder = testsupport::scratchFolder() + QStringLiteral("/export");
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+
+    // Cancelling writes nothing.
+    s.dialogs().reply(ui::Reply::menuItem(QStringLiteral("mnuExportToExcel")));
+    admin.listRoomView_MouseDown(2);
+    QCOMPARE(s.dialogs().last().kind, ui::DialogKind::SaveFile);
+    QCOMPARE(s.dialogs().last().file.title, QStringLiteral("Export to"));
+    QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
+
+    s.dialogs().reply(ui::Reply::menuItem(QStringLiteral("mnuExportToExcel")));
+    s.dialogs().reply(ui::Reply::file(folder + QStringLiteral("/rooms")));
+    admin.listRoomView_MouseDown(2);
+    const QString path = folder + QStringLiteral("/rooms.xls");
+    QVERIFY(QFile::exists(path));
+    QVERIFY(!admin.ProgressBar1->isVisible());
+
+    const QList<QStringList> expected{{"Room ID", "Descripton", "Room Type", "Tariff"},
+                                      {"101", "Müller's € suite", "Twin Bed", "$100.00"},
+                                      {"102", "", "Twin Bed", "$80.50"}};
+    const testsupport::XlsBook xlrd = testsupport::ReadXlsWithXlrd(path);
+    QVERIFY2(xlrd.ok, qPrintable(xlrd.error));
+    QCOMPARE(testsupport::PaddedRows(xlrd.sheets.value(0).rows, 4), expected);
+    const testsupport::XlsBook office = testsupport::ReadXlsWithLibreOffice(path, folder + QStringLiteral("/office"));
+    QVERIFY2(office.ok, qPrintable(office.error));
+    QCOMPARE(testsupport::PaddedRows(office.sheets.value(0).rows, 4), expected);
+}
+
+QTEST_MAIN(TestAdminRooms)
+#include "tst_adminrooms.moc"
