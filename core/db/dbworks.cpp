@@ -185,33 +185,28 @@ void CloseRecordset() { State().mRS.reset(); }
 Transaction::Transaction()
 {
     auto &conn = State().mConn;
-    if (!conn || conn->State() != ado::adStateOpen)
-        return;
-    try {
-        conn->BeginTrans();
-        active_ = true;
-    } catch (const vb::Error &) {
-        // Already inside a transaction: the statements join the outer one.
-    }
+    if (!conn || conn->State() != ado::adStateOpen || conn->InTransaction())
+        return;   // no connection: the statements fail on their own; inside one: they join it
+    conn->BeginTrans();   // a file that stays locked fails here, before any statement runs
+    connection_ = conn;
 }
 
 Transaction::~Transaction()
 {
-    if (!active_)
+    if (!connection_)
         return;
     try {
-        State().mConn->RollbackTrans();
+        connection_->RollbackTrans();
     } catch (const vb::Error &) {
-        // The connection went away: the engine has dropped the transaction itself.
+        // The connection ends the transaction even when the rollback fails.
     }
 }
 
 void Transaction::Commit()
 {
-    if (!active_)
-        return;
-    active_ = false;
-    State().mConn->CommitTrans();
+    const auto conn = std::move(connection_);
+    if (conn)
+        conn->CommitTrans();
 }
 
 void SetDatabaseSettingsWindow(DatabaseSettingsWindow window) { settingsWindow() = std::move(window); }

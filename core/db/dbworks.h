@@ -12,6 +12,7 @@
 #include <memory>
 
 namespace ado {
+class Connection;
 class Recordset;
 }
 
@@ -52,9 +53,12 @@ bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected = nu
 std::shared_ptr<ado::Recordset> OpenRecordset(const QString &sql);
 void CloseRecordset();
 
-// Runs a group of statements all or nothing: begun on the open connection, rolled back
-// unless committed. Without an open connection it does nothing, and the statements fail
-// on their own.
+// Runs a group of statements all or nothing: begun on the open connection (taking the
+// database's write lock, waited for as a statement waits), rolled back unless committed.
+// Without an open connection it does nothing, and the statements fail on their own; inside
+// another transaction the statements join that one. Beginning and committing raise the
+// engine's error; a commit that fails has rolled everything back, and no transaction stays
+// open, so the next action starts clean.
 class Transaction {
 public:
     Transaction();
@@ -64,7 +68,8 @@ public:
     void Commit();
 
 private:
-    bool active_ = false;
+    // The connection it was begun on (a reopened connection holds none of it).
+    std::shared_ptr<ado::Connection> connection_;
 };
 
 // The database settings window, reached through these hooks so that this layer does not

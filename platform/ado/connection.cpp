@@ -19,6 +19,13 @@ bool isJetProvider(const QString &provider)
 
 Connection::Connection() = default;
 
+// The longest wait for a database file that another program holds.
+long Connection::lockWait() const
+{
+    const long command = timeouts_.commandSeconds;
+    return command > 0 && command < LockWaitSeconds ? command : LockWaitSeconds;
+}
+
 Connection::~Connection()
 {
     if (engine_ && inTransaction_) {
@@ -38,10 +45,10 @@ void Connection::Open(const QString &connectionString, const QString &userId, co
     const QString provider = text.value(QStringLiteral("Provider"));
     if (isJetProvider(provider)) {
         engine_ = SqliteEngine::open(text.value(QStringLiteral("Data Source")),
-                                     text.value(QStringLiteral("Jet OLEDB:Database Password")));
+                                     text.value(QStringLiteral("Jet OLEDB:Database Password")), lockWait());
     } else if (provider.isEmpty() || provider.startsWith(QLatin1String("MSDASQL"), Qt::CaseInsensitive)) {
         // No provider means ODBC, as in ADO.
-        engine_ = OdbcEngine::open(connectionString, userId, password);
+        engine_ = OdbcEngine::open(connectionString, userId, password, timeouts_);
     } else {
         raiseAdoError(adErrProviderNotFound, ConnectionSource);
     }
@@ -103,8 +110,8 @@ void Connection::CommitTrans()
     Engine &db = engine();
     if (!inTransaction_)
         throw vb::Error(E_NO_TRANSACTION, QStringLiteral("No transaction is active."), ConnectionSource);
+    inTransaction_ = false;   // the engine ends it, rolled back when the commit fails
     db.commitTransaction();
-    inTransaction_ = false;
 }
 
 void Connection::RollbackTrans()

@@ -6,13 +6,19 @@
 //           handed to unixODBC unchanged.
 // Statements are written in the Access dialect and translated for the engine (ado/sql_translator.h).
 // Failures are vb::Errors with the provider's numbers (ado/errors.h).
+//
+// Waits are bounded as ADO bounds them: ConnectionTimeout (15 s) for reaching a MySQL server,
+// CommandTimeout (30 s) for each statement's answer; both are read when the connection opens.
+// A database file held by another program is waited for at most LockWaitSeconds (or the
+// command timeout when that is shorter). A MySQL connection that was lost (the server stopped,
+// restarted or timed out) is opened again by the next statement outside a transaction.
+#include "ado/engine.h"
+
 #include <QString>
 #include <memory>
 
 namespace ado {
 
-class Engine;
-class ResultTable;
 
 enum ObjectStateEnum : long { adStateClosed = 0, adStateOpen = 1 };
 enum CursorLocationEnum : long { adUseServer = 2, adUseClient = 3 };
@@ -39,19 +45,32 @@ public:
     long CursorLocation() const { return cursorLocation_; }
     void SetCursorLocation(long location) { cursorLocation_ = location; }
 
+    // Seconds; 0 waits without a limit. Set before Open.
+    long ConnectionTimeout() const { return timeouts_.connectSeconds; }
+    void SetConnectionTimeout(long seconds) { timeouts_.connectSeconds = seconds; }
+    long CommandTimeout() const { return timeouts_.commandSeconds; }
+    void SetCommandTimeout(long seconds) { timeouts_.commandSeconds = seconds; }
+    static constexpr long LockWaitSeconds = 5;
+
     // One level of transaction: BeginTrans gives 1; Commit and Rollback without one raise an error.
+    // The transaction writes: it takes the database's write lock at its start (waiting for it as
+    // for any lock). CommitTrans and RollbackTrans end it even when they fail: a failed commit is
+    // rolled back, and its error raised.
     long BeginTrans();
     void CommitTrans();
     void RollbackTrans();
+    bool InTransaction() const { return inTransaction_; }
 
 private:
     friend class Recordset;
     // Runs a statement; its rows when it gives any, else null.
     std::unique_ptr<ResultTable> query(const QString &commandText);
     Engine &engine();
+    long lockWait() const;
 
     std::unique_ptr<Engine> engine_;
     long cursorLocation_ = adUseServer;
+    Timeouts timeouts_;
     bool inTransaction_ = false;
 };
 

@@ -7,6 +7,12 @@
 
 namespace ado {
 
+// How long the engine may wait, in seconds; 0 waits without a limit.
+struct Timeouts {
+    long connectSeconds = 15;   // reaching the server
+    long commandSeconds = 30;   // one statement, its answer included
+};
+
 class Engine {
 public:
     virtual ~Engine() = default;
@@ -17,7 +23,11 @@ public:
     // statements that change no rows (queries, CREATE and DROP TABLE).
     virtual long rowsAffected() const = 0;
 
+    // A transaction that writes: it holds the right to write from its start, so that two writers
+    // never each wait for the other.
     virtual void beginTransaction() = 0;
+    // Whether they succeed or fail, commit and rollback leave no transaction open: a commit that
+    // fails is rolled back before its error is raised.
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;
 };

@@ -8,6 +8,9 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <QElapsedTimer>
+
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -26,6 +29,7 @@ SQLWCHAR *wide(const QString &text)
 struct Diagnostic {
     QString state;
     QString message;
+    long native = 0;
 };
 
 Diagnostic diagnostic(SQLSMALLINT handleType, SQLHANDLE handle)
@@ -40,7 +44,7 @@ Diagnostic diagnostic(SQLSMALLINT handleType, SQLHANDLE handle)
         return {QStringLiteral("HY000"), QStringLiteral("Unspecified error")};
     const qsizetype chars = std::min<qsizetype>(length, static_cast<qsizetype>(std::size(message)) - 1);
     return {QString::fromUtf16(reinterpret_cast<const char16_t *>(state), 5),
-            QString::fromUtf16(reinterpret_cast<const char16_t *>(message), chars)};
+            QString::fromUtf16(reinterpret_cast<const char16_t *>(message), chars), native};
 }
 
 // The provider's number for an SQLSTATE, as the statement layer routes on it.
@@ -62,10 +66,29 @@ long numberOfState(const QString &state, const QString &message)
     return E_FAIL_UNSPECIFIED;
 }
 
+// The client library's and server's numbers for a connection that cannot go on: the server has
+// gone away, the connection was lost or killed, the server shuts down.
+constexpr long ServerGone = 2006, ServerLost = 2013, ServerLostExtended = 2055, ConnectionKilled = 1927,
+               ServerShutdown = 1053, ClientInteractionTimeout = 4031;
+// The server chose this transaction as a deadlock's victim and rolled it back whole.
+constexpr long DeadlockRolledBack = 1213;
+
+// A timed-out answer leaves the connection out of step with the server as well.
+bool connectionLost(const Diagnostic &diag)
+{
+    return diag.state.startsWith(u"08") || diag.state.startsWith(u"HYT") || diag.native == ServerGone ||
+           diag.native == ServerLost || diag.native == ServerLostExtended || diag.native == ConnectionKilled ||
+           diag.native == ServerShutdown || diag.native == ClientInteractionTimeout;
+}
+
+vb::Error errorOf(const Diagnostic &diag)
+{
+    return vb::Error(numberOfState(diag.state, diag.message), diag.message, OdbcSource);
+}
+
 [[noreturn]] void failFrom(SQLSMALLINT handleType, SQLHANDLE handle)
 {
-    const Diagnostic diag = diagnostic(handleType, handle);
-    throw vb::Error(numberOfState(diag.state, diag.message), diag.message, OdbcSource);
+    throw errorOf(diagnostic(handleType, handle));
 }
 
 [[noreturn]] void failConnecting(SQLHDBC dbc)
@@ -73,12 +96,23 @@ long numberOfState(const QString &state, const QString &message)
     throw vb::Error(E_FAIL_UNSPECIFIED, diagnostic(SQL_HANDLE_DBC, dbc).message, OdbcSource);
 }
 
+// Raises the error of a failed call on `handle`, noting in `health` what it tells of the connection.
+[[noreturn]] void failNoting(OdbcHealth &health, SQLSMALLINT handleType, SQLHANDLE handle)
+{
+    const Diagnostic diag = diagnostic(handleType, handle);
+    if (connectionLost(diag))
+        health.lost = health.transactionEnded = true;
+    if (diag.native == DeadlockRolledBack)
+        health.transactionEnded = true;
+    throw errorOf(diag);
+}
+
 class StatementHandle {
 public:
-    explicit StatementHandle(SQLHDBC dbc)
+    StatementHandle(SQLHDBC dbc, OdbcHealth &health) : health_(health)
     {
         if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt_)))
-            failFrom(SQL_HANDLE_DBC, dbc);
+            failNoting(health_, SQL_HANDLE_DBC, dbc);
     }
     ~StatementHandle() { SQLFreeHandle(SQL_HANDLE_STMT, stmt_); }
     StatementHandle(const StatementHandle &) = delete;
@@ -87,10 +121,11 @@ public:
     void check(SQLRETURN rc) const
     {
         if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO && rc != SQL_NO_DATA)
-            failFrom(SQL_HANDLE_STMT, stmt_);
+            failNoting(health_, SQL_HANDLE_STMT, stmt_);
     }
 
 private:
+    OdbcHealth &health_;
     SQLHSTMT stmt_ = SQL_NULL_HSTMT;
 };
 
@@ -278,51 +313,110 @@ std::unique_ptr<ResultTable> readRows(const StatementHandle &stmt, SQLSMALLINT c
     return table;
 }
 
+// Statements that only read, which can run again without changing anything twice.
+bool onlyReads(const QStringList &statements)
+{
+    return std::all_of(statements.begin(), statements.end(), [](const QString &sql) {
+        return sql.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
+    });
+}
+
+const QString TransactionEndedText = QStringLiteral("The transaction was ended after an earlier failure "
+                                                    "(the connection was lost or the server rolled it back); "
+                                                    "nothing of it was kept.");
+
+// The driver's own timeouts, in seconds; a timeout of 0 is left out (no limit).
+QString timeoutOptions(const Timeouts &timeouts)
+{
+    QString options;
+    if (timeouts.connectSeconds > 0)
+        options += QStringLiteral(";CONN_TIMEOUT=%1").arg(timeouts.connectSeconds);
+    if (timeouts.commandSeconds > 0)
+        options += QStringLiteral(";READ_TIMEOUT=%1;WRITE_TIMEOUT=%1").arg(timeouts.commandSeconds);
+    return options;
+}
+
 } // namespace
 
-OdbcEngine::OdbcEngine() = default;
+OdbcEngine::OdbcEngine(const QString &connectionText, const Timeouts &timeouts)
+    : connectionText_(connectionText), timeouts_(timeouts)
+{
+}
 
 std::unique_ptr<OdbcEngine> OdbcEngine::open(const QString &connectionText, const QString &userId,
-                                             const QString &password)
+                                             const QString &password, const Timeouts &timeouts)
 {
-    std::unique_ptr<OdbcEngine> engine(new OdbcEngine);   // frees the handles on every failure below
-    SQLHENV env = SQL_NULL_HENV;
-    SQLHDBC dbc = SQL_NULL_HDBC;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
-        throw vb::Error(E_FAIL_UNSPECIFIED, QStringLiteral("The ODBC driver manager could not be loaded."), OdbcSource);
-    engine->env_ = env;
-    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc)))
-        failFrom(SQL_HANDLE_ENV, env);
-    engine->dbc_ = dbc;
-    // A host that never answers fails after ADO's usual 15 seconds instead of hanging the window.
-    SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
-
     QString text = connectionText;
     if (!userId.isEmpty())
         text += QStringLiteral(";UID=") + userId;
     if (!password.isEmpty())
         text += QStringLiteral(";PWD={") + QString(password).replace(u'}', QLatin1String("}}")) + u'}';
+    std::unique_ptr<OdbcEngine> engine(new OdbcEngine(text + timeoutOptions(timeouts), timeouts));
+    engine->connect();   // the destructor frees the handles on a failure
+    return engine;
+}
+
+void OdbcEngine::connect()
+{
+    if (!env_) {
+        SQLHENV env = SQL_NULL_HENV;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
+            throw vb::Error(E_FAIL_UNSPECIFIED, QStringLiteral("The ODBC driver manager could not be loaded."),
+                            OdbcSource);
+        env_ = env;
+        SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    }
+    if (!dbc_) {
+        SQLHDBC dbc = SQL_NULL_HDBC;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env_, &dbc)))
+            failFrom(SQL_HANDLE_ENV, env_);
+        dbc_ = dbc;
+    }
+    // A host that never answers fails after the connection timeout instead of hanging the window.
+    SQLSetConnectAttr(dbc_, SQL_ATTR_LOGIN_TIMEOUT,
+                      reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(timeouts_.connectSeconds)), 0);
     SQLWCHAR completed[1024];
     SQLSMALLINT completedLength = 0;
-    const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, wide(text), static_cast<SQLSMALLINT>(text.size()), completed,
+    const SQLRETURN rc = SQLDriverConnectW(dbc_, nullptr, wide(connectionText_),
+                                           static_cast<SQLSMALLINT>(connectionText_.size()), completed,
                                            static_cast<SQLSMALLINT>(std::size(completed)), &completedLength,
                                            SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc))
-        failConnecting(dbc);
-    engine->connected_ = true;
+        failConnecting(dbc_);
+    connected_ = true;
+    health_ = OdbcHealth();
+    // The handle may come back from a transaction that the lost connection ended.
+    SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
 
     // Text literals of the Access dialect take a backslash as it stands.
-    StatementHandle stmt(dbc);
+    StatementHandle stmt(dbc_, health_);
     const QString mode = QStringLiteral("SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')");
     stmt.check(SQLExecDirectW(stmt.get(), wide(mode), static_cast<SQLINTEGER>(mode.size())));
-    return engine;
+}
+
+void OdbcEngine::disconnect()
+{
+    if (connected_)
+        SQLDisconnect(dbc_);
+    connected_ = false;
+}
+
+// A connection lost outside a transaction is opened again, so that the program goes on after the
+// server restarts. Inside one, the transaction is gone with the connection: its later statements
+// fail until it is ended, and the next statement after that reconnects.
+void OdbcEngine::reconnectWhenLost()
+{
+    if (!health_.lost)
+        return;
+    if (inTransaction_)
+        throw vb::Error(E_FAIL_UNSPECIFIED, TransactionEndedText, OdbcSource);
+    disconnect();
+    connect();
 }
 
 OdbcEngine::~OdbcEngine()
 {
-    if (connected_)
-        SQLDisconnect(dbc_);
+    disconnect();
     if (dbc_)
         SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
     if (env_)
@@ -337,10 +431,21 @@ std::unique_ptr<ResultTable> OdbcEngine::run(const QString &accessSql, bool want
     } catch (const SqlSyntaxError &error) {
         throw vb::Error(E_SYNTAX, error.message, OdbcSource);
     }
+    reconnectWhenLost();
+    if (inTransaction_ && health_.transactionEnded)
+        throw vb::Error(E_FAIL_UNSPECIFIED, TransactionEndedText, OdbcSource);
+    std::unique_ptr<ResultTable> result;
+    reconnectingOnce(!inTransaction_ && onlyReads(statements),
+                     [&] { result = runStatements(statements, wantRows); });
+    return result;
+}
+
+std::unique_ptr<ResultTable> OdbcEngine::runStatements(const QStringList &statements, bool wantRows)
+{
     std::unique_ptr<ResultTable> result;
     rowsAffected_ = 0;
     for (const QString &sql : statements) {
-        StatementHandle stmt(dbc_);
+        StatementHandle stmt(dbc_, health_);
         stmt.check(SQLExecDirectW(stmt.get(), wide(sql), static_cast<SQLINTEGER>(sql.size())));
         SQLSMALLINT columns = 0;
         if (!SQL_SUCCEEDED(SQLNumResultCols(stmt.get(), &columns)))
@@ -355,14 +460,46 @@ std::unique_ptr<ResultTable> OdbcEngine::run(const QString &accessSql, bool want
     return result;
 }
 
+// A server restarted since the last statement shows only when the connection is next used: the
+// failure comes at once. What changes nothing (a query, the start of a transaction) is then run
+// again on a new connection, so the clerk sees no error. A failure that took the timeout (a
+// server that hangs) is not repeated, nor is a change, which the server may have made before the
+// connection broke.
+void OdbcEngine::reconnectingOnce(bool repeatable, const std::function<void()> &attempt)
+{
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        attempt();
+        return;
+    } catch (const vb::Error &) {
+        const bool atOnce = timeouts_.commandSeconds <= 0 || clock.elapsed() < timeouts_.commandSeconds * 500;
+        if (!repeatable || !health_.lost || !atOnce)
+            throw;
+    }
+    disconnect();
+    connect();
+    attempt();
+}
+
 void OdbcEngine::beginTransaction()
 {
-    if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0)))
-        failFrom(SQL_HANDLE_DBC, dbc_);
+    reconnectWhenLost();
+    reconnectingOnce(true, [this] {
+        if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
+                                             reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0)))
+            failNoting(health_, SQL_HANDLE_DBC, dbc_);
+    });
+    inTransaction_ = true;
+    health_.transactionEnded = false;
 }
 
 void OdbcEngine::commitTransaction()
 {
+    if (health_.transactionEnded) {
+        endTransaction(SQL_ROLLBACK);
+        throw vb::Error(E_FAIL_UNSPECIFIED, TransactionEndedText, OdbcSource);
+    }
     endTransaction(SQL_COMMIT);
 }
 
@@ -371,12 +508,26 @@ void OdbcEngine::rollbackTransaction()
     endTransaction(SQL_ROLLBACK);
 }
 
+// Ends the transaction whatever happens: with the connection lost the server has dropped it
+// already, and a commit that fails otherwise is rolled back before its error is raised.
 void OdbcEngine::endTransaction(short completion)
 {
+    inTransaction_ = false;
+    health_.transactionEnded = false;
+    if (health_.lost)
+        return;
     const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc_, completion);
+    if (!SQL_SUCCEEDED(rc)) {
+        const Diagnostic diag = diagnostic(SQL_HANDLE_DBC, dbc_);
+        health_.lost = connectionLost(diag);
+        if (!health_.lost) {
+            if (completion == SQL_COMMIT)
+                SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
+            SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+        }
+        throw errorOf(diag);
+    }
     SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-    if (!SQL_SUCCEEDED(rc))
-        failFrom(SQL_HANDLE_DBC, dbc_);
 }
 
 } // namespace ado

@@ -4,15 +4,24 @@
 #include "ado/engine.h"
 
 #include <QString>
+#include <functional>
 
 namespace ado {
+
+// What failures told of the connection: it is gone (the server stopped, restarted, or did not
+// answer in time), or the server rolled the open transaction back (a deadlock's victim).
+struct OdbcHealth {
+    bool lost = false;
+    bool transactionEnded = false;
+};
 
 class OdbcEngine final : public Engine {
 public:
     // Connects; `userId` and `password`, when given, are added to the text. Raises &H80004005 with the
-    // driver's message when the server cannot be reached or refuses the login.
+    // driver's message when the server cannot be reached or refuses the login. A server that does
+    // not answer fails after the timeouts.
     static std::unique_ptr<OdbcEngine> open(const QString &connectionText, const QString &userId,
-                                            const QString &password);
+                                            const QString &password, const Timeouts &timeouts);
     ~OdbcEngine() override;
 
     std::unique_ptr<ResultTable> run(const QString &accessSql, bool wantRows) override;
@@ -22,12 +31,21 @@ public:
     void rollbackTransaction() override;
 
 private:
-    OdbcEngine();
+    OdbcEngine(const QString &connectionText, const Timeouts &timeouts);
+    void connect();
+    void disconnect();
+    void reconnectWhenLost();
+    void reconnectingOnce(bool repeatable, const std::function<void()> &attempt);
+    std::unique_ptr<ResultTable> runStatements(const QStringList &statements, bool wantRows);
     void endTransaction(short completion);
 
+    QString connectionText_;
+    Timeouts timeouts_;
     void *env_ = nullptr;   // SQLHENV
     void *dbc_ = nullptr;   // SQLHDBC
     bool connected_ = false;
+    bool inTransaction_ = false;
+    OdbcHealth health_;
     long rowsAffected_ = 0;
 };
 

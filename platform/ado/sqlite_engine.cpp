@@ -22,12 +22,19 @@ namespace {
     throw vb::Error(number, description, JetSource);
 }
 
-// The provider's number for what SQLite reports; `preparing` tells a statement that did not compile.
-[[noreturn]] void failFromSqlite(sqlite3 *db, int rc, bool preparing)
+const QString LockedText = QStringLiteral("The database file is locked by another user or program; "
+                                          "nothing was changed. Please try again.");
+const QString TransactionEndedText = QStringLiteral("The transaction was ended by the database engine after an "
+                                                    "earlier failure; nothing of it was kept.");
+
+// The provider's error for what SQLite reports; `preparing` tells a statement that did not compile.
+vb::Error errorFromSqlite(sqlite3 *db, int rc, bool preparing)
 {
     const QString message = QString::fromUtf8(sqlite3_errmsg(db));
     const int primary = rc & 0xff;
     long number = E_FAIL_UNSPECIFIED;   // constraints, a damaged or locked file, ...
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        return vb::Error(number, LockedText, JetSource);
     if (message.startsWith(QLatin1String("no such table")))
         number = E_NO_TABLE;
     else if (message.startsWith(QLatin1String("no such column")))
@@ -36,7 +43,12 @@ namespace {
         number = E_TYPE_MISMATCH;
     else if (preparing && primary == SQLITE_ERROR)
         number = E_SYNTAX;
-    fail(number, message);
+    return vb::Error(number, message, JetSource);
+}
+
+[[noreturn]] void failFromSqlite(sqlite3 *db, int rc, bool preparing)
+{
+    throw errorFromSqlite(db, rc, preparing);
 }
 
 class Statement {
@@ -230,7 +242,8 @@ bool looksLikeKeyedDatabase(const QString &path, qint64 size)
 
 } // namespace
 
-std::unique_ptr<SqliteEngine> SqliteEngine::open(const QString &dataSource, const QString &password)
+std::unique_ptr<SqliteEngine> SqliteEngine::open(const QString &dataSource, const QString &password,
+                                                 long lockWaitSeconds)
 {
     const QString path = nativePath(dataSource);
     const QFileInfo info(path);
@@ -244,23 +257,41 @@ std::unique_ptr<SqliteEngine> SqliteEngine::open(const QString &dataSource, cons
         fail(E_FAIL_UNSPECIFIED, QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
 
     prepareSqlcipher();
-    sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    std::unique_ptr<SqliteEngine> engine(new SqliteEngine(db));   // closes the handle on every failure below
-    if (rc != SQLITE_OK)
-        fail(E_FAIL_UNSPECIFIED, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"));
-    const QByteArray key = password.toUtf8();
-    sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
-    sqlite3_busy_timeout(db, 5000);
+    std::unique_ptr<SqliteEngine> engine(new SqliteEngine(path, password, lockWaitSeconds));
+    engine->connect();
+    return engine;
+}
+
+SqliteEngine::SqliteEngine(const QString &path, const QString &password, long lockWaitSeconds)
+    : path_(path), key_(password.toUtf8()), lockWaitMilliseconds_(static_cast<int>(lockWaitSeconds * 1000))
+{
+}
+
+void SqliteEngine::connect()
+{
+    const int rc = sqlite3_open_v2(QFile::encodeName(path_).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK)   // the destructor closes the handle
+        fail(E_FAIL_UNSPECIFIED, db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory"));
+    sqlite3_key(db_, key_.constData(), static_cast<int>(key_.size()));
+    // Another workstation's write is waited for instead of failing at once.
+    sqlite3_busy_timeout(db_, lockWaitMilliseconds_);
 
     // SQLCipher reads nothing at open: a wrong key shows only at the first read.
-    const int check = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    const int check = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if ((check & 0xff) == SQLITE_NOTADB)
         fail(E_WRONG_PASSWORD, QStringLiteral("Not a valid password."));
     if (check != SQLITE_OK)
-        fail(E_FAIL_UNSPECIFIED, QString::fromUtf8(sqlite3_errmsg(db)));
-    registerCaseBlindText(db);
-    return engine;
+        failFromSqlite(db_, check, false);
+    registerCaseBlindText(db_);
+}
+
+// Closing the handle discards whatever transaction it still holds.
+void SqliteEngine::reconnect()
+{
+    inTransaction_ = false;
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+    connect();
 }
 
 SqliteEngine::~SqliteEngine()
@@ -276,6 +307,9 @@ std::unique_ptr<ResultTable> SqliteEngine::run(const QString &accessSql, bool wa
     } catch (const SqlSyntaxError &error) {
         fail(E_SYNTAX, error.message);
     }
+    if (!db_)
+        reconnect();
+    checkTransactionAlive();
     std::unique_ptr<ResultTable> result;
     rowsAffected_ = 0;
     for (const QString &sql : statements)
@@ -285,6 +319,9 @@ std::unique_ptr<ResultTable> SqliteEngine::run(const QString &accessSql, bool wa
 
 void SqliteEngine::runStatement(const QByteArray &sql, bool wantRows, std::unique_ptr<ResultTable> &result)
 {
+    // SQLite reads a statement only up to a NUL: what follows it would be dropped unseen.
+    if (sql.contains('\0'))
+        fail(E_SYNTAX, QStringLiteral("The statement holds a NUL character."));
     Statement statement(db_, sql);
     if (statement.empty())
         return;
@@ -301,26 +338,54 @@ void SqliteEngine::runStatement(const QByteArray &sql, bool wantRows, std::uniqu
         rowsAffected_ += sqlite3_changes(db_);
 }
 
+// Some failures (a full disk, an I/O error) make SQLite roll the whole transaction back: the
+// statements after it must not run on their own as if they were still part of it.
+void SqliteEngine::checkTransactionAlive()
+{
+    if (inTransaction_ && sqlite3_get_autocommit(db_))
+        fail(E_FAIL_UNSPECIFIED, TransactionEndedText);
+}
+
 void SqliteEngine::beginTransaction()
 {
-    if (sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
-        fail(E_FAIL_UNSPECIFIED, QString::fromUtf8(sqlite3_errmsg(db_)));
+    if (!db_)
+        reconnect();
+    // IMMEDIATE takes the write lock now (waiting for it as long as a statement would): a
+    // transaction that began by reading could later find another writer ahead of it, and SQLite
+    // then fails at once instead of waiting.
+    const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        failFromSqlite(db_, rc, false);
+    inTransaction_ = true;
 }
 
 void SqliteEngine::commitTransaction()
 {
-    endTransaction("COMMIT");
+    checkTransactionAlive();
+    const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) {
+        inTransaction_ = false;
+        return;
+    }
+    // A commit that could not write (readers kept the file past the wait) leaves the
+    // transaction open in SQLite: it is rolled back, so that nothing joins it later.
+    const vb::Error error = errorFromSqlite(db_, rc, false);
+    try {
+        rollbackTransaction();
+    } catch (const vb::Error &) {
+        // The commit's own error is the one to report.
+    }
+    throw error;
 }
 
 void SqliteEngine::rollbackTransaction()
 {
-    endTransaction("ROLLBACK");
-}
-
-void SqliteEngine::endTransaction(const char *sql)
-{
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        fail(E_FAIL_UNSPECIFIED, QString::fromUtf8(sqlite3_errmsg(db_)));
+    inTransaction_ = false;
+    if (!db_ || sqlite3_get_autocommit(db_))
+        return;   // SQLite has rolled it back already
+    const int rc = sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK && !sqlite3_get_autocommit(db_))
+        reconnect();
 }
 
 } // namespace ado

@@ -11,8 +11,9 @@ namespace ado {
 
 class SqliteEngine final : public Engine {
 public:
-    // Opens an existing database file with its password; raises the provider's errors.
-    static std::unique_ptr<SqliteEngine> open(const QString &path, const QString &password);
+    // Opens an existing database file with its password; raises the provider's errors. A file
+    // that another connection holds is waited for at most `lockWaitSeconds` per statement.
+    static std::unique_ptr<SqliteEngine> open(const QString &path, const QString &password, long lockWaitSeconds);
     ~SqliteEngine() override;
 
     std::unique_ptr<ResultTable> run(const QString &accessSql, bool wantRows) override;
@@ -22,11 +23,17 @@ public:
     void rollbackTransaction() override;
 
 private:
-    explicit SqliteEngine(sqlite3 *db) : db_(db) {}
+    SqliteEngine(const QString &path, const QString &password, long lockWaitSeconds);
+    void connect();
+    void reconnect();
     void runStatement(const QByteArray &sql, bool wantRows, std::unique_ptr<ResultTable> &result);
-    void endTransaction(const char *sql);
+    void checkTransactionAlive();
 
-    sqlite3 *db_;
+    QString path_;
+    QByteArray key_;
+    int lockWaitMilliseconds_;
+    sqlite3 *db_ = nullptr;
+    bool inTransaction_ = false;
     long rowsAffected_ = 0;
 };
 

@@ -249,7 +249,9 @@ void Form::hideEvent(QHideEvent *event)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == subWindow_ && event->type() == QEvent::WindowStateChange)
+    // The event first: a frame being destroyed still sends events, and is then no longer a
+    // QMdiSubWindow that the pointer could be compared as.
+    if (event->type() == QEvent::WindowStateChange && watched == subWindow_)
         resized();
     return QWidget::eventFilter(watched, event);
 }

@@ -9,7 +9,7 @@ hotel_add_test(NAME backoffice_adminrooms_test
     LIBS test_support_core test_support_xls backoffice_adminarea frontdesk_booking)
 hotel_add_test(NAME backoffice_adminusers_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/adminarea/tst_adminusers.cpp ${admin_testing}
-    LIBS test_support_core backoffice_adminarea core_main)
+    LIBS test_support_core backoffice_windows core_main)
 hotel_add_test(NAME backoffice_admincatalog_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/adminarea/tst_admincatalog.cpp ${admin_testing}
     LIBS test_support_core backoffice_adminarea)

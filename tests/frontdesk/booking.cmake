@@ -19,3 +19,15 @@ hotel_add_test(NAME frontdesk_bookingscreens_test
     LIBS test_support_core test_support_screens frontdesk_booking)
 add_dependencies(frontdesk_bookingscreens_test TarvolinkINI)
 target_compile_definitions(frontdesk_bookingscreens_test PRIVATE HOTEL_SCREENS_DIR="${CMAKE_BINARY_DIR}/screens")
+
+# Another program (the sqlcipher client) holding the database file during "Submit".
+hotel_add_test(NAME frontdesk_bookingcontention_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/booking/tst_bookingcontention.cpp ${CMAKE_CURRENT_LIST_DIR}/booking/bookingtesting.h
+    LIBS test_support_core frontdesk_booking)
+add_dependencies(frontdesk_bookingcontention_test TarvolinkINI)
+
+# A MySQL server of the test's own, hung and restarted during "Submit".
+hotel_add_test(NAME frontdesk_bookingserverfaults_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/booking/tst_bookingserverfaults.cpp ${CMAKE_CURRENT_LIST_DIR}/booking/bookingtesting.h
+    LIBS test_support_core frontdesk_booking)
+add_dependencies(frontdesk_bookingserverfaults_test TarvolinkINI)

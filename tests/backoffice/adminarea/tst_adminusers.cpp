@@ -3,6 +3,7 @@
 // once; the account in use, the master account and the last administrator stay.
 #include "admintesting.h"
 
+#include "backoffice/register.h"
 #include "backoffice/usereditfloat.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/mainwindowtesting.h"
@@ -87,6 +88,7 @@ private slots:
     void namesCleanedOnceAndDuplicatesRefused();
     void accountAddedHereLogsInAndRightsRuleFollowsItsBoxes_data();
     void accountAddedHereLogsInAndRightsRuleFollowsItsBoxes();
+    void mainWindowItemAndButtonOpenTheWindow();
     void selfMasterAndLastAdministratorStay();
     void rightsEditorKeepsMasterAndLastAdministrator();
     void rightsEditorSavesTheChosenAccount();
@@ -193,6 +195,31 @@ void TestAdminUsers::accountAddedHereLogsInAndRightsRuleFollowsItsBoxes()
         ui::Forms::Unload<core::mainFrm>();
         processDeletes();
     }
+}
+
+// With the back office windows registered as the program registers them, the main window's
+// item and toolbar button open the administration window as a child window.
+void TestAdminUsers::mainWindowItemAndButtonOpenTheWindow()
+{
+    using namespace mainwindowtesting;
+    testsupport::CoreFixture fx;
+    AddUser(fx, QStringLiteral("boss"), QStringLiteral("pw"), Rights{1, 0, 0, 0, 0});
+    backoffice::RegisterBackOfficeWindows();
+    core::Main();
+    TypeLogin(QStringLiteral("boss"), QStringLiteral("pw"));
+    QVERIFY(core::State().mLoggedIn);
+    for (const char *item : {"mnuAdministration", "toolAdmin"}) {
+        MainWindow().findChild<QAction *>(QString::fromLatin1(item))->trigger();
+        auto *admin = ui::Forms::Find<frmAdminArea>();
+        QVERIFY2(admin && admin->isVisible(), item);
+        QCOMPARE(admin->Caption(), QStringLiteral("Administration"));
+        QVERIFY(admin->SubWindow());
+        QVERIFY(ChildWindows().contains(admin->SubWindow()));
+        ui::Forms::Unload<frmAdminArea>();
+        processDeletes();
+    }
+    ui::Forms::Unload<core::mainFrm>();
+    processDeletes();
 }
 
 void TestAdminUsers::selfMasterAndLastAdministratorStay()

@@ -4,6 +4,7 @@
 #include "ado/errors.h"
 #include "ado/recordset.h"
 #include "core/db/dbworks.h"
+#include "core/db/sqltext.h"
 #include "core/state/appstate.h"
 #include "support/corefixture.h"
 #include "support/expect_error.h"
@@ -64,6 +65,9 @@ private slots:
     void nestedQueryKeepsTheOuterLoopsRows_data();
     void nestedQueryKeepsTheOuterLoopsRows();
     void transactionRollsBackUnlessCommitted();
+    void innerTransactionJoinsTheOuterOne();
+    void commitAfterTheConnectionWasReopenedFails();
+    void sqlTextDropsNulCharacters();
     void reopeningTakesNewSettings();
     void mySqlOpensWithClientCursor();
 };
@@ -231,6 +235,46 @@ void DbWorksTest::transactionRollsBackUnlessCommitted()
         transaction.Commit();
     }
     QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 1);
+}
+
+void DbWorksTest::innerTransactionJoinsTheOuterOne()
+{
+    testsupport::CoreFixture fx;
+    const QString insert = "INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) VALUES ('t', 'u', 'k')";
+    {
+        core::Transaction outer;
+        {
+            core::Transaction inner;
+            QVERIFY(core::ExecuteSQL(insert, core::SqlAction::Insert));
+            inner.Commit();
+        }
+        QVERIFY(State().mConn->InTransaction());
+    }
+    QVERIFY(!State().mConn->InTransaction());
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 0);
+}
+
+// Corrected settings reopen the connection while a change is under way (the settings window
+// opened by a failure): the reopened connection holds none of the change, and committing says so
+// instead of passing for a success.
+void DbWorksTest::commitAfterTheConnectionWasReopenedFails()
+{
+    testsupport::CoreFixture fx;
+    core::Transaction transaction;
+    QVERIFY(core::ExecuteSQL("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) VALUES ('t', 'u', 'k')",
+                             core::SqlAction::Insert));
+    core::OpenDatabase();
+    HOTEL_EXPECT_ERROR(transaction.Commit(), ado::E_NO_TRANSACTION);
+    QVERIFY(!State().mConn->InTransaction());
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 0);
+}
+
+// A NUL pasted into a name cannot be stored by either engine: it is dropped from the literal.
+void DbWorksTest::sqlTextDropsNulCharacters()
+{
+    const QString pasted = QStringLiteral("O'Br") + QChar(u'\0') + QStringLiteral("ien");
+    QCOMPARE(core::SqlText(pasted), QStringLiteral("O''Brien"));
+    QCOMPARE(core::WithoutApostrophes(pasted), QStringLiteral("OBrien"));
 }
 
 void DbWorksTest::reopeningTakesNewSettings()

@@ -60,6 +60,8 @@ private slots:
     void paymentColumns();
     void apostropheInTheGrandTotalFailsTheDaysRevenue();
     void resetMovingTheDepartureRemovesAnOldHint();
+    void nulCharactersInTypedTextsAreDropped_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void nulCharactersInTypedTextsAreDropped();
     void failedStatementKeepsNothingOfTheBooking_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void failedStatementKeepsNothingOfTheBooking();
 };
@@ -341,6 +343,29 @@ void TestBookingSubmit::resetMovingTheDepartureRemovesAnOldHint()
     QCOMPARE(rowsIn(fx, "tbl_customers"), 1);
     QCOMPARE(frm.dtDepature->date(), QDate::currentDate().addDays(1));
     QVERIFY(!core::CBalloonToolTip::LastShown().window);
+}
+
+// Pasted from another program, a NUL cannot be stored: it is dropped, and the booking with it.
+void TestBookingSubmit::nulCharactersInTypedTextsAreDropped()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    SettingsWindowProbe settingsWindow;
+    addRoom(fx, "101", "100");
+    logIn();
+    frmBooking &frm = openBooking(fx);
+    const QChar nul(u'\0');
+    fillGuest(frm, QStringLiteral("An") + nul + QStringLiteral("n"), QStringLiteral("Lee"));
+    frm.txtAdditionalNote->setPlainText(QStringLiteral("late") + nul + QStringLiteral(" arrival"));
+    bookRooms(frm, {"101"});
+    frm.Command5->click();
+    QCOMPARE(settingsWindow.opened, 0);
+    QVERIFY2(fx.dialogs().messages().contains("Customer details has been added to the Record"),
+             qPrintable(core::State().mLastError));
+    const auto rows = fx.query("SELECT cFirstName, cAdditionalNote FROM tbl_customers");
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(vb::CStr(rows[0]["cfirstname"]), QStringLiteral("Ann"));
+    QCOMPARE(vb::CStr(rows[0]["cadditionalnote"]), QStringLiteral("late arrival"));
 }
 
 void TestBookingSubmit::failedStatementKeepsNothingOfTheBooking()

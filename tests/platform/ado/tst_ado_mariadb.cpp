@@ -1,5 +1,5 @@
 // MariaDB through unixODBC: the statement layer's connection text, a server that cannot be reached,
-// and a connection that the server drops in the middle of a run.
+// and a connection that the server drops in the middle of a run or of a transaction.
 #include "ado/connection.h"
 #include "ado/errors.h"
 #include "ado/recordset.h"
@@ -99,18 +99,105 @@ private slots:
         QCOMPARE(rs.RecordCount(), 1L);
     }
 
-    // The server drops the connection (as when it stops): statements fail with an error, and the
-    // connection can be closed and opened again.
-    void droppedConnection()
+    // The server drops the connection (as when it stops or restarts): the statement that finds it
+    // gone fails, and the next one opens the connection again.
+    void droppedConnectionReopensOnTheNextStatement()
     {
         HOTEL_NEED_MARIADB();
         testsupport::ScratchMariaDb db;
         ado::Connection conn;
         conn.Open(db.connectionText());
+        killServerSideOf(conn);
+
+        HOTEL_EXPECT_ERROR(conn.Execute(QStringLiteral("DELETE FROM tbl_logTable")), ado::E_FAIL_UNSPECIFIED);
+        QCOMPARE(conn.State(), long(ado::adStateOpen));
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM tbl_HotelInfo"), conn);
+        QCOMPARE(rs.RecordCount(), 1L);
+        conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('After')"));
+        QCOMPARE(count(conn, "tbl_foodCat"), 1L);
+    }
+
+    // A query that finds the connection gone at once (the server restarted meanwhile) changes
+    // nothing: it runs again on a new connection.
+    void queryAfterADroppedConnectionRunsAgain()
+    {
+        HOTEL_NEED_MARIADB();
+        testsupport::ScratchMariaDb db;
+        ado::Connection conn;
+        conn.Open(db.connectionText());
+        killServerSideOf(conn);
+        QCOMPARE(count(conn, "tbl_HotelInfo"), 1L);
+        killServerSideOf(conn);
+        conn.BeginTrans();
+        conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('Kept')"));
+        conn.CommitTrans();
+        QCOMPARE(count(conn, "tbl_foodCat"), 1L);
+    }
+
+    // Lost inside a transaction: its later statements and its commit fail (nothing of it is kept,
+    // nothing runs outside it), and once it has ended the connection is opened again.
+    void droppedConnectionEndsTheTransaction()
+    {
+        HOTEL_NEED_MARIADB();
+        testsupport::ScratchMariaDb db;
+        ado::Connection conn;
+        conn.Open(db.connectionText());
+        conn.BeginTrans();
+        conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('Before')"));
+        killServerSideOf(conn);
+
+        HOTEL_EXPECT_ERROR(conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('Lost')")),
+                           ado::E_FAIL_UNSPECIFIED);
+        HOTEL_EXPECT_ERROR(conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('Alone')")),
+                           ado::E_FAIL_UNSPECIFIED);
+        QVERIFY(conn.InTransaction());
+        HOTEL_EXPECT_ERROR(conn.CommitTrans(), ado::E_FAIL_UNSPECIFIED);
+        QVERIFY(!conn.InTransaction());
+
+        QCOMPARE(count(conn, "tbl_foodCat"), 0L);
+        conn.BeginTrans();
+        conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('Kept')"));
+        conn.CommitTrans();
+        QCOMPARE(count(conn, "tbl_foodCat"), 1L);
+    }
+
+    // The connection lost at the commit or the rollback itself: the error is raised, the
+    // transaction is over all the same, and the next statement reconnects.
+    void commitOrRollbackOnALostConnectionEndsTheTransaction()
+    {
+        HOTEL_NEED_MARIADB();
+        testsupport::ScratchMariaDb db;
+        ado::Connection conn;
+        conn.Open(db.connectionText());
+        conn.BeginTrans();
+        conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('Gone')"));
+        killServerSideOf(conn);
+        HOTEL_EXPECT_ERROR(conn.CommitTrans(), ado::E_FAIL_UNSPECIFIED);
+        QVERIFY(!conn.InTransaction());
+        QCOMPARE(count(conn, "tbl_foodCat"), 0L);
+
+        conn.BeginTrans();
+        killServerSideOf(conn);
+        HOTEL_EXPECT_ERROR(conn.RollbackTrans(), ado::E_FAIL_UNSPECIFIED);
+        QVERIFY(!conn.InTransaction());
+        QCOMPARE(count(conn, "tbl_foodCat"), 0L);
+    }
+
+private:
+    static long count(ado::Connection &conn, const char *table)
+    {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT count(*) FROM ") + QLatin1String(table), conn);
+        return rs.Fields(0).Value().asLong();
+    }
+
+    // The server ends the connection, as a restart or an administrator does.
+    static void killServerSideOf(ado::Connection &conn)
+    {
         ado::Recordset id;
         id.Open(QStringLiteral("SELECT CONNECTION_ID() AS id"), conn);
         const QString connectionId = QString::number(id.Fields(0).Value().asLong());
-
         QProcess kill;
         kill.start(QStringLiteral("mariadb"),
                    {QStringLiteral("--no-defaults"), QStringLiteral("-h127.0.0.1"),
@@ -120,15 +207,6 @@ private slots:
                     QStringLiteral("-e"), QStringLiteral("KILL CONNECTION ") + connectionId});
         QVERIFY(kill.waitForFinished(20000));
         QCOMPARE(kill.exitCode(), 0);
-
-        HOTEL_EXPECT_ERROR(conn.Execute(QStringLiteral("DELETE FROM tbl_logTable")), ado::E_FAIL_UNSPECIFIED);
-        ado::Recordset rs;
-        HOTEL_EXPECT_ERROR(rs.Open(QStringLiteral("SELECT * FROM tbl_HotelInfo"), conn), ado::E_FAIL_UNSPECIFIED);
-        QCOMPARE(rs.State(), long(ado::adStateClosed));
-        conn.Close();
-        conn.Open(db.connectionText());
-        rs.Open(QStringLiteral("SELECT * FROM tbl_HotelInfo"), conn);
-        QCOMPARE(rs.RecordCount(), 1L);
     }
 };
 
