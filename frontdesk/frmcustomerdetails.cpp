@@ -10,6 +10,7 @@
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "frontdesk/customerdetailsstatements.h"
+#include "frontdesk/frmcustomerprint.h"
 #include "frontdesk/guestlistselection.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
@@ -172,6 +173,31 @@ void frmCustomerDetails::Command1_Click()
 }
 
 void frmCustomerDetails::Command2_Click() { Unload(); }
+
+// The bill of this window's guest, as its boxes show it.
+void frmCustomerDetails::Command4_Click()
+{
+    if (guestId_ == 0)
+        return;
+    GuestDetails guest;
+    guest.guestNumber = MyOrderUniqueID;
+    guest.title = txtTitle->currentText();
+    guest.firstName = txtFName->text();
+    guest.lastName = txtLName->text();
+    guest.address = txtAddress->text();
+    guest.phone = txtPhoneNumber->text();
+    guest.checkIn = vb::Date::fromQDate(DtCheckinDate->date());
+    guest.checkOut = vb::Date::fromQDate(DtCheckoutDate->date());
+    guest.roomRate = txtRoomRate->text();
+    guest.tax = txtTax->text();
+    guest.grandTotal = txtGrandTotal->text();
+    guest.paymentMethod = txtPaymentMethod->text();
+    guest.advancePaid = txtAdvancePaid->text();
+    guest.due = txtDue->text();
+    for (int row = 0; row < ListView1->topLevelItemCount(); ++row)
+        guest.rooms.append({ListView1->topLevelItem(row)->text(0), ListView1->topLevelItem(row)->text(1)});
+    frmCustomerPrint::ShowBill(guest);
+}
 
 // Adults, minors and days go into the guest row as numbers: anything else is refused
 // before a statement is built.

@@ -82,6 +82,7 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
 
 protected:
     void Form_Load() override;

@@ -91,6 +91,7 @@ void frmCustomerDetails::createControls()
     connect(Command1, &QPushButton::clicked, this, &frmCustomerDetails::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
     fitContent();
 }
 

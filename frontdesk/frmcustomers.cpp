@@ -105,9 +105,16 @@ void frmCustomers::showFoodDetails()
     core::ShowWindow(QStringLiteral("frmFoodDetails"), ui::vbModeless);
 }
 
+// The order window takes the selected guest's number as shown (the window removes the order
+// sign). It lives in another library, so it is reached by name.
 void frmCustomers::newFoodOrder()
 {
+    const QString guest = customerList->subItem(customerList->listIndex(), CustomerIdSubItem);
     core::ShowWindow(QStringLiteral("frmFoodingBook"), ui::vbModeless);
+    if (ui::Form *order = ui::Forms::Find(QStringLiteral("frmFoodingBook"))) {
+        order->setProperty("MyOrderID", guest);
+        QMetaObject::invokeMethod(order, "GetCustomerDetails", Qt::DirectConnection);
+    }
 }
 
 } // namespace frontdesk

@@ -12,6 +12,7 @@
 #include "core/state/windowregistry.h"
 #include "frontdesk/fooddetailsstatements.h"
 #include "frontdesk/foodingbookstatements.h"
+#include "frontdesk/frmfoodtxtview.h"
 #include "frontdesk/guestlistselection.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
@@ -153,7 +154,9 @@ void frmFoodDetails::SumCustomerOrders()
         const auto sum = core::OpenRecordset(GuestOrdersTotalSql(xOrderNo));
         if (!sum)
             return;
-        txtTotalAmount->setText(currencyText(vb::Variant(vb::CCur(sum->Fields(QStringLiteral("tPrice")).Value()))));
+        // A guest without orders sums to nothing (Null): the total is zero, not an error.
+        const vb::Variant total = sum->Fields(QStringLiteral("tPrice")).Value();
+        txtTotalAmount->setText(currencyText(vb::Variant(total.isNull() ? vb::Currency() : vb::CCur(total))));
     });
 }
 
@@ -182,6 +185,26 @@ void frmFoodDetails::CalculateFoodTax()
 void frmFoodDetails::Command1_Click() { ShowCustomerOrders(); }
 
 void frmFoodDetails::Command2_Click() { Unload(); }
+
+// The bill of the selected order, as the window shows it; nothing without items.
+void frmFoodDetails::Command3_Click()
+{
+    if (ItemsLV->count() < 1)
+        return;
+    FoodOrderDetails order;
+    order.title = txtTitle->text();
+    order.firstName = txtFName->text();
+    order.lastName = txtLName->text();
+    order.guestNumber = xOrderNo;
+    order.orderText = OrderLV->listIndex() >= 1 ? OrderLV->text(OrderLV->listIndex()) : QString();
+    for (int row = 1; row <= ItemsLV->count(); ++row)
+        order.items.append({ItemsLV->text(row), ItemsLV->subItem(row, 1)});
+    order.totalAmount = txtTotalAmount->text();
+    order.taxPercent = lbPercent->text();
+    order.taxAmount = txtTax->text();
+    order.amountWithTax = txtAmoutWithTax->text();
+    frmFoodTxtView::ShowBill(order);
+}
 
 void frmFoodDetails::Command4_Click()
 {

@@ -67,6 +67,7 @@ public:
     void ShowOrderItems();
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
     void Command4_Click();
     void Command5_Click();
 

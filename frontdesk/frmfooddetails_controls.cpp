@@ -47,6 +47,7 @@ void frmFoodDetails::createControls()
 
     connect(Command1, &QPushButton::clicked, this, &frmFoodDetails::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmFoodDetails::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmFoodDetails::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmFoodDetails::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &frmFoodDetails::Command5_Click);
     connect(OrderLV, &controls::ReportList::itemClick, this, &frmFoodDetails::ShowOrderItems);

@@ -11,6 +11,7 @@
 #include "core/db/tablenames.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
+#include "frontdesk/customerdetailsstatements.h"
 #include "frontdesk/drawunique.h"
 #include "frontdesk/frmcustomersearch.h"
 #include "frontdesk/revenuestatements.h"

@@ -29,6 +29,7 @@ namespace frontdesk {
 
 class frmFoodingBook : public ui::Form {
     Q_OBJECT
+    Q_PROPERTY(QString MyOrderID MEMBER MyOrderID)
 public:
     inline static const QString Name = QStringLiteral("frmFoodingBook");
 
@@ -41,7 +42,7 @@ public:
     QString MyOrderID;
     // Fills the guest's title and names from MyOrderID; a number that finds no guest
     // clears them, so an order is never filed under another guest's number.
-    void GetCustomerDetails();
+    Q_INVOKABLE void GetCustomerDetails();
 
     // The random fractions the order ids are drawn from: the runtime's source, seeded from
     // the clock once; tests may put a source of their own.

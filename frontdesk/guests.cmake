@@ -3,5 +3,6 @@
 hotel_add_window_library(NAME frontdesk_guests
     SOURCES customerdetailsstatements.cpp customersearchstatements.cpp fooddetailsstatements.cpp
             foodingbookstatements.cpp frmcustomerdetails.cpp frmcustomerdetails_controls.cpp
-            guestlistselection.cpp
-    LIBS frontdesk_booking)
+            frmcustomersearch.cpp frmfooddetails.cpp frmfooddetails_controls.cpp frmfoodingbook.cpp
+            frmfoodingbook_controls.cpp guestlistselection.cpp
+    LIBS frontdesk_booking frontdesk_bills platform_controls)

@@ -4,8 +4,12 @@
 #include "frontdesk/frmbooking.h"
 #include "frontdesk/frmcustomerdetails.h"
 #include "frontdesk/frmcustomers.h"
+#include "frontdesk/frmcustomersearch.h"
 #include "frontdesk/frmcustomershistory.h"
+#include "frontdesk/frmfooddetails.h"
+#include "frontdesk/frmfoodingbook.h"
 #include "frontdesk/frmroomlist.h"
+#include "frontdesk/guestlistselection.h"
 #include "ui/forms.h"
 
 namespace frontdesk {
@@ -20,6 +24,18 @@ void RegisterFrontDeskWindows()
     core::RegisterWindow(frmCustomerDetails::Name, [](int mode) {
         auto *details = new frmCustomerDetails;
         details->Show(mode);
+    });
+    core::RegisterForm<frmFoodingBook>();
+    core::RegisterForm<frmCustomerSearch>();
+    // Shown for the guest the guest list selects: an open window showing another guest
+    // shows this one instead.
+    core::RegisterWindow(frmFoodDetails::Name, [](int mode) {
+        const bool open = ui::Forms::IsLoaded<frmFoodDetails>();
+        frmFoodDetails &orders = ui::Forms::Get<frmFoodDetails>();
+        const QString selected = GuestListSelection(GuestListNumberColumn).value_or(QString()).remove(QLatin1Char('#'));
+        if (open && !selected.trimmed().isEmpty() && selected.trimmed() != orders.xOrderNo)
+            orders.ShowGuest(selected);
+        orders.Show(mode);
     });
 }
 

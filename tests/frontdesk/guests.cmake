@@ -7,3 +7,13 @@ hotel_add_test(NAME frontdesk_customerdetails_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/guests/tst_frmcustomerdetails.cpp ${CMAKE_CURRENT_LIST_DIR}/guests/guesttesting.h
     LIBS test_support_core frontdesk_guests)
 add_dependencies(frontdesk_customerdetails_test TarvolinkINI)
+
+hotel_add_test(NAME frontdesk_foodingbook_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/guests/tst_frmfoodingbook.cpp ${CMAKE_CURRENT_LIST_DIR}/guests/guesttesting.h
+    LIBS test_support_core frontdesk_guests)
+add_dependencies(frontdesk_foodingbook_test TarvolinkINI)
+
+hotel_add_test(NAME frontdesk_fooddetails_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/guests/tst_frmfooddetails.cpp ${CMAKE_CURRENT_LIST_DIR}/guests/guesttesting.h
+    LIBS test_support_core frontdesk_windows)
+add_dependencies(frontdesk_fooddetails_test TarvolinkINI)

@@ -240,9 +240,9 @@ void TestBookingSubmit::secondBookingOfTheDayAddsToRevenue()
 {
     HOTEL_FETCH_ENGINE(engine);
     QFETCH(QString, locale);
+    testsupport::CoreFixture fx(engine);
     vb::SetCurrentLocale(QLocale(locale));
     const auto restoreLocale = qScopeGuard([] { vb::SetCurrentLocale(QLocale(QStringLiteral("en_US"))); });
-    testsupport::CoreFixture fx(engine);
     addRoom(fx, "101", "100");
     addRoom(fx, "102", "45.25");
     frmBooking &frm = openBooking(fx);

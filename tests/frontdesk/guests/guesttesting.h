@@ -6,9 +6,11 @@
 #include "ado/sqlcipher.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "frontdesk/frmfoodingbook.h"
 #include "frontdesk/guestlistselection.h"
 #include "vb/conversions.h"
 
+#include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -96,6 +98,55 @@ inline int rowsIn(testsupport::CoreFixture &fx, const QString &table, const QStr
 {
     return vb::CLng(fx.scalar(QStringLiteral("SELECT count(*) FROM ") + table
                               + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where)));
+}
+
+// The food and drink catalogue: two categories, their items, and an item whose category is gone.
+inline void addCatalogue(testsupport::CoreFixture &fx)
+{
+    fx.exec(QStringLiteral("INSERT INTO tbl_foodCat (catName) VALUES ('Drinks')"));
+    fx.exec(QStringLiteral("INSERT INTO tbl_foodCat (catName) VALUES ('Meals')"));
+    const QString drinks = vb::CStr(fx.scalar(QStringLiteral("SELECT ID FROM tbl_foodCat WHERE catName = 'Drinks'")));
+    const QString meals = vb::CStr(fx.scalar(QStringLiteral("SELECT ID FROM tbl_foodCat WHERE catName = 'Meals'")));
+    const QString item = QStringLiteral("INSERT INTO tbl_FoodItem (ItemName, ItemPrice, ItemNote, ItemCat) VALUES ('%1', %2, '%3', %4)");
+    fx.exec(item.arg(QStringLiteral("Tea"), QStringLiteral("2.5"), QStringLiteral("hot"), drinks));
+    fx.exec(item.arg(QStringLiteral("Gone"), QStringLiteral("1"), QString(), QStringLiteral("999")));
+    fx.exec(item.arg(QStringLiteral("Chef''s Special"), QStringLiteral("12.75"), QStringLiteral("spicy"), meals));
+}
+
+// The order window for a guest, as the guest list's popup opens it.
+inline frontdesk::frmFoodingBook &openOrder(const QString &guestNumber)
+{
+    auto &frm = ui::Forms::Get<frontdesk::frmFoodingBook>();
+    frm.Show(ui::vbModeless);
+    frm.MyOrderID = core::State().mOrderSign + guestNumber;
+    frm.GetCustomerDetails();
+    return frm;
+}
+
+inline bool addItem(frontdesk::frmFoodingBook &frm, const QString &name)
+{
+    const QList<QTreeWidgetItem *> found = frm.TreeView1->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.isEmpty())
+        return false;
+    frm.TreeView1->setCurrentItem(found.first());
+    frm.Command1_Click();
+    return true;
+}
+
+// Order ids drawn from fixed fractions: each entry gives all six draws of one id.
+inline std::function<double()> fixedDraws(QList<double> perId)
+{
+    auto draws = std::make_shared<QList<double>>();
+    for (double value : perId)
+        for (int i = 0; i < 6; ++i)
+            draws->append(value);
+    return [draws] { return draws->isEmpty() ? 0.5 : draws->takeFirst(); };
+}
+
+inline void saveOrder(testsupport::CoreFixture &fx, frontdesk::frmFoodingBook &frm)
+{
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm.Command4_Click();
 }
 
 } // namespace guesttesting
