@@ -14,6 +14,7 @@
 #include "vb/text.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +81,45 @@ int fieldIndex(const ado::Recordset &rows, const QString &name)
 
 // A missing (NULL) value shows as an empty text: the row and the rows after it still list.
 QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+
+// Most texts hold no stored apostrophe: skip the search for "!*!" in them.
+QString withApostrophes(const QString &text)
+{
+    return text.contains(QLatin1Char('!')) ? core::ShownApostrophes(text) : text;
+}
+
+// Dates and amounts repeat from guest to guest (arrivals of a day, room rates): each distinct
+// value is formatted once per fill.
+class FormatCache {
+public:
+    QString text(const vb::Variant &value)
+    {
+        if (value.type() == vb::VarType::Date)
+            return cached(dates_, value.asDate().serial(), value, [](const vb::Variant &v) { return vb::CStr(v); });
+        return textOf(value);
+    }
+    QString currency(const vb::Variant &value)
+    {
+        if (value.isNull())
+            return {};
+        const auto format = [](const vb::Variant &v) { return vb::Format(v, QStringLiteral("Currency")); };
+        if (value.type() == vb::VarType::Currency)
+            return cached(amounts_, value.asCurrency().raw(), value, format);
+        return format(value);
+    }
+
+private:
+    template <class Key, class Format>
+    static QString cached(QHash<Key, QString> &cache, Key key, const vb::Variant &value, Format format)
+    {
+        const auto it = cache.constFind(key);
+        if (it != cache.cend())
+            return *it;
+        return *cache.insert(key, format(value));
+    }
+    QHash<double, QString> dates_;
+    QHash<int64_t, QString> amounts_;
+};
 
 } // namespace
 
@@ -165,6 +205,7 @@ void CustomerListWindow::fill(ado::Recordset &rows)
     for (const Column &c : Columns)
         at << fieldIndex(rows, QString::fromLatin1(c.field));
     const QString sign = core::State().mOrderSign;
+    FormatCache formats;
     for (; !rows.IsEOF(); rows.MoveNext()) {
         if (textOf(rows.Fields(2).Value()).isEmpty())
             continue;
@@ -173,9 +214,9 @@ void CustomerListWindow::fill(ado::Recordset &rows)
         for (int c = 0; c < CustomerListColumns; ++c) {
             const vb::Variant value = rows.Fields(at[c]).Value();
             switch (Columns[c].shown) {
-            case Shown::AsStored: texts << textOf(value); break;
-            case Shown::Apostrophes: texts << core::ShownApostrophes(textOf(value)); break;
-            case Shown::Currency: texts << (value.isNull() ? QString() : vb::Format(value, QStringLiteral("Currency"))); break;
+            case Shown::AsStored: texts << formats.text(value); break;
+            case Shown::Apostrophes: texts << withApostrophes(textOf(value)); break;
+            case Shown::Currency: texts << formats.currency(value); break;
             case Shown::CustomerId: texts << sign + textOf(value); break;
             case Shown::Status: texts << statusText(rows, at[c]); break;
             }
