@@ -135,11 +135,15 @@ void frmAdminArea::iRemoveRoom()
                        ui::vbInformation);
             return;
         }
+        // A row already gone (removed at another workstation) writes no log row and no message.
         {
             core::Transaction transaction;
-            if (!core::ExecuteSQL(RoomDeleteSql(roomId), core::SqlAction::Delete) ||
-                !core::ExecuteSQL(RoomRemovedLogSql(room, core::State().mUserName), core::SqlAction::Insert))
+            long removed = 0;
+            if (!core::ExecuteSQL(RoomDeleteSql(roomId), core::SqlAction::Delete, &removed) || removed == 0 ||
+                !core::ExecuteSQL(RoomRemovedLogSql(room, core::State().mUserName), core::SqlAction::Insert)) {
+                RoomListShow();
                 return;
+            }
             transaction.Commit();
         }
         if (hasTable && !core::ExecuteSQL(RoomTableDropSql(room), core::SqlAction::Delete))

@@ -140,7 +140,8 @@ bool frmRoomAdminFloat::saveRoom()
 // A new number takes the room's bookings along: the new number's table is made first (CREATE
 // and DROP TABLE commit by themselves on MariaDB, so they stay outside the transaction), then
 // the room row, the bookings and the current guests' room lists change together; the old
-// table goes once they are stored, the new one when they are not.
+// table goes once they are stored, the new one when they are not (or when the room's row was
+// removed meanwhile).
 bool frmRoomAdminFloat::storeRoom(long roomId, const QString &room, vb::Currency price)
 {
     const bool renumbered = room != loadedRoom_;
@@ -151,7 +152,8 @@ bool frmRoomAdminFloat::storeRoom(long roomId, const QString &room, vb::Currency
     bool stored = false;
     {
         core::Transaction transaction;
-        stored = core::ExecuteSQL(RoomNumberUpdateSql(roomId, room), core::SqlAction::Update) &&
+        long found = 0;
+        stored = core::ExecuteSQL(RoomNumberUpdateSql(roomId, room), core::SqlAction::Update, &found) && found > 0 &&
                  core::ExecuteSQL(RoomDescriptionUpdateSql(roomId, txtRoomDescEdit->text()), core::SqlAction::Update) &&
                  core::ExecuteSQL(RoomPriceUpdateSql(roomId, price), core::SqlAction::Update) &&
                  (!moveBookings || core::ExecuteSQL(RoomBookingsMoveSql(loadedRoom_, room), core::SqlAction::Insert)) &&

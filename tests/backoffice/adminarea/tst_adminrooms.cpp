@@ -214,6 +214,18 @@ void TestAdminRooms::removalWithTableAlreadyGone()
     admin.iRemoveRoom();
     QCOMPARE(roomRows(s), 0);
     QVERIFY(!roomTable(QStringLiteral("302")));
+
+    // A room removed at another workstation meanwhile: no log row, no message; the list is
+    // brought up to date.
+    addRoom(admin, QStringLiteral("303"), QStringLiteral("10"));
+    s.fx.exec(QStringLiteral("DELETE FROM tbl_Rooms"));
+    s.dialogs().clear();
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("303")));
+    s.yes();
+    admin.iRemoveRoom();
+    QCOMPARE(s.dialogs().messages(), QStringList{QStringLiteral("Remove Selected Room! Are you Sure?")});
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_logTable WHERE LogText = 'Removed Room 303'")), 0);
+    QVERIFY(columnOf(admin.listRoomView).isEmpty());
 }
 
 // A room made here is booked through the booking window; while the guest holds it, it stays;
@@ -319,6 +331,18 @@ void TestAdminRooms::editorChecksBeforeWritingAndEditsTheChosenRoom()
              1);
     QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_Rooms WHERE RoomNameID = '102' AND RoomPrice = 85")),
              1);
+
+    // The room removed while its editor is open: the bookings' table stays as it was.
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("102")));
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        s.fx.exec(QStringLiteral("DELETE FROM tbl_Rooms WHERE RoomNameID = '102'"));
+        editor.txtRoomIDedit->setText(QStringLiteral("808"));
+        s.yes();
+        editor.cmdEditIt_Click();
+    });
+    QVERIFY(roomTable(QStringLiteral("102")));
+    QVERIFY(!roomTable(QStringLiteral("808")));
+    QCOMPARE(roomRows(s), 1);
 }
 
 void TestAdminRooms::keysFilteredAndPlaceholdersCleared()
