@@ -64,13 +64,13 @@ void ChartOverlay::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
             break;
         case Chart3dCombination:
             paintBars(*painter, depth);
-            paintRibbon(*painter, linePoints(false), depth);
+            paintRibbon(*painter, barTops(), depth, chart_.seriesColor().darker(160));
             break;
         case Chart3dLine:
-            paintRibbon(*painter, linePoints(false), depth);
+            paintRibbon(*painter, linePoints(false), depth, chart_.seriesColor());
             break;
         case Chart3dStep:
-            paintRibbon(*painter, linePoints(true), depth);
+            paintRibbon(*painter, linePoints(true), depth, chart_.seriesColor());
             break;
         case Chart3dArea:
             paintArea(*painter, linePoints(false), depth);
@@ -129,11 +129,22 @@ QList<QPointF> ChartOverlay::linePoints(bool stepped) const
     return points;
 }
 
+// The middles of the bars' front tops: where a combination's line runs.
+QList<QPointF> ChartOverlay::barTops() const
+{
+    QList<QPointF> points;
+    for (int row = 1; row <= chart_.rowCount(); ++row) {
+        const QRectF front = chart_.barRect(row);
+        points << QPointF(front.center().x(), front.top());
+    }
+    return points;
+}
+
 // A line drawn as a band with depth: each segment a face, shaded by its slope so that rising
 // and falling parts read apart; the front edge in the series' darker colour.
-void ChartOverlay::paintRibbon(QPainter &painter, const QList<QPointF> &front, const QPointF &depth) const
+void ChartOverlay::paintRibbon(QPainter &painter, const QList<QPointF> &front, const QPointF &depth,
+                               const QColor &fill) const
 {
-    const QColor fill = chart_.seriesColor();
     painter.setPen(QPen(fill.darker(200), 1));
     for (int i = 0; i + 1 < front.size(); ++i) {
         const QPointF a = front[i];

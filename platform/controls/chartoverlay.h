@@ -5,6 +5,7 @@
 // between front and back are filled, tops lighter and sides darker than the front, over a
 // floor that recedes the same way.
 #include <QGraphicsItem>
+#include <QColor>
 #include <QPointF>
 
 namespace controls {
@@ -27,10 +28,11 @@ public:
 private:
     void paintFloor(QPainter &painter, const QPointF &depth) const;
     void paintBars(QPainter &painter, const QPointF &depth) const;
-    void paintRibbon(QPainter &painter, const QList<QPointF> &front, const QPointF &depth) const;
+    void paintRibbon(QPainter &painter, const QList<QPointF> &front, const QPointF &depth, const QColor &fill) const;
     void paintArea(QPainter &painter, const QList<QPointF> &front, const QPointF &depth) const;
     void paintLabels(QPainter &painter) const;
     QList<QPointF> linePoints(bool stepped) const;
+    QList<QPointF> barTops() const;
 
     Chart &chart_;
     QRectF bounds_;

@@ -126,7 +126,7 @@ bool isNamedDateFormat(const QString &name)
 QString formatNamedDate(Date value, const QString &name)
 {
     const QLocale &locale = CurrentLocale();
-    const QDateTime dt = value.toQDateTime();
+    const QDateTime dt(value.toQDate(), value.toQTime(), Qt::UTC);   // no time-zone lookup
     const QString n = name.toLower();
     if (n == QLatin1String("long date"))
         return locale.toString(dt.date(), LongDateFormat());
@@ -164,7 +164,9 @@ bool isDatePattern(const QString &pattern)
 
 QString formatDatePattern(Date value, const QString &pattern)
 {
-    const QDateTime dt = value.toQDateTime();
+    // In UTC: a local QDateTime would look up the time zone (a file) at every call, which a
+    // list of many dates pays for on every row.
+    const QDateTime dt(value.toQDate(), value.toQTime(), Qt::UTC);
     const bool twelveHour = usesTwelveHourClock(pattern);
     QString out;
     bool afterHour = false;   // "m" right after "h" or "hh" means minutes

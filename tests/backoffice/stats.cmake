@@ -1,5 +1,5 @@
-# The revenue report: its statement, the month's fill on both engines, the chart's events,
-# saving, and screenshots of the window and of every chart type.
+# The revenue report: its statement, the month's fill on both engines, the chart's events
+# and saving.
 hotel_add_test(NAME backoffice_statsstatements_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/stats/tst_statsstatements.cpp
     LIBS backoffice_stats)
@@ -10,8 +10,3 @@ hotel_add_test(NAME backoffice_stats_test
 target_include_directories(backoffice_stats_test PRIVATE ${PROJECT_SOURCE_DIR}/tests/frontdesk/booking)
 add_dependencies(backoffice_stats_test TarvolinkINI)
 
-hotel_add_test(NAME backoffice_statsscreens_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/stats/tst_statsscreens.cpp
-    LIBS test_support_core backoffice_stats)
-add_dependencies(backoffice_statsscreens_test TarvolinkINI)
-target_compile_definitions(backoffice_statsscreens_test PRIVATE HOTEL_SCREENS_DIR="${CMAKE_BINARY_DIR}/screens")
