@@ -11,7 +11,7 @@ function(hotel_add_test)
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
     set(scratch ${CMAKE_BINARY_DIR}/test-scratch/${T_NAME})
     set_tests_properties(${T_NAME} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOTEL_REGISTRY_DIR=${scratch}/registry;HOTEL_TEST_SCRATCH=${scratch};HOTEL_PROGRAM_DIR=${HOTEL_PROGRAM_DIR};${T_ENV}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOTEL_REGISTRY_DIR=${scratch}/registry;HOTEL_TEST_SCRATCH=${scratch};HOTEL_PROGRAM_DIR=${HOTEL_PROGRAM_DIR};HOTEL_SCREENS_DIR=${CMAKE_BINARY_DIR}/screens;${T_ENV}"
         LABELS "${T_LABELS}"
         TIMEOUT 300)
 endfunction()

@@ -76,10 +76,10 @@ public:
     QGroupBox *Frame2;   // "Rooms Option"
     QTreeWidget *ListView1;
     QTreeWidget *ListView2;
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QPushButton *Command3;
-    QPushButton *Command5;
+    QPushButton *Command1;   // down arrow: the chosen room into the booked list
+    QPushButton *Command2;   // up arrow: the chosen room back to the available list
+    QPushButton *Command3;   // "&Refresh && Reset"
+    QPushButton *Command5;   // "Submit"
     QLineEdit *Text1;   // where the rooms hint is anchored
 
     QGroupBox *Frame3;   // "Tariff Calculation"
@@ -87,20 +87,20 @@ public:
     QLineEdit *txtRoomRate;
     QLabel *lbPercent;
     QLineEdit *txtTax;
-    QPushButton *Command4;
+    QPushButton *Command4;   // "Tax"
     QLineEdit *txtGrandTotal;
-    QPushButton *Command7;
+    QPushButton *Command7;   // "Calculate"
 
     QGroupBox *Frame4;   // "Payments"
     QLineEdit *txtAdvance;
     QLineEdit *txtDue;
-    QPushButton *Command6;
+    QPushButton *Command6;   // calculator picture: opens the calculator
 
     QGroupBox *Frame5;   // "Payment Method"
     std::array<QRadioButton *, 4> paymentMethod{};
     QFrame *picPayDetails;
     QLineEdit *txtPaymentDetails;
-    QPushButton *Command8;
+    QPushButton *Command8;   // "&OK"
 
     QGroupBox *Frame6;   // "Additional Notes"
     QPlainTextEdit *txtAdditionalNote;

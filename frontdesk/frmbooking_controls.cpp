@@ -4,6 +4,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "core/ui/windowkit.h"
 #include "frontdesk/paymentmethod.h"
 #include "vb/locale.h"
 
@@ -45,10 +46,12 @@ QLineEdit *textBox(const QString &name, const QString &toolTip)
     return box;
 }
 
+// Amounts select their whole text on entry (core::AmountBox), so typing replaces "$0.00".
 QLineEdit *amountBox(const QString &name, const QString &toolTip)
 {
-    QLineEdit *box = textBox(name, toolTip);
-    box->setAlignment(Qt::AlignRight);
+    QLineEdit *box = core::AmountBox(name, nullptr);
+    box->setToolTip(toolTip);
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 14);
     return box;
 }
 
@@ -137,9 +140,11 @@ void frmBooking::createControls()
     left->addWidget(createPaymentsFrame());
     left->addStretch(1);
 
+    // A larger window gives its extra height mostly to the room lists, and its extra width
+    // to the right-hand column: the short fields on the left keep their size.
     auto *right = new QVBoxLayout;
     right->setSpacing(4);
-    right->addWidget(createRoomsFrame());
+    right->addWidget(createRoomsFrame(), 3);
     right->addWidget(createPaymentMethodFrame());
     right->addWidget(createNotesFrame(), 1);
 
@@ -147,7 +152,7 @@ void frmBooking::createControls()
     columns->setContentsMargins(6, 4, 6, 4);
     columns->setSpacing(6);
     columns->addLayout(left);
-    columns->addLayout(right);
+    columns->addLayout(right, 1);
 
     fitContent();
 }
@@ -216,8 +221,8 @@ QGroupBox *frmBooking::createRoomsFrame()
     ListView2 = roomList(QStringLiteral("ListView2"), QStringLiteral("Added Rooms for Booking"));
     const QFontMetrics fm = fontMetrics();
     const int listHeight = fm.height() * 6;
-    ListView1->setFixedHeight(listHeight);
-    ListView2->setFixedHeight(listHeight);
+    ListView1->setMinimumHeight(listHeight);
+    ListView2->setMinimumHeight(listHeight);
 
     Command1 = named(new QPushButton, QStringLiteral("Command1"));
     Command1->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
@@ -246,9 +251,9 @@ QGroupBox *frmBooking::createRoomsFrame()
 
     auto *box = frameLayout<QVBoxLayout>(Frame2);
     box->addWidget(new QLabel(QStringLiteral("Available Room(s)")));
-    box->addWidget(ListView1);
+    box->addWidget(ListView1, 1);
     box->addLayout(moves);
-    box->addWidget(ListView2);
+    box->addWidget(ListView2, 1);
     box->addLayout(buttons);
     return Frame2;
 }
@@ -269,10 +274,7 @@ QGroupBox *frmBooking::createTariffFrame()
     percent->addWidget(lbPercent);
     percent->addWidget(new QLabel(QStringLiteral(" %")));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command4);
-    buttons->addWidget(Command7);
+    QBoxLayout *buttons = core::ButtonRow({Command4, Command7});
 
     auto *grid = frameLayout<QGridLayout>(Frame3);
     grid->setVerticalSpacing(3);

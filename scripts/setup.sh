@@ -42,8 +42,9 @@ hotel_install_packages() {
 
 hotel_build() {
     # Warnings are errors in CI; elsewhere the build keeps whatever it was configured with,
-    # so that running the program after the tests does not rebuild everything.
-    local options=()
+    # so that running the program after the tests does not rebuild everything. Arguments
+    # are further CMake options.
+    local options=("$@")
     [ "${CI:-}" = "true" ] && options+=(-DHOTEL_WERROR=ON)
     cmake -S "$HOTEL_ROOT" -B "$HOTEL_BUILD" -G Ninja "${options[@]}" >/dev/null
     cmake --build "$HOTEL_BUILD" --parallel "$(nproc)"

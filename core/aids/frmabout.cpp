@@ -1,6 +1,7 @@
 #include "core/aids/frmabout.h"
 
 #include "core/state/windowregistry.h"
+#include "core/ui/windowkit.h"
 #include "profile/ansi.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
@@ -59,13 +60,6 @@ QPixmap ProductLogo()
 
 namespace {
 
-QLabel *newLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 // The program's version, set by the build from the project's version.
 #ifndef BREVANT_VERSION_MAJOR
 #define BREVANT_VERSION_MAJOR 1
@@ -86,32 +80,29 @@ frmAbout::frmAbout() : ui::Form(Name)
     SetCaption(QStringLiteral("About MyApp"));
     setMouseTracking(true);
 
-    Picture1 = newLabel(QStringLiteral("Picture1"), QString(), this);
+    Picture1 = Label(QString(), QStringLiteral("Picture1"), this);
     Picture1->setPixmap(ProductLogo());
     Picture1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    Label1 = newLabel(QStringLiteral("Label1"), ui::ApplicationTitle(), this);
+    Label1 = Label(ui::ApplicationTitle(), QStringLiteral("Label1"), this);
     QFont title = Label1->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.6);
     Label1->setFont(title);
-    Label2 = newLabel(QStringLiteral("Label2"), QStringLiteral("For managing all types of hotels."), this);
-    Label6 = newLabel(QStringLiteral("Label6"), QString(), this);
-    Label5 = newLabel(QStringLiteral("Label5"), MakerWebAddress, this);
+    Label2 = Label(QStringLiteral("For managing all types of hotels."), QStringLiteral("Label2"), this);
+    Label6 = Label(QString(), QStringLiteral("Label6"), this);
+    Label5 = Label(MakerWebAddress, QStringLiteral("Label5"), this);
     Label5->setMouseTracking(true);
     Label5->installEventFilter(this);
-    lblDisclaimer = newLabel(
-        QStringLiteral("lblDisclaimer"),
+    lblDisclaimer = Label(
         QStringLiteral("Warning: this program is protected by copyright law and international treaties. "
                        "Unauthorised reproduction or distribution of this program, or of any part of it, "
                        "may result in severe civil and criminal penalties, and will be prosecuted to the "
                        "maximum extent possible under the law."),
-        this);
+        QStringLiteral("lblDisclaimer"), this);
     lblDisclaimer->setWordWrap(true);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK = Button(QStringLiteral("OK"), QStringLiteral("cmdOK"), this);
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo = Button(QStringLiteral("&System Info..."), QStringLiteral("cmdSysInfo"), this);
     buildLayout();
     showLinkHovered(false);
 

@@ -36,10 +36,10 @@ public:
     bool GetKeyValue(const reg::HKEY &KeyRoot, const QString &KeyName, const QString &SubKeyRef, QString &KeyVal);
 
     QLabel *Picture1;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label6;
-    QLabel *Label5;
+    QLabel *Label1;   // the program's title
+    QLabel *Label2;   // "For managing all types of hotels."
+    QLabel *Label6;   // the version
+    QLabel *Label5;   // the maker's web address, a link
     QLabel *lblDisclaimer;
     QPushButton *cmdOK;
     QPushButton *cmdSysInfo;

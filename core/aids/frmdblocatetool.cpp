@@ -33,27 +33,6 @@ namespace {
 
 QString productName() { return ui::ApplicationTitle(); }
 
-QLabel *newLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLineEdit *newTextBox(const QString &name, QWidget *parent)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QPushButton *newButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 frmDBLocateTool::frmDBLocateTool() : ui::Form(Name)
@@ -61,35 +40,35 @@ frmDBLocateTool::frmDBLocateTool() : ui::Form(Name)
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     SetCaption(QStringLiteral("Database Error"));
 
-    Label1 = newLabel(QStringLiteral("Label1"), QString(), this);
+    Label1 = Label(QString(), QStringLiteral("Label1"), this);
     Label1->setWordWrap(true);
-    Label5 = newLabel(QStringLiteral("Label5"), QStringLiteral("Database Error :"), this);
+    Label5 = Label(QStringLiteral("Database Error :"), QStringLiteral("Label5"), this);
     Text2 = new QPlainTextEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
 
     Frame1 = new QGroupBox(QStringLiteral("Database Error"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label2 = newLabel(QStringLiteral("Label2"), QStringLiteral("File Location"), Frame1);
-    Text1 = newTextBox(QStringLiteral("Text1"), Frame1);
-    Command1 = newButton(QStringLiteral("Command1"), QStringLiteral("Browse"), Frame1);
-    Label6 = newLabel(QStringLiteral("Label6"), QStringLiteral("Password (leave blank to use default)"), Frame1);
-    txtDBpass = newTextBox(QStringLiteral("txtDBpass"), Frame1);
+    Label2 = Label(QStringLiteral("File Location"), QStringLiteral("Label2"), Frame1);
+    Text1 = TextBox(QStringLiteral("Text1"), Frame1);
+    Command1 = Button(QStringLiteral("Browse"), QStringLiteral("Command1"), Frame1);
+    Label6 = Label(QStringLiteral("Password (leave blank to use default)"), QStringLiteral("Label6"), Frame1);
+    txtDBpass = TextBox(QStringLiteral("txtDBpass"), Frame1);
     txtDBpass->setEchoMode(QLineEdit::Password);
     Check1 = new QCheckBox(QStringLiteral("My SQL (This feature is disabled in this version!)"), Frame1);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setTristate(true);
     Check1->setEnabled(false);
-    Label3 = newLabel(QStringLiteral("Label3"), QStringLiteral(" Host Name"), Frame1);
-    txtSQLHost = newTextBox(QStringLiteral("txtSQLHost"), Frame1);
-    Label4 = newLabel(QStringLiteral("Label4"), QStringLiteral("DB Name"), Frame1);
-    txtSQLDBName = newTextBox(QStringLiteral("txtSQLDBName"), Frame1);
-    lbusername = newLabel(QStringLiteral("lbusername"), QStringLiteral("User Name"), Frame1);
-    txtSQLUserName = newTextBox(QStringLiteral("txtSQLUserName"), Frame1);
-    lbpassword = newLabel(QStringLiteral("lbpassword"), QStringLiteral("Password"), Frame1);
-    txtSQLPassWord = newTextBox(QStringLiteral("txtSQLPassWord"), Frame1);
+    Label3 = Label(QStringLiteral(" Host Name"), QStringLiteral("Label3"), Frame1);
+    txtSQLHost = TextBox(QStringLiteral("txtSQLHost"), Frame1);
+    Label4 = Label(QStringLiteral("DB Name"), QStringLiteral("Label4"), Frame1);
+    txtSQLDBName = TextBox(QStringLiteral("txtSQLDBName"), Frame1);
+    lbusername = Label(QStringLiteral("User Name"), QStringLiteral("lbusername"), Frame1);
+    txtSQLUserName = TextBox(QStringLiteral("txtSQLUserName"), Frame1);
+    lbpassword = Label(QStringLiteral("Password"), QStringLiteral("lbpassword"), Frame1);
+    txtSQLPassWord = TextBox(QStringLiteral("txtSQLPassWord"), Frame1);
     txtSQLPassWord->setEchoMode(QLineEdit::Password);
-    Command2 = newButton(QStringLiteral("Command2"), QStringLiteral("&Save"), this);
+    Command2 = Button(QStringLiteral("&Save"), QStringLiteral("Command2"), this);
     Command2->setDefault(true);
 
     // As designed: no stored error shown, the Access boxes in use, the MySQL boxes grey.

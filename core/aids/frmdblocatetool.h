@@ -29,24 +29,24 @@ public:
     ~frmDBLocateTool() override;
 
     QLabel *Label1;
-    QLabel *Label5;
+    QLabel *Label5;   // "Database Error :"
     QPlainTextEdit *Text2;
-    QGroupBox *Frame1;
-    QLabel *Label2;
+    QGroupBox *Frame1;   // "Database Error"
+    QLabel *Label2;   // "File Location"
     QLineEdit *Text1;
-    QPushButton *Command1;
-    QLabel *Label6;
+    QPushButton *Command1;   // "Browse"
+    QLabel *Label6;   // "Password (leave blank to use default)"
     QLineEdit *txtDBpass;
     QCheckBox *Check1;   // tri-state and always disabled: shows the stored "UseSQL"
-    QLabel *Label3;
+    QLabel *Label3;   // " Host Name"
     QLineEdit *txtSQLHost;
-    QLabel *Label4;
+    QLabel *Label4;   // "DB Name"
     QLineEdit *txtSQLDBName;
     QLabel *lbusername;
     QLineEdit *txtSQLUserName;
     QLabel *lbpassword;
     QLineEdit *txtSQLPassWord;
-    QPushButton *Command2;
+    QPushButton *Command2;   // "&Save"
 
     // Check1 as a number: 0 unticked (Access), 1 ticked (MySQL), 2 grey.
     int Check1Value() const;

@@ -1,8 +1,10 @@
 #include "core/crypto/ccrypto.h"
 
-#include "core/state/errorreport.h"
+#include "core/state/runhandler.h"
 #include "profile/ansi.h"
 #include "vb/error.h"
+
+#include <utility>
 
 namespace core {
 
@@ -29,9 +31,10 @@ enum CryptoError : long {
                     QStringLiteral("DalmCrypo.CCrypto.") + QLatin1String(procedure));
 }
 
-void Report(const char *code, const vb::Error &error)
+// The class's procedures report their errors without waiting and hand back an empty text.
+template <class Body> bool Reported(const char *code, Body &&body)
 {
-    ReportError(QString::fromLatin1(code), error.Description(), ReportMode::Modeless);
+    return RunHandler(QString::fromLatin1(code), ReportMode::Modeless, std::forward<Body>(body));
 }
 
 // The checks Encrypt and Decrypt make, in their order, before any work.
@@ -92,15 +95,14 @@ bool isUpperHexDigit(QChar c)
 
 CCrypto::CCrypto()
 {
-    try {
+    const bool acquired = Reported("ENDN006", [this] {
         // A verify context: no key container, no stored keys.
         if (!CryptAcquireContext(&hCryptProv_, nullptr, MS_DEF_PROV, PROV_RSA_FULL,
                                  CRYPT_VERIFYCONTEXT))
             Raise(errAcquireContext, "Could not acquire context", "Class_Initialize");
-    } catch (const vb::Error &e) {
+    });
+    if (!acquired)
         hCryptProv_ = 0;
-        Report("ENDN006", e);
-    }
 }
 
 // Releasing a context cannot fail in a way worth reporting.
@@ -113,30 +115,29 @@ CCrypto::~CCrypto()
 QString CCrypto::Encrypt(const QString &sTextToEncrypt, const QString &sPrivateKey,
                          bool bReturnTextInHex, int32_t enEncryptionType)
 {
-    try {
+    QString result;
+    // The trailing blank belongs to the code as users know it.
+    Reported("ENDN002 ", [&] {
         CheckArguments(sTextToEncrypt, sPrivateKey, enEncryptionType, "Encrypt");
         const QString cipher = EncryptDecrypt(sTextToEncrypt, sPrivateKey, true, enEncryptionType);
-        return bReturnTextInHex ? ConvertStringToHex(cipher) : cipher;
-    } catch (const vb::Error &e) {
-        Report("ENDN002 ", e);   // the trailing blank belongs to the code as users know it
-        return {};
-    }
+        result = bReturnTextInHex ? ConvertStringToHex(cipher) : cipher;
+    });
+    return result;
 }
 
 QString CCrypto::Decrypt(const QString &sTextToDecrypt, const QString &sPrivateKey,
                          bool bTextSuppliedInHex, int32_t enEncryptionType)
 {
-    try {
+    QString result;
+    Reported("ENDN003", [&] {
         CheckArguments(sTextToDecrypt, sPrivateKey, enEncryptionType, "Decrypt");
         // Malformed hex is reported by the conversion, which gives an empty text: that
         // decrypts to an empty text.
         const QString cipher =
             bTextSuppliedInHex ? ConvertStringFromHex(sTextToDecrypt) : sTextToDecrypt;
-        return EncryptDecrypt(cipher, sPrivateKey, false, enEncryptionType);
-    } catch (const vb::Error &e) {
-        Report("ENDN003", e);
-        return {};
-    }
+        result = EncryptDecrypt(cipher, sPrivateKey, false, enEncryptionType);
+    });
+    return result;
 }
 
 // Key: the first 5 bytes of MD5(key text) at the provider's default 40-bit length, without
@@ -146,7 +147,8 @@ QString CCrypto::EncryptDecrypt(const QString &text, const QString &key, bool en
                                 int32_t enEncryptionType)
 {
     CallKeys call;
-    try {
+    QString result;
+    Reported("ENDN001", [&] {
         if (!CryptCreateHash(hCryptProv_, CALG_MD5, 0, 0, &call.hHash))
             Raise(errCreateHash, "Could not create hash", "EncryptDecrypt");
         const QByteArray keyBytes = ansi::FromUnicode(key);
@@ -156,11 +158,9 @@ QString CCrypto::EncryptDecrypt(const QString &text, const QString &key, bool en
         const ALG_ID algid = enEncryptionType == RC2 ? CALG_RC2 : CALG_RC4;
         if (!CryptDeriveKey(hCryptProv_, algid, call.hHash, CRYPT_NO_SALT, &call.hKey))
             Raise(errDeriveKey, "Could not derive key", "EncryptDecrypt");
-        return encrypt ? encryptWith(call.hKey, text) : decryptWith(call.hKey, text);
-    } catch (const vb::Error &e) {
-        Report("ENDN001", e);
-        return {};
-    }
+        result = encrypt ? encryptWith(call.hKey, text) : decryptWith(call.hKey, text);
+    });
+    return result;
 }
 
 // Two upper-case digits per ANSI byte; this cannot fail.

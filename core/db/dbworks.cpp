@@ -8,12 +8,12 @@
 #include "core/db/configini.h"
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
+#include "core/state/tracing.h"
 #include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
 #include "vb/text.h"
 
-#include <cstdio>
 
 namespace core {
 
@@ -64,7 +64,7 @@ void routeFailure(const QString &code, const vb::Error &error)
     state.mLastError = ErrorCodeText(code, error.Description());
     const auto &window = settingsWindow();
     if (!window.showModal) {
-        std::fprintf(stderr, "%s\n%s\n", qPrintable(state.mLastError), qPrintable(state.mLastSQL));
+        qCInfo(lcDb).noquote() << state.mLastError << "\n" << state.mLastSQL;
         return;
     }
     if (!(window.isVisible && window.isVisible()))
@@ -152,6 +152,7 @@ void OpenDatabase()
 bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected)
 {
     State().mLastSQL = sql;
+    qCDebug(lcDb).noquote() << sql;
     if (recordsAffected)
         *recordsAffected = 0;
     try {
@@ -169,6 +170,7 @@ std::shared_ptr<ado::Recordset> OpenRecordset(const QString &sql)
     auto opened = std::make_shared<ado::Recordset>();
     state.mRS = opened;
     state.mLastSQL = sql;
+    qCDebug(lcDb).noquote() << sql;
     try {
         opened->Open(sql, connection(), ado::adOpenKeyset, ado::adLockOptimistic);
         return opened;

@@ -4,7 +4,7 @@
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
 #include "core/db/dbworks.h"
-#include "core/db/sqltext.h"
+#include "core/login/loginstatements.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "ui/forms.h"
@@ -71,8 +71,7 @@ Credentials typedInLoginWindow()
 // blanks included.
 void lookUp(const QString &name)
 {
-    OpenRecordset(QStringLiteral("SELECT * FROM tbl_users WHERE cusername = '") + SqlText(vb::Trim(name))
-                  + QStringLiteral("'"));
+    OpenRecordset(UserLookupSql(name));
 }
 
 // The row's columns are read before the typed password is enciphered: a missing row ends
@@ -101,7 +100,7 @@ void loadRights()
 
 void ReadHotelInfo()
 {
-    OpenRecordset(QStringLiteral("SELECT * FROM tbl_HotelInfo WHERE ID=1"));
+    OpenRecordset(HotelInfoSql());
     auto &state = State();
     state.mHotelName = vb::CStr(column("HotelName"));
     state.mHotelPhoneNo = vb::CStr(column("HotelPhoneNo"));
@@ -118,10 +117,7 @@ bool CheckLogin()
         return false;
     loadRights();
     ReadHotelInfo();
-    ExecuteSQL(QStringLiteral("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) values('User Logged in : ")
-                   + SqlText(typed.name) + QStringLiteral("','") + SqlText(State().mUserName)
-                   + QStringLiteral("','LoginLogout')"),
-               SqlAction::Insert);
+    ExecuteSQL(LoginLogSql(typed.name, State().mUserName), SqlAction::Insert);
     return true;
 }
 

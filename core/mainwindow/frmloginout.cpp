@@ -2,8 +2,8 @@
 
 #include "core/crypto/programkey.h"
 #include "core/db/dbworks.h"
-#include "core/db/sqltext.h"
 #include "core/login/globallogin.h"
+#include "core/login/loginstatements.h"
 #include "core/mainwindow/addbadge.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/mainfrm.h"
@@ -187,11 +187,7 @@ void frmLogInOut::createMasterAccount(const QString &name, const QString &passwo
     masterPassword_ = crypto_.Encrypt(password, ProgramKey(), true, CCrypto::RC2);
     if (masterPassword_.isEmpty())
         return;   // the encryption has reported its failure; nobody could log in with that account
-    const bool created = ExecuteSQL(
-        QStringLiteral("INSERT INTO tbl_users (cusername,cpassword,cmodifysettings,croomlist,cmodifytax,"
-                       "canViewReport, ccustomerviewedit, cusertype) VALUES('")
-            + SqlText(name) + QStringLiteral("','") + SqlText(masterPassword_) + QStringLiteral("',1,1,1,1,1,1)"),
-        SqlAction::Insert);
+    const bool created = ExecuteSQL(MasterAccountInsertSql(name, masterPassword_), SqlAction::Insert);
     // The statement layer has reported a failed insert; without the account nobody is logged in.
     if (!created)
         return;

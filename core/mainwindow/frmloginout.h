@@ -19,12 +19,12 @@ public:
 
     frmLogInOut();
 
-    QGroupBox *Frame1;
-    QLabel *Label1;
+    QGroupBox *Frame1;   // "Existing user log in"
+    QLabel *Label1;   // "Username : "
     QLineEdit *txtUserName;
-    QLabel *Label2;
+    QLabel *Label2;   // "Password : "
     QLineEdit *txtPassWord;
-    QPushButton *Command1;
+    QPushButton *Command1;   // "Log &In" ("Create" for the master account)
     QLabel *loginLabel;
     QLabel *Image1;   // shown to log in
     QLabel *Image2;   // shown to create the master account

@@ -2,6 +2,7 @@
 
 #include "ado/recordset.h"
 #include "core/db/dbworks.h"
+#include "core/login/loginstatements.h"
 #include "core/mainwindow/frmloginout.h"
 #include "core/mainwindow/mainfrm.h"
 #include "core/mainwindow/modifypassword.h"
@@ -55,7 +56,7 @@ bool InitControlsLibrary() { return true; }
 
 bool NoUserAccounts()
 {
-    OpenRecordset(QStringLiteral("SELECT cusername FROM tbl_users"));
+    OpenRecordset(UserNamesSql());
     const auto &rs = State().mRS;
     if (!rs)
         throw vb::Error::standard(91);

@@ -2,13 +2,13 @@
 #include "core/aids/frmabout.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/startup/startup.h"
+#include "core/state/guardedapplication.h"
 
-#include <QApplication>
 #include <QIcon>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    core::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brevant"));
     QApplication::setOrganizationName(QStringLiteral("Brevant"));
     QApplication::setApplicationVersion(QStringLiteral(HOTEL_VERSION));

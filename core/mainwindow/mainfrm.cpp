@@ -2,8 +2,8 @@
 
 #include "core/db/configini.h"
 #include "core/db/dbworks.h"
-#include "core/db/sqltext.h"
 #include "core/login/globallogin.h"
+#include "core/login/loginstatements.h"
 #include "core/mainwindow/capslockwatch.h"
 #include "core/mainwindow/frmloginout.h"
 #include "core/mainwindow/load_frms.h"
@@ -45,7 +45,10 @@ bool tileable(const QMdiSubWindow *window) { return window->isVisible() && !wind
 mainFrm::mainFrm() : ui::Form(Name)
 {
     SetCaption(QStringLiteral("Brevant Vol 1"));
-    resize(800, 600);
+    // Until a position is saved: room for the largest child window (the booking window,
+    // 676 x 599 pixels) below the menu, toolbar and above the status bar. A smaller screen
+    // gets the window fitted to it by the position loader.
+    resize(1024, 768);
 
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
@@ -273,11 +276,7 @@ void mainFrm::MDIForm_Unload()
     auto &state = State();
     if (state.mLoggedIn) {
         ResumeNext([&] {
-            ExecuteSQL(QStringLiteral("INSERT INTO tbl_logTable (LogText,LoggedUser, LogKey) values('User Logged "
-                                      "Out/Terminated Program : ")
-                           + SqlText(state.mUserName) + QStringLiteral("','") + SqlText(state.mUserName)
-                           + QStringLiteral("','LoginLogout')"),
-                       SqlAction::Insert);
+            ExecuteSQL(LogoutLogSql(state.mUserName, true), SqlAction::Insert);
         });
         ResumeNext([&] { state.mLoggedIn = false; });
         ResumeNext([] { ui::MsgBox(QStringLiteral("Successfully Logged Out!"), ui::vbInformation); });
@@ -396,10 +395,7 @@ void mainFrm::logOut()
 {
     auto &state = State();
     ResumeNext([&] {
-        ExecuteSQL(QStringLiteral("INSERT INTO tbl_logTable (LogText,LoggedUser, LogKey) values('User Logged Out : ")
-                       + SqlText(state.mUserName) + QStringLiteral("','") + SqlText(state.mUserName)
-                       + QStringLiteral("','LoginLogout')"),
-                   SqlAction::Insert);
+        ExecuteSQL(LogoutLogSql(state.mUserName, false), SqlAction::Insert);
     });
     ResumeNext([&] { state.mLoggedIn = false; });
     ResumeNext([&] {

@@ -2,8 +2,8 @@
 
 #include "core/crypto/programkey.h"
 #include "core/db/dbworks.h"
-#include "core/db/sqltext.h"
 #include "core/login/globallogin.h"
+#include "core/login/loginstatements.h"
 #include "core/mainwindow/passwordbox.h"
 #include "core/ui/balloonhint.h"
 #include "ui/dialogs.h"
@@ -93,10 +93,7 @@ void ModifyPassword::Command1_Click()
     const QString enciphered = crypto_.Encrypt(txtNewPassWord->text(), ProgramKey(), true, CCrypto::RC2);
     if (enciphered.isEmpty())
         return;   // the encryption has reported its failure; an empty password would lock the account
-    const bool changed = ExecuteSQL(QStringLiteral("UPDATE tbl_users SET cpassword = '") + SqlText(enciphered)
-                                        + QStringLiteral("' WHERE cusername = '") + SqlText(vb::Trim(txtUserName->text()))
-                                        + QStringLiteral("'"),
-                                    SqlAction::Update);
+    const bool changed = ExecuteSQL(PasswordUpdateSql(enciphered, txtUserName->text()), SqlAction::Update);
     // The statement layer has reported a failed update: the old password still holds.
     if (!changed)
         return;

@@ -20,15 +20,15 @@ public:
 
     ModifyPassword();
 
-    QGroupBox *Frame1;
-    QLabel *Label1;
+    QGroupBox *Frame1;   // "Modify Password"
+    QLabel *Label1;   // "User Name : "
     QLineEdit *txtUserName;
-    QLabel *Label2;
+    QLabel *Label2;   // "Password : "
     QLineEdit *txtPassWord;
-    QLabel *Label3;
+    QLabel *Label3;   // "New Password : "
     QLineEdit *txtNewPassWord;
     QFrame *Line1;
-    QPushButton *Command1;
+    QPushButton *Command1;   // "&Modify"
 
     void Command1_Click();
 

@@ -1,10 +1,12 @@
 #include "core/state/errorreport.h"
 
 #include "core/state/appstate.h"
-
-#include <cstdio>
+#include "core/state/tracing.h"
 
 namespace core {
+
+Q_LOGGING_CATEGORY(lcDb, "hotel.db", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcErrors, "hotel.errors", QtWarningMsg)
 
 namespace {
 ErrorReportPresenter &presenter()
@@ -33,7 +35,7 @@ void ShowErrorReport(ReportMode mode)
         presenter()(mode);
         return;
     }
-    std::fprintf(stderr, "%s\n", qPrintable(State().mLastError));
+    qCInfo(lcErrors).noquote() << State().mLastError;
 }
 
 } // namespace core

@@ -4,6 +4,7 @@
 
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
+#include "core/ui/windowkit.h"
 #include "ui/forms.h"
 #include "ui/topmost.h"
 #include "vb/crlf.h"
@@ -93,6 +94,7 @@ QString frmErrorReport::ReportText()
 void frmErrorReport::Form_Load()
 {
     ui::SetTopMost(this, true);
+    CentreOnScreen(*this);
     // The text box keeps lines apart with LF; the report's CR LF would show twice.
     txtError->setPlainText(vb::CrLfToLines(ReportText()));
 }

@@ -21,11 +21,11 @@ public:
     // mLastError, an empty line, "-----SQL QUERY WAS----" and mLastSQL (CR LF line breaks).
     static QString ReportText();
 
-    QLabel *Label1;
+    QLabel *Label1;   // "Error occurred"
     QLabel *Image1;
     QPlainTextEdit *txtError;
-    QLabel *Label2;
-    QPushButton *Command1;
+    QLabel *Label2;   // "Seeing this Error constantly? ..."
+    QPushButton *Command1;   // "&Close"
     QGroupBox *Frame1;
     QFrame *Picture1;
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace core {
@@ -102,6 +103,15 @@ QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLe
     if (alignLeft)
         row->addStretch();
     return row;
+}
+
+void CentreOnScreen(QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    window.move(available.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
 } // namespace core

@@ -55,6 +55,9 @@ void SetBoxesEnabled(std::initializer_list<QLineEdit *> boxes, bool enabled);
 // alignLeft, to the left); add the row to the window's layout.
 QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLeft = false);
 
+// Places a window of its own in the middle of its screen's available area, as dialogs open.
+void CentreOnScreen(QWidget &window);
+
 // Gap in pixels between two buttons of a row, so that neighbours never touch.
 inline constexpr int ButtonGap = 8;
 

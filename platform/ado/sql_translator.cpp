@@ -2,6 +2,7 @@
 
 #include "ado/jet_date.h"
 #include "ado/sql_emit.h"
+#include "ado/tracing.h"
 
 namespace ado {
 
@@ -140,7 +141,11 @@ void emitTokens(TokenIter begin, TokenIter end, SqlDialect dialect, bool inDefin
 
 } // namespace detail
 
-QStringList translateAccessSql(const QString &sql, SqlDialect dialect)
+Q_LOGGING_CATEGORY(lcSql, "hotel.sql", QtWarningMsg)
+
+namespace {
+
+QStringList translated(const QString &sql, SqlDialect dialect)
 {
     std::vector<detail::SqlToken> tokens = detail::tokenizeAccessSql(sql);
     detail::cutAtStatementEnd(tokens);
@@ -150,6 +155,16 @@ QStringList translateAccessSql(const QString &sql, SqlDialect dialect)
     QString out;
     detail::emitTokens(tokens.cbegin(), tokens.cend(), dialect, false, out);
     return {out.trimmed()};
+}
+
+} // namespace
+
+QStringList translateAccessSql(const QString &sql, SqlDialect dialect)
+{
+    QStringList statements = translated(sql, dialect);
+    for (const QString &statement : statements)
+        qCDebug(lcSql).noquote() << (dialect == SqlDialect::MariaDB ? "mariadb:" : "sqlite:") << statement;
+    return statements;
 }
 
 } // namespace ado

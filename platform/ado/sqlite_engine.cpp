@@ -9,8 +9,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <chrono>
 #include <cmath>
 #include <limits>
+#include <thread>
 #include <vector>
 
 namespace ado {
@@ -242,6 +245,20 @@ bool looksLikeKeyedDatabase(const QString &path, qint64 size)
 
 } // namespace
 
+// SQLite's own timed wait sleeps up to 100 ms between tries: a writer that comes back that
+// seldom can miss every moment in which another busy workstation leaves the file free, and
+// fail after the whole wait. Short steps of varying length give both their turns.
+int SqliteEngine::waitForLock(void *context, int attempt)
+{
+    auto *wait = static_cast<LockWait *>(context);
+    if (attempt == 0)
+        wait->clock.start();
+    if (wait->clock.elapsed() >= wait->milliseconds)
+        return 0;
+    std::this_thread::sleep_for(std::chrono::microseconds(500 + QRandomGenerator::global()->bounded(2000)));
+    return 1;
+}
+
 std::unique_ptr<SqliteEngine> SqliteEngine::open(const QString &dataSource, const QString &password,
                                                  long lockWaitSeconds)
 {
@@ -263,8 +280,9 @@ std::unique_ptr<SqliteEngine> SqliteEngine::open(const QString &dataSource, cons
 }
 
 SqliteEngine::SqliteEngine(const QString &path, const QString &password, long lockWaitSeconds)
-    : path_(path), key_(password.toUtf8()), lockWaitMilliseconds_(static_cast<int>(lockWaitSeconds * 1000))
+    : path_(path), key_(password.toUtf8())
 {
+    lockWait_.milliseconds = lockWaitSeconds * 1000;
 }
 
 void SqliteEngine::connect()
@@ -274,7 +292,7 @@ void SqliteEngine::connect()
         fail(E_FAIL_UNSPECIFIED, db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory"));
     sqlite3_key(db_, key_.constData(), static_cast<int>(key_.size()));
     // Another workstation's write is waited for instead of failing at once.
-    sqlite3_busy_timeout(db_, lockWaitMilliseconds_);
+    sqlite3_busy_handler(db_, waitForLock, &lockWait_);
 
     // SQLCipher reads nothing at open: a wrong key shows only at the first read.
     const int check = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);

@@ -3,6 +3,7 @@
 // created here; opening a missing file fails as Jet does.
 #include "ado/engine.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 struct sqlite3;
@@ -28,10 +29,17 @@ private:
     void reconnect();
     void runStatement(const QByteArray &sql, bool wantRows, std::unique_ptr<ResultTable> &result);
     void checkTransactionAlive();
+    static int waitForLock(void *context, int attempt);
+
+    // How long a locked file is waited for, and since when (the busy handler's state).
+    struct LockWait {
+        qint64 milliseconds = 0;
+        QElapsedTimer clock;
+    };
 
     QString path_;
     QByteArray key_;
-    int lockWaitMilliseconds_;
+    LockWait lockWait_;
     sqlite3 *db_ = nullptr;
     bool inTransaction_ = false;
     long rowsAffected_ = 0;

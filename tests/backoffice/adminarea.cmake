@@ -19,7 +19,7 @@ hotel_add_test(NAME backoffice_adminsettings_test
 # Every tab and both editors inside a main window; screenshots in the build folder.
 hotel_add_test(NAME backoffice_adminscreens_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/adminarea/tst_adminscreens.cpp ${admin_testing}
-    LIBS test_support_core backoffice_adminarea)
+    LIBS test_support_core test_support_screens backoffice_adminarea)
 target_compile_definitions(backoffice_adminscreens_test PRIVATE HOTEL_SCREENS_DIR="${CMAKE_BINARY_DIR}/screens")
 foreach(test backoffice_adminrooms_test backoffice_adminusers_test backoffice_admincatalog_test
         backoffice_adminsettings_test backoffice_adminscreens_test)

@@ -16,7 +16,7 @@ add_dependencies(frontdesk_bookingsubmit_test TarvolinkINI)
 # The window inside a main window, at its designed size; screenshots in the build folder.
 hotel_add_test(NAME frontdesk_bookingscreens_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/booking/tst_bookingscreens.cpp ${CMAKE_CURRENT_LIST_DIR}/booking/bookingtesting.h
-    LIBS test_support_core frontdesk_booking)
+    LIBS test_support_core test_support_screens frontdesk_booking)
 add_dependencies(frontdesk_bookingscreens_test TarvolinkINI)
 target_compile_definitions(frontdesk_bookingscreens_test PRIVATE HOTEL_SCREENS_DIR="${CMAKE_BINARY_DIR}/screens")
 

@@ -91,7 +91,6 @@ private slots:
     void unreachableDatabaseOpensSettingsBeforeMainWindow();
     void nullHotelNameAtStartIsIgnored();
     void everyGuardedItemWhileLoggedOutOpensOnlyTheLoginWindow();
-    void rightsRuleWhenLoggedIn();
     void taxRuleKeepsRightOfLastLogin();
     void logoutWritesRowAndClosesChildWindows();
     void closingLoggedInWritesTerminateRow();
@@ -230,49 +229,6 @@ void MainFrmTest::everyGuardedItemWhileLoggedOutOpensOnlyTheLoginWindow()
         ProcessDeletes();
     }
     QVERIFY(s.windows.opened.isEmpty());
-    QVERIFY(s.dialogs().shown().isEmpty());
-}
-
-void MainFrmTest::rightsRuleWhenLoggedIn()
-{
-    Started s;
-    logInAs(s, QStringLiteral("clerk"), Rights{0, 1, 0, 0, 0});
-
-    trigger(QStringLiteral("mnuCustomerList"));
-    QCOMPARE(s.dialogs().last().text, NoPrivilege);
-    QCOMPARE(s.dialogs().last().icon(), ui::vbInformation);
-    QCOMPARE(s.dialogs().last().title, QStringLiteral("Brevant"));
-    trigger(QStringLiteral("mnuLog"));
-    QCOMPARE(s.dialogs().last().text, QStringLiteral("Only user with Administrator privileges can view logs"));
-    QCOMPARE(s.dialogs().last().icon(), ui::vbInformation);
-    for (const char *denied : {"mnuCustomerHistoryList", "mnuReport", "mnuAdministration", "toolCustomerList",
-                               "toolStats", "toolAdmin"}) {
-        s.dialogs().clear();
-        trigger(QString::fromLatin1(denied));
-        QCOMPARE(s.dialogs().messages(), QStringList{NoPrivilege});
-    }
-    s.dialogs().clear();
-    trigger(QStringLiteral("toolLogView"));
-    QCOMPARE(s.dialogs().messages(), QStringList{"Only user with Administrator privileges can view logs"});
-    QVERIFY(s.windows.opened.isEmpty());
-
-    s.dialogs().clear();
-    for (const char *granted : {"mnuBooking", "mnuFoodOrder", "mnuRoomList", "toolNewBooking", "toolRoomSchedule"})
-        trigger(QString::fromLatin1(granted));
-    QCOMPARE(s.windows.opened, (QStringList{"frmBooking", "frmFoodingBook", "frmRoomList", "frmBooking", "frmRoomList"}));
-    QVERIFY(s.windows.modes.count(ui::vbModeless) == s.windows.modes.size());
-    QVERIFY(s.dialogs().shown().isEmpty());
-    QVERIFY(!ui::Forms::IsLoaded<core::frmLogInOut>());
-
-    // An administrator reaches every window.
-    trigger(QStringLiteral("mnuLoginLogOut"));
-    ProcessDeletes();
-    logInAs(s, QStringLiteral("admin"));
-    s.windows.opened.clear();
-    for (const QString &item : GuardedItems)
-        trigger(item);
-    QCOMPARE(s.windows.opened, (QStringList{"frmBooking", "frmFoodingBook", "frmCustomers", "frmRoomList",
-                                            "frmCustomersHistory", "frmStats", "frmAdminArea", "frmLog"}));
     QVERIFY(s.dialogs().shown().isEmpty());
 }
 

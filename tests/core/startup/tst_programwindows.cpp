@@ -1,8 +1,11 @@
-// Every window the program registers at start opens by its registered name, and the window
-// that opens carries that name as its objectName (the name other code finds it by).
+// Every window the program registers at start opens by its registered name, the window that
+// opens carries that name as its objectName (the name other code finds it by), and it passes
+// the screen checks: every control inside its parent, no label cut; a screenshot of each.
 #include "core/startup/startup.h"
 #include "core/state/windowregistry.h"
 #include "support/corefixture.h"
+#include "support/mdihost.h"
+#include "support/screenchecks.h"
 #include "ui/forms.h"
 
 #include <QtTest>
@@ -29,6 +32,12 @@ void ProgramWindowsTest::registeredWindowOpensUnderItsName()
 {
     QFETCH(QString, name);
     testsupport::CoreFixture fx;
+    // config.ini as the set-up writes it: remembered windows open in their normal state.
+    fx.writeIni(QStringLiteral("bokpos"), QStringLiteral("bokState"), QStringLiteral("0"));
+    fx.writeIni(QStringLiteral("CusD"), QStringLiteral("CusDstate"), QStringLiteral("0"));
+    // Child windows open inside a main window's client area, as in the program.
+    testsupport::MdiHost host(1024, 768);
+    QVERIFY(QTest::qWaitForWindowExposed(&host.main));
     QVERIFY(!ui::Forms::Find(name));
     QVERIFY(core::ShowWindow(name, ui::vbModeless));
     // The default instance, or (for windows opened anew each time) a loaded form of that name.
@@ -39,6 +48,9 @@ void ProgramWindowsTest::registeredWindowOpensUnderItsName()
     }
     QVERIFY2(form, qPrintable(name + " opened no form of that name"));
     QVERIFY(form->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(form->window()));
+    HOTEL_CHECK_SCREEN(*form);
+    QVERIFY(testsupport::SaveScreenshot(*form->window(), name + QStringLiteral("-registered")));
     QVERIFY(form->Unload());
 }
 

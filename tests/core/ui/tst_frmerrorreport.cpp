@@ -2,6 +2,7 @@
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
 #include "core/ui/frmerrorreport.h"
+#include "support/screenchecks.h"
 #include "ui/forms.h"
 #include "ui/topmost.h"
 #include "vb/locale.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -47,6 +49,7 @@ private slots:
 
     void reportShowsCodeDescriptionAndStatement();
     void windowAsDesigned();
+    void reportOpensCentredOnTheScreen();
     void openReportIsOnlyBroughtToTheFront();
     void closingLetsTheNextReportLoadAfresh();
     void modalReportWaitsUntilClosed();
@@ -87,6 +90,21 @@ void TestErrorReport::windowAsDesigned()
     const QFontMetrics fixed(f.findChild<QPlainTextEdit *>(QStringLiteral("txtError"))->font());
     QCOMPARE(fixed.horizontalAdvance(QLatin1Char('i')), fixed.horizontalAdvance(QLatin1Char('W')));
     QVERIFY(f.windowFlags().testFlag(Qt::Tool));
+}
+
+void TestErrorReport::reportOpensCentredOnTheScreen()
+{
+    core::State().mLastSQL = kLookup;
+    core::ReportError(QStringLiteral("GL0003"), QStringLiteral("Either BOF or EOF is True"), ReportMode::Modeless);
+    frmErrorReport *f = Forms::Find<frmErrorReport>();
+    QVERIFY(f && f->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    const QRect available = f->screen()->availableGeometry();
+    const QPoint offset = f->frameGeometry().center() - available.center();
+    QVERIFY2(offset.manhattanLength() < 40, qPrintable(QStringLiteral("%1,%2 off the centre").arg(offset.x()).arg(offset.y())));
+    QVERIFY(available.contains(f->geometry()));
+    HOTEL_CHECK_SCREEN(*f);
+    QVERIFY(testsupport::SaveScreenshot(*f, QStringLiteral("frmErrorReport"), true));
 }
 
 void TestErrorReport::openReportIsOnlyBroughtToTheFront()

@@ -1,0 +1,26 @@
+#pragma once
+// The statements of the login, the password change and the main window's log-out, built
+// without side effects so that they can be checked as text. Typed and stored texts pass
+// through core::SqlText.
+#include <QString>
+
+namespace core {
+
+// The account row of a user name (trimmed; the match on the row then wants it exact).
+QString UserLookupSql(const QString &typedName);
+// Every account name: is there any account at all?
+QString UserNamesSql();
+// The hotel's name, phone, fax, address and order sign (row 1).
+QString HotelInfoSql();
+
+// The first account, with every right.
+QString MasterAccountInsertSql(const QString &name, const QString &encipheredPassword);
+// A user's new password.
+QString PasswordUpdateSql(const QString &encipheredPassword, const QString &typedName);
+
+// The log rows of logging in and out. `typedName` is the name as typed in the login window;
+// `terminated` marks a log-out by closing the program.
+QString LoginLogSql(const QString &typedName, const QString &userName);
+QString LogoutLogSql(const QString &userName, bool terminated);
+
+} // namespace core
