@@ -8,6 +8,7 @@
 #include "frontdesk/customerlistwindow.h"
 #include "frontdesk/frmcustomers.h"
 #include "frontdesk/frmcustomershistory.h"
+#include "frontdesk/frmfooddetails.h"
 #include "frontdesk/register.h"
 #include "support/xlsreaders.h"
 #include "vb/conversions.h"
@@ -37,6 +38,7 @@ private slots:
     void exportReadsBack_data();
     void exportReadsBack();
     void foodDetailsOfAGuestWithoutOrders();
+    void foodWindowsForTheSelectedGuest();
     void formerGuestsShowNAAndStartABooking_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void formerGuestsShowNAAndStartABooking();
 };
@@ -265,6 +267,32 @@ void TestGuestLists::foodDetailsOfAGuestWithoutOrders()
              QStringList{"Mrs. Eve Ray has not ordered for anything! \r\nTherefore, No Food & Beverages details to show!"});
     QCOMPARE(fx.dialogs().last().icon(), int(ui::vbInformation));
     QVERIFY(!ui::Forms::Find(QStringLiteral("frmFoodDetails")));
+}
+
+void TestGuestLists::foodWindowsForTheSelectedGuest()
+{
+    testsupport::CoreFixture fx;
+    bookingtesting::addRoom(fx, "101", "100");
+    bookGuests(fx, {{.title = "Mrs.", .first = "Eve", .last = "Ray"}, {.title = "Mr.", .first = "Bo", .last = "Li"}});
+    core::State().mOrderSign = QStringLiteral("#");
+    const QString bo = vb::CStr(fx.scalar("SELECT cUniqueNo FROM tbl_customers WHERE cFirstName='Bo'"));
+    fx.exec("INSERT INTO tbl_FoodOrders (OrderNo, FoodOrderID, CustomerTitle, CustomerFName, CustomreLName, "
+            "TotalPrice, Status) VALUES ('" + bo + "', '123456', 'Mr.', 'Bo', 'Li', 12, 'Paid')");
+    frmCustomers &frm = openCustomers();
+    frm.customerList->setListIndex(2);
+    fx.dialogs().clear();
+
+    frm.AGMyPopUp1_Click("mnuFoodOrder");
+    ui::Form *order = ui::Forms::Find(QStringLiteral("frmFoodingBook"));
+    QVERIFY(order);
+    QCOMPARE(order->findChild<QLineEdit *>("txtCFname")->text(), QStringLiteral("Bo"));
+    QCOMPARE(order->findChild<QLineEdit *>("txtCLname")->text(), QStringLiteral("Li"));
+
+    frm.AGMyPopUp1_Click("mnuFoodBeveragesDetails");
+    QVERIFY(fx.dialogs().messages().isEmpty());
+    ui::Form *orders = ui::Forms::Find(QStringLiteral("frmFoodDetails"));
+    QVERIFY(orders);
+    QCOMPARE(static_cast<frontdesk::frmFoodDetails *>(orders)->xOrderNo, bo);
 }
 
 void TestGuestLists::formerGuestsShowNAAndStartABooking()
