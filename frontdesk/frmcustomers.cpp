@@ -109,7 +109,10 @@ void frmCustomers::showFoodDetails()
 // sign). It lives in another library, so it is reached by name.
 void frmCustomers::newFoodOrder()
 {
-    const QString guest = customerList->subItem(customerList->listIndex(), CustomerIdSubItem);
+    const int row = customerList->listIndex();
+    if (row < 1)
+        return;
+    const QString guest = customerList->subItem(row, CustomerIdSubItem);
     core::ShowWindow(QStringLiteral("frmFoodingBook"), ui::vbModeless);
     if (ui::Form *order = ui::Forms::Find(QStringLiteral("frmFoodingBook"))) {
         order->setProperty("MyOrderID", guest);

@@ -27,6 +27,10 @@ namespace frontdesk {
 
 namespace {
 
+// A size that shows every column of the two lists.
+constexpr int DesignWidth = 12000;
+constexpr int DesignHeight = 7800;
+
 QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
 
 QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
@@ -62,6 +66,7 @@ void frmFoodDetails::Form_Load()
         ItemsLV->addColumnHeader(QStringLiteral("Price"), ui::TextWidthTwips(this, QStringLiteral("Item Priceoo45245452")));
         refreshAll();
         fitContent();
+        Move(Left(), Top(), DesignWidth, DesignHeight);
     });
 }
 
@@ -230,7 +235,8 @@ void frmFoodDetails::Command5_Click()
         return;
     if (core::ExecuteSQL(OrderDeleteSql(orderId), core::SqlAction::Delete))
         core::ExecuteSQL(FoodOrderTableDropSql(orderId), core::SqlAction::Delete);
-    ShowCustomerOrders();
+    // The totals follow the orders left, so no removed order's amount stays on show.
+    refreshAll();
 }
 
 } // namespace frontdesk

@@ -35,6 +35,10 @@ namespace frontdesk {
 
 namespace {
 
+// A size that shows the tree, the guest and the item list's three columns.
+constexpr int DesignWidth = 11400;
+constexpr int DesignHeight = 7800;
+
 constexpr int KeyRole = Qt::UserRole;
 constexpr int ColumnPrice = 1;
 
@@ -90,6 +94,7 @@ void frmFoodingBook::Form_Load()
                           QStringLiteral("Confirmed"), QStringLiteral("N/A")});
         Combo1->setCurrentText(QStringLiteral("Paid"));
         fitContent();
+        Move(Left(), Top(), DesignWidth, DesignHeight);
     });
 }
 

@@ -111,6 +111,7 @@ QWidget *frmFoodingBook::createOrderSide()
 
     auto *totals = new QGridLayout;
     txtTotalAmount = core::AmountBox(QStringLiteral("txtTotalAmount"), side);
+    txtTotalAmount->setMinimumWidth(txtTotalAmount->fontMetrics().horizontalAdvance(QStringLiteral("$999,999.00")) + 12);
     Combo1 = core::ComboBox(QStringLiteral("Combo1"), side);
     Command4 = core::Button(QStringLiteral("&Save"), QStringLiteral("Command4"), side);
     totals->addWidget(core::Label(QStringLiteral("Total Amount :"), QStringLiteral("Label5"), side), 0, 0);

@@ -17,3 +17,10 @@ hotel_add_test(NAME frontdesk_fooddetails_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/guests/tst_frmfooddetails.cpp ${CMAKE_CURRENT_LIST_DIR}/guests/guesttesting.h
     LIBS test_support_core frontdesk_windows)
 add_dependencies(frontdesk_fooddetails_test TarvolinkINI)
+
+# The road of a new clerk through the guest windows, with screenshots in the build folder.
+hotel_add_test(NAME frontdesk_guestroad_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/guests/tst_guestroad.cpp ${CMAKE_CURRENT_LIST_DIR}/guests/guesttesting.h
+    LIBS test_support_core frontdesk_windows)
+add_dependencies(frontdesk_guestroad_test TarvolinkINI)
+target_compile_definitions(frontdesk_guestroad_test PRIVATE HOTEL_SCREENS_DIR="${CMAKE_BINARY_DIR}/screens")

@@ -4,15 +4,15 @@
 #include "backoffice/frmlog.h"
 #include "backoffice/logstatements.h"
 #include "backoffice/register.h"
-#include "backoffice/roomstatements.h"
+#include "backoffice/frmadminarea.h"
 #include "bookingtesting.h"
 #include "controls/reportlist.h"
-#include "core/db/dbworks.h"
 #include "mainwindowtesting.h"
 #include "support/scratch_database.h"
 #include "vb/conversions.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -56,8 +56,8 @@ void addLogRow(testsupport::CoreFixture &fx, const QString &text, const QString 
                     .arg(text, key, when));
 }
 
-// The log as the day leaves it: the clerk logs in through the main window, books a guest, a
-// room is added as the administration area adds it, the clerk logs out; an account made
+// The log as the day leaves it: the clerk logs in through the main window, books a guest, adds
+// a room in the administration area and logs out; an account made
 // earlier and a database change complete the keys.
 void realDay(testsupport::CoreFixture &fx)
 {
@@ -74,7 +74,12 @@ void realDay(testsupport::CoreFixture &fx)
     booking.Command5_Click();
     ui::Forms::Unload<frontdesk::frmBooking>();
 
-    core::ExecuteSQL(backoffice::RoomAddedLogSql("102", core::State().mUserName), core::SqlAction::Insert);
+    auto &admin = ui::Forms::Get<backoffice::frmAdminArea>();
+    admin.txtRoomID->setText("102");
+    admin.txtRoomDesc->setText("Garden");
+    admin.txtRoomPrice->setText("80");
+    admin.cmdAddRoom_Click();
+    ui::Forms::Unload<backoffice::frmAdminArea>();
     MainWindow().mnuLoginLogOut_Click();
     QVERIFY(!core::State().mLoggedIn);
     ui::Forms::Unload<core::mainFrm>();

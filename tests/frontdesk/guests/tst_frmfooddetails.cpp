@@ -195,6 +195,7 @@ void TestFoodDetails::removingOrdersDropsTheirTables()
     QCOMPARE(rowsIn(fx, "tbl_FoodOrders", "FoodOrderID = '999999'"), 0);
     QVERIFY(!core::TableExists(core::FoodOrderTableName("999999")));
     QCOMPARE(orderRows(frm), QStringList({"#101010101010|Due|" + orders.ann.number}));
+    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("$200.00"));
 
     fx.dialogs().reply(ui::Reply::button(ui::vbYes));
     frm.Command5_Click();

@@ -1,0 +1,167 @@
+// The bills as a clerk reaches them: guests booked through the booking window, orders saved
+// through the order window, "Text View" pressed in the guest details and food orders windows;
+// the bill lines read back from the viewer, on both engines.
+#include "../guests/guesttesting.h"
+#include "controls/reportlist.h"
+#include "controls/richtextbox.h"
+#include "frontdesk/frmcustomerdetails.h"
+#include "frontdesk/frmcustomerprint.h"
+#include "frontdesk/frmfooddetails.h"
+#include "frontdesk/frmfoodtxtview.h"
+#include "support/scratch_database.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace frontdesk;
+using namespace guesttesting;
+
+namespace {
+
+frmCustomerDetails &openDetails(testsupport::CoreFixture &fx, GuestListStandIn &guestList, int row)
+{
+    fx.writeIni(QStringLiteral("CusD"), QStringLiteral("CusDstate"), QStringLiteral("0"));
+    guestList.select(row);
+    auto *details = new frmCustomerDetails;
+    details->Show(ui::vbModeless);
+    return *details;
+}
+
+QStringList billLines(const RichTextViewer &viewer) { return viewer.RichText->Text().split(QStringLiteral("\r\n")); }
+
+RichTextViewer *guestBill() { return ui::Forms::Find<frmCustomerPrint>(); }
+RichTextViewer *foodBill() { return ui::Forms::Find<frmFoodTxtView>(); }
+
+// The guest bill of a details window, line by line, from what its boxes show.
+QStringList expectedGuestBill(const frmCustomerDetails &details, const QString &orderSign, const QString &rooms)
+{
+    const QString name = details.txtTitle->currentText() + " " + details.txtFName->text() + " " + details.txtLName->text();
+    return {"Customer ID \t\t\t: " + orderSign + details.MyOrderUniqueID,
+            "Customer Name \t\t: " + name,
+            "Address \t\t\t: " + details.txtAddress->text(),
+            "Phone No \t\t\t: " + details.txtPhoneNumber->text(),
+            "Checkin Date \t\t: " + details.DtCheckinDate->date().toString("M/d/yyyy"),
+            "Check Out Date \t\t: " + details.DtCheckoutDate->date().toString("M/d/yyyy"),
+            "Total Price \t\t: " + details.txtRoomRate->text(),
+            "Total \t\t\t\t: " + details.txtRoomRate->text(),
+            "Tax(s) \t\t\t: 12.5% Tax(s), Inclusive Service Tax,VAT,",
+            "Tax Amount \t\t: " + details.txtTax->text(),
+            "Grand Total \t\t: " + details.txtGrandTotal->text(),
+            "Payment Method \t: " + details.txtPaymentMethod->text(),
+            "Advance Paid \t\t: " + details.txtAdvancePaid->text(),
+            "Due \t\t\t\t: " + details.txtDue->text(),
+            "Room(s) & Price(s) \t: " + rooms};
+}
+
+} // namespace
+
+class TestBillRoads : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        ui::Forms::UnloadMdiChildren();
+        ui::Forms::Unload<GuestListStandIn>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void eachDetailsWindowGivesItsOwnGuestsBill_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void eachDetailsWindowGivesItsOwnGuestsBill();
+    void foodBillOfTheSelectedOrder_data();
+    void foodBillOfTheSelectedOrder();
+};
+
+void TestBillRoads::eachDetailsWindowGivesItsOwnGuestsBill()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    core::State().mOrderSign = QStringLiteral("#");
+    bookingtesting::addRoom(fx, "101", "100");
+    bookingtesting::addRoom(fx, "102", "50.5");
+    bookingtesting::addRoomTax(fx, "Service Tax", "10");
+    bookingtesting::addRoomTax(fx, "VAT", "2.5");
+    bookingtesting::addRoomTax(fx, "Food", "4", 2);
+    const BookedGuest ann = bookGuest(fx, "Ann", "O'Neil", {"101", "102"});
+    const BookedGuest bob = bookGuest(fx, "Bob", "Ray", {"102"});
+    QVERIFY(!ann.number.isEmpty() && !bob.number.isEmpty());
+    GuestListStandIn &guestList = openGuestList({ann, bob});
+    frmCustomerDetails &forAnn = openDetails(fx, guestList, 0);
+    frmCustomerDetails &forBob = openDetails(fx, guestList, 1);
+    QCOMPARE(forAnn.ListView1->topLevelItemCount(), 2);
+    QCOMPARE(forAnn.txtRoomRate->text(), QStringLiteral("$150.50"));
+
+    // The list's selection has moved on: each window still bills its own guest.
+    forAnn.Command4->click();
+    QVERIFY(guestBill() && guestBill()->isVisible());
+    QCOMPARE(billLines(*guestBill()), expectedGuestBill(forAnn, "#", "101 ($100.00), 102 ($50.50),"));
+    QCOMPARE(billLines(*guestBill()).first(), "Customer ID \t\t\t: #" + ann.number);
+    // The booking stores names without their apostrophes.
+    QCOMPARE(billLines(*guestBill()).at(1), QStringLiteral("Customer Name \t\t: Mr. Ann ONeil"));
+
+    forBob.Command4->click();
+    QCOMPARE(billLines(*guestBill()), expectedGuestBill(forBob, "#", "102 ($50.50),"));
+
+    // Without an order sign the number stands alone; the same guest's open bill is kept.
+    core::State().mOrderSign.clear();
+    forBob.Command4->click();
+    QCOMPARE(billLines(*guestBill()).first(), "Customer ID \t\t\t: #" + bob.number);
+    forAnn.Command4->click();
+    QCOMPARE(billLines(*guestBill()), expectedGuestBill(forAnn, "", "101 ($100.00), 102 ($50.50),"));
+    QVERIFY(fx.dialogs().messages().isEmpty());
+}
+
+void TestBillRoads::foodBillOfTheSelectedOrder_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("orderSign");
+    QTest::newRow("access, order sign") << QStringLiteral("access") << QStringLiteral("#");
+    QTest::newRow("access, no order sign") << QStringLiteral("access") << QString();
+    QTest::newRow("mariadb, order sign") << QStringLiteral("mariadb") << QStringLiteral("#");
+}
+
+void TestBillRoads::foodBillOfTheSelectedOrder()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    QFETCH(QString, orderSign);
+    testsupport::CoreFixture fx(engine);
+    core::State().mOrderSign = orderSign;
+    addCatalogue(fx);
+    bookingtesting::addRoom(fx, "101", "100");
+    bookingtesting::addRoomTax(fx, "VAT", "5", 2);
+    bookingtesting::addRoomTax(fx, "Service", "7.5", 2);
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    frmFoodingBook &order = openOrder(ann.number);
+    addItem(order, "Tea");
+    addItem(order, "Chef's Special");
+    saveOrder(fx, order);
+    order.Unload();
+    fx.dialogs().clear();
+    const QString orderId = vb::CStr(fx.scalar("SELECT FoodOrderID FROM tbl_FoodOrders"));
+
+    GuestListStandIn &guestList = openGuestList({ann});
+    guestList.select(0);
+    auto &orders = ui::Forms::Get<frmFoodDetails>();
+    orders.Show(ui::vbModeless);
+    QCOMPARE(orders.ItemsLV->count(), 2);
+    orders.Command3->click();
+    QVERIFY(foodBill() && foodBill()->isVisible());
+    const QString rule = QString(81, QLatin1Char('-')) + QLatin1Char(' ');
+    QCOMPARE(billLines(*foodBill()),
+             (QStringList{"Customer Name \t\t\t\t\t: Mr. Ann Lee", "",
+                          "Customer ID \t\t\t\t\t\t: " + orderSign + ann.number,
+                          "Food & Beverages Order No. \t\t\t: " + orderSign + orderId, "", rule,
+                          "Tea\t\t\t\t\t\t\t$2.50", "Chef's Special\t\t\t\t\t\t\t$12.75", rule,
+                          "Total \t\t\t\t\t\t\t$15.25", "Tax \t\t\t\t\t\t\t12.5%", "Tax Amount\t\t\t\t\t\t$1.91",
+                          "Grand Total \t\t\t\t\t\t$17.16"}));
+
+    // With no item listed, "&Text View" shows nothing new.
+    QVERIFY(ui::Forms::Unload<frmFoodTxtView>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    orders.ItemsLV->clear();
+    orders.Command3->click();
+    QVERIFY(!ui::Forms::IsLoaded<frmFoodTxtView>());
+}
+
+QTEST_MAIN(TestBillRoads)
+#include "tst_billroads.moc"
