@@ -291,6 +291,7 @@ void Chart::buildSeries()
         line->setPointsVisible(type_ == Chart2dXY || type_ == Chart2dLine || isBarKind(type_));
         if (isAreaKind(type_)) {
             auto *area = new QAreaSeries(line);
+            line->setParent(area);   // an area series does not own its bounding line
             area->setName(seriesLabel_);
             area->setBrush(fill);
             area->setPen(QPen(fill.darker(150), 1));
