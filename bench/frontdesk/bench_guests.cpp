@@ -45,39 +45,43 @@ double millisOf(const std::function<void()> &step)
     return timer.nsecsElapsed() / 1e6;
 }
 
-// The guests and orders, written on a connection of the benchmark's own in one transaction.
+// The guests and orders, written with the sqlite3 API in one transaction; each order table
+// takes the statement the program's own CREATE TABLE became (read back from the schema).
 void fillHotel(testsupport::CoreFixture &fx)
 {
     fx.exec(QStringLiteral("INSERT INTO tbl_foodCat (catName) VALUES ('Meals')"));
     for (int item = 1; item <= 3; ++item)
         fx.exec(QStringLiteral("INSERT INTO tbl_FoodItem (ItemName, ItemPrice, ItemNote, ItemCat) VALUES ('Dish %1', %1.5, 'n', 1)")
                     .arg(item));
-    ado::Connection conn;
-    conn.Open(fx.connectionText());
-    conn.BeginTrans();
+    fx.exec(QStringLiteral("CREATE TABLE [tbl_FoodOrder_99] ( ID AUTOINCREMENT PRIMARY KEY,FoodItem VARCHAR(225) NOT NULL, "
+                           "Price Currency NOT NULL)"));
+    const QString orderTable = vb::CStr(fx.scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'tbl_FoodOrder_99'")));
+    fx.exec(QStringLiteral("DROP TABLE [tbl_FoodOrder_99]"));
+    sqlite3 *db = nullptr;
+    sqlite3_open(fx.databasePath().toUtf8().constData(), &db);
+    sqlite3_key(db, "640917", 6);
+    auto exec = [db](const QString &sql) { sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr); };
+    exec(QStringLiteral("BEGIN"));
     for (int guest = 0; guest < Guests; ++guest) {
-        conn.Execute(QStringLiteral("INSERT INTO tbl_customers (cTitle, cFirstName, cLastName, cAddress, cPhone, "
-                                    "cNoOfAdults, cNoOfMinors, cCheckInDate, cCheckOutDate, cNoOfDays, cRoomsRate, cTax, "
-                                    "cGrandTotal, cAdvancePaid, cDue, cPaymentMethod, cPaymentMethodDetails, cRoomNameID, "
-                                    "cRoomNamePrice, cAdditionalNote, cUniqueNo, cStatus) VALUES ('Mr.', 'First%1', "
-                                    "'Last%1', 'Street %1', '555', 2, 0, #2026-01-05#, #2026-01-07#, 2, 200, 20, 220, 0, "
-                                    "220, 'Cash', 'Cash', '101,102', '$100.00,$100.00', '', 'G%1', 'Checked In')")
-                         .arg(guest));
+        exec(QStringLiteral("INSERT INTO tbl_customers (cTitle, cFirstName, cLastName, cAddress, cPhone, cNoOfAdults, "
+                            "cNoOfMinors, cCheckInDate, cCheckOutDate, cNoOfDays, cRoomsRate, cTax, cGrandTotal, "
+                            "cAdvancePaid, cDue, cPaymentMethod, cPaymentMethodDetails, cRoomNameID, cRoomNamePrice, "
+                            "cAdditionalNote, cUniqueNo, cStatus) VALUES ('Mr.', 'First%1', 'Last%1', 'Street %1', "
+                            "'555', 2, 0, '2026-01-05', '2026-01-07', 2, 200, 20, 220, 0, 220, 'Cash', 'Cash', "
+                            "'101,102', '$100.00,$100.00', '', 'G%1', 'Checked In')")
+                 .arg(guest));
     }
     for (int order = 0; order < Orders; ++order) {
         const QString id = QString::number(100000 + order);
-        conn.Execute(QStringLiteral("INSERT INTO tbl_FoodOrders (OrderNo, FoodOrderID, CustomerTitle, CustomerFName, "
-                                    "CustomreLName, TotalPrice, Status) VALUES ('G%1', '%2', 'Mr.', 'First%1', 'Last%1', "
-                                    "12.5, 'Paid')")
-                         .arg(order * 5)
-                         .arg(id));
-        conn.Execute(QStringLiteral("CREATE TABLE [tbl_FoodOrder_%1] ( ID AUTOINCREMENT PRIMARY KEY,FoodItem "
-                                    "VARCHAR(225) NOT NULL, Price Currency NOT NULL)")
-                         .arg(id));
-        conn.Execute(QStringLiteral("INSERT INTO [tbl_FoodOrder_%1] (FoodItem, Price) VALUES ('Dish 1', 12.5)").arg(id));
+        exec(QStringLiteral("INSERT INTO tbl_FoodOrders (OrderNo, FoodOrderID, CustomerTitle, CustomerFName, "
+                            "CustomreLName, TotalPrice, Status) VALUES ('G%1', '%2', 'Mr.', 'First%1', 'Last%1', 12.5, 'Paid')")
+                 .arg(order * 5)
+                 .arg(id));
+        exec(QString(orderTable).replace(QStringLiteral("tbl_FoodOrder_99"), QStringLiteral("tbl_FoodOrder_") + id));
+        exec(QStringLiteral("INSERT INTO tbl_FoodOrder_%1 (FoodItem, Price) VALUES ('Dish 1', 12.5)").arg(id));
     }
-    conn.CommitTrans();
-    conn.Close();
+    exec(QStringLiteral("COMMIT"));
+    sqlite3_close(db);
 }
 
 // A raw open of the file as SQLCipher gives it: open, key, the first read of the schema.
