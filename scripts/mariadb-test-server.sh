@@ -65,8 +65,9 @@ hotel_mariadb_launch() {
         --lower-case-table-names=1 --skip-log-bin --innodb-flush-log-at-trx-commit=2 \
         --max-connections=500 >>"$base/server.log" 2>&1 &
 
+    # A busy machine (a parallel test run, crash recovery after a kill) can take a minute or more.
     local i
-    for i in $(seq 1 100); do
+    for i in $(seq 1 600); do
         mariadb-admin --no-defaults --socket="$base/mysqld.sock" -uroot ping >/dev/null 2>&1 && break
         sleep 0.2
     done
