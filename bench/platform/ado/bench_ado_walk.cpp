@@ -5,6 +5,7 @@
 #include "ado/database_file.h"
 #include "ado/recordset.h"
 #include "ado/sqlcipher.h"
+#include "../../rawwalk.h"
 #include "schema/schema.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
@@ -61,27 +62,6 @@ qint64 walkRecordset(ado::Connection &conn, qint64 &characters, bool asText)
     return rs.RecordCount();
 }
 
-qint64 walkRaw(const QString &path, qint64 &characters)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    const QByteArray key = schema::BuiltInPassword.toUtf8();
-    sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, "SELECT * FROM tbl_customers", -1, &stmt, nullptr);
-    const int columns = sqlite3_column_count(stmt);
-    qint64 rows = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int i = 0; i < columns; ++i) {
-            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, i));
-            characters += QString::fromUtf8(text, sqlite3_column_bytes(stmt, i)).size();
-        }
-        ++rows;
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close_v2(db);
-    return rows;
-}
 
 // The best of a few runs, in milliseconds.
 double best(const std::function<qint64(qint64 &)> &walk, qint64 &rows)
@@ -118,7 +98,7 @@ int main(int argc, char *argv[])
         qint64 ourRows = 0, valueRows = 0, rawRows = 0;
         const double ours = best([&](qint64 &chars) { return walkRecordset(conn, chars, true); }, ourRows);
         const double values = best([&](qint64 &chars) { return walkRecordset(conn, chars, false); }, valueRows);
-        const double raw = best([&](qint64 &chars) { return walkRaw(path, chars); }, rawRows);
+        const double raw = best([&](qint64 &chars) { return bench::WalkRawTable(path, "tbl_customers", chars); }, rawRows);
         std::printf("Recordset walk, every field through CStr: %lld rows in %.1f ms\n",
                     static_cast<long long>(ourRows), ours);
         std::printf("Recordset walk, every field as a Variant: %lld rows in %.1f ms\n",
