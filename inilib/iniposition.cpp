@@ -13,7 +13,7 @@ namespace {
 enum WindowState { Normal = 0, Minimised = 1, Maximised = 2 };
 
 // Positions are 32-bit whole numbers: a sum or difference beyond them is an overflow error,
-// as it would be in the original's arithmetic.
+// as it is in the runtime's Long arithmetic.
 int32_t checkedLong(int64_t value)
 {
     if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())

@@ -34,7 +34,7 @@ QString BuildToken(const RandomSource &rnd)
     QString second = RandomGroup(rnd);
     first = ReplaceLetterByCode(first, 1 + wholePart(rnd() * 3));
     second = ReplaceLetterByCode(second, 1 + wholePart(rnd() * 3));
-    rnd();   // advances the shared source, as the original's last draw did
+    rnd();   // advances the shared source, so the next token starts from the same place in the sequence
     return first + second;
 }
 

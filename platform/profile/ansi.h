@@ -1,5 +1,5 @@
 #pragma once
-// Texts as the ANSI functions of the original platform saw them: bytes of Windows-1252,
+// Texts as the Windows ANSI functions see them: bytes of Windows-1252,
 // one byte a character.
 #include <QByteArray>
 #include <QString>

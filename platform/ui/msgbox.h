@@ -1,6 +1,6 @@
 #pragma once
 // Message box styles and answers with the runtime's constant values, plain ints so that the
-// windows' calls read like the original (vbYesNo + vbInformation + vbDefaultButton2).
+// windows' calls read like runtime code (vbYesNo + vbInformation + vbDefaultButton2).
 #include <QList>
 
 namespace ui {

@@ -105,7 +105,7 @@ void TestBillViewers::guestBillTakesTheRoomTaxesStoredNow()
     QVERIFY(fx.dialogs().shown().isEmpty());
 }
 
-// The Part only brought the open viewer forward; a bill of another guest is built anew, one
+// An open viewer is not merely brought forward: a bill of another guest is built anew, one
 // of the same guest keeps what the clerk edited.
 void TestBillViewers::openViewerKeepsItsGuestAndRebuildsForAnother()
 {
