@@ -34,6 +34,8 @@ public:
     {
         PrepareEnvironment(scratch_);
     }
+    // The temporary folder, for the benchmark's own files.
+    const QTemporaryDir &scratch() const { return scratch_; }
 
 private:
     bool platform_;
@@ -41,18 +43,28 @@ private:
     QTemporaryDir scratch_;
 };
 
+// One timing of `work`, in milliseconds.
+inline double Millis(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The median of `runs` timings of `work`, in milliseconds.
 inline double MedianMillis(int runs, const std::function<void()> &work)
 {
     std::vector<double> millis;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        millis.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(millis.begin(), millis.end());
-    return millis[millis.size() / 2];
+    for (int run = 0; run < runs; ++run)
+        millis.push_back(Millis(work));
+    return Median(std::move(millis));
 }
 
 } // namespace bench

@@ -5,6 +5,7 @@
 // on the same file: the ratio says how much of one copy's rate two copies reach together.
 //
 //   bench_booking_stress [seconds]        (60 by default; the floor runs a third of it)
+#include "benchenvironment.h"
 #include "bookingbench.h"
 
 #include "ado/connection.h"
@@ -160,8 +161,7 @@ void printCounts(const char *label, const Counts &counts, int seconds)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatform();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == QLatin1String("--worker"))
@@ -170,7 +170,7 @@ int main(int argc, char **argv)
     const int seconds = args.size() > 1 ? args[1].toInt() : 60;
     const int floorSeconds = std::max(1, seconds / 3);
     QTemporaryDir scratch;
-    bookingbench::prepareEnvironment(scratch);
+    bench::PrepareEnvironment(scratch);
     testsupport::CoreFixture fx;
     bookingbench::addRoom(fx, QStringLiteral("101"), QStringLiteral("100"));
     bookingbench::addRoom(fx, QStringLiteral("102"), QStringLiteral("50.5"));

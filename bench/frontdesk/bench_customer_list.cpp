@@ -2,19 +2,17 @@
 // of the same rows reading every field as text, in the same run. Prints both times, their
 // ratio (goal: at most 2), the peak memory of the process before and after the fill, and
 // the time of the list's export to an Excel workbook (goal: under 5 s).
+#include "benchenvironment.h"
 #include "ado/connection.h"
-#include "../rawwalk.h"
+#include "rawwalk.h"
 #include "core/state/appstate.h"
 #include "frontdesk/frmcustomers.h"
 #include "schema/schema.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -22,14 +20,6 @@
 namespace {
 
 constexpr int Rows = 100000;
-
-void prepareEnvironment(const QTemporaryDir &scratch)
-{
-    qputenv("HOTEL_TEST_SCRATCH", scratch.path().toLocal8Bit());
-    qputenv("HOTEL_REGISTRY_DIR", (scratch.path() + QStringLiteral("/registry")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("HOTEL_PROGRAM_DIR"))
-        qputenv("HOTEL_PROGRAM_DIR", QCoreApplication::applicationDirPath().toLocal8Bit());
-}
 
 void fillGuests(const QString &connectionText)
 {
@@ -57,10 +47,7 @@ double bestOf(int runs, const std::function<void()> &step)
 {
     double fastest = 1e300;
     for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
+        fastest = std::min(fastest, bench::Millis(step));
     }
     return fastest;
 }
@@ -82,11 +69,7 @@ double peakMemoryMiB()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir scratch;
-    prepareEnvironment(scratch);
+    bench::WindowBenchmark benchmark(argc, argv);
 
     testsupport::CoreFixture fx;
     fillGuests(fx.connectionText());
@@ -113,7 +96,7 @@ int main(int argc, char **argv)
     std::printf("ratio list / raw: %.2f (goal: at most 2)\n", list / raw);
     std::printf("peak memory: %.0f MiB before the window, %.0f MiB with the filled list\n", before, after);
 
-    const QString path = scratch.filePath(QStringLiteral("guests.xls"));
+    const QString path = benchmark.scratch().filePath(QStringLiteral("guests.xls"));
     const double exportMs = bestOf(1, [&] { frm.customerList->exportTo(path, true); });
     std::printf("export of %d rows x 20 columns: %.0f ms, %.1f MB (goal: under 5000 ms)\n", frm.customerList->count(),
                 exportMs, QFileInfo(path).size() / 1e6);

@@ -4,6 +4,7 @@
 //     raw sqlite3 open, key and first read of the same file (goal: at most 1.5x);
 //   - opening a guest's details window (goal: under 100 ms);
 //   - saving a food order of three items through the order window (goal: under 100 ms).
+#include "benchenvironment.h"
 #include "bookingbench.h"
 
 #include "ado/connection.h"
@@ -16,8 +17,6 @@
 #include "ui/forms.h"
 #include "vb/conversions.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <algorithm>
@@ -30,20 +29,6 @@ namespace {
 constexpr int Guests = 100000;
 constexpr int Orders = 20000;
 constexpr int Runs = 20;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double millisOf(const std::function<void()> &step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // The guests and orders, written with the sqlite3 API in one transaction; each order table
 // takes the statement the program's own CREATE TABLE became (read back from the schema).
@@ -87,7 +72,7 @@ void fillHotel(testsupport::CoreFixture &fx)
 // A raw open of the file as SQLCipher gives it: open, key, the first read of the schema.
 double rawOpen(const QString &path)
 {
-    return millisOf([&] {
+    return bench::Millis([&] {
         sqlite3 *db = nullptr;
         sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
         sqlite3_key(db, "640917", 6);
@@ -101,26 +86,22 @@ double rawOpen(const QString &path)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir scratch;
-    bookingbench::prepareEnvironment(scratch);
+    bench::WindowBenchmark benchmark(argc, argv);
 
     testsupport::CoreFixture fx;
-    const double fillMs = millisOf([&] { fillHotel(fx); });
+    const double fillMs = bench::Millis([&] { fillHotel(fx); });
     std::printf("filled %d guests and %d orders with their tables in %.1f s\n", Guests, Orders, fillMs / 1000);
 
     std::vector<double> program, raw;
     for (int run = 0; run < Runs / 4; ++run) {
         raw.push_back(rawOpen(fx.databasePath()));
-        program.push_back(millisOf([] {
+        program.push_back(bench::Millis([] {
             core::OpenDatabase();
             core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_HotelInfo"));
         }));
     }
     std::printf("open: program %.1f ms, raw sqlite3 open+key+first read %.1f ms, ratio %.2f (goal: at most 1.5)\n",
-                median(program), median(raw), median(program) / median(raw));
+                bench::Median(program), bench::Median(raw), bench::Median(program) / bench::Median(raw));
 
     core::State().mLoggedIn = true;
     core::State().mUserName = QStringLiteral("clerk");
@@ -128,7 +109,7 @@ int main(int argc, char **argv)
     const qint64 guestId = vb::CLng(fx.scalar(QStringLiteral("SELECT ID FROM tbl_customers WHERE cUniqueNo = 'G50000'")));
     std::vector<double> details;
     for (int run = 0; run < Runs; ++run) {
-        details.push_back(millisOf([&] {
+        details.push_back(bench::Millis([&] {
             auto *frm = new frontdesk::frmCustomerDetails(guestId);
             frm->Show(ui::vbModeless);
         }));
@@ -137,7 +118,7 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
     }
     std::printf("guest details window opened with its guest: median %.2f ms, slowest %.2f ms (goal: under 100 ms)\n",
-                median(details), *std::max_element(details.begin(), details.end()));
+                bench::Median(details), *std::max_element(details.begin(), details.end()));
 
     auto &order = ui::Forms::Get<frontdesk::frmFoodingBook>();
     order.Show(ui::vbModeless);
@@ -150,7 +131,7 @@ int main(int argc, char **argv)
             order.Command1_Click();
         }
         fx.dialogs().reply(ui::Reply::button(ui::vbYes));
-        saves.push_back(millisOf([&] { order.Command4_Click(); }));
+        saves.push_back(bench::Millis([&] { order.Command4_Click(); }));
     }
     const long stored = vb::CLng(fx.scalar(QStringLiteral("SELECT count(*) FROM tbl_FoodOrders")));
     if (stored != Orders + Runs) {
@@ -158,6 +139,6 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("food order of three items saved: median %.2f ms, slowest %.2f ms (goal: under 100 ms)\n",
-                median(saves), *std::max_element(saves.begin(), saves.end()));
+                bench::Median(saves), *std::max_element(saves.begin(), saves.end()));
     return 0;
 }

@@ -1,26 +1,15 @@
 #pragma once
-// What the booking benchmarks share: the test fixture's environment, rooms with their tables,
-// and a guest with two rooms filled into the booking window.
+// What the booking benchmarks share: rooms with their tables, and a guest with two rooms
+// filled into the booking window.
 #include "frontdesk/frmbooking.h"
 #include "support/corefixture.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace bookingbench {
-
-// The fixture's environment: a private registry and scratch folder, the program folder beside us.
-inline void prepareEnvironment(const QTemporaryDir &scratch)
-{
-    qputenv("HOTEL_TEST_SCRATCH", scratch.path().toLocal8Bit());
-    qputenv("HOTEL_REGISTRY_DIR", (scratch.path() + QStringLiteral("/registry")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("HOTEL_PROGRAM_DIR"))
-        qputenv("HOTEL_PROGRAM_DIR", QCoreApplication::applicationDirPath().toLocal8Bit());
-}
 
 inline void addRoom(testsupport::CoreFixture &fx, const QString &room, const QString &price)
 {

@@ -5,7 +5,7 @@
 #include "ado/database_file.h"
 #include "ado/recordset.h"
 #include "ado/sqlcipher.h"
-#include "../../rawwalk.h"
+#include "rawwalk.h"
 #include "schema/schema.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
