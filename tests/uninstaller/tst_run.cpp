@@ -449,4 +449,4 @@ private slots:
 };
 
 QTEST_MAIN(TestUninstRun)
-#include "tst_uninst_run.moc"
+#include "tst_run.moc"

@@ -394,4 +394,4 @@ private slots:
 };
 
 QTEST_MAIN(TestUninstData)
-#include "tst_uninst_data.moc"
+#include "tst_data.moc"

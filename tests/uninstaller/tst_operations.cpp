@@ -474,4 +474,4 @@ private slots:
 };
 
 QTEST_MAIN(TestUninstOperations)
-#include "tst_uninst_operations.moc"
+#include "tst_operations.moc"

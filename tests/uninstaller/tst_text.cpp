@@ -166,4 +166,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestUninstText)
-#include "tst_uninst_text.moc"
+#include "tst_text.moc"

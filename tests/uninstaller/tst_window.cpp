@@ -298,4 +298,4 @@ private slots:
 };
 
 QTEST_MAIN(TestUninstWindow)
-#include "tst_uninst_window.moc"
+#include "tst_window.moc"

@@ -56,4 +56,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestUninstFuzzCorpus)
-#include "tst_uninst_fuzzcorpus.moc"
+#include "tst_fuzzcorpus.moc"
