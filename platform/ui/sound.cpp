@@ -1,37 +1,69 @@
 #include "ui/sound.h"
 
+#include "ui/wave.h"
 #include "vb/app.h"
 
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include <memory>
 
 namespace ui {
 
 namespace {
-// One effect for the whole run: starting another sound stops the one playing, and the
-// effect is never waited for (without a device it never reports its end).
-QPointer<QSoundEffect> &effectPointer()
+
+// One sound at a time for the whole run: starting another stops the one playing. The file is
+// read and decoded here and its samples handed to the audio device directly; nothing is loaded
+// on a thread of its own, so nothing can still be loading when the program ends.
+struct Playing {
+    std::unique_ptr<QAudioSink> sink;
+    std::unique_ptr<QBuffer> samples;
+};
+
+Playing &playing()
 {
-    static QPointer<QSoundEffect> e;
-    return e;
+    static Playing current;
+    return current;
 }
 
-// The effect goes first thing in the application's destruction: destroyed later, with the
-// application's children, it would still try to run an event loop.
-void deleteEffect() { delete effectPointer().data(); }
-
-QSoundEffect *effect()
+void stopPlaying()
 {
-    QPointer<QSoundEffect> &e = effectPointer();
-    if (!e) {
-        e = new QSoundEffect;
-        qAddPostRoutine(deleteEffect);
-    }
-    return e;
+    Playing &current = playing();
+    if (current.sink)
+        current.sink->stop();
+    current.sink.reset();
+    current.samples.reset();
 }
+
+// The sound stops first thing in the application's destruction, while the audio backend is
+// still there.
+void registerStopAtExit()
+{
+    static bool registered = false;
+    if (!registered)
+        qAddPostRoutine(stopPlaying);
+    registered = true;
+}
+
+void play(const Wave &wave)
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(wave.format))
+        return;   // no device, or one that cannot play this file: silent
+    registerStopAtExit();
+    Playing &current = playing();
+    current.samples = std::make_unique<QBuffer>();
+    current.samples->setData(wave.samples);
+    current.samples->open(QIODevice::ReadOnly);
+    current.sink = std::make_unique<QAudioSink>(device, wave.format);
+    current.sink->start(current.samples.get());
+}
+
 } // namespace
 
 bool PlaySoundFile(const QString &file)
@@ -39,10 +71,12 @@ bool PlaySoundFile(const QString &file)
     const QFileInfo info(vb::NativePath(file));
     if (file.isEmpty() || !info.isFile() || !QCoreApplication::instance())
         return false;
-    QSoundEffect *sound = effect();
-    sound->stop();
-    sound->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
-    sound->play();   // plays once loaded; a missing device just stays silent
+    stopPlaying();
+    QFile wavFile(info.absoluteFilePath());
+    if (!wavFile.open(QIODevice::ReadOnly))
+        return true;   // asked for; an unreadable file stays silent
+    if (const std::optional<Wave> wave = ReadWave(wavFile.readAll()))
+        play(*wave);
     return true;
 }
 
