@@ -10,6 +10,8 @@
 #include "ui/twips.h"
 #include "vb/locale.h"
 
+#include "support/wavebytes.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -20,7 +22,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace ui;
@@ -338,11 +339,8 @@ void TestDialogs::qtSoundStartsWithoutWaiting()
     QFile f(wav);
     QVERIFY(f.open(QIODevice::WriteOnly));
     const quint32 samples = 80000;
-    auto le32 = [](quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; };
-    auto le16 = [](quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; };
-    f.write("RIFF" + le32(36 + samples * 2) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(8000)
-            + le32(16000) + le16(2) + le16(16) + "data" + le32(samples * 2));
-    f.write(QByteArray(int(samples * 2), 0));
+    f.write(testsupport::WaveRiff(testsupport::WaveFmt(1, 1, 8000, 16)
+                                  + testsupport::WaveChunk("data", QByteArray(int(samples * 2), 0))));
     f.close();
 
     QElapsedTimer timer;
