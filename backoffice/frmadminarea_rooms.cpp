@@ -14,14 +14,13 @@
 #include "core/db/sqltext.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
-#include "ui/cdlg.h"
+#include "core/ui/exportdialog.h"
 #include "ui/dialogs.h"
 #include "ui/hourglass.h"
 #include "vb/conversions.h"
 #include "vb/text.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -199,17 +198,9 @@ void frmAdminArea::ExportListToExcel(controls::ReportList *list, QString &fileNa
 {
     core::RunHandler(QStringLiteral("ADM0002"), core::ReportMode::Modal, [&] {
         ProgressBar1->setVisible(true);
-        ui::CDLG dialog;
-        QString fileTitle;
-        QString filter = QStringLiteral("*.xls (Excel Workbook)|*.xls");
-        long filterIndex = 1;
-        long flags = 0;
-        dialog.VBGetSaveFileName(fileName, fileTitle, true, filter, filterIndex, QDir::currentPath(),
-                                 QStringLiteral("Export to"), QStringLiteral("*.xls"), this, flags);
+        fileName = core::AskExportFileName(fileName, this);
         if (fileName.isEmpty())
             return;
-        if (vb::UCase(vb::Right(fileName, 4)) != QLatin1String(".XLS"))
-            fileName += QStringLiteral(".xls");
         Timer1->start();
         {
             const ui::Hourglass hourglass;

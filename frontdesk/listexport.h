@@ -1,10 +1,7 @@
 #pragma once
-// "Export to Excel" of the list windows: asks where with the save dialog ("Export to",
-// "*.xls (Excel Workbook)|*.xls", overwrite prompt on), appends ".xls" to a name that does not
-// end in it (any case), and writes the list under the hourglass. A cancelled dialog, or a
-// name holding "*", exports nothing. Errors (the file cannot be written) go to the caller.
-#include <QString>
-
+// "Export to Excel" of the list windows: asks where (core/ui/exportdialog.h) and writes the
+// list under the hourglass. Errors (the file cannot be written) go to the caller.
+class QString;
 class QWidget;
 
 namespace controls {
@@ -12,9 +9,6 @@ class ReportList;
 }
 
 namespace frontdesk {
-
-// The name the export goes to ("" when nothing is to be written), from the dialog's answer.
-QString ExportFileName(const QString &chosen);
 
 // `proposed` is the file name the dialog offers ("Customer List"; empty for none).
 void ExportListToExcel(const controls::ReportList &list, const QString &proposed, QWidget *owner);

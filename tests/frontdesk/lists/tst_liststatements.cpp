@@ -1,7 +1,7 @@
 // The list windows' queries as text, the export's file name rule and the row icon rule.
 #include "frontdesk/customerliststatements.h"
 #include "frontdesk/customerlistwindow.h"
-#include "frontdesk/listexport.h"
+#include "core/ui/exportdialog.h"
 #include "support/expect_error.h"
 
 #include <QtTest>
@@ -89,7 +89,7 @@ void TestListStatements::exportFileName()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    QCOMPARE(ExportFileName(chosen), written);
+    QCOMPARE(core::ExportFileName(chosen), written);
 }
 
 void TestListStatements::titleIcon_data()
