@@ -5,6 +5,7 @@
 #include "ado/database_file.h"
 #include "ado/recordset.h"
 #include "ado/sqlcipher.h"
+#include "guestrows.h"
 #include "rawwalk.h"
 #include "schema/schema.h"
 #include "vb/conversions.h"
@@ -27,23 +28,6 @@ QString connectionText(const QString &path)
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False;"
                           "Jet OLEDB:Database Password=%2")
         .arg(path, schema::BuiltInPassword);
-}
-
-void fill(ado::Connection &conn)
-{
-    conn.BeginTrans();
-    for (int i = 0; i < Rows; ++i) {
-        conn.Execute(QStringLiteral(
-            "INSERT INTO tbl_customers (cTitle,cFirstName,cLastName,cAddress,cPhone, cNoOfAdults, cNoOfMinors, "
-            "cCheckInDate, cCheckOutDate, cNoOfDays, cRoomsRate, cTax, cGrandTotal, cAdvancePaid, cDue, "
-            "cPaymentMethod, cPaymentMethodDetails, cRoomNameID, cRoomNamePrice, cAdditionalNote, cUniqueNo, "
-            "cStatus) values ('Mr.','First%1','Last%1','%1 Long Road, Some Town','555-%1',2,1,#3/5/2009# , "
-            "#3/%2/2009#,%2,%3.5,12.25,%3.75,100,%3.75,'Cash','','101,102','150,150','note %1','AB%1','Checked In')")
-                         .arg(i)
-                         .arg(i % 20 + 6)
-                         .arg(i % 900 + 100));
-    }
-    conn.CommitTrans();
 }
 
 // Every field of every row as text (CStr, the way the lists read them), or only as a Variant.
@@ -92,7 +76,7 @@ int main(int argc, char *argv[])
         schema::CreateTables(conn);
         QElapsedTimer timer;
         timer.start();
-        fill(conn);
+        bench::FillGuests(conn, Rows);
         std::printf("fill: %d rows through Connection::Execute in %.0f ms\n", Rows, timer.nsecsElapsed() / 1e6);
 
         qint64 ourRows = 0, valueRows = 0, rawRows = 0;
