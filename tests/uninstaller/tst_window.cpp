@@ -29,17 +29,7 @@ std::vector<ImageRecord> images(const QList<Image> &list)
     return out;
 }
 
-Control label(uint32_t id, const QByteArray &text, int y = 10)
-{
-    Control c;
-    c.id = id;
-    c.x = 10;
-    c.y = y;
-    c.width = 200;
-    c.height = 20;
-    c.text = text;
-    return c;
-}
+Control label(uint32_t id, const QByteArray &text, int y = 10) { return PlacedControl(id, 10, y, 200, 20, text); }
 
 } // namespace
 

@@ -160,30 +160,27 @@ QByteArray Template::bytes() const
     return out;
 }
 
+Control PlacedControl(uint32_t id, int x, int y, int width, int height, const QByteArray &text)
+{
+    Control c;
+    c.id = id;
+    c.x = x;
+    c.y = y;
+    c.width = width;
+    c.height = height;
+    c.text = text;
+    return c;
+}
+
 Template ProgressTemplate()
 {
     Template t;
-    const auto label = [](uint32_t id, int y, const QByteArray &text) {
-        Control c;
-        c.id = id;
-        c.x = 20;
-        c.y = y;
-        c.width = 360;
-        c.height = 18;
-        c.text = text;
-        return c;
-    };
+    const auto label = [](uint32_t id, int y, const QByteArray &text) { return PlacedControl(id, 20, y, 360, 18, text); };
     const auto button = [](uint32_t id, int x, const QByteArray &text) {
-        Control c;
+        Control c = PlacedControl(id, x, 220, 90, 26, text);
         c.kind = 2;
         c.style = 0x50010000;   // child, visible, tab stop
-        c.id = id;
-        c.x = x;
-        c.y = 220;
-        c.width = 90;
-        c.height = 26;
         c.backColour = 0x03000000;
-        c.text = text;
         return c;
     };
     t.controls = {

@@ -70,6 +70,9 @@ struct Template {
 
     QByteArray bytes() const;
 };
+// A control of the given id, place, size and text; the other fields keep their defaults.
+Control PlacedControl(uint32_t id, int x, int y, int width, int height, const QByteArray &text);
+
 // A progress window with every control the run sequence uses (54, 55, 57, 61-65, 71, 72).
 Template ProgressTemplate();
 
