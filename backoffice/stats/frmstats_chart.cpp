@@ -97,6 +97,7 @@ void frmStats::ChartRowDaysCount()
     const int days = LastDay(year, CMonth->currentIndex() + 1);
     const Figure &shown = Figures[figure()];
     kind_ = shown.money ? 1 : 2;
+    MSChart1->setWholeNumberValues(!shown.money);
     MSChart1->setRowCount(days);
     for (int day = 1; day <= days; ++day) {
         core::OpenRecordset(DayFiguresSql(month_, day, year));

@@ -35,8 +35,6 @@ bool isAreaKind(int type) { return type == Chart2dArea || type == Chart3dArea; }
 
 // Pixels around a line or a point that still count as hitting it.
 constexpr double HitSlack = 5.0;
-constexpr double PieSize = 0.7;
-
 double distanceToSegment(const QPointF &p, const QPointF &a, const QPointF &b)
 {
     const QPointF ab = b - a;
@@ -82,7 +80,15 @@ Chart::Chart(QWidget *parent) : QWidget(parent), view_(new QChartView), chart_(n
     chart_->addAxis(axisY_, Qt::AlignLeft);
 
     overlay_ = new ChartOverlay(*this, chart_);
-    connect(chart_, &QChart::plotAreaChanged, this, [this] { overlay_->refresh(); });
+    // A new plot size (the control resized) may call for other label sizes: fitted once the
+    // layout has settled, and laid out again when they changed.
+    connect(chart_, &QChart::plotAreaChanged, this, [this] {
+        overlay_->refresh();
+        QTimer::singleShot(0, this, [this] {
+            if (!dirty_ && fitLabels())
+                relayout();
+        });
+    });
     changed();
 }
 
@@ -197,6 +203,12 @@ QString Chart::valueLabelText(int row) const
     return formatter_ ? formatter_(value) : QString::number(value);
 }
 
+void Chart::setWholeNumberValues(bool whole)
+{
+    wholeNumbers_ = whole;
+    changed();
+}
+
 void Chart::setPlotColor(const QColor &color)
 {
     plotColor_ = color;
@@ -232,10 +244,19 @@ void Chart::settle()
 {
     if (view_->size() != size() && isVisible())
         layout()->activate();
+    relayout();
+    // Label sizes follow the rows' width, which the layout gives; a second round settles the
+    // few pixels the first one moved.
+    for (int round = 0; round < 3 && fitLabels(); ++round)
+        relayout();
+    overlay_->refresh();
+}
+
+void Chart::relayout()
+{
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (chart_->layout())
         chart_->layout()->activate();
-    overlay_->refresh();
 }
 
 void Chart::build()
@@ -327,15 +348,15 @@ void Chart::buildPie()
 {
     auto *pie = new QPieSeries;
     pie->setName(seriesLabel_);
-    pie->setPieSize(PieSize);
+    pie->setPieSize(PieSliceShare);
     for (int row = 1; row <= rowCount(); ++row) {
         QPieSlice *slice = pie->append(rowLabel(row), std::max(data(row), 0.0));
         // Neighbouring slices alternate two shades of the series' colour.
         slice->setBrush(row % 2 ? seriesColor_ : seriesColor_.lighter(140));
         slice->setBorderColor(Qt::white);
-        slice->setLabel(valueLabelText(row));
-        slice->setLabelBrush(seriesColor_.darker(150));
-        slice->setLabelVisible(labelsVisible_ && data(row) > 0);
+        // The slices' labels are the overlay's, set apart so that thin neighbours' labels never
+        // cover each other.
+        slice->setLabelVisible(false);
     }
     chart_->addSeries(pie);
     anchor_ = pie;
@@ -360,29 +381,17 @@ void Chart::setUpAxes()
     categoryAxis_->clear();
     categoryAxis_->append(labels_.isEmpty() ? QStringList{QString()} : labels_);
     categoryAxis_->setVisible(!pie && !xy);
-    // A month's labels in a smaller type, so that two-digit days are not cut short.
-    QFont labels = font();
-    if (rowCount() > 15)
-        labels.setPointSizeF(labels.pointSizeF() * 0.8);
-    categoryAxis_->setLabelsFont(labels);
+    // Row labels are never cut short: fitLabels gives them a size that fits their rows.
+    categoryAxis_->setTruncateLabels(false);
 
     valueAxisX_->setRange(0.5, std::max(rowCount(), 1) + 0.5);
     valueAxisX_->setTickType(QValueAxis::TicksDynamic);
     valueAxisX_->setTickAnchor(1);
-    valueAxisX_->setTickInterval(rowCount() > 15 ? 5 : 1);
     valueAxisX_->setLabelFormat(QStringLiteral("%.0f"));
+    valueAxisX_->setTruncateLabels(false);
     valueAxisX_->setVisible(xy);
 
-    double low = std::min(0.0, valueMin());
-    double high = std::max(0.0, valueMax());
-    if (high <= low)
-        high = low + 1;
-    // Room above the highest point for its label and, in 3d, its depth.
-    high += (high - low) * 0.15;
-    axisY_->setRange(low, high);
-    axisY_->setTickCount(6);
-    axisY_->applyNiceNumbers();
-    axisY_->setLabelFormat(axisY_->max() - axisY_->min() >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
+    setValueRange(std::min(0.0, valueMin()), std::max(0.0, valueMax()));
     axisY_->setVisible(!pie);
 
     for (QAbstractAxis *x : {static_cast<QAbstractAxis *>(categoryAxis_), static_cast<QAbstractAxis *>(valueAxisX_)}) {
@@ -392,6 +401,41 @@ void Chart::setUpAxes()
     axisY_->setTitleText(axisTitles_[1]);
     axisY_->setTitleBrush(axisTitleColors_[1]);
     axisX_ = xy ? static_cast<QAbstractAxis *>(valueAxisX_) : categoryAxis_;
+}
+
+// The value axis from `low` to above `high`: room above the highest point for its label
+// (and, in 3d, its depth), or for upright labels as tall as they are; counts step by whole
+// numbers.
+void Chart::setValueRange(double low, double high)
+{
+    if (high <= low)
+        high = low + 1;
+    double top = high + (high - low) * 0.15;
+    const double plotHeight = chart_->plotArea().height();
+    if (headroomPixels_ > 0 && plotHeight > headroomPixels_ * 1.5)
+        top = std::max(top, low + (high - low) * plotHeight / (plotHeight - headroomPixels_));
+    axisY_->setTickType(QValueAxis::TicksFixed);
+    if (!wholeNumbers_) {
+        axisY_->setRange(low, top);
+        axisY_->setTickCount(6);
+        axisY_->applyNiceNumbers();
+        axisY_->setLabelFormat(axisY_->max() - axisY_->min() >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
+        return;
+    }
+    // At most about five steps of 1, 2 or 5 times a power of ten, never less than 1.
+    const double rough = std::max(1.0, (top - low) / 5);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power;
+    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+        step = factor * power;
+        if (step >= rough)
+            break;
+    }
+    const double first = std::floor(low / step) * step;
+    const double last = std::max(std::ceil(top / step), std::floor(low / step) + 1) * step;
+    axisY_->setRange(first, last);
+    axisY_->setTickCount(qRound((last - first) / step) + 1);
+    axisY_->setLabelFormat(QStringLiteral("%.0f"));
 }
 
 double Chart::valueMax() const { return values_.isEmpty() ? 0.0 : *std::max_element(values_.begin(), values_.end()); }
@@ -435,15 +479,6 @@ QPointF Chart::labelAnchor(int row) const
     return position(rowX(row), data(row)) + depth / 2;
 }
 
-QRectF Chart::labelRect(int row) const
-{
-    const QFontMetricsF metrics(font());
-    const QString text = valueLabelText(row);
-    const QSizeF size(metrics.horizontalAdvance(text) + 2, metrics.height());
-    const QPointF anchor = labelAnchor(row);
-    return QRectF(QPointF(anchor.x() - size.width() / 2, anchor.y() - 4 - size.height()), size);
-}
-
 // Titles are Qt Charts' own text items; the one with the text that lies on the part's side of
 // the plot is the part.
 QRectF Chart::textItemRect(const QString &text, ChartPart part, ChartAxis axis) const
@@ -472,7 +507,7 @@ int Chart::pieSliceAt(const QPointF &p) const
 {
     const QRectF plot = plotRect();
     const QPointF centre = plot.center();
-    const double radius = std::min(plot.width(), plot.height()) * PieSize / 2;
+    const double radius = std::min(plot.width(), plot.height()) * PieSliceShare / 2;
     const QPointF d = p - centre;
     if (std::hypot(d.x(), d.y()) > radius)
         return 0;
@@ -498,6 +533,10 @@ int Chart::pieSliceAt(const QPointF &p) const
 ChartHit Chart::hitPoint(const QPointF &p) const
 {
     if (type_ == Chart2dPie) {
+        for (const SliceLabel &label : sliceLabels()) {
+            if (label.box.contains(p))
+                return {ChartPart::PointLabel, ChartAxis::X, label.row};
+        }
         const int row = pieSliceAt(p);
         return row ? ChartHit{ChartPart::Point, ChartAxis::X, row} : ChartHit{};
     }
@@ -610,9 +649,14 @@ QRectF Chart::partRect(const ChartHit &part)
     case ChartPart::Plot:
         return toControl(plotRect());
     case ChartPart::PointLabel:
-        return labelsVisible_ && type_ != Chart2dPie && part.row >= 1 && part.row <= rowCount()
-                   ? toControl(labelRect(part.row))
-                   : QRectF();
+        if (type_ == Chart2dPie) {
+            for (const SliceLabel &label : sliceLabels()) {
+                if (label.row == part.row)
+                    return toControl(label.box);
+            }
+            return {};
+        }
+        return labelsVisible_ && part.row >= 1 && part.row <= rowCount() ? toControl(labelRect(part.row)) : QRectF();
     case ChartPart::Point: {
         if (part.row < 1 || part.row > rowCount())
             return {};

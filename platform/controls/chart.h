@@ -7,12 +7,18 @@
 // projection of the same data with shaded faces) over an invisible series of the 2d kind, which
 // keeps the axes, the legend and the mapping of values to positions.
 //
+// Labels stay readable as rows get many and narrow: the row labels shrink, then turn upright,
+// and are never cut short; value labels turn upright when they are wider than a row (the
+// value axis makes room above the highest point for them) and sit on a light backing, so
+// they never stand dark on a dark fill. A pie's slices are labelled with their row.
+//
 // The parts of the chart can be found under a point (title, axis title, legend, plot, a point,
 // its value label...), a double-click reports the part it hit, and moving the pointer reports
 // the part under it. Animations are off, so the same data always gives the same picture.
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -98,6 +104,14 @@ public:
     void setValueLabelsVisible(bool visible);
     void setValueLabelFormatter(std::function<QString(double)> formatter);
     QString valueLabelText(int row) const;
+    // A pie slice's label: its row's label, and its value when value labels are on.
+    QString sliceLabelText(int row) const;
+    // Whether value labels are drawn upright (their rows are narrower than the labels).
+    bool valueLabelsUpright() const { return uprightValues_; }
+
+    // Values that are counts: the value axis steps by whole numbers.
+    bool wholeNumberValues() const { return wholeNumbers_; }
+    void setWholeNumberValues(bool whole);
 
     // The fill of the plot's wall.
     QColor plotColor() const { return plotColor_; }
@@ -140,8 +154,24 @@ private:
     void buildSeries();
     void buildPie();
     void setUpAxes();
+    void setValueRange(double low, double high);
+    // Fits the row labels and value labels to the rows' width as laid out; true when it
+    // changed anything (the chart is then laid out again).
+    bool fitLabels();
+    void fitRowLabels(double rowWidth);
+    bool fitValueLabels(double rowWidth);
+    // Where a pie's slice labels go (scene coordinates), drawn by the overlay.
+    struct SliceLabel {
+        int row = 0;
+        QString text;
+        QPolygonF leader;   // from the slice's rim to the label
+        QRectF box;
+    };
+    QList<SliceLabel> sliceLabels() const;
+    QFont sliceLabelFont() const;
     void applyColors();
     void settle();
+    void relayout();
 
     double valueMax() const;
     double valueMin() const;
@@ -152,6 +182,7 @@ private:
     double categoryWidthPixels() const;
     QRectF barRect(int row) const;
     QRectF labelRect(int row) const;
+    double widestValueLabel() const;
     QPointF labelAnchor(int row) const;
     QRectF textItemRect(const QString &text, ChartPart part, ChartAxis axis) const;
     QRectF plotRect() const;
@@ -182,6 +213,9 @@ private:
     bool legendVisible_ = false;
     bool labelsVisible_ = false;
     std::function<QString(double)> formatter_;
+    bool wholeNumbers_ = false;
+    bool uprightValues_ = false;
+    double headroomPixels_ = 0;   // kept free above the highest point for upright value labels
     QColor plotColor_ = Qt::white;
     QColor seriesColor_ = QColor(0x33, 0x66, 0xcc);
     QString toolTip_;

@@ -23,6 +23,14 @@ QPolygonF quad(const QPointF &a, const QPointF &b, const QPointF &depth)
 
 } // namespace
 
+QColor ValueLabelInk(const QColor &series)
+{
+    QColor ink = series.darker(130);
+    for (int step = 0; step < 8 && ink.lightness() > 100; ++step)
+        ink = ink.darker(140);
+    return ink;
+}
+
 QPointF DepthOffset(double categoryWidth)
 {
     const double dx = std::clamp(categoryWidth * 0.35, 3.0, 18.0);
@@ -48,11 +56,16 @@ QRectF ChartOverlay::boundingRect() const { return bounds_; }
 void ChartOverlay::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     const int type = chart_.chartType();
-    if (!chart_.anchor_ || type == Chart2dPie || chart_.rowCount() == 0)
+    if (!chart_.anchor_ || chart_.rowCount() == 0)
         return;
     painter->save();
     // The chart's helpers speak scene coordinates.
     painter->setTransform(sceneTransform().inverted(), true);
+    if (type == Chart2dPie) {
+        paintPieLabels(*painter);
+        painter->restore();
+        return;
+    }
 
     if (Is3dChartType(type)) {
         painter->setClipRect(chart_.plotRect());
@@ -179,12 +192,39 @@ void ChartOverlay::paintArea(QPainter &painter, const QList<QPointF> &front, con
     painter.drawPolygon(face);
 }
 
+// The slices' labels where the chart placed them, each with its leader.
+void ChartOverlay::paintPieLabels(QPainter &painter) const
+{
+    const QColor ink = ValueLabelInk(chart_.seriesColor());
+    painter.setFont(chart_.sliceLabelFont());
+    painter.setPen(QPen(ink, 1));
+    for (const Chart::SliceLabel &label : chart_.sliceLabels()) {
+        painter.drawPolyline(label.leader);
+        painter.drawText(label.box, Qt::AlignCenter, label.text);
+    }
+}
+
+// Each label on a light backing, so that it reads over bars, areas and dark walls alike.
 void ChartOverlay::paintLabels(QPainter &painter) const
 {
-    painter.setPen(chart_.seriesColor().darker(130));
+    const QColor ink = ValueLabelInk(chart_.seriesColor());
     painter.setFont(chart_.font());
-    for (int row = 1; row <= chart_.rowCount(); ++row)
-        painter.drawText(chart_.labelRect(row), Qt::AlignCenter, chart_.valueLabelText(row));
+    for (int row = 1; row <= chart_.rowCount(); ++row) {
+        const QRectF box = chart_.labelRect(row);
+        painter.fillRect(box, QColor(255, 255, 255, 230));
+        painter.setPen(ink);
+        if (!chart_.valueLabelsUpright()) {
+            painter.drawText(box, Qt::AlignCenter, chart_.valueLabelText(row));
+            continue;
+        }
+        painter.save();
+        painter.translate(box.center());
+        painter.rotate(-90);
+        const QSizeF flat = box.size().transposed();
+        painter.drawText(QRectF(QPointF(-flat.width() / 2, -flat.height() / 2), flat), Qt::AlignCenter,
+                         chart_.valueLabelText(row));
+        painter.restore();
+    }
 }
 
 } // namespace controls

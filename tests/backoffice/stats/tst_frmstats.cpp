@@ -15,6 +15,10 @@
 #include <QMouseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QSet>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -105,6 +109,39 @@ QString hoverTip(frmStats &frm, const QPoint &at)
     return frm.MSChart1->partToolTip();
 }
 
+// The texts Qt Charts shows on one side of the plot (under it for X, left of it for Y),
+// axis titles aside, left to right or bottom to top, with their boxes in the scene.
+QList<std::pair<QString, QRectF>> axisLabels(const frmStats &frm, ChartAxis axis)
+{
+    QChart *chart = frm.MSChart1->qchart();
+    const QRectF plot = chart->mapRectToScene(chart->plotArea());
+    QList<std::pair<QString, QRectF>> labels;
+    for (QGraphicsItem *item : chart->scene()->items()) {
+        auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+        if (!text || !text->isVisible() || text->toPlainText() == frm.MSChart1->axisTitle(axis))
+            continue;
+        const QRectF box = text->sceneBoundingRect();
+        if (axis == ChartAxis::X ? box.top() >= plot.bottom() - 1 : box.right() <= plot.left() + 1)
+            labels.append({text->toPlainText(), box});
+    }
+    std::sort(labels.begin(), labels.end(), [axis](const auto &a, const auto &b) {
+        return axis == ChartAxis::X ? a.second.center().x() < b.second.center().x()
+                                    : a.second.center().y() > b.second.center().y();
+    });
+    return labels;
+}
+
+// Pixels of exactly the series' fill inside a box of the chart's picture.
+int fillPixelsIn(const QImage &picture, const QRectF &box, const QColor &fill)
+{
+    int count = 0;
+    const QRect inside = box.toAlignedRect().adjusted(1, 1, -1, -1).intersected(picture.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += picture.pixelColor(x, y) == fill;
+    return count;
+}
+
 } // namespace
 
 class TestFrmStats : public QObject {
@@ -118,6 +155,8 @@ private slots:
     void monthWithGapsOnBothEngines();
     void decorationsFollowTheFigure_data();
     void decorationsFollowTheFigure();
+    void labelsReadableAtDesignSize_data();
+    void labelsReadableAtDesignSize();
     void bookingsShowOnTodaysBar();
     void titlesChangeThroughTheInputBox();
     void coloursChangeThroughTheColourDialog();
@@ -284,6 +323,92 @@ void TestFrmStats::decorationsFollowTheFigure()
     QVERIFY(frm.MSChart1->axisTitle(ChartAxis::Y).isEmpty());
     QVERIFY(frm.MSChart1->axisTitle(ChartAxis::X).isEmpty());
     QVERIFY(!frm.MSChart1->valueLabelsVisible());
+    ui::Forms::Unload<frmStats>();
+}
+
+void TestFrmStats::labelsReadableAtDesignSize_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<int>("chartType");
+    QTest::newRow("January, revenue, 2d bars") << 1 << 0 << 1;
+    QTest::newRow("January, revenue, 3d bars") << 1 << 0 << 8;
+    QTest::newRow("January, revenue, 2d area") << 1 << 0 << 0;
+    QTest::newRow("January, bookings, 2d bars") << 1 << 3 << 1;
+    QTest::newRow("January, orders, 2d XY") << 1 << 4 << 6;
+    QTest::newRow("April, orders, 2d line") << 4 << 4 << 3;
+    QTest::newRow("January, revenue, 2d pie") << 1 << 0 << 4;
+}
+
+// At the window's designed size with every decoration on: every day number shows, whole and
+// apart from its neighbours; counts step by whole numbers; value labels (a pie's slice labels,
+// which name their day) stand apart, inside the chart, never on the series' fill.
+void TestFrmStats::labelsReadableAtDesignSize()
+{
+    QFETCH(int, month);
+    QFETCH(int, figure);
+    QFETCH(int, chartType);
+    testsupport::CoreFixture fx;
+    frmStats &frm = openStats();
+    const QString year = frm.CYear->currentText();
+    const int days = frmStats::LastDay(year.toInt(), month);
+    for (int day = 1; day <= days; ++day)
+        seedDay(fx, year, month, day, QString::number(150 + (day * 137) % 900), "0.75", day % 5 + 1, day % 3);
+    for (QCheckBox *box : {frm.Check1, frm.Check2, frm.Check3, frm.Check4, frm.Check5})
+        box->setChecked(true);
+    frm.StatView->setCurrentIndex(figure);
+    frm.ComboChartType->setCurrentIndex(chartType);
+    choose(frm, month, year);
+    controls::Chart &chart = *frm.MSChart1;
+    const QImage picture = chart.picture();
+    const QRectF whole = chart.rect();
+
+    QList<QRectF> valueBoxes;
+    if (chartType == 4) {
+        for (int day = 1; day <= days; ++day) {
+            QCOMPARE(chart.sliceLabelText(day), QString::number(day) + ": " + chart.valueLabelText(day));
+            valueBoxes << chart.partRect({ChartPart::PointLabel, ChartAxis::X, day});
+            const ChartHit hit = chart.hitTest(valueBoxes.last().center().toPoint());
+            QCOMPARE(int(hit.part), int(ChartPart::PointLabel));
+            QCOMPARE(hit.row, day);
+        }
+    } else {
+        const auto dayLabels = axisLabels(frm, ChartAxis::X);
+        QStringList expected;
+        for (int day = 1; day <= days; ++day)
+            expected << QString::number(day);
+        QStringList shown;
+        for (const auto &[text, box] : dayLabels)
+            shown << text;
+        QCOMPARE(shown, expected);
+        for (qsizetype i = 1; i < dayLabels.size(); ++i)
+            QVERIFY2(dayLabels[i - 1].second.right() <= dayLabels[i].second.left() + 0.5, qPrintable(shown[i]));
+        auto *xAxis = chart.qchart()->axes(Qt::Horizontal).value(chartType == 6 ? 1 : 0);
+        QVERIFY(xAxis && xAxis->isVisible() && !xAxis->labelsTruncated());
+
+        if (figure >= 3) {
+            QStringList steps;
+            for (const auto &[text, box] : axisLabels(frm, ChartAxis::Y)) {
+                bool whole = false;
+                text.toInt(&whole);
+                QVERIFY2(whole, qPrintable(text));
+                steps << text;
+            }
+            QVERIFY(steps.size() >= 3);
+            QCOMPARE(QSet<QString>(steps.begin(), steps.end()).size(), steps.size());
+        }
+        for (int day = 1; day <= days; ++day) {
+            valueBoxes << chart.partRect({ChartPart::PointLabel, ChartAxis::X, day});
+            QCOMPARE(fillPixelsIn(picture, valueBoxes.last(), chart.seriesColor()), 0);
+        }
+    }
+    for (qsizetype i = 0; i < valueBoxes.size(); ++i) {
+        QVERIFY2(whole.contains(valueBoxes[i]), qPrintable(QString::number(i + 1)));
+        for (qsizetype j = i + 1; j < valueBoxes.size(); ++j) {
+            QVERIFY2(!valueBoxes[i].adjusted(0.5, 0.5, -0.5, -0.5).intersects(valueBoxes[j]),
+                     qPrintable(QStringLiteral("days %1 and %2").arg(i + 1).arg(j + 1)));
+        }
+    }
     ui::Forms::Unload<frmStats>();
 }
 
