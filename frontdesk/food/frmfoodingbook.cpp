@@ -281,7 +281,10 @@ void frmFoodingBook::Command4_Click()
         if (!saveOrder(*orderId))
             return;   // reported; the items stay for another try
         ui::MsgBox(QStringLiteral("Food & Beverages order added into the record"), ui::vbInformation);
+        // The next order starts from nothing: its total is its own items' (the guest and the
+        // status stay for it).
         FoodLV->clear();
+        txtTotalAmount->clear();
         core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"), false);
     });
 }

@@ -142,30 +142,37 @@ void TestFoodingBook::unknownGuestNumberClearsTheGuest()
     QCOMPARE(rowsIn(fx, "tbl_FoodOrders"), 0);
 }
 
-// In en_GB, after a booking of the day: each order adds to the one revenue row of today.
+// In en_GB, after a booking of the day: each order adds to the one revenue row of today, and
+// each is stored with its own total (the next order's total starts afresh).
 void TestFoodingBook::ordersOfADayShareTheRevenueRow()
 {
     HOTEL_FETCH_ENGINE(engine);
     testsupport::CoreFixture fx(engine);
     vb::SetCurrentLocale(QLocale(QStringLiteral("en_GB")));
     addCatalogue(fx);
+    const QString meals = vb::CStr(fx.scalar("SELECT ID FROM tbl_foodCat WHERE catName = 'Meals'"));
+    fx.exec("INSERT INTO tbl_FoodItem (ItemName, ItemPrice, ItemNote, ItemCat) VALUES ('Soup', 7, '', " + meals + ")");
+    fx.exec("INSERT INTO tbl_FoodItem (ItemName, ItemPrice, ItemNote, ItemCat) VALUES ('Club Sandwich', 9.75, '', "
+            + meals + ")");
     bookingtesting::addRoom(fx, "101", "100");
     const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
     frmFoodingBook &frm = openOrder(ann.number);
     frm.randomSource = fixedDraws({0, 0.01});
     QVERIFY(addItem(frm, "Chef's Special"));
-    QVERIFY(addItem(frm, "Tea"));
+    QVERIFY(addItem(frm, "Soup"));
+    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("£19.75"));
     frm.Combo1->setCurrentText("Due");
     saveOrder(fx, frm);
 
     QCOMPARE(fx.dialogs().messages().last(), QStringLiteral("Food & Beverages order added into the record"));
     QCOMPARE(fx.dialogs().shown(ui::DialogKind::Sound).size(), 1);
     QCOMPARE(frm.FoodLV->count(), 0);
-    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("£15.25"));
+    QVERIFY(frm.txtTotalAmount->text().isEmpty());
     QCOMPARE(frm.txtCFname->text(), QStringLiteral("Ann"));
+    QCOMPARE(frm.Combo1->currentText(), QStringLiteral("Due"));
 
-    QVERIFY(addItem(frm, "Tea"));
-    frm.txtTotalAmount->setText("£2.50");
+    QVERIFY(addItem(frm, "Club Sandwich"));
+    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("£9.75"));
     saveOrder(fx, frm);
 
     const QList<testsupport::Row> orders = fx.query("SELECT * FROM tbl_FoodOrders ORDER BY ID");
@@ -175,20 +182,22 @@ void TestFoodingBook::ordersOfADayShareTheRevenueRow()
     QCOMPARE(vb::CStr(orders[0]["customerfname"]), QStringLiteral("Ann"));
     QCOMPARE(vb::CStr(orders[0]["customrelname"]), QStringLiteral("Lee"));
     QCOMPARE(vb::CStr(orders[0]["customertitle"]), QStringLiteral("Mr."));
-    QCOMPARE(vb::CDbl(orders[0]["totalprice"]), 15.25);
+    QCOMPARE(vb::CDbl(orders[0]["totalprice"]), 19.75);
     QCOMPARE(vb::CStr(orders[0]["status"]), QStringLiteral("Due"));
     QCOMPARE(vb::CDate(orders[0]["dateline"]).toQDate(), QDate::currentDate());
     QCOMPARE(vb::CStr(orders[1]["foodorderid"]), QStringLiteral("101010101010"));
-    QCOMPARE(storedItems(fx, "999999"), QStringList({"Chef's Special=12.75", "Tea=2.5"}));
-    QCOMPARE(storedItems(fx, "101010101010"), QStringList({"Tea=2.5"}));
+    QCOMPARE(vb::CDbl(orders[1]["totalprice"]), 9.75);
+    QCOMPARE(vb::CStr(orders[1]["status"]), QStringLiteral("Due"));
+    QCOMPARE(storedItems(fx, "999999"), QStringList({"Chef's Special=12.75", "Soup=7"}));
+    QCOMPARE(storedItems(fx, "101010101010"), QStringList({"Club Sandwich=9.75"}));
 
     const QList<testsupport::Row> revenue = fx.query("SELECT * FROM tbl_revenueStats");
     QCOMPARE(revenue.size(), 1);
     QCOMPARE(vb::CDate(revenue[0]["tdate"]).toQDate(), QDate::currentDate());
     QCOMPARE(vb::CLng(revenue[0]["tbookings"]), 1);
     QCOMPARE(vb::CLng(revenue[0]["tfoodorders"]), 2);
-    QCOMPARE(vb::CDbl(revenue[0]["tfooddrinkrevenue"]), 17.75);
-    QCOMPARE(vb::CDbl(revenue[0]["trevenue"]), 117.75);
+    QCOMPARE(vb::CDbl(revenue[0]["tfooddrinkrevenue"]), 29.5);
+    QCOMPARE(vb::CDbl(revenue[0]["trevenue"]), 129.5);
 }
 
 // A source that repeats an id, and a left-over table of an id without its row: each order
