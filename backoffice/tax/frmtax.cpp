@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace backoffice {
 
@@ -32,6 +33,19 @@ namespace {
 const QString NamePlaceholder = QStringLiteral("Tax Name");
 
 QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+
+// The typed percent as the amount it is stored as; nothing when the box is empty, reads
+// "0%", is no number, or is a number too large for an amount ("1e300").
+std::optional<vb::Currency> percentOf(const QString &typed)
+{
+    if (typed.isEmpty() || typed == QLatin1String("0%") || !vb::IsNumeric(vb::Variant(typed)))
+        return std::nullopt;
+    try {
+        return vb::CCur(vb::Variant(typed));
+    } catch (const vb::Error &) {
+        return std::nullopt;
+    }
+}
 
 } // namespace
 
@@ -166,14 +180,13 @@ void frmTax::addTax(QLineEdit *name, QLineEdit *percent, const QString &percentH
                               QStringLiteral("Please enter Tax Name!(eg: Service Tax, Sale Tax etc.)"));
         return;
     }
-    const QString typed = percent->text();
-    if (typed.isEmpty() || typed == QLatin1String("0%") || !vb::IsNumeric(vb::Variant(typed))) {
+    const std::optional<vb::Currency> rate = percentOf(percent->text());
+    if (!rate) {
         core::ShowBalloonHint(tip(), percent, QStringLiteral("Enter Tax Percent"), percentHint);
         return;
     }
     bool stored = false;
-    core::ResumeNext([&] { stored = core::ExecuteSQL(TaxInsertSql(name->text(), vb::CCur(vb::Variant(typed)), category),
-                                                     core::SqlAction::Insert); });
+    core::ResumeNext([&] { stored = core::ExecuteSQL(TaxInsertSql(name->text(), *rate, category), core::SqlAction::Insert); });
     if (stored)
         ui::MsgBox(QStringLiteral("Tax Name ") + name->text() + QStringLiteral(" added on the Tax List!"), ui::vbInformation);
     fillList(category == RoomTaxCategory ? ListView1 : ListView2, category);

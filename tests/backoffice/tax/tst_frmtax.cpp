@@ -166,6 +166,9 @@ void TestFrmTax::checksShowHints_data()
     QTest::newRow("room: empty percent") << false << "VAT" << "" << "Enter Tax Percent" << roomPercent;
     QTest::newRow("food: placeholder name") << true << "Tax Name" << "10" << "Enter Tax Name" << nameHint;
     QTest::newRow("food: 10%") << true << "VAT" << "10%" << "Enter Tax Percent" << foodPercent;
+    // Numbers too large for an amount.
+    QTest::newRow("room: 1e300") << false << "VAT" << "1e300" << "Enter Tax Percent" << roomPercent;
+    QTest::newRow("food: -1e20") << true << "VAT" << "-1e20" << "Enter Tax Percent" << foodPercent;
 }
 
 void TestFrmTax::checksShowHints()
