@@ -24,6 +24,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 namespace frontdesk {
@@ -134,7 +135,7 @@ void frmCustomerDetails::GetCustomerDetails()
         txtPaymentMethod->setText(fieldText(rs, "cPaymentMethod"));
         txtPaymentDetails->setText(fieldText(rs, "cPaymentMethodDetails"));
         customerID->setText(fieldText(rs, "ID"));
-        txtNote->setText(fieldText(rs, "cAdditionalNote"));
+        txtNote->setPlainText(fieldText(rs, "cAdditionalNote"));
         // "Unknown" and texts outside the list leave the status as it was.
         const int status = StatusItems.indexOf(fieldText(rs, "cStatus"));
         if (status >= 1)
@@ -242,7 +243,7 @@ void frmCustomerDetails::UpdateCustomerRecord()
         guest.due = amountOf(txtDue);
         guest.paymentMethod = txtPaymentMethod->text();
         guest.paymentDetails = txtPaymentDetails->text();
-        guest.note = txtNote->text();
+        guest.note = txtNote->toPlainText();
         guest.status = comboStatus->currentText();
         {
             core::Transaction transaction;
@@ -305,6 +306,7 @@ void frmCustomerDetails::clearFields()
 {
     for (QLineEdit *box : PicInner->findChildren<QLineEdit *>())
         box->clear();
+    txtNote->clear();
     ListView1->clear();
 }
 

@@ -14,6 +14,7 @@ class QDateEdit;
 class QFrame;
 class QGroupBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 class QWidget;
@@ -68,7 +69,7 @@ public:
     QLineEdit *txtDue;
     QLineEdit *txtPaymentMethod;
     QLineEdit *txtPaymentDetails;
-    QLineEdit *txtNote;
+    QPlainTextEdit *txtNote;   // every note a booking can store, line breaks and all
     QLineEdit *customerID;     // hidden: ID
     QLineEdit *txtRooms;       // hidden: cRoomNameID as stored
     QLineEdit *txtRoomPrice;   // hidden: cRoomNamePrice as stored

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -73,7 +74,9 @@ void frmCustomerDetails::createControls()
     grid->setRowStretch(1, 1);
 
     auto *noteRow = new QGridLayout;
-    txtNote = core::TextBox(QStringLiteral("txtNote"), PicInner);
+    txtNote = core::Named(new QPlainTextEdit(PicInner), QStringLiteral("txtNote"));
+    txtNote->setTabChangesFocus(true);
+    txtNote->setMaximumHeight(txtNote->fontMetrics().height() * 3 + 2 * txtNote->frameWidth() + 8);
     noteRow->addWidget(core::Label(QStringLiteral("Additional Note :"), QStringLiteral("Label20"), PicInner), 0, 0);
     noteRow->addWidget(txtNote, 0, 1);
     grid->addLayout(noteRow, 2, 0, 1, 2);

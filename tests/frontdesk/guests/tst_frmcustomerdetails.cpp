@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 using frontdesk::frmCustomerDetails;
@@ -52,6 +53,8 @@ private slots:
     void loadsTheSelectedGuestWithRooms();
     void updateStoresApostrophesCleanedWithOneLogRow_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void updateStoresApostrophesCleanedWithOneLogRow();
+    void longNoteWithLineBreaksKeptExactly_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void longNoteWithLineBreaksKeptExactly();
     void countThatIsNoWholeNumberWritesNothing_data();
     void countThatIsNoWholeNumberWritesNothing();
     void removalFailingAtItsLastStatementKeepsEverything_data() { HOTEL_BOTH_ENGINES_DATA(); }
@@ -109,7 +112,7 @@ void TestCustomerDetails::updateStoresApostrophesCleanedWithOneLogRow()
     frm.txtRoomRate->setText("$300.00");
     frm.txtPaymentMethod->setText("Cheque'");
     frm.txtPaymentDetails->setText("No. 'B'");
-    frm.txtNote->setText("can't wait");
+    frm.txtNote->setPlainText("can't wait");
     frm.comboStatus->setCurrentText("Confirmed");
     fx.dialogs().reply(ui::Reply::button(ui::vbYes));
     frm.Command1_Click();
@@ -143,6 +146,40 @@ void TestCustomerDetails::updateStoresApostrophesCleanedWithOneLogRow()
     QCOMPARE(frm.txtFName->text(), QStringLiteral("OBrien"));
     QCOMPARE(frm.Caption(), QStringLiteral("Details of Dr. OBrien DArcy"));
     QVERIFY(core::State().mLastError.isEmpty());
+}
+
+// A note of 100,000 characters with line breaks, booked through the booking window, shows
+// whole and stays as the booking stored it after an update that changes only the last name.
+void TestCustomerDetails::longNoteWithLineBreaksKeptExactly()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    bookingtesting::addRoom(fx, "101", "100");
+    QString note = QStringLiteral("Late arrival.\nCot for the child.\n\n\tAllergic: nuts\\peanuts \n");
+    for (int line = 1; note.size() < 100000; ++line)
+        note += QStringLiteral("Line %1: towels at 7, 50 % off the minibar, café → room\n").arg(line);
+    note.truncate(100000);
+    frontdesk::frmBooking &booking = bookingtesting::openBooking(fx);
+    bookingtesting::fillGuest(booking, "Ann", "Lee");
+    bookingtesting::bookRooms(booking, {"101"});
+    booking.txtAdditionalNote->setPlainText(note);
+    booking.Command5_Click();
+    const QList<testsupport::Row> booked = fx.query("SELECT ID, cUniqueNo, cAdditionalNote FROM tbl_customers");
+    QCOMPARE(booked.size(), 1);
+    QCOMPARE(vb::CStr(booked[0]["cadditionalnote"]), note);
+    openGuestList({{vb::CLng(booked[0]["id"]), vb::CStr(booked[0]["cuniqueno"])}}).select(0);
+
+    frmCustomerDetails &frm = openDetails(fx);
+    QCOMPARE(frm.txtNote->toPlainText(), note);
+    frm.txtLName->setText("Leigh");
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm.Command1_Click();
+    const testsupport::Row guest = fx.query("SELECT cLastName, cAdditionalNote FROM tbl_customers").first();
+    QCOMPARE(vb::CStr(guest["clastname"]), QStringLiteral("Leigh"));
+    const QString stored = vb::CStr(guest["cadditionalnote"]);
+    QCOMPARE(stored.size(), note.size());
+    QCOMPARE(stored, note);
+    QCOMPARE(frm.txtNote->toPlainText(), note);
 }
 
 void TestCustomerDetails::countThatIsNoWholeNumberWritesNothing_data()
@@ -244,7 +281,7 @@ void TestCustomerDetails::twoWindowsKeepTheirOwnGuests()
     frmCustomerDetails &forBob = openDetails(fx);
     guestList.select(0);
 
-    forBob.txtNote->setText("Bob's note");
+    forBob.txtNote->setPlainText("Bob's note");
     fx.dialogs().reply(ui::Reply::button(ui::vbYes));
     forBob.Command1_Click();
     QCOMPARE(forBob.txtFName->text(), QStringLiteral("Bob"));

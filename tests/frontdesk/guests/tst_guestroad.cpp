@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 using namespace guesttesting;
@@ -91,7 +92,7 @@ void TestGuestRoad::newClerksRoad()
     QVERIFY(details);
     checkNothingClipped(details->PicInner);
     shoot(main, "3-details", details);
-    details->txtNote->setText("Late arrival, can't wait");
+    details->txtNote->setPlainText("Late arrival, can't wait");
     fx.dialogs().reply(ui::Reply::button(ui::vbYes));
     details->Command1_Click();
     shoot(main, "4-details-updated", details);
