@@ -5,6 +5,7 @@
 #include "ado/recordset.h"
 #include "backoffice/adminarea/adminaids.h"
 #include "backoffice/adminarea/frmroomadminfloat.h"
+#include "backoffice/adminarea/roomchanges.h"
 #include "backoffice/adminarea/roomstatements.h"
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
@@ -57,9 +58,9 @@ void frmAdminArea::cmdAddRoom_Click()
         cmdAddRoom->setEnabled(true);
 }
 
-// The checks, then the room's table, then its row and log row as one change: a table whose
-// row cannot be stored is dropped again. False when the button stays disabled until the
-// room boxes change (the number is taken).
+// The checks, then the room's table with its row and log row as one change (a table that a
+// crash left behind without its room is taken over). False when the button stays disabled
+// until the room boxes change (the number is taken).
 bool frmAdminArea::addRoom()
 {
     const QString room = CleanRoomNumber(txtRoomID->text());
@@ -72,10 +73,10 @@ bool frmAdminArea::addRoom()
                  QStringLiteral("Please Enter Room ID as Numeric Characters!"));
         return true;
     }
-    const auto existing = core::OpenRecordset(RoomLookupSql(room));
-    if (!existing)
+    const std::optional<bool> taken = RoomNumberTaken(room);
+    if (!taken)
         return true;
-    if (existing->RecordCount() > 0) {
+    if (*taken) {
         showHint(txtRoomID, QStringLiteral("Room Already Exist!"), QStringLiteral("Please Enter Room ID!"));
         return false;
     }
@@ -90,29 +91,18 @@ bool frmAdminArea::addRoom()
     const vb::Currency price = vb::CCur(vb::Variant(priceText));
     if (txtRoomDesc->text() == QLatin1String("Description"))
         txtRoomDesc->clear();
+    if (RoomTableUseOf(room) == RoomTableUse::HoldsBookings) {
+        ShowRoomTableHoldsBookings(room);
+        return true;
+    }
 
-    // CREATE and DROP TABLE commit by themselves on MariaDB: they stay outside the transaction.
-    if (!core::ExecuteSQL(RoomTableCreateSql(room), core::SqlAction::Create))
+    const bool stored = ChangeRoomTables(room, [&] {
+        return core::ExecuteSQL(RoomInsertSql(room, txtRoomDesc->text(), comboRoomType->currentText(), price),
+                                core::SqlAction::Insert) &&
+               core::ExecuteSQL(RoomAddedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
+    });
+    if (!stored)
         return true;
-    bool stored = false;
-    {
-        core::Transaction transaction;
-        stored = core::ExecuteSQL(RoomInsertSql(room, txtRoomDesc->text(), comboRoomType->currentText(), price),
-                                  core::SqlAction::Insert) &&
-                 core::ExecuteSQL(RoomAddedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
-        if (stored) {
-            try {
-                transaction.Commit();
-            } catch (const vb::Error &) {
-                core::ExecuteSQL(RoomTableDropSql(room), core::SqlAction::Delete);
-                throw;
-            }
-        }
-    }
-    if (!stored) {
-        core::ExecuteSQL(RoomTableDropSql(room), core::SqlAction::Delete);
-        return true;
-    }
     ui::MsgBox(QStringLiteral("Room ") + room + QStringLiteral(" Added on the Room List!"), ui::vbInformation);
     RoomListShow();
     return true;
@@ -135,18 +125,18 @@ void frmAdminArea::iRemoveRoom()
             return;
         }
         // A row already gone (removed at another workstation) writes no log row and no message.
-        {
-            core::Transaction transaction;
-            long removed = 0;
-            if (!core::ExecuteSQL(RoomDeleteSql(roomId), core::SqlAction::Delete, &removed) || removed == 0 ||
-                !core::ExecuteSQL(RoomRemovedLogSql(room, core::State().mUserName), core::SqlAction::Insert)) {
-                RoomListShow();
-                return;
-            }
-            transaction.Commit();
-        }
-        if (hasTable && !core::ExecuteSQL(RoomTableDropSql(room), core::SqlAction::Delete))
+        const bool removed = ChangeRoomTables(
+            QString(),
+            [&] {
+                long rows = 0;
+                return core::ExecuteSQL(RoomDeleteSql(roomId), core::SqlAction::Delete, &rows) && rows > 0 &&
+                       core::ExecuteSQL(RoomRemovedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
+            },
+            hasTable ? room : QString());
+        if (!removed) {
+            RoomListShow();
             return;
+        }
         ui::MsgBox(QStringLiteral("Room ") + room + QStringLiteral(" Removed!"), ui::vbInformation);
         RoomListShow();
     });

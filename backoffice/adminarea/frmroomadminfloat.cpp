@@ -3,6 +3,7 @@
 #include "ado/recordset.h"
 #include "backoffice/adminarea/adminaids.h"
 #include "backoffice/adminarea/frmadminarea.h"
+#include "backoffice/adminarea/roomchanges.h"
 #include "backoffice/adminarea/roomstatements.h"
 #include "core/aids/replaceeach.h"
 #include "core/db/dbworks.h"
@@ -109,8 +110,8 @@ void frmRoomAdminFloat::cmdEditIt_Click()
         Unload();
 }
 
-// Everything is checked before anything is written: the tariff, the number, and that no
-// other room has that number.
+// Everything is checked before anything is written: the tariff, the number, that no other
+// room has that number, and that no old bookings stand where the number's table would go.
 bool frmRoomAdminFloat::saveRoom()
 {
     const long roomId = adminArea().ListViewValueFromDB;
@@ -122,48 +123,49 @@ bool frmRoomAdminFloat::saveRoom()
         ui::MsgBox(QStringLiteral("Please Enter Room ID as Numeric Characters!"), ui::vbInformation);
         return false;
     }
-    if (room != loadedRoom_) {
-        const auto existing = core::OpenRecordset(RoomLookupSql(room));
-        if (!existing)
-            return true;
-        if (existing->RecordCount() > 0) {
-            ui::MsgBox(QStringLiteral("Room ") + room + QStringLiteral(" Already Exist! Please change Room ID."),
-                       ui::vbInformation);
-            return false;
-        }
+    const std::optional<bool> taken = RoomNumberTaken(room, roomId);
+    if (!taken)
+        return true;
+    if (*taken) {
+        ui::MsgBox(QStringLiteral("Room ") + room + QStringLiteral(" Already Exist! Please change Room ID."),
+                   ui::vbInformation);
+        return false;
     }
-    if (storeRoom(roomId, room, price))
+    const bool moveBookings = movesBookings(room);
+    if (moveBookings && RoomTableUseOf(room) == RoomTableUse::HoldsBookings) {
+        ShowRoomTableHoldsBookings(room);
+        return false;
+    }
+    if (storeRoom(roomId, room, price, moveBookings))
         adminArea().RoomListShow();
     return true;
 }
 
-// A new number takes the room's bookings along: the new number's table is made first (CREATE
-// and DROP TABLE commit by themselves on MariaDB, so they stay outside the transaction), then
-// the room row, the bookings and the current guests' room lists change together; the old
-// table goes once they are stored, the new one when they are not (or when the room's row was
-// removed meanwhile).
-bool frmRoomAdminFloat::storeRoom(long roomId, const QString &room, vb::Currency price)
+// A new number takes the room's bookings along, into a table of the new number, when the
+// room has a table.
+bool frmRoomAdminFloat::movesBookings(const QString &room) const
+{
+    return room != loadedRoom_ && IsUsableRoomNumber(loadedRoom_) && core::TableExists(core::RoomTableName(loadedRoom_));
+}
+
+// The room row, the moved bookings and the current guests' room lists change together with
+// the booking tables (the old one goes once they are stored); nothing changes when the room's
+// row was removed meanwhile.
+bool frmRoomAdminFloat::storeRoom(long roomId, const QString &room, vb::Currency price, bool moveBookings)
 {
     const bool renumbered = room != loadedRoom_;
-    const bool moveBookings = renumbered && IsUsableRoomNumber(loadedRoom_) &&
-                              core::TableExists(core::RoomTableName(loadedRoom_));
-    if (moveBookings && !core::ExecuteSQL(RoomTableCreateSql(room), core::SqlAction::Create))
-        return false;
-    bool stored = false;
-    {
-        core::Transaction transaction;
-        long found = 0;
-        stored = core::ExecuteSQL(RoomNumberUpdateSql(roomId, room), core::SqlAction::Update, &found) && found > 0 &&
-                 core::ExecuteSQL(RoomDescriptionUpdateSql(roomId, txtRoomDescEdit->text()), core::SqlAction::Update) &&
-                 core::ExecuteSQL(RoomPriceUpdateSql(roomId, price), core::SqlAction::Update) &&
-                 (!moveBookings || core::ExecuteSQL(RoomBookingsMoveSql(loadedRoom_, room), core::SqlAction::Insert)) &&
-                 (!renumbered || renameInGuestLists(room));
-        if (stored)
-            transaction.Commit();
-    }
-    if (moveBookings)
-        core::ExecuteSQL(RoomTableDropSql(stored ? loadedRoom_ : room), core::SqlAction::Delete);
-    return stored;
+    return ChangeRoomTables(
+        moveBookings ? room : QString(),
+        [&] {
+            long found = 0;
+            return core::ExecuteSQL(RoomNumberUpdateSql(roomId, room), core::SqlAction::Update, &found) && found > 0 &&
+                   core::ExecuteSQL(RoomDescriptionUpdateSql(roomId, txtRoomDescEdit->text()), core::SqlAction::Update) &&
+                   core::ExecuteSQL(RoomPriceUpdateSql(roomId, price), core::SqlAction::Update) &&
+                   (!moveBookings ||
+                    core::ExecuteSQL(RoomBookingsMoveSql(loadedRoom_, room), core::SqlAction::Insert)) &&
+                   (!renumbered || renameInGuestLists(room));
+        },
+        moveBookings ? loadedRoom_ : QString());
 }
 
 // The current guests whose room list names the old number name the new one.

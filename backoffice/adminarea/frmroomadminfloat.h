@@ -43,7 +43,8 @@ private:
     void loadRoom();
     // False when a check failed and the window stays open for a correction.
     bool saveRoom();
-    bool storeRoom(long roomId, const QString &room, vb::Currency price);
+    bool movesBookings(const QString &room) const;
+    bool storeRoom(long roomId, const QString &room, vb::Currency price, bool moveBookings);
     bool renameInGuestLists(const QString &room);
 
     QString loadedRoom_;   // the room's number when it was loaded

@@ -26,12 +26,18 @@ bool IsUsableRoomNumber(const QString &room)
     return true;
 }
 
+bool SameRoomNumber(const QString &a, const QString &b)
+{
+    const QString left = vb::Trim(a);
+    const QString right = vb::Trim(b);
+    if (IsUsableRoomNumber(left) && IsUsableRoomNumber(right))
+        return left.toLong() == right.toLong();
+    return left == right;
+}
+
 QString RoomListSql() { return QStringLiteral("SELECT * FROM tbl_Rooms"); }
 
-QString RoomLookupSql(const QString &room)
-{
-    return QStringLiteral("SELECT * FROM tbl_Rooms WHERE RoomNameID = ") + Quoted(room);
-}
+QString RoomNumbersSql() { return QStringLiteral("SELECT RoomID, RoomNameID FROM tbl_Rooms"); }
 
 QString RoomTableCreateSql(const QString &room)
 {
@@ -72,6 +78,13 @@ QString RoomCurrentGuestsSql(const QString &room)
     return QStringLiteral("SELECT count(*) FROM ") + core::RoomTableName(room)
            + QStringLiteral(" WHERE cUniqueID IN (SELECT cUniqueNo FROM tbl_customers)");
 }
+
+QString RoomBookingsCountSql(const QString &room)
+{
+    return QStringLiteral("SELECT count(*) FROM ") + core::RoomTableName(room);
+}
+
+QString RoomBookingsClearSql(const QString &room) { return QStringLiteral("DELETE FROM ") + core::RoomTableName(room); }
 
 QString RoomByIdSql(long roomId) { return QStringLiteral("SELECT * FROM tbl_Rooms WHERE RoomID = ") + Number(roomId); }
 

@@ -14,17 +14,24 @@ QString CleanRoomNumber(const QString &typed);
 // A room number names the room's table room_<number> and is written into that table's
 // whole-number column at every booking: one to nine digits.
 bool IsUsableRoomNumber(const QString &room);
+// Two room numbers name the same room when they are equal as numbers ("7" and "007": the
+// bookings store both as 7), or, for a number stored before numbers were checked, as texts.
+bool SameRoomNumber(const QString &a, const QString &b);
 
 QString RoomListSql();
-QString RoomLookupSql(const QString &room);
+// Every room's key and number, for the check that a number is not taken.
+QString RoomNumbersSql();
 QString RoomTableCreateSql(const QString &room);
 QString RoomInsertSql(const QString &room, const QString &description, const QString &type, vb::Currency price);
 QString RoomAddedLogSql(const QString &room, const QString &userName);
 QString RoomDeleteSql(long roomId);
 QString RoomRemovedLogSql(const QString &room, const QString &userName);
 QString RoomTableDropSql(const QString &room);
-// How many bookings in the room's table belong to a current guest.
+// How many bookings in the room's table belong to a current guest; how many it holds at all.
 QString RoomCurrentGuestsSql(const QString &room);
+QString RoomBookingsCountSql(const QString &room);
+// Every booking of the room's table removed.
+QString RoomBookingsClearSql(const QString &room);
 
 // The room editor: the room by its key, and the three changes of a save.
 QString RoomByIdSql(long roomId);

@@ -5,11 +5,15 @@
 #include "admintesting.h"
 
 #include "backoffice/adminarea/frmroomadminfloat.h"
+#include "backoffice/adminarea/roomstatements.h"
+#include "core/db/dbworks.h"
 #include "controls/popupmenu.h"
 #include "core/db/tableexists.h"
 #include "core/ui/cballoontooltip.h"
 #include "frontdesk/booking/bookingtesting.h"
 #include "support/scratch_database.h"
+#include "support/sqlcipher_client.h"
+#include "support/statementhook.h"
 #include "support/xlsreaders.h"
 #include "vb/locale.h"
 
@@ -19,6 +23,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
 
 using backoffice::frmAdminArea;
@@ -81,6 +86,9 @@ private slots:
     void takenOrUnusableNumbersWriteNothing();
     void failedRowLeavesNoTableRowOrLogRow_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void failedRowLeavesNoTableRowOrLogRow();
+    void leftoverTablesTakenOverOrReported_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void leftoverTablesTakenOverOrReported();
+    void failedCommitInTheEditorKeepsEverything();
     void removalWithTableAlreadyGone_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removalWithTableAlreadyGone();
     void bookedRenamedAndBookedAgain_data() { HOTEL_BOTH_ENGINES_DATA(); }
@@ -131,6 +139,7 @@ void TestAdminRooms::takenOrUnusableNumbersWriteNothing_data()
         row("same") << "101" << "5" << taken << false;
         row("blank before") << " 101" << "5" << taken << false;
         row("quote after") << "101'" << "5" << taken << false;
+        row("same as a number") << "0101" << "5" << taken << false;
         row("letters") << "A1" << "5" << "Invalid Room ID" << true;
         row("inner blank") << "101 B" << "5" << "Invalid Room ID" << true;
         row("placeholder") << "Room ID" << "5" << "Please enter Room ID" << true;
@@ -180,6 +189,89 @@ void TestAdminRooms::failedRowLeavesNoTableRowOrLogRow()
     QVERIFY(!roomTable(QStringLiteral("205")));
     QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_logTable")), 1);
     QVERIFY(columnOf(s.window().listRoomView).isEmpty());
+}
+
+// Booking tables that no room names, as a crash leaves them: an empty one is taken over by the
+// next room of its number (added or renumbered to it); one that holds bookings is reported in
+// a message and left as it is. The database settings window never opens.
+void TestAdminRooms::leftoverTablesTakenOverOrReported()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    AdminSession s(engine);
+    int settingsOpened = 0;
+    core::SetDatabaseSettingsWindow({[] { return false; }, [&] { ++settingsOpened; }});
+    const auto restore = qScopeGuard([] { core::SetDatabaseSettingsWindow({}); });
+    for (const char *room : {"301", "302", "303"})
+        s.fx.exec(backoffice::RoomTableCreateSql(QLatin1String(room)));
+    s.fx.exec(QStringLiteral("INSERT INTO [room_302] (RoomNameID, cUniqueID) VALUES (302, 'FORMER')"));
+    const QString inUse = QStringLiteral("Room 302 cannot be used: bookings of an earlier room 302 are still kept. "
+                                         "Please choose another Room ID.");
+    frmAdminArea &admin = s.window();
+
+    addRoom(admin, QStringLiteral("301"), QStringLiteral("10"));
+    QCOMPARE(s.dialogs().messages(), QStringList{QStringLiteral("Room 301 Added on the Room List!")});
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_301]")), 0);
+    bookThroughBookingWindow(s, {QStringLiteral("301")}, QStringLiteral("Ann"));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_301]")), 1);
+
+    s.dialogs().clear();
+    addRoom(admin, QStringLiteral("302"), QStringLiteral("10"));
+    QCOMPARE(s.dialogs().messages(), QStringList{inUse});
+    QCOMPARE(roomRows(s), 1);
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_302] WHERE cUniqueID = 'FORMER'")), 1);
+
+    // Renumbered onto the table with bookings: refused, the editor stays open for another number.
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("301")));
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        s.dialogs().clear();
+        editor.txtRoomIDedit->setText(QStringLiteral("302"));
+        s.yes();
+        editor.cmdEditIt_Click();
+        QCOMPARE(s.dialogs().messages(), (QStringList{QStringLiteral("Update Selected Room?"), inUse}));
+        QVERIFY(editor.isVisible());
+        // Onto the empty one: taken over, with the room's booking.
+        editor.txtRoomIDedit->setText(QStringLiteral("303"));
+        s.yes();
+        editor.cmdEditIt_Click();
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(columnOf(admin.listRoomView), QStringList{QStringLiteral("303")});
+    QVERIFY(!roomTable(QStringLiteral("301")));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_303] WHERE RoomNameID = 303")), 1);
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_302]")), 1);
+    QCOMPARE(settingsOpened, 0);
+    QVERIFY(!s.dialogs().messages().join(QLatin1Char('|')).contains(QStringLiteral("Error Code")));
+}
+
+// The renumbering's commit fails (a reporting tool holds the file between its statements and
+// its commit): nothing of it stays, not even the new number's table, and both numbers can be
+// used afterwards.
+void TestAdminRooms::failedCommitInTheEditorKeepsEverything()
+{
+    AdminSession s;
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("100"));
+    s.fx.exec(QStringLiteral("INSERT INTO [room_101] (RoomNameID, cUniqueID) VALUES (101, 'FORMER')"));
+    testsupport::SqlcipherClient reader(s.fx.databasePath());
+    testsupport::StatementHook hook(QStringLiteral("UPDATE tbl_Rooms SET RoomNameID"),
+                                    [&] { reader.send(QStringLiteral("BEGIN; SELECT count(*) FROM tbl_Rooms;")); });
+
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("101")));
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        editor.txtRoomIDedit->setText(QStringLiteral("201"));
+        s.yes();
+        editor.cmdEditIt_Click();
+    });
+    reader.send(QStringLiteral("COMMIT;"));
+    QVERIFY(hook.fired());
+    QVERIFY(s.dialogs().last().text.startsWith(QStringLiteral("flot_0002\r\n")));
+    QCOMPARE(vb::CStr(s.fx.scalar(QStringLiteral("SELECT RoomNameID FROM tbl_Rooms"))), QStringLiteral("101"));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_101] WHERE cUniqueID = 'FORMER'")), 1);
+    QVERIFY(!roomTable(QStringLiteral("201")));
+
+    s.dialogs().clear();
+    addRoom(admin, QStringLiteral("201"), QStringLiteral("90"));
+    QCOMPARE(s.dialogs().messages(), QStringList{QStringLiteral("Room 201 Added on the Room List!")});
 }
 
 void TestAdminRooms::removalWithTableAlreadyGone()
@@ -309,6 +401,10 @@ void TestAdminRooms::editorChecksBeforeWritingAndEditsTheChosenRoom()
         editor.cmdEditIt_Click();
         QCOMPARE(s.dialogs().last().text, QStringLiteral("Room 102 Already Exist! Please change Room ID."));
         QVERIFY(editor.isVisible());
+        editor.txtRoomIDedit->setText(QStringLiteral("0102"));
+        s.yes();
+        editor.cmdEditIt_Click();
+        QCOMPARE(s.dialogs().last().text, QStringLiteral("Room 0102 Already Exist! Please change Room ID."));
         editor.txtRoomIDedit->setText(QStringLiteral("A1"));
         s.yes();
         editor.cmdEditIt_Click();

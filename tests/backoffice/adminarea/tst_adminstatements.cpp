@@ -19,6 +19,8 @@ private slots:
 
     void roomNumbers_data();
     void roomNumbers();
+    void sameRoomNumbers_data();
+    void sameRoomNumbers();
     void typedTexts_data();
     void typedTexts();
     void statements_data();
@@ -54,6 +56,29 @@ void TestAdminStatements::roomNumbers()
     QCOMPARE(IsUsableRoomNumber(cleaned), usable);
 }
 
+void TestAdminStatements::sameRoomNumbers_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("equal") << "101" << "101" << true;
+    QTest::newRow("leading zeros") << "7" << "007" << true;
+    QTest::newRow("zero and zeros") << "0" << "000" << true;
+    QTest::newRow("blank around a stored number") << "101" << " 0101" << true;
+    QTest::newRow("other number") << "101" << "1010" << false;
+    QTest::newRow("stored text, same") << "A1" << "A1" << true;
+    QTest::newRow("stored text, other") << "101" << "101A" << false;
+}
+
+void TestAdminStatements::sameRoomNumbers()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, same);
+    QCOMPARE(SameRoomNumber(a, b), same);
+    QCOMPARE(SameRoomNumber(b, a), same);
+}
+
 void TestAdminStatements::typedTexts_data()
 {
     QTest::addColumn<QString>("typed");
@@ -79,7 +104,7 @@ void TestAdminStatements::statements_data()
     const UserRights rights{1, 0, 1, 0, 1};
 
     QTest::newRow("room list") << RoomListSql() << "SELECT * FROM tbl_Rooms";
-    QTest::newRow("room lookup") << RoomLookupSql("101") << "SELECT * FROM tbl_Rooms WHERE RoomNameID = '101'";
+    QTest::newRow("room numbers") << RoomNumbersSql() << "SELECT RoomID, RoomNameID FROM tbl_Rooms";
     QTest::newRow("room table")
         << RoomTableCreateSql("101")
         << "CREATE TABLE [room_101] ( ID AUTOINCREMENT PRIMARY KEY, RoomNameID INT NOT NULL, cUniqueID VARCHAR(225) "
@@ -99,6 +124,8 @@ void TestAdminStatements::statements_data()
     QTest::newRow("room guests")
         << RoomCurrentGuestsSql("101")
         << "SELECT count(*) FROM [room_101] WHERE cUniqueID IN (SELECT cUniqueNo FROM tbl_customers)";
+    QTest::newRow("room bookings") << RoomBookingsCountSql("101") << "SELECT count(*) FROM [room_101]";
+    QTest::newRow("room bookings cleared") << RoomBookingsClearSql("101") << "DELETE FROM [room_101]";
     QTest::newRow("room by id") << RoomByIdSql(7) << "SELECT * FROM tbl_Rooms WHERE RoomID = 7";
     QTest::newRow("room number") << RoomNumberUpdateSql(7, "202")
                                  << "UPDATE tbl_Rooms SET RoomNameID = '202' WHERE RoomID =7";
