@@ -168,6 +168,26 @@ private slots:
         QVERIFY(!RegistryValueExists(2, sharedKey, "C:\\Windows\\System32\\types.tlb"));
     }
 
+    void markedSharedLinkIsNotUnregistered()
+    {
+        Scratch machine;
+        machine.plantCanaries();
+        const QString component = QDir(qEnvironmentVariable("HOTEL_PROGRAM_DIR")).filePath("libuninst_test_component.so");
+        const QString outside = machine.outsideFolder() + "/component.dll";
+        QVERIFY(QFile::copy(component, outside));
+        QDir().mkpath(machine.local("C:\\Windows\\System32"));
+        QVERIFY(QFile::link(outside, machine.local("C:\\Windows\\System32\\component.dll")));
+        SetRegistryNumber(2, sharedKey, "C:\\Windows\\System32\\component.dll", 1);
+        ui::ScriptedDialogs dialogs;
+        LeftBehind left;
+        RemoveSharedFiles(lines({"C:\\Windows\\System32\\component.dll|CTRL"}), {true, nullptr, "Caption", &left});
+        QVERIFY(!machine.exists("C:\\Windows\\System32\\component.dll"));
+        QVERIFY(!machine.exists("C:\\Windows\\System32\\unregistered.txt"));
+        QVERIFY(QFile::exists(outside));
+        QVERIFY(!QFile::exists(machine.outsideFolder() + "/unregistered.txt"));
+        QVERIFY(machine.damagedCanaries().isEmpty());
+    }
+
     void backups_data()
     {
         QTest::addColumn<bool>("silent");
@@ -215,6 +235,65 @@ private slots:
         QVERIFY(machine.damagedCanaries().isEmpty());
     }
 
+    // A target that is a symbolic link is dated as the link itself and, when restored,
+    // replaced as the link: the file it leads to, outside the product, never changes.
+    void backupTargetIsALink_data()
+    {
+        QTest::addColumn<bool>("dangling");
+        QTest::addColumn<QString>("recorded");   // whose last-write time the data holds
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("to a missing file") << true << "none" << false;
+        QTest::newRow("to a file whose date was recorded") << false << "outside" << false;
+        QTest::newRow("whose own date was recorded") << false << "link" << true;
+        QTest::newRow("dangling, its own date recorded") << true << "link" << true;
+    }
+    void backupTargetIsALink()
+    {
+        QFETCH(bool, dangling);
+        QFETCH(QString, recorded);
+        QFETCH(bool, restored);
+        Scratch machine;
+        machine.plantCanaries();
+        machine.write("C:\\Backup\\a.dll", "old");
+        QDir().mkpath(machine.local("C:\\Windows\\System32"));
+        const QString outside = machine.outsideFolder() + "/target.dll";
+        if (!dangling) {
+            QFile file(outside);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("outside");
+            file.flush();
+            QVERIFY(file.setFileTime(QDateTime(QDate(2001, 5, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
+            file.close();
+        }
+        const QString link = machine.local("C:\\Windows\\System32\\a.dll");
+        QVERIFY(QFile::link(outside, link));
+        uint32_t high = 0, low = 0;
+        if (recorded == "outside")
+            QVERIFY(LastWriteTime(outside, &high, &low));
+        if (recorded == "link")
+            QVERIFY(LastWriteTime(link, &high, &low));
+        ui::ScriptedDialogs dialogs;
+        dialogs.reply(ui::Reply::button(ui::vbYes));
+        LeftBehind left;
+        ProcessBackups({BackupLine{"C:\\Backup\\a.dll", "C:\\Windows\\System32\\a.dll", 0, 0, high, low}}, true,
+                       {false, nullptr, "Caption", &left});
+        QVERIFY(!machine.exists("C:\\Backup\\a.dll"));
+        QCOMPARE(QFileInfo(outside).exists(), !dangling);
+        if (!dangling) {
+            QFile file(outside);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("outside"));
+        }
+        QCOMPARE(QFileInfo(link).isSymLink(), !restored);
+        if (restored) {
+            QFile file(link);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("old"));
+        }
+        QCOMPARE(QDir(machine.local("C:\\Windows\\System32")).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
+        QVERIFY(machine.damagedCanaries().isEmpty());
+    }
+
     void backupThatIsTheTargetStays()
     {
         Scratch machine;
@@ -243,6 +322,9 @@ private slots:
         machine.write("C:\\plain.txt");
         QCOMPARE(GetFileVersionPair(machine.local("C:\\plain.txt"), &high, &low), -1);
         QCOMPARE(GetFileVersionPair(machine.local("C:\\none"), &high, &low), -3);
+        // A link has no version of its own.
+        QVERIFY(QFile::link(machine.local("C:\\v.dll"), machine.local("C:\\link.dll")));
+        QCOMPARE(GetFileVersionPair(machine.local("C:\\link.dll"), &high, &low), -1);
     }
 
     void filesAndFolders()
@@ -411,10 +493,20 @@ private slots:
         QVERIFY(!sys::RestartRequested());
     }
 
+    void deletionFallsBackToWininit_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("no wininit.ini") << false;
+        QTest::newRow("wininit.ini a link to a file outside") << true;
+    }
     void deletionFallsBackToWininit()
     {
+        QFETCH(bool, linked);
         Scratch machine;
+        machine.plantCanaries();
         QDir().mkpath(machine.local("C:\\Windows"));
+        if (linked)
+            QVERIFY(QFile::link(machine.outsideFolder() + "/canary.txt", machine.local("C:\\Windows\\wininit.ini")));
         reg::HKEY control;
         QCOMPARE(reg::RegCreateKeyEx(reg::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager",
                                      reg::KEY_ALL_ACCESS, &control), reg::ERROR_SUCCESS);
@@ -426,6 +518,8 @@ private slots:
         QFile wininit(machine.local("C:\\Windows\\wininit.ini"));
         QVERIFY(wininit.open(QIODevice::ReadOnly));
         QCOMPARE(wininit.readAll(), "[Rename]\r\nNUL=" + QFile::encodeName(target));
+        QVERIFY(!QFileInfo(wininit.fileName()).isSymLink());
+        QVERIFY(machine.damagedCanaries().isEmpty());
     }
 
     void commandRules_data()
