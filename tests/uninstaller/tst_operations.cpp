@@ -540,6 +540,46 @@ private slots:
         QCOMPARE(CountsAsBatchFile(command), batch);
     }
 
+    void commandProgram_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("program");   // empty: none found
+        QTest::addColumn<QStringList>("arguments");
+        const QString clean = "C:\\Program Files\\Brevant Hotel\\clean.EXE";
+        QTest::newRow("quoted, as it stands") << QStringList{clean} << "\"" + clean + "\" arg.BAT" << clean
+                                              << QStringList{"arg.BAT"};
+        QTest::newRow("unquoted with blanks in its path") << QStringList{clean} << clean + " arg.BAT" << clean
+                                                          << QStringList{"arg.BAT"};
+        QTest::newRow("the first prefix that names a file")
+            << QStringList{clean, "C:\\Program.exe"} << clean + " arg.BAT" << "C:\\Program.exe"
+            << QStringList{"Files\\Brevant", "Hotel\\clean.EXE", "arg.BAT"};
+        QTest::newRow(".exe after a name without extension")
+            << QStringList{"C:\\Program Files\\Brevant Hotel\\clean.exe"} << "C:\\Program Files\\Brevant Hotel\\clean  /x"
+            << "C:\\Program Files\\Brevant Hotel\\clean.exe" << QStringList{"/x"};
+        QTest::newRow("no .exe after a quoted name") << QStringList{"C:\\Tools\\clean.exe"} << "\"C:\\Tools\\clean\" /x"
+                                                     << "" << QStringList{};
+        QTest::newRow("a folder is no program") << QStringList{"C:\\Tools.d\\x.txt"} << "C:\\Tools.d run" << ""
+                                                << QStringList{};
+        QTest::newRow("nothing there") << QStringList{} << clean + " arg.BAT" << "" << QStringList{};
+    }
+    void commandProgram()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        Scratch machine;
+        for (const QString &file : files)
+            machine.write(file);
+        const std::optional<CommandProgram> found = FindCommandProgram(commandLine);
+        QCOMPARE(found.has_value(), !program.isEmpty());
+        if (found) {
+            QCOMPARE(found->program, machine.local(program));
+            QCOMPARE(found->arguments, arguments);
+        }
+    }
+
     void runAndWait_data()
     {
         QTest::addColumn<QString>("name");

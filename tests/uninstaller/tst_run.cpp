@@ -306,39 +306,50 @@ private slots:
     void productCommand_data()
     {
         QTest::addColumn<QByteArray>("kind");
-        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("program");   // the script the command names, or none
+        QTest::addColumn<QByteArray>("commandLine");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<bool>("ran");
         QTest::addColumn<bool>("removed");
-        QTest::newRow("kind 100 runs nothing") << QByteArray("100") << QByteArray("CLEAN.EXE") << 0 << false << true;
-        QTest::newRow("kind 101 runs nothing") << QByteArray("101") << QByteArray("CLEAN.EXE") << 0 << false << true;
-        QTest::newRow("program ending 0 cancels") << QByteArray("1") << QByteArray("CLEAN.EXE") << 0 << true << false;
-        QTest::newRow("program ending 1 goes on") << QByteArray("1") << QByteArray("CLEAN.EXE") << 1 << true << true;
-        QTest::newRow("batch ending 0 goes on") << QByteArray("1") << QByteArray("CLEAN.BAT") << 0 << true << true;
-        QTest::newRow("not startable goes on") << QByteArray("1") << QByteArray("MISSING.EXE") << 0 << false << true;
+        const QString tools = "C:\\Tools\\CLEAN.EXE";
+        QTest::newRow("kind 100 runs nothing") << QByteArray("100") << tools << QByteArray("C:\\Tools\\CLEAN.EXE") << 0 << false << true;
+        QTest::newRow("kind 101 runs nothing") << QByteArray("101") << tools << QByteArray("C:\\Tools\\CLEAN.EXE") << 0 << false << true;
+        QTest::newRow("program ending 0 cancels") << QByteArray("1") << tools << QByteArray("C:\\Tools\\CLEAN.EXE") << 0 << true << false;
+        QTest::newRow("program ending 1 goes on") << QByteArray("1") << tools << QByteArray("C:\\Tools\\CLEAN.EXE") << 1 << true << true;
+        QTest::newRow("batch ending 0 goes on") << QByteArray("1") << "C:\\Tools\\CLEAN.BAT" << QByteArray("C:\\Tools\\CLEAN.BAT")
+                                                << 0 << true << true;
+        QTest::newRow("not startable goes on") << QByteArray("1") << "" << QByteArray("C:\\Tools\\MISSING.EXE") << 0 << false << true;
+        // Unquoted, with blanks in the program's path.
+        const QString clean = "C:\\Program Files\\Brevant Hotel\\clean.EXE";
+        const QByteArray cleanLine = "C:\\Program Files\\Brevant Hotel\\clean.EXE arg.BAT";
+        QTest::newRow("unquoted program ending 0 cancels") << QByteArray("1") << clean << cleanLine << 0 << true << false;
+        QTest::newRow("unquoted program ending 1 goes on") << QByteArray("1") << clean << cleanLine << 1 << true << true;
+        QTest::newRow("unquoted batch ending 0 goes on")
+            << QByteArray("1") << "C:\\Program Files\\Brevant Hotel\\clean.BAT"
+            << QByteArray("C:\\Program Files\\Brevant Hotel\\clean.BAT /q") << 0 << true << true;
     }
     void productCommand()
     {
         QFETCH(QByteArray, kind);
-        QFETCH(QByteArray, script);
+        QFETCH(QString, program);
+        QFETCH(QByteArray, commandLine);
         QFETCH(int, exitCode);
         QFETCH(bool, ran);
         QFETCH(bool, removed);
         Scratch machine;
         TestData data = installProduct(machine);
         data.commandKind = kind;
-        data.commandLine = "C:\\Tools\\" + script;
-        if (script != "MISSING.EXE") {
-            machine.write("C:\\Tools\\" + QString::fromLatin1(script),
-                          QStringLiteral("#!/bin/sh\ntouch \"$(dirname \"$0\")/ran\"\nexit %1\n").arg(exitCode).toUtf8());
-            QFile::setPermissions(machine.local("C:\\Tools\\" + QString::fromLatin1(script)),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        data.commandLine = commandLine;
+        const QString folder = program.left(program.lastIndexOf('\\'));
+        if (!program.isEmpty()) {
+            machine.write(program, QStringLiteral("#!/bin/sh\ntouch \"$(dirname \"$0\")/ran\"\nexit %1\n").arg(exitCode).toUtf8());
+            QFile::setPermissions(machine.local(program), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         }
         const QString own = attach(machine, data);
         ui::ScriptedDialogs dialogs;
         UninstallRun run(own, own + " /SILENT");
         QCOMPARE(run.start(), std::optional<int>(removed ? 1 : 0));
-        QCOMPARE(machine.exists("C:\\Tools\\ran"), ran);
+        QCOMPARE(!folder.isEmpty() && machine.exists(folder + "\\ran"), ran);
         QCOMPARE(machine.exists("C:\\Brevant\\Hotel.exe"), !removed);
     }
 
