@@ -213,12 +213,15 @@ private slots:
         const QString own = attach(machine, installProduct(machine));
         ui::ScriptedDialogs dialogs;
         dialogs.reply(ui::Reply::button(ui::vbNo));
-        UninstallRun run(own, own);
-        QCOMPARE(run.start(), std::optional<int>(0));
-        QCOMPARE(dialogs.shown().size(), 1);
-        QVERIFY(!run.window());
+        {
+            UninstallRun run(own, own);
+            QCOMPARE(run.start(), std::optional<int>(0));
+            QCOMPARE(dialogs.shown().size(), 1);
+            QVERIFY(!run.window());
+        }
         QVERIFY(productStillInstalled(machine));
         QVERIFY(machine.damagedCanaries().isEmpty());
+        QVERIFY(!QFile::exists(machine.root() + "/tmp/cuin_Brevant Hotel_mutex.lock"));   // the run is over
     }
 
     void refusedData_data()
@@ -395,6 +398,30 @@ private slots:
         QCOMPARE(offered, 1);
     }
 
+    // The lock file goes with its holder; a copy that opened it just before and locks it
+    // just after finds it gone and tries the name again, so that never two copies run.
+    void lockFileGoesWithItsHolder()
+    {
+        Scratch machine;
+        auto first = std::make_unique<SingleInstance>("cuin_Brevant Hotel_mutex");
+        QVERIFY(first->acquired());
+        const QString lock = QFile::decodeName(first->path());
+        QCOMPARE(lock, machine.root() + "/tmp/cuin_Brevant Hotel_mutex.lock");
+        QVERIFY(QFile::exists(lock));
+        std::unique_ptr<SingleInstance> third;
+        SingleInstance second("cuin_Brevant Hotel_mutex", [&] {
+            if (third)
+                return;
+            first.reset();
+            third = std::make_unique<SingleInstance>("cuin_Brevant Hotel_mutex");
+        });
+        QVERIFY(third->acquired());
+        QVERIFY(!second.acquired());
+        QVERIFY(QFile::exists(lock));
+        third.reset();
+        QVERIFY(!QFile::exists(lock));
+    }
+
     void secondCopyInThisProcessEndsAtOnce()
     {
         Scratch machine;
@@ -425,6 +452,7 @@ private slots:
         QVERIFY(pending[0].startsWith(machine.root() + "/tmp/uni"));
         QVERIFY(QFile::exists(pending[0]));
         QVERIFY(machine.damagedCanaries().isEmpty());
+        QVERIFY(!QFile::exists(machine.root() + "/tmp/cuin_Brevant Hotel_mutex.lock"));
 
         // The same program with a damaged tail changes nothing.
         Scratch second;
