@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -29,6 +30,11 @@ struct Switches {
 };
 // Each switch counts when its text occurs anywhere in the upper-cased command line.
 Switches ReadSwitches(const QString &commandLine);
+
+// The command line as Windows would give it: the program's path in its Windows form (a
+// drive letter and "\" separators, so that no folder on the way reads as a switch),
+// quoted, then the arguments.
+QString WindowsCommandLine(const QString &programPath, const QStringList &arguments);
 
 class UninstallRun {
 public:

@@ -55,10 +55,10 @@ TestData installProduct(const Scratch &machine)
 }
 
 // The uninstaller's file with the data appended, where the installer put it.
-QString writeUninstaller(const Scratch &machine, const QByteArray &fileBytes)
+QString writeUninstaller(const Scratch &machine, const QByteArray &fileBytes, const QString &windowsPath = ownWindowsPath)
 {
-    machine.write(ownWindowsPath, fileBytes);
-    return machine.local(ownWindowsPath);
+    machine.write(windowsPath, fileBytes);
+    return machine.local(windowsPath);
 }
 
 QString attach(const Scratch &machine, const TestData &data)
@@ -75,7 +75,8 @@ bool productStillInstalled(const Scratch &machine)
 
 // The real program with the data appended, where the installer puts it; `damage` flips a
 // byte of the outer layer.
-QString installRealProgram(const Scratch &machine, const TestData &data, bool damage = false)
+QString installRealProgram(const Scratch &machine, const TestData &data, bool damage = false,
+                           const QString &windowsPath = ownWindowsPath)
 {
     QFile exe(QDir(qEnvironmentVariable("HOTEL_PROGRAM_DIR")).filePath("CorvaneUninstaller"));
     if (!exe.open(QIODevice::ReadOnly))
@@ -83,7 +84,7 @@ QString installRealProgram(const Scratch &machine, const TestData &data, bool da
     QByteArray file = Attach(exe.readAll(), data.wrapped());
     if (damage)
         file[file.size() - 20] = char(file[file.size() - 20] ^ 1);
-    const QString own = writeUninstaller(machine, file);
+    const QString own = writeUninstaller(machine, file, windowsPath);
     QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return own;
 }
@@ -103,6 +104,11 @@ private slots:
         QTest::newRow("none") << "C:\\x\\uninst.exe" << false << false << false;
         QTest::newRow("lower case") << "C:\\x\\uninst.exe /silent" << true << false << false;
         QTest::newRow("inside the path") << "C:\\a/NOREMOVE\\uninst.exe /NoQuery" << false << true << true;
+        // Where Windows would have them: a folder of this machine named like a switch is none.
+        QTest::newRow("folders named like switches")
+            << WindowsCommandLine("/opt/NoRemove/Silently/uninst.exe", {"/noquery"}) << false << true << false;
+        QTest::newRow("switches among the arguments")
+            << WindowsCommandLine("/opt/Brevant/uninst.exe", {"/Silent", "x/NOREMOVE"}) << true << false << true;
     }
     void switches()
     {
@@ -462,6 +468,21 @@ private slots:
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 0);
         QVERIFY(productStillInstalled(second));
+    }
+
+    void realProgramInAFolderNamedNoRemove()
+    {
+        Scratch machine;
+        const QString own = installRealProgram(machine, installProduct(machine), false,
+                                               "C:\\Program Files\\Brevant\\NoRemove\\uninst.exe");
+        QProcess run;
+        run.setProcessEnvironment(machine.environment());
+        run.start(own, {"/SILENT"});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 1);
+        // It moved itself away and waits for its deletion at the next start.
+        QVERIFY(!QFile::exists(own));
+        QCOMPARE(sys::PendingDeletions().size(), 1);
     }
 
     void realProgramSecondCopyEndsWhileTheFirstWaits()
