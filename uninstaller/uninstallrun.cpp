@@ -180,6 +180,8 @@ std::optional<int> UninstallRun::start()
 
     if (switches_.silent)
         return 1;
+    if (quitValue_)
+        return quitValue_;   // the window was closed during the removal
     window_->finish();
     return std::nullopt;
 }

@@ -43,8 +43,8 @@ public:
     UninstallRun(QString ownPath, QString commandLine);
     ~UninstallRun();
 
-    // Runs up to the end state. The exit code when the run ends there (early stop or a
-    // silent run); nothing when the window waits for the user.
+    // Runs up to the end state. The exit code when the run ends there (early stop, a silent
+    // run, or a window closed during the removal); nothing when the window waits for the user.
     std::optional<int> start();
     // Serves the window until it ends the run; its value (1).
     int waitForClose();

@@ -385,23 +385,57 @@ private slots:
         QCOMPARE(dialogs.shown().size(), 2);
     }
 
-    void windowIgnoresClosingWhileBusy()
+    void windowClosingOffersTheRestartAndQuits_data()
     {
+        QTest::addColumn<bool>("atTheEnd");
+        QTest::newRow("during the removal") << false;
+        QTest::newRow("at the end") << true;
+    }
+    void windowClosingOffersTheRestartAndQuits()
+    {
+        QFETCH(bool, atTheEnd);
         LeftBehind left;
         int quit = 0, offered = 0;
         UninstallWindow window("Hotel", &left, [&] { ++offered; }, [&](int value) { quit = value; });
         QCOMPARE(window.create(ByteString(ProgressTemplate().bytes().toStdString())), int(WindowCreated));
         QVERIFY(!window.control(CloseButton)->isEnabled());
         QVERIFY(window.control(MarkFinished)->isHidden());
-        QVERIFY(!window.close());
-        QVERIFY(window.isVisible());
-        QCOMPARE(quit, 0);
-        window.finish();
-        QVERIFY(window.control(DetailsButton)->isEnabled() == false);
-        QVERIFY(window.control(MarkLeftBehind)->isHidden());
-        QVERIFY(window.close());
+        if (atTheEnd) {
+            window.finish();
+            QVERIFY(window.control(CloseButton)->isEnabled());
+            QVERIFY(window.control(MarkLeftBehind)->isHidden());   // nothing was left
+        }
+        window.close();
         QCOMPARE(quit, 1);
         QCOMPARE(offered, 1);
+        QVERIFY(window.isVisible());   // handled: the window goes with the run
+    }
+
+    // Closed during the removal: the removal still runs to its end, then the run ends with
+    // the posted value instead of waiting.
+    void closeDuringTheRemoval()
+    {
+        Scratch machine;
+        const QString own = attach(machine, installProduct(machine));
+        ui::ScriptedDialogs dialogs;
+        dialogs.reply(ui::Reply::button(1005));          // the shared file: Yes
+        dialogs.reply(ui::Reply::button(ui::vbNo));      // do not restore
+        UninstallRun run(own, own + " /NOQUERY");
+        bool closed = false;
+        // Runs at the first pump, right after the window was made.
+        QTimer::singleShot(0, this, [&] {
+            QVERIFY(run.window());
+            QVERIFY(!run.window()->control(MarkShared)->isVisible());
+            closed = true;
+            run.window()->close();
+        });
+        QCOMPARE(run.start(), std::optional<int>(1));
+        QVERIFY(closed);
+        QVERIFY(!machine.exists("C:\\Brevant\\Hotel.exe"));
+        QVERIFY(!RegistryKeyExists(2, "Software\\Brevant"));
+        QCOMPARE(sys::PendingDeletions(), QStringList({run.ownPath()}));
+        QCOMPARE(dialogs.shown().size(), 2);   // nothing was in use: no restart question
+        QVERIFY(machine.damagedCanaries().isEmpty());
     }
 
     // The lock file goes with its holder; a copy that opened it just before and locks it
