@@ -50,6 +50,14 @@ QStringList listed(const ByteString &list)
 
 const QString sharedKey = QString::fromLatin1(SharedDllsKey);
 
+// The canaries, the backup C:\Backup\a.dll ("old") and the folder of the file it backs up.
+void plantBackup(const Scratch &machine, const QString &targetFolder)
+{
+    machine.plantCanaries();
+    machine.write("C:\\Backup\\a.dll", "old");
+    QDir().mkpath(machine.local(targetFolder));
+}
+
 void loadStandardMessages()
 {
     Messages() = MessageTable();
@@ -207,9 +215,7 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QByteArray, expected);
         Scratch machine;
-        machine.plantCanaries();
-        machine.write("C:\\Backup\\a.dll", "old");
-        QDir().mkpath(machine.local("C:\\Windows"));
+        plantBackup(machine, "C:\\Windows");
         uint32_t high = 0, low = 0;
         if (target != "gone") {
             machine.write("C:\\Windows\\a.dll", "installed");
@@ -253,9 +259,7 @@ private slots:
         QFETCH(QString, recorded);
         QFETCH(bool, restored);
         Scratch machine;
-        machine.plantCanaries();
-        machine.write("C:\\Backup\\a.dll", "old");
-        QDir().mkpath(machine.local("C:\\Windows\\System32"));
+        plantBackup(machine, "C:\\Windows\\System32");
         const QString outside = machine.outsideFolder() + "/target.dll";
         if (!dangling) {
             QFile file(outside);
