@@ -12,6 +12,7 @@
 #include "core/ui/cballoontooltip.h"
 #include "frontdesk/booking/bookingtesting.h"
 #include "support/scratch_database.h"
+#include "support/settingswindowprobe.h"
 #include "support/sqlcipher_client.h"
 #include "support/statementhook.h"
 #include "support/xlsreaders.h"
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QtTest>
 
 using backoffice::frmAdminArea;
@@ -198,9 +198,7 @@ void TestAdminRooms::leftoverTablesTakenOverOrReported()
 {
     HOTEL_FETCH_ENGINE(engine);
     AdminSession s(engine);
-    int settingsOpened = 0;
-    core::SetDatabaseSettingsWindow({[] { return false; }, [&] { ++settingsOpened; }});
-    const auto restore = qScopeGuard([] { core::SetDatabaseSettingsWindow({}); });
+    testsupport::SettingsWindowProbe settings;
     for (const char *room : {"301", "302", "303"})
         s.fx.exec(backoffice::RoomTableCreateSql(QLatin1String(room)));
     s.fx.exec(QStringLiteral("INSERT INTO [room_302] (RoomNameID, cUniqueID) VALUES (302, 'FORMER')"));
@@ -239,7 +237,7 @@ void TestAdminRooms::leftoverTablesTakenOverOrReported()
     QVERIFY(!roomTable(QStringLiteral("301")));
     QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_303] WHERE RoomNameID = 303")), 1);
     QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_302]")), 1);
-    QCOMPARE(settingsOpened, 0);
+    QCOMPARE(settings.opened, 0);
     QVERIFY(!s.dialogs().messages().join(QLatin1Char('|')).contains(QStringLiteral("Error Code")));
 }
 

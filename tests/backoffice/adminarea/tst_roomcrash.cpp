@@ -11,6 +11,7 @@
 #include "core/db/tableexists.h"
 #include "frontdesk/booking/bookingtesting.h"
 #include "support/scratch_database.h"
+#include "support/settingswindowprobe.h"
 #include "support/statementhook.h"
 #include "ui/scripteddialogs.h"
 #include "vb/app.h"
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QtTest>
 
 #include <csignal>
@@ -109,9 +109,7 @@ void TestRoomCrash::killedMidChangeLeavesEveryNumberUsable()
     QFETCH(QString, killAt);
     QFETCH(bool, stored);
     AdminSession s(engine);
-    int settingsOpened = 0;
-    core::SetDatabaseSettingsWindow({[] { return false; }, [&] { ++settingsOpened; }});
-    const auto restore = qScopeGuard([] { core::SetDatabaseSettingsWindow({}); });
+    testsupport::SettingsWindowProbe settings;
     frmAdminArea &admin = s.window();
     auto add = [&](const QString &room) {
         admin.txtRoomID->setText(room);
@@ -167,7 +165,7 @@ void TestRoomCrash::killedMidChangeLeavesEveryNumberUsable()
         QCOMPARE(s.dialogs().messages(), QStringList{QStringLiteral("Room ") + room + " Added on the Room List!"});
         QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_%1]").arg(room)), 0);
     }
-    QCOMPARE(settingsOpened, 0);
+    QCOMPARE(settings.opened, 0);
 }
 
 int main(int argc, char *argv[])

@@ -5,6 +5,7 @@
 #include "core/db/dbworks.h"
 #include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
+#include "support/settingswindowprobe.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
 #include "vb/locale.h"
@@ -32,15 +33,7 @@ int rowsIn(testsupport::CoreFixture &fx, const QString &table)
 double amount(const vb::Variant &value) { return vb::CDbl(value); }
 QDate dateOf(const vb::Variant &value) { return vb::CDate(value).toQDate(); }
 
-// Stands in for the database settings window the statement layer opens on most failures.
-struct SettingsWindowProbe {
-    int opened = 0;
-    SettingsWindowProbe()
-    {
-        core::SetDatabaseSettingsWindow({[] { return false; }, [this] { ++opened; }});
-    }
-    ~SettingsWindowProbe() { core::SetDatabaseSettingsWindow({}); }
-};
+using testsupport::SettingsWindowProbe;
 
 } // namespace
 

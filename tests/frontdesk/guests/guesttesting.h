@@ -8,6 +8,7 @@
 #include "core/state/appstate.h"
 #include "frontdesk/food/frmfoodingbook.h"
 #include "frontdesk/shared/guestlistselection.h"
+#include "support/settingswindowprobe.h"
 #include "vb/conversions.h"
 
 #include <QLineEdit>
@@ -75,12 +76,7 @@ inline GuestListStandIn &openGuestList(const QList<BookedGuest> &guests)
     return guestList;
 }
 
-// Stands in for the database settings window the statement layer opens on most failures.
-struct SettingsWindowProbe {
-    int opened = 0;
-    SettingsWindowProbe() { core::SetDatabaseSettingsWindow({[] { return false; }, [this] { ++opened; }}); }
-    ~SettingsWindowProbe() { core::SetDatabaseSettingsWindow({}); }
-};
+using testsupport::SettingsWindowProbe;
 
 // A statement the statement layer's dialect does not take (a trigger body with its own
 // ";"), run on the embedded database file directly.
