@@ -32,7 +32,7 @@ bool SameRoomNumber(const QString &a, const QString &b)
     const QString right = vb::Trim(b);
     if (IsUsableRoomNumber(left) && IsUsableRoomNumber(right))
         return left.toLong() == right.toLong();
-    return left == right;
+    return left.compare(right, Qt::CaseInsensitive) == 0;   // as the database compares texts
 }
 
 QString RoomListSql() { return QStringLiteral("SELECT * FROM tbl_Rooms"); }

@@ -15,7 +15,8 @@ QString CleanRoomNumber(const QString &typed);
 // whole-number column at every booking: one to nine digits.
 bool IsUsableRoomNumber(const QString &room);
 // Two room numbers name the same room when they are equal as numbers ("7" and "007": the
-// bookings store both as 7), or, for a number stored before numbers were checked, as texts.
+// bookings store both as 7), or, for a number stored before numbers were checked, as texts
+// (without regard to case, as the database compares them).
 bool SameRoomNumber(const QString &a, const QString &b);
 
 QString RoomListSql();

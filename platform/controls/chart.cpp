@@ -35,6 +35,7 @@ bool isAreaKind(int type) { return type == Chart2dArea || type == Chart3dArea; }
 
 // Pixels around a line or a point that still count as hitting it.
 constexpr double HitSlack = 5.0;
+
 double distanceToSegment(const QPointF &p, const QPointF &a, const QPointF &b)
 {
     const QPointF ab = b - a;
@@ -348,7 +349,7 @@ void Chart::buildPie()
 {
     auto *pie = new QPieSeries;
     pie->setName(seriesLabel_);
-    pie->setPieSize(PieSliceShare);
+    pie->setPieSize(PieDiameterShare);
     for (int row = 1; row <= rowCount(); ++row) {
         QPieSlice *slice = pie->append(rowLabel(row), std::max(data(row), 0.0));
         // Neighbouring slices alternate two shades of the series' colour.
@@ -507,7 +508,7 @@ int Chart::pieSliceAt(const QPointF &p) const
 {
     const QRectF plot = plotRect();
     const QPointF centre = plot.center();
-    const double radius = std::min(plot.width(), plot.height()) * PieSliceShare / 2;
+    const double radius = std::min(plot.width(), plot.height()) * PieDiameterShare / 2;
     const QPointF d = p - centre;
     if (std::hypot(d.x(), d.y()) > radius)
         return 0;

@@ -110,7 +110,6 @@ public:
     bool valueLabelsUpright() const { return uprightValues_; }
 
     // Values that are counts: the value axis steps by whole numbers.
-    bool wholeNumberValues() const { return wholeNumbers_; }
     void setWholeNumberValues(bool whole);
 
     // The fill of the plot's wall.

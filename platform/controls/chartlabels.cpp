@@ -143,7 +143,7 @@ QList<Chart::SliceLabel> Chart::sliceLabels() const
 {
     const QRectF plot = plotRect();
     const QPointF centre = plot.center();
-    const double radius = std::min(plot.width(), plot.height()) * PieSliceShare / 2;
+    const double radius = std::min(plot.width(), plot.height()) * PieDiameterShare / 2;
     double total = 0;
     for (double value : values_)
         total += std::max(value, 0.0);

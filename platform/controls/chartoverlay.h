@@ -1,9 +1,10 @@
 #pragma once
 // What the chart draws itself over Qt Charts' items: the value labels (one text per point, in
-// the series' colour on a light backing, upright when the chart says so) and, for the 3d types, the shapes with depth. The depth is an oblique
-// projection: every front face is repeated a fixed offset up and to the right, and the faces
-// between front and back are filled, tops lighter and sides darker than the front, over a
-// floor that recedes the same way.
+// the series' colour on a light backing, upright when the chart says so), a pie's slice
+// labels with their leaders, and, for the 3d types, the shapes with depth. The depth is an
+// oblique projection: every front face is repeated a fixed offset up and to the right, and the
+// faces between front and back are filled, tops lighter and sides darker than the front, over
+// a floor that recedes the same way.
 #include <QGraphicsItem>
 #include <QColor>
 #include <QFont>
@@ -14,7 +15,7 @@ namespace controls {
 class Chart;
 
 // The pie's diameter as a share of the plot's shorter side.
-inline constexpr double PieSliceShare = 0.7;
+inline constexpr double PieDiameterShare = 0.7;
 // The smaller type of labels on many narrow rows or slices.
 QFont ScaledLabelFont(const QFont &font);
 
