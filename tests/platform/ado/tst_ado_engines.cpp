@@ -3,6 +3,7 @@
 #include "ado/connection.h"
 #include "ado/errors.h"
 #include "ado/recordset.h"
+#include "ado/result_table.h"
 #include "support/expect_error.h"
 #include "support/scratch_database.h"
 #include "vb/conversions.h"
@@ -489,6 +490,28 @@ private slots:
         QCOMPARE(empty->Fields().Count(), 2);
         HOTEL_EXPECT_ERROR(empty->MoveFirst(), ado::adErrNoCurrentRecord);
         HOTEL_EXPECT_ERROR(empty->Fields("catName").Value(), ado::adErrNoCurrentRecord);
+    }
+
+    // A list keeps the rows of its query after the recordset is closed or opened again, and
+    // tells blank cells (Null, an empty text) without making their texts.
+    void rowsOutliveTheRecordset_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void rowsOutliveTheRecordset()
+    {
+        HOTEL_FETCH_ENGINE(engine);
+        Database db(engine);
+        db.conn.Execute("INSERT INTO tbl_foodCat(catName) VALUES('Soup')");
+        db.conn.Execute("INSERT INTO tbl_foodCat(catName) VALUES('')");
+        db.conn.Execute("INSERT INTO tbl_foodCat(catName) VALUES(NULL)");
+        auto rs = db.query("SELECT ID, catName FROM tbl_foodCat ORDER BY ID");
+        const std::shared_ptr<const ado::ResultTable> rows = rs->Rows();
+        rs->Close();
+        HOTEL_EXPECT_ERROR(rs->Rows(), ado::adErrObjectClosed);
+        QCOMPARE(rows->rowCount(), 3);
+        QCOMPARE(rows->value(0, 1), vb::Variant(QStringLiteral("Soup")));
+        QVERIFY(!rows->isBlank(0, 1));
+        QVERIFY(rows->isBlank(1, 1));
+        QVERIFY(rows->isBlank(2, 1));
+        QVERIFY(!rows->isBlank(2, 0));
     }
 
     // Each statement in turn, with the rows it reports; a statement that changes no rows reports 0
