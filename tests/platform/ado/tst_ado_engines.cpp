@@ -350,6 +350,12 @@ private slots:
         QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'ANN%'")->RecordCount(), 2L);
         QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'ann_'")->RecordCount(), 0L);
         QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '%'")->RecordCount(), 5L);
+        // A letter beyond ASCII is one character for '_'; a '%' gives back what it took when the
+        // rest does not match.
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '_ngstr_m'")->RecordCount(), 1L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'zo_'")->RecordCount(), 1L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '%N%X'")->RecordCount(), 2L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '%e%e%'")->RecordCount(), 0L);
     }
 
     void textsAsTyped_data() { HOTEL_BOTH_ENGINES_DATA(); }
