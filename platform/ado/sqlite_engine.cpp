@@ -312,6 +312,17 @@ SqliteEngine::SqliteEngine(const QString &path, const QString &password, long lo
 
 void SqliteEngine::connect()
 {
+    openHandle();
+    if (prepareFoodOrderStore(db_)) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        openHandle();
+    }
+    vacuumIfPending(db_);
+}
+
+void SqliteEngine::openHandle()
+{
     const int rc = sqlite3_open_v2(QFile::encodeName(path_).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK)   // the destructor closes the handle
         fail(E_FAIL_UNSPECIFIED, db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory"));
@@ -325,13 +336,12 @@ void SqliteEngine::connect()
         fail(E_WRONG_PASSWORD, QStringLiteral("Not a valid password."));
     if (check != SQLITE_OK)
         failFromSqlite(db_, check, false);
-    // Every CREATE TABLE or TRIGGER scans the whole schema table, and a hotel's file holds a
-    // table per room and per food order: with the default 2 MiB of cache each scan decrypts
-    // its pages again from disk. Up to 64 MiB of decrypted pages stay in memory instead.
+    // A hotel's file holds a table per room: with the default 2 MiB of cache each scan of the
+    // schema or of a large list decrypts its pages again from disk. Up to 64 MiB of decrypted
+    // pages stay in memory instead.
     sqlite3_exec(db_, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
     registerCaseBlindText(db_);
     registerRequire(db_);
-    prepareFoodOrderStore(db_);
 }
 
 // Closing the handle discards whatever transaction it still holds.

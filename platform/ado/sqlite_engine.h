@@ -27,7 +27,9 @@ public:
 
 private:
     SqliteEngine(const QString &path, const QString &password, long lockWaitSeconds);
+    // Opens the file and makes the store of the per-order tables ready.
     void connect();
+    void openHandle();
     void reconnect();
     void runAsOne(const std::function<void()> &statements);
     // Runs one statement, compiled and started again (a bounded number of times) when another

@@ -109,8 +109,8 @@ private slots:
 
     // A file of an earlier version: real per-order tables with their triggers, one with its last
     // item removed (so the next ID is past the last row), and a table of that name that the order
-    // window did not make. The open moves the orders' rows into the store and drops their
-    // tables; the foreign table stays whole.
+    // window did not make. The open moves the orders' rows into the store and their tables out
+    // of the file; the foreign table stays whole.
     void earlierPerOrderTablesMoveIntoTheStore()
     {
         File file(QStringLiteral("earlier.mdb"));
@@ -139,6 +139,8 @@ private slots:
                                             "OR type = 'trigger' ORDER BY name;")),
                  QStringLiteral("tbl_FoodOrder_777"));
         QCOMPARE(file.client(QStringLiteral("SELECT Note FROM tbl_FoodOrder_777;")), QStringLiteral("mine"));
+        // The moved tables' pages were given back: nothing of them is left in the file.
+        QCOMPARE(file.client(QStringLiteral("PRAGMA integrity_check;")), QStringLiteral("ok"));
     }
 
     // Another program creates and drops a table over and over while the program reads and
