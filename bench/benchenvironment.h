@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <algorithm>
+#include <malloc.h>
 #include <functional>
 #include <vector>
 
@@ -112,6 +113,14 @@ inline double MemoryMiB(const char *field)
 }
 inline double ResidentMiB() { return MemoryMiB("VmRSS:"); }
 inline double PeakMiB() { return MemoryMiB("VmHWM:"); }
+// The bytes the process's allocator has handed out and not taken back: what the program holds,
+// whatever the allocator keeps from earlier work.
+inline double HeldMiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
+}
+
 inline void ResetPeakMemory()
 {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));

@@ -52,6 +52,7 @@ Window &GuestList(const bench::RawDatabase &raw, const QString &path, const QStr
     const double firstFloor = FirstReadMillis(path, all);
     bench::ResetPeakMemory();
     const double before = bench::ResidentMiB();
+    const double heldBefore = bench::HeldMiB();
     Window *opened = nullptr;
     const double first = bench::MillisUntilPainted([&] { return viewportOf(opened->customerList); }, [&] {
         opened = &ui::Forms::Get<Window>();
@@ -59,14 +60,18 @@ Window &GuestList(const bench::RawDatabase &raw, const QString &path, const QStr
     });
     Window &frm = *opened;
     const double perGuest = (bench::PeakMiB() - before) * 1024 * 1024 / frm.customerList->count();
+    const double heldPerGuest = (bench::HeldMiB() - heldBefore) * 1024 * 1024 / frm.customerList->count();
     const double refresh = MedianOf(Runs, [&] {
         return bench::MillisUntilPainted([&] { return viewportOf(frm.customerList); }, [&] { frm.Command1_Click(); });
     });
     std::printf("%s: %d guests listed\n", name, frm.customerList->count());
     Figure("  opened until painted (first open)", first, firstFloor, "at most 2, no slower than a refresh");
     Figure("  refreshed until painted", refresh, floor, "at most 2");
-    std::printf("  peak memory of the open: %.0f bytes per guest above the program's own (goal: at most 1024)\n",
-                perGuest);
+    // The peak counts only memory the process had never used before; what the open keeps
+    // counts the allocator's own, also where it reuses memory an earlier list gave back.
+    std::printf("  memory of the open: peak %.0f, kept %.0f bytes per guest above the program's own "
+                "(goal: at most 1024)\n",
+                perGuest, heldPerGuest);
     return frm;
 }
 
