@@ -1,10 +1,15 @@
 #pragma once
 // What the window benchmarks share: an offscreen application with the test fixture's
-// environment in a temporary folder, and the median of a run of timings.
+// environment in a temporary folder, the median of a run of timings, timings that last until
+// a widget has painted, and the process's peak memory.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <algorithm>
+#include <malloc.h>
 #include <functional>
 #include <vector>
 
@@ -50,6 +55,77 @@ inline double Millis(const std::function<void()> &work)
     timer.start();
     work();
     return timer.nsecsElapsed() / 1e6;
+}
+
+// Sees a widget's paint events.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget *widget) : widget_(widget) { widget->installEventFilter(this); }
+    ~PaintWatch() override
+    {
+        if (widget_)
+            widget_->removeEventFilter(this);
+    }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> widget_;
+};
+
+// One timing of `work` and of the events after it, until `widget` has painted (what a clerk
+// waits for), in milliseconds; -1 when nothing was painted within 20 s. `widget` is asked
+// for once `work` has run, so that work may create it.
+inline double MillisUntilPainted(const std::function<QWidget *()> &widget, const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    QWidget *target = widget();
+    PaintWatch watch(target);
+    target->update();
+    while (!watch.painted) {
+        if (timer.elapsed() > 20000)
+            return -1;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// The process's resident memory, now and at its peak since the last ResetPeakMemory, in MiB.
+inline double MemoryMiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(static_cast<qsizetype>(qstrlen(field))).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+inline double ResidentMiB() { return MemoryMiB("VmRSS:"); }
+inline double PeakMiB() { return MemoryMiB("VmHWM:"); }
+// The bytes the process's allocator has handed out and not taken back: what the program holds,
+// whatever the allocator keeps from earlier work.
+inline double HeldMiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
+}
+
+inline void ResetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 }
 
 inline double Median(std::vector<double> values)

@@ -1,16 +1,17 @@
 #pragma once
 // The guests the list benchmarks walk: `rows` current guests with every column filled, written
-// through the program's own statement layer in one transaction.
+// with the booking window's statement through the program's own statement layer in one
+// transaction. Guest numbers and names count from `first`, so that several fills do not meet.
 #include "ado/connection.h"
 
 #include <QString>
 
 namespace bench {
 
-inline void FillGuests(ado::Connection &conn, int rows)
+inline void FillGuests(ado::Connection &conn, int rows, int first = 0)
 {
     conn.BeginTrans();
-    for (int i = 0; i < rows; ++i) {
+    for (int i = first; i < first + rows; ++i) {
         conn.Execute(QStringLiteral(
             "INSERT INTO tbl_customers (cTitle,cFirstName,cLastName,cAddress,cPhone, cNoOfAdults, cNoOfMinors, "
             "cCheckInDate, cCheckOutDate, cNoOfDays, cRoomsRate, cTax, cGrandTotal, cAdvancePaid, cDue, "

@@ -54,12 +54,14 @@ QList<Table> tables()
 }
 
 // Indexes on the columns the lists, searches and reports look rows up by: guest numbers
-// (current and former guests, food orders), the dates and keys the report and log filter on,
-// and the names the windows find rooms, users and catalogue items by.
+// (current and former guests, food orders), the order ids the order window checks a new id
+// against and the orders window finds an order by, the dates and keys the report and log
+// filter on, and the names the windows find rooms, users and catalogue items by.
 const char *const Indexes[][3] = {
     {"idx_customers_uniqueno", "tbl_customers", "cUniqueNo"},
     {"idx_customers_history_uniqueno", "tbl_customers_history", "cUniqueNo"},
     {"idx_foodorders_orderno", "tbl_FoodOrders", "OrderNo"},
+    {"idx_foodorders_foodorderid", "tbl_FoodOrders", "FoodOrderID"},
     {"idx_foodorders_dateline", "tbl_FoodOrders", "Dateline"},
     {"idx_fooditem_itemcat", "tbl_FoodItem", "ItemCat"},
     {"idx_revenuestats_tdate", "tbl_revenueStats", "tDate"},

@@ -1,7 +1,9 @@
 #pragma once
 // The tables the program expects, written once in the Access dialect and translated for each engine,
 // and the one row that must exist (tbl_HotelInfo, ID 1). The program itself creates only the per-room
-// and per-order tables.
+// and per-order tables. On the embedded file the per-order tables are rows of a store that the
+// data layer makes whenever it opens a file without it (ado/food_order_store.h), so the default
+// data.mdb holds it from its first open on, and so does a file made before the store.
 #include "ado/sql_translator.h"
 
 #include <QStringList>

@@ -11,6 +11,7 @@
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
+#include "core/ui/resultrows.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
@@ -114,8 +115,9 @@ void frmLog::Form_Load()
         logList->setFullRowSelect(true);
         Combo1->addItems(filterCaptions());
         Combo1->setCurrentIndex(0);
+        // Choosing "All Logs" fills the list; a second fill of the same entries would show
+        // nothing new.
         Combo1_Click();
-        FillLogList();
     });
 }
 
@@ -133,25 +135,28 @@ void frmLog::Combo1_Click()
     });
 }
 
+// The list shows the query's rows as they are: an entry's texts are made when it is shown,
+// read or exported.
 void frmLog::FillLogList()
 {
     core::RunHandler(QStringLiteral("FRL007"), core::ReportMode::Modal, [this] {
         logList->clear();
         const QString key = Combo1->currentText().isEmpty() ? AllLogs : mLogKey;
-        if (!core::OpenRecordset(LogListSql(key)))
+        const auto rs = core::OpenRecordset(LogListSql(key));
+        if (!rs)
             return;
-        ado::Recordset &rs = *core::State().mRS;
-        const ado::Field text = rs.Fields(QStringLiteral("LogText"));
-        const ado::Field user = rs.Fields(QStringLiteral("LoggedUser"));
-        const ado::Field when = rs.Fields(QStringLiteral("LogDateLine"));
-        const ado::Field id = rs.Fields(QStringLiteral("ID"));
-        LogTimeTexts forms;
-        while (!rs.IsEOF()) {
-            const vb::Variant time = when.Value();
-            logList->addRow({textOf(text.Value()), textOf(user.Value()), forms.date(time), forms.time(time),
-                             textOf(id.Value())});
-            rs.MoveNext();
-        }
+        const auto forms = std::make_shared<LogTimeTexts>();
+        const QString when = QStringLiteral("LogDateLine");
+        const std::vector<core::ResultRows::Column> columns{
+            {QStringLiteral("LogText"), textOf},
+            {QStringLiteral("LoggedUser"), textOf},
+            {when, [forms](const vb::Variant &value) { return forms->date(value); }},
+            {when, [forms](const vb::Variant &value) { return forms->time(value); }},
+            {QStringLiteral("ID"), textOf},
+        };
+        logList->setRows(std::make_shared<core::ResultRows>(rs->Rows(), columns));
+        // Nothing reads the shared recordset after the fill: the entries go when the list goes.
+        core::CloseRecordset();
     });
 }
 

@@ -4,6 +4,7 @@
 // median under 50 ms).
 #include "benchenvironment.h"
 #include "bookingbench.h"
+#include "hotelfill.h"
 
 #include "core/state/appstate.h"
 #include "frontdesk/booking/frmbooking.h"
@@ -31,6 +32,7 @@ int main(int argc, char **argv)
     testsupport::CoreFixture fx;
     bookingbench::addRoom(fx, QStringLiteral("101"), QStringLiteral("100"));
     bookingbench::addRoom(fx, QStringLiteral("102"), QStringLiteral("50.5"));
+    bench::CheckSchemaAsTheProgramMakes(fx.databasePath(), bench::HotelRoomTables(), benchmark.scratch().path());
     core::State().mLoggedIn = true;
     core::State().mUserName = QStringLiteral("clerk");
     fx.writeIni(QStringLiteral("bokpos"), QStringLiteral("bokState"), QStringLiteral("0"));

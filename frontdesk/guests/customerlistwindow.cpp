@@ -5,6 +5,7 @@
 #include "core/db/sqltext.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
+#include "core/ui/resultrows.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/guests/customerliststatements.h"
 #include "frontdesk/shared/listexport.h"
@@ -67,18 +68,6 @@ constexpr Column Columns[] = {
 };
 static_assert(std::size(Columns) == CustomerListColumns);
 
-// The position of a column by name (3265 when the rows have none).
-int fieldIndex(const ado::Recordset &rows, const QString &name)
-{
-    const ado::FieldList fields = rows.Fields();
-    for (int i = 0; i < fields.Count(); ++i) {
-        if (fields.Item(i).Name().compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    fields.Item(name);   // raises the error of an unknown name
-    return -1;
-}
-
 // A missing (NULL) value shows as an empty text: the row and the rows after it still list.
 QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
 
@@ -120,6 +109,25 @@ private:
     QHash<double, QString> dates_;
     QHash<int64_t, QString> amounts_;
 };
+
+// How a column of the given kind shows its value; `status` shows the status column.
+core::ResultRows::CellText cellText(Shown shown, const std::shared_ptr<FormatCache> &formats,
+                                    core::ResultRows::CellText status)
+{
+    switch (shown) {
+    case Shown::Apostrophes:
+        return [](const vb::Variant &value) { return withApostrophes(textOf(value)); };
+    case Shown::Currency:
+        return [formats](const vb::Variant &value) { return formats->currency(value); };
+    case Shown::CustomerId:
+        return [sign = core::State().mOrderSign](const vb::Variant &value) { return sign + textOf(value); };
+    case Shown::Status:
+        return status;
+    case Shown::AsStored:
+        break;
+    }
+    return [formats](const vb::Variant &value) { return formats->text(value); };
+}
 
 } // namespace
 
@@ -190,40 +198,41 @@ void CustomerListWindow::loadList()
     SetWidth(DesignWidth);
     SetHeight(DesignHeight);
     definePopup();
-    RoomListShow();
 }
 
-QString CustomerListWindow::statusText(const ado::Recordset &row, int statusColumn) const
-{
-    return textOf(row.Fields(statusColumn).Value());
-}
+QString CustomerListWindow::statusText(const vb::Variant &stored) const { return textOf(stored); }
 
+// The list shows the query's rows as they are: a row's texts are made when it is shown, read
+// or exported. Guests without a first name are left out.
 void CustomerListWindow::fill(ado::Recordset &rows)
 {
-    // Column positions by name, looked up once for the whole walk.
-    QList<int> at;
+    const auto formats = std::make_shared<FormatCache>();
+    const auto status = [this](const vb::Variant &value) { return statusText(value); };
+    std::vector<core::ResultRows::Column> columns;
     for (const Column &c : Columns)
-        at << fieldIndex(rows, QString::fromLatin1(c.field));
-    const QString sign = core::State().mOrderSign;
-    FormatCache formats;
-    for (; !rows.IsEOF(); rows.MoveNext()) {
-        if (textOf(rows.Fields(2).Value()).isEmpty())
-            continue;
-        QList<QString> texts;
-        texts.reserve(CustomerListColumns);
+        columns.push_back({QString::fromLatin1(c.field), cellText(c.shown, formats, status)});
+    const auto list = std::make_shared<core::ResultRows>(rows.Rows(), columns);
+    list->keepRowsWithText(2);
+    list->setIcon(TitleIcon);
+    // An amount that is no number cannot be shown: the fill ends before its row, as a fill
+    // that wrote every text at once would have ended there.
+    for (qsizetype row = 0; row < list->rows(); ++row) {
         for (int c = 0; c < CustomerListColumns; ++c) {
-            const vb::Variant value = rows.Fields(at[c]).Value();
-            switch (Columns[c].shown) {
-            case Shown::AsStored: texts << formats.text(value); break;
-            case Shown::Apostrophes: texts << withApostrophes(textOf(value)); break;
-            case Shown::Currency: texts << formats.currency(value); break;
-            case Shown::CustomerId: texts << sign + textOf(value); break;
-            case Shown::Status: texts << statusText(rows, at[c]); break;
+            if (Columns[c].shown != Shown::Currency)
+                continue;
+            const vb::Variant amount = list->value(row, c);
+            if (amount.isNull() || amount.type() == vb::VarType::Currency)
+                continue;
+            try {
+                formats->currency(amount);
+            } catch (const vb::Error &) {
+                list->dropFrom(row);
+                customerList->setRows(list);
+                throw;
             }
         }
-        const int icon = TitleIcon(texts.constFirst());
-        customerList->addRow(std::move(texts), icon);
     }
+    customerList->setRows(list);
 }
 
 void CustomerListWindow::RoomListShow()
@@ -235,6 +244,9 @@ void CustomerListWindow::RoomListShow()
             CustomerListSql(table_, searchMode, txtSearchCustomer->text(), statusFilter()));
         if (rows && !rows->IsEOF())
             fill(*rows);
+        // Nothing reads the shared recordset after the fill, and the list holds the rows it
+        // shows: they go when the list goes.
+        core::CloseRecordset();
     });
 }
 

@@ -6,6 +6,7 @@
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
 #include "ui/form.h"
+#include "vb/variant.h"
 
 #include <QString>
 
@@ -72,12 +73,13 @@ protected:
     // The window's menu items, and what a chosen one does (inside the popup's handler).
     virtual void definePopup() = 0;
     virtual void popupChosen(const QString &itemName) = 0;
-    // The status column's text for a row.
-    virtual QString statusText(const ado::Recordset &row, int statusColumn) const;
+    // The status column's text for a row's stored status.
+    virtual QString statusText(const vb::Variant &stored) const;
     // The status filter's text (current guests only).
     virtual QString statusFilter() const { return {}; }
 
-    // Load steps both windows take: list option, headers, size, first fill.
+    // Load steps both windows take: list option, headers, size, popup menu. Each window then
+    // fills the list once.
     void loadList();
     // Writes the list to a workbook the clerk names; `proposed` is the name offered.
     void exportList(const QString &proposed);

@@ -40,6 +40,8 @@ void frmCustomers::Form_Load()
                                QStringLiteral("Checked Out"), QStringLiteral("Not Confirmed"),
                                QStringLiteral("Checked Out"), QStringLiteral("N/A")});
         comboStatus->setCurrentIndex(0);
+        // Choosing the first filter entry lists every guest: the list is filled once, here,
+        // rather than also before the filter is filled with the same rows.
         comboStatus_Click();
         const auto ini = core::NewConfigIni(QStringLiteral("cuspos"));
         ini->LoadFormPosition(*this, 3000, 3000);

@@ -17,7 +17,10 @@ frmCustomersHistory::frmCustomersHistory()
 
 void frmCustomersHistory::Form_Load()
 {
-    core::RunHandler(codes().load, core::ReportMode::Modal, [this] { loadList(); });
+    core::RunHandler(codes().load, core::ReportMode::Modal, [this] {
+        loadList();
+        RoomListShow();
+    });
 }
 
 void frmCustomersHistory::definePopup()
@@ -38,6 +41,6 @@ void frmCustomersHistory::popupChosen(const QString &itemName)
     }
 }
 
-QString frmCustomersHistory::statusText(const ado::Recordset &, int) const { return QStringLiteral("N/A"); }
+QString frmCustomersHistory::statusText(const vb::Variant &) const { return QStringLiteral("N/A"); }
 
 } // namespace frontdesk

@@ -17,7 +17,7 @@ protected:
     void definePopup() override;
     void popupChosen(const QString &itemName) override;
     // Former guests show "N/A" whatever status they left with.
-    QString statusText(const ado::Recordset &row, int statusColumn) const override;
+    QString statusText(const vb::Variant &stored) const override;
 };
 
 } // namespace frontdesk

@@ -49,6 +49,12 @@ void Recordset::Open(const QString &source, Connection &activeConnection, long c
     position_ = 0;
 }
 
+std::shared_ptr<const ResultTable> Recordset::Rows() const
+{
+    table();   // raises 3704 when closed
+    return table_;
+}
+
 void Recordset::Close()
 {
     if (!table_)

@@ -88,13 +88,17 @@ public:
     Field Fields(int index) const { return Fields().Item(index); }
     Field Fields(const QString &name) const { return Fields().Item(name); }
 
+    // All the rows at once, shared: they stay readable after the recordset is closed, for a
+    // list that shows them without copying them (3704 when the recordset is not open).
+    std::shared_ptr<const ResultTable> Rows() const;
+
 private:
     friend class Field;
     friend class FieldList;
     const ResultTable &table() const;   // 3704 when not open
     vb::Variant currentValue(int column) const;
 
-    std::unique_ptr<ResultTable> table_;
+    std::shared_ptr<ResultTable> table_;
     int position_ = 0;   // -1 at BOF, the row count at EOF
 };
 

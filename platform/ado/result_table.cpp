@@ -39,6 +39,12 @@ vb::Variant ResultTable::value(int row, int column) const
     return {};
 }
 
+bool ResultTable::isBlank(int row, int column) const
+{
+    const Cell &c = cell(static_cast<size_t>(row) * names_.size() + static_cast<size_t>(column));
+    return c.type == Cell::Null || (c.type == Cell::String && c.length == 0);
+}
+
 ResultTable::Cell &ResultTable::newCell(Cell::Type type)
 {
     if (cellCount_ % CellsPerBlock == 0)

@@ -22,6 +22,8 @@ public:
     int columnIndex(QStringView name) const;
 
     vb::Variant value(int row, int column) const;
+    // Null or an empty text: what shows as an empty text, told without making the text.
+    bool isBlank(int row, int column) const;
 
     // Filling: values row by row, each row column by column.
     void appendNull() { newCell(Cell::Null); }

@@ -1,7 +1,8 @@
 // CREATE TABLE in the Access dialect, column by column: the type names of Jet become the engine's, and
-// for SQLite (which stores any value in any column) triggers refuse values of the wrong type.
+// for SQLite (which stores any value in any column) a CHECK constraint in the column's definition
+// refuses values of the wrong type. No triggers: SQLite parses every trigger of the file at each open
+// and after every schema change, and tables made at run time would multiply that cost.
 #include "ado/sql_emit.h"
-
 
 namespace ado::detail {
 
@@ -15,11 +16,6 @@ struct ColumnType {
     ValueCheck check = ValueCheck::None;
     bool text = false;            // compares without regard to case
     bool autoIncrement = false;
-};
-
-struct CheckedColumn {
-    QString name;
-    ValueCheck check;
 };
 
 [[noreturn]] void fieldDefinitionError()
@@ -78,26 +74,6 @@ ColumnType mapType(const QString &name, const QString &args)
     return both(name + args, ValueCheck::None);
 }
 
-TokenIter skipSpace(TokenIter it, TokenIter end)
-{
-    while (it != end && it->kind == SqlToken::Space)
-        ++it;
-    return it;
-}
-
-// The parenthesis that closes the one at `open`; `end` when there is none.
-TokenIter matchingParenthesis(TokenIter open, TokenIter end)
-{
-    int depth = 0;
-    for (TokenIter it = open; it != end; ++it) {
-        if (it->isPunct(u'('))
-            ++depth;
-        else if (it->isPunct(u')') && --depth == 0)
-            return it;
-    }
-    return end;
-}
-
 bool isName(const SqlToken &token)
 {
     return token.kind == SqlToken::Word || token.kind == SqlToken::Bracket || token.kind == SqlToken::Backtick ||
@@ -151,7 +127,6 @@ public:
         const TokenIter close = matchingParenthesis(open, end);
         if (close == end || skipSpace(close + 1, end) != end)
             createTableError();
-        tableName_ = name->text;
 
         QStringList definitions;
         TokenIter start = open + 1;
@@ -172,7 +147,7 @@ public:
                             definitions.join(QStringLiteral(", ")) + u')';
         if (dialect_ == SqlDialect::MariaDB)
             statement += QStringLiteral(" DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci");
-        return QStringList{statement} + typeCheckTriggers();
+        return {statement};
     }
 
 private:
@@ -218,44 +193,44 @@ private:
         QString out = column + u' ' + (dialect_ == SqlDialect::SQLite ? type.sqlite : type.mariadb);
         if (dialect_ == SqlDialect::SQLite && type.text)
             out += QStringLiteral(" COLLATE NOCASE");
-        if (type.check != ValueCheck::None)
-            checked_.push_back({first->text, type.check});
-        return (out + emitted(rest, end, dialect_)).trimmed();
-    }
-
-    QStringList typeCheckTriggers() const
-    {
-        if (dialect_ != SqlDialect::SQLite || checked_.empty())
-            return {};
-        QStringList conditions;
-        for (const CheckedColumn &column : checked_) {
-            const QString value = QStringLiteral("NEW.") + quoteName(column.name, dialect_);
-            if (column.check == ValueCheck::Number) {
-                conditions << QStringLiteral("typeof(%1) NOT IN ('integer','real','null')").arg(value);
-            } else {
-                conditions << QStringLiteral("typeof(%1) = 'blob' OR (typeof(%1) = 'text' AND %1 NOT GLOB "
-                                             "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*')")
-                                  .arg(value);
-            }
-        }
-        const QString table = quoteName(tableName_, dialect_);
-        const QString body = QStringLiteral(" WHEN ") + conditions.join(QStringLiteral(" OR ")) +
-                             QStringLiteral(" BEGIN SELECT RAISE(ABORT, ") + quoteText(TypeCheckFailureText) +
-                             QStringLiteral("); END");
-        QStringList triggers;
-        for (const char *event : {"INSERT", "UPDATE"}) {
-            const QString trigger = quoteName(tableName_ + QStringLiteral("_typecheck_") + QString::fromLatin1(event).toLower(), dialect_);
-            triggers << QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3").arg(trigger, QString::fromLatin1(event), table) + body;
-        }
-        return triggers;
+        out += emitted(rest, end, dialect_);
+        if (dialect_ == SqlDialect::SQLite && type.check == ValueCheck::Number)
+            out += u' ' + numberTypeCheck(first->text);
+        else if (dialect_ == SqlDialect::SQLite && type.check == ValueCheck::Date)
+            out += u' ' + dateTypeCheck(first->text);
+        return out.trimmed();
     }
 
     SqlDialect dialect_;
-    QString tableName_;
-    std::vector<CheckedColumn> checked_;
 };
 
+// The constraint's name tells the engine's error mapping that a type check failed.
+QString typeCheck(const QString &column, const QString &condition)
+{
+    return QStringLiteral("CONSTRAINT ") + quoteName(TypeCheckPrefix + column, SqlDialect::SQLite) +
+           QStringLiteral(" CHECK (") + condition + u')';
+}
+
 } // namespace
+
+// SQLite checks a value before the column's numeric affinity turns a text such as '12' into a
+// number; CAST(v AS NUMERIC) = +v holds exactly for the values that affinity stores as numbers
+// (and for NULL, which a CHECK lets pass), so the check refuses what Jet would refuse.
+QString numberTypeCheck(const QString &column)
+{
+    const QString value = quoteName(column, SqlDialect::SQLite);
+    return typeCheck(column, QStringLiteral("CAST(%1 AS NUMERIC) = +%1").arg(value));
+}
+
+// Dates are stored as ISO text or as serial numbers.
+QString dateTypeCheck(const QString &column)
+{
+    const QString value = quoteName(column, SqlDialect::SQLite);
+    return typeCheck(column, QStringLiteral("NOT (typeof(%1) = 'blob' OR (typeof(%1) = 'text' AND %1 NOT GLOB "
+                                            "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]*' AND "
+                                            "CAST(%1 AS NUMERIC) <> +%1))")
+                                 .arg(value));
+}
 
 QStringList translateCreateTable(const std::vector<SqlToken> &tokens, SqlDialect dialect)
 {

@@ -20,4 +20,15 @@ void emitTokens(TokenIter begin, TokenIter end, SqlDialect dialect, bool inDefin
 // CREATE TABLE name ( definitions ): the statements that make the table on the engine.
 QStringList translateCreateTable(const std::vector<SqlToken> &tokens, SqlDialect dialect);
 
+// SQLite's CHECK constraints that refuse a value of the wrong type in a number or a date column.
+QString numberTypeCheck(const QString &column);
+QString dateTypeCheck(const QString &column);
+
+TokenIter skipSpace(TokenIter it, TokenIter end);
+// The parenthesis that closes the one at `open`; `end` when there is none.
+TokenIter matchingParenthesis(TokenIter open, TokenIter end);
+
+// For SQLite: the plan of a statement that names a per-order table; empty when it names none.
+std::vector<EngineStatement> planFoodOrderStatement(const std::vector<SqlToken> &tokens);
+
 } // namespace ado::detail

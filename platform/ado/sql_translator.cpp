@@ -8,14 +8,26 @@ namespace ado {
 
 namespace detail {
 
-namespace {
-
 TokenIter skipSpace(TokenIter it, TokenIter end)
 {
     while (it != end && it->kind == SqlToken::Space)
         ++it;
     return it;
 }
+
+TokenIter matchingParenthesis(TokenIter open, TokenIter end)
+{
+    int depth = 0;
+    for (TokenIter it = open; it != end; ++it) {
+        if (it->isPunct(u'('))
+            ++depth;
+        else if (it->isPunct(u')') && --depth == 0)
+            return it;
+    }
+    return end;
+}
+
+namespace {
 
 // Now() and Date() in the engine's words; empty when the word is no such call. `last` is set to the
 // closing parenthesis.
@@ -145,25 +157,43 @@ Q_LOGGING_CATEGORY(lcSql, "hotel.sql", QtWarningMsg)
 
 namespace {
 
-QStringList translated(const QString &sql, SqlDialect dialect)
+std::vector<EngineStatement> planned(const QString &sql, SqlDialect dialect)
 {
     std::vector<detail::SqlToken> tokens = detail::tokenizeAccessSql(sql);
     detail::cutAtStatementEnd(tokens);
     detail::checkStatementKind(tokens);
-    if (detail::isCreateTable(tokens))
-        return detail::translateCreateTable(tokens, dialect);
+    if (dialect == SqlDialect::SQLite) {
+        std::vector<EngineStatement> plan = detail::planFoodOrderStatement(tokens);
+        if (!plan.empty())
+            return plan;
+    }
+    std::vector<EngineStatement> plan;
+    if (detail::isCreateTable(tokens)) {
+        for (const QString &statement : detail::translateCreateTable(tokens, dialect))
+            plan.push_back({statement});
+        return plan;
+    }
     QString out;
     detail::emitTokens(tokens.cbegin(), tokens.cend(), dialect, false, out);
-    return {out.trimmed()};
+    plan.push_back({out.trimmed()});
+    return plan;
 }
 
 } // namespace
 
+std::vector<EngineStatement> planAccessSql(const QString &sql, SqlDialect dialect)
+{
+    std::vector<EngineStatement> plan = planned(sql, dialect);
+    for (const EngineStatement &statement : plan)
+        qCDebug(lcSql).noquote() << (dialect == SqlDialect::MariaDB ? "mariadb:" : "sqlite:") << statement.sql;
+    return plan;
+}
+
 QStringList translateAccessSql(const QString &sql, SqlDialect dialect)
 {
-    QStringList statements = translated(sql, dialect);
-    for (const QString &statement : statements)
-        qCDebug(lcSql).noquote() << (dialect == SqlDialect::MariaDB ? "mariadb:" : "sqlite:") << statement;
+    QStringList statements;
+    for (const EngineStatement &statement : planAccessSql(sql, dialect))
+        statements << statement.sql;
     return statements;
 }
 

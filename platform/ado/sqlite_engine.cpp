@@ -4,12 +4,15 @@
 #include "ado/errors.h"
 #include "ado/sql_translator.h"
 #include "ado/sqlcipher.h"
+#include "ado/sqlite_food_order_store.h"
+#include "ado/sqlite_require.h"
 #include "ado/sqlite_text.h"
 #include "ado/value_text.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -38,6 +41,8 @@ vb::Error errorFromSqlite(sqlite3 *db, int rc, bool preparing)
     long number = E_FAIL_UNSPECIFIED;   // constraints, a damaged or locked file, ...
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         return vb::Error(number, LockedText, JetSource);
+    if (message.startsWith(QLatin1String("CHECK constraint failed: ") + TypeCheckPrefix))
+        return vb::Error(E_TYPE_MISMATCH, TypeCheckFailureText, JetSource);
     if (message.startsWith(QLatin1String("no such table")))
         number = E_NO_TABLE;
     else if (message.startsWith(QLatin1String("no such column")))
@@ -46,13 +51,33 @@ vb::Error errorFromSqlite(sqlite3 *db, int rc, bool preparing)
         number = E_TYPE_MISMATCH;
     else if (preparing && primary == SQLITE_ERROR)
         number = E_SYNTAX;
+    else if (message.startsWith(QLatin1String("table ")) && message.endsWith(QLatin1String(" already exists")))
+        number = E_SYNTAX;   // as when SQLite refuses to compile the CREATE TABLE
     return vb::Error(number, message, JetSource);
 }
+
+// Another connection changed the schema (created or dropped a table) while the statement was being
+// compiled or started; SQLite's own tries ran out. Nothing of the statement has run.
+struct SchemaChanged {
+    vb::Error error;
+};
 
 [[noreturn]] void failFromSqlite(sqlite3 *db, int rc, bool preparing)
 {
     throw errorFromSqlite(db, rc, preparing);
 }
+
+// A statement's failure; a schema change is told apart, so that the statement can be tried again.
+[[noreturn]] void failStatement(sqlite3 *db, int rc, bool preparing)
+{
+    if ((rc & 0xff) == SQLITE_SCHEMA)
+        throw SchemaChanged{errorFromSqlite(db, rc, preparing)};
+    failFromSqlite(db, rc, preparing);
+}
+
+// How often a statement is compiled and started again after a schema change elsewhere; each try
+// already includes SQLite's own.
+constexpr int SchemaChangeTries = 10;
 
 class Statement {
 public:
@@ -60,7 +85,7 @@ public:
     {
         const int rc = sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &stmt_, nullptr);
         if (rc != SQLITE_OK)
-            failFromSqlite(db, rc, true);
+            failStatement(db, rc, true);
     }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement &) = delete;
@@ -75,7 +100,7 @@ public:
         if (rc == SQLITE_ROW)
             return true;
         if (rc != SQLITE_DONE)
-            failFromSqlite(db_, rc, false);
+            failStatement(db_, rc, false);
         return false;
     }
 
@@ -287,6 +312,17 @@ SqliteEngine::SqliteEngine(const QString &path, const QString &password, long lo
 
 void SqliteEngine::connect()
 {
+    openHandle();
+    if (prepareFoodOrderStore(db_)) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        openHandle();
+    }
+    vacuumIfPending(db_);
+}
+
+void SqliteEngine::openHandle()
+{
     const int rc = sqlite3_open_v2(QFile::encodeName(path_).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK)   // the destructor closes the handle
         fail(E_FAIL_UNSPECIFIED, db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory"));
@@ -300,11 +336,12 @@ void SqliteEngine::connect()
         fail(E_WRONG_PASSWORD, QStringLiteral("Not a valid password."));
     if (check != SQLITE_OK)
         failFromSqlite(db_, check, false);
-    // Every CREATE TABLE or TRIGGER scans the whole schema table, and a hotel's file holds a
-    // table per room and per food order: with the default 2 MiB of cache each scan decrypts
-    // its pages again from disk. Up to 64 MiB of decrypted pages stay in memory instead.
+    // A hotel's file holds a table per room: with the default 2 MiB of cache each scan of the
+    // schema or of a large list decrypts its pages again from disk. Up to 64 MiB of decrypted
+    // pages stay in memory instead.
     sqlite3_exec(db_, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
     registerCaseBlindText(db_);
+    registerRequire(db_);
 }
 
 // Closing the handle discards whatever transaction it still holds.
@@ -323,9 +360,9 @@ SqliteEngine::~SqliteEngine()
 
 std::unique_ptr<ResultTable> SqliteEngine::run(const QString &accessSql, bool wantRows)
 {
-    QStringList statements;
+    std::vector<EngineStatement> plan;
     try {
-        statements = translateAccessSql(accessSql, SqlDialect::SQLite);
+        plan = planAccessSql(accessSql, SqlDialect::SQLite);
     } catch (const SqlSyntaxError &error) {
         fail(E_SYNTAX, error.message);
     }
@@ -334,20 +371,72 @@ std::unique_ptr<ResultTable> SqliteEngine::run(const QString &accessSql, bool wa
     checkTransactionAlive();
     std::unique_ptr<ResultTable> result;
     rowsAffected_ = 0;
-    for (const QString &sql : statements)
-        runStatement(sql.toUtf8(), wantRows, result);
+    const auto runPlan = [&] {
+        for (const EngineStatement &statement : plan)
+            runStatement(statement, wantRows, result);
+    };
+    const bool keepsStore = std::any_of(plan.begin(), plan.end(), [](const EngineStatement &statement) {
+        return statement.role == EngineStatement::Role::Upkeep;
+    });
+    if (keepsStore)
+        runAsOne(runPlan);
+    else
+        runPlan();
     return result;
 }
 
-void SqliteEngine::runStatement(const QByteArray &sql, bool wantRows, std::unique_ptr<ResultTable> &result)
+// The statements that keep the per-order tables' store in step change it all or not at all, as
+// the one statement they stand for would.
+void SqliteEngine::runAsOne(const std::function<void()> &statements)
 {
+    if (!inTransaction_) {
+        beginTransaction();
+        try {
+            statements();
+        } catch (...) {
+            rollbackTransaction();
+            throw;
+        }
+        commitTransaction();
+        return;
+    }
+    if (sqlite3_exec(db_, "SAVEPOINT hotel_statement", nullptr, nullptr, nullptr) != SQLITE_OK)
+        failFromSqlite(db_, sqlite3_errcode(db_), false);
+    try {
+        statements();
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK TO hotel_statement", nullptr, nullptr, nullptr);
+        sqlite3_exec(db_, "RELEASE hotel_statement", nullptr, nullptr, nullptr);
+        throw;
+    }
+    sqlite3_exec(db_, "RELEASE hotel_statement", nullptr, nullptr, nullptr);
+}
+
+void SqliteEngine::runStatement(const EngineStatement &statement, bool wantRows, std::unique_ptr<ResultTable> &result)
+{
+    const QByteArray sql = statement.sql.toUtf8();
     // SQLite reads a statement only up to a NUL: what follows it would be dropped unseen.
     if (sql.contains('\0'))
         fail(E_SYNTAX, QStringLiteral("The statement holds a NUL character."));
+    for (int attempt = 1;; ++attempt) {
+        try {
+            runOnce(sql, statement.role, wantRows, result);
+            return;
+        } catch (const SchemaChanged &changed) {
+            if (attempt == SchemaChangeTries)
+                throw changed.error;
+        }
+    }
+}
+
+void SqliteEngine::runOnce(const QByteArray &sql, EngineStatement::Role role, bool wantRows,
+                           std::unique_ptr<ResultTable> &result)
+{
     Statement statement(db_, sql);
     if (statement.empty())
         return;
-    if (wantRows && sqlite3_column_count(statement.get()) > 0) {
+    const bool main = role == EngineStatement::Role::Main;
+    if (main && wantRows && sqlite3_column_count(statement.get()) > 0) {
         result = readRows(statement);
         return;
     }
@@ -356,7 +445,7 @@ void SqliteEngine::runStatement(const QByteArray &sql, bool wantRows, std::uniqu
     const int changesBefore = sqlite3_total_changes(db_);
     while (statement.step()) {
     }
-    if (sqlite3_total_changes(db_) != changesBefore)
+    if (main && sqlite3_total_changes(db_) != changesBefore)
         rowsAffected_ += sqlite3_changes(db_);
 }
 

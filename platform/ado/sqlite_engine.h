@@ -2,9 +2,11 @@
 // Internal: the "Access database": an SQLCipher file whose key is the database password. It is never
 // created here; opening a missing file fails as Jet does.
 #include "ado/engine.h"
+#include "ado/sql_translator.h"
 
 #include <QElapsedTimer>
 #include <QString>
+#include <functional>
 
 struct sqlite3;
 
@@ -25,9 +27,15 @@ public:
 
 private:
     SqliteEngine(const QString &path, const QString &password, long lockWaitSeconds);
+    // Opens the file and makes the store of the per-order tables ready.
     void connect();
+    void openHandle();
     void reconnect();
-    void runStatement(const QByteArray &sql, bool wantRows, std::unique_ptr<ResultTable> &result);
+    void runAsOne(const std::function<void()> &statements);
+    // Runs one statement, compiled and started again (a bounded number of times) when another
+    // connection changed the schema meanwhile.
+    void runStatement(const EngineStatement &statement, bool wantRows, std::unique_ptr<ResultTable> &result);
+    void runOnce(const QByteArray &sql, EngineStatement::Role role, bool wantRows, std::unique_ptr<ResultTable> &result);
     void checkTransactionAlive();
     static int waitForLock(void *context, int attempt);
 

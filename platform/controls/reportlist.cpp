@@ -93,6 +93,8 @@ int ReportList::addRow(QList<QString> texts, int smallIcon)
     return count();
 }
 
+void ReportList::setRows(std::shared_ptr<const ReportRowSource> rows) { model_->setSource(std::move(rows)); }
+
 void ReportList::setSubItem(int row, int subItem, const QString &text) { model_->setText(row - 1, subItem, text); }
 
 QString ReportList::subItem(int row, int subItem) const { return model_->text(row - 1, subItem); }

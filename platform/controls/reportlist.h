@@ -42,6 +42,9 @@ public:
     int addItem(const QString &text);
     // A whole row at once (text, sub-item 1, sub-item 2...), for fills of many rows.
     int addRow(QList<QString> texts, int smallIcon = 0);
+    // Every row at once from a source whose texts are made when a row is shown, read or
+    // exported (reportlistmodel.h): a large list then keeps no copy of its values.
+    void setRows(std::shared_ptr<const ReportRowSource> rows);
     void setSubItem(int row, int subItem, const QString &text);
     QString subItem(int row, int subItem) const;   // sub-item 0 is the row's own text
     QString text(int row) const { return subItem(row, 0); }

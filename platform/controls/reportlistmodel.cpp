@@ -13,6 +13,10 @@ int ReportListModel::insertColumnHeader(int position, const ReportColumn &column
         if (row.texts.size() > at)
             row.texts.insert(at, QString());
     }
+    for (Row &row : changedSourceRows_) {
+        if (row.texts.size() > at)
+            row.texts.insert(at, QString());
+    }
     endInsertColumns();
     return at;
 }
@@ -21,6 +25,8 @@ void ReportListModel::clearColumns()
 {
     beginResetModel();
     columns_.clear();
+    source_.reset();
+    changedSourceRows_.clear();
     rows_.clear();
     committed_ = 0;
     endResetModel();
@@ -53,9 +59,31 @@ void ReportListModel::changed(qsizetype row, int column)
     }
 }
 
+const ReportListModel::Row *ReportListModel::ownRowIfAny(qsizetype row) const
+{
+    if (row >= sourceRows())
+        return &rows_[static_cast<size_t>(row - sourceRows())];
+    const auto changed = changedSourceRows_.constFind(row);
+    return changed == changedSourceRows_.cend() ? nullptr : &*changed;
+}
+
+ReportListModel::Row &ReportListModel::ownRow(qsizetype row)
+{
+    if (row >= sourceRows())
+        return rows_[static_cast<size_t>(row - sourceRows())];
+    auto changed = changedSourceRows_.find(row);
+    if (changed == changedSourceRows_.end()) {
+        Row copy{{}, source_->smallIcon(row)};
+        for (int column = 0; column < columns_.size(); ++column)
+            copy.texts << source_->text(row, column);
+        changed = changedSourceRows_.insert(row, std::move(copy));
+    }
+    return *changed;
+}
+
 void ReportListModel::setText(qsizetype row, int column, const QString &text)
 {
-    QList<QString> &texts = rows_[static_cast<size_t>(row)].texts;
+    QList<QString> &texts = ownRow(row).texts;
     if (texts.size() <= column)
         texts.resize(column + 1);
     texts[column] = text;
@@ -64,23 +92,44 @@ void ReportListModel::setText(qsizetype row, int column, const QString &text)
 
 QString ReportListModel::text(qsizetype row, int column) const
 {
-    const QList<QString> &texts = rows_[static_cast<size_t>(row)].texts;
-    return column < texts.size() ? texts[column] : QString();
+    const Row *own = ownRowIfAny(row);
+    if (!own)
+        return source_->text(row, column);
+    return column < own->texts.size() ? own->texts[column] : QString();
+}
+
+int ReportListModel::smallIcon(qsizetype row) const
+{
+    const Row *own = ownRowIfAny(row);
+    return own ? own->icon : source_->smallIcon(row);
 }
 
 void ReportListModel::setSmallIcon(qsizetype row, int icon)
 {
-    rows_[static_cast<size_t>(row)].icon = icon;
+    ownRow(row).icon = icon;
     changed(row, 0);
 }
 
 void ReportListModel::clearRows()
 {
     beginResetModel();
+    source_.reset();
+    changedSourceRows_.clear();
     rows_.clear();
     // Give the memory of a large list back rather than keep it for the next fill.
     rows_.shrink_to_fit();
     committed_ = 0;
+    endResetModel();
+}
+
+void ReportListModel::setSource(std::shared_ptr<const ReportRowSource> source)
+{
+    beginResetModel();
+    source_ = std::move(source);
+    changedSourceRows_.clear();
+    rows_.clear();
+    rows_.shrink_to_fit();
+    committed_ = rows();
     endResetModel();
 }
 

@@ -112,7 +112,8 @@ private slots:
         for (; !rs.IsEOF(); rs.MoveNext())
             indexed << vb::CStr(rs.Fields(0).Value()) + QLatin1Char('.') + vb::CStr(rs.Fields(1).Value());
         for (const char *column : {"tbl_customers.cuniqueno", "tbl_customers_history.cuniqueno",
-                                   "tbl_foodorders.orderno", "tbl_revenuestats.tdate", "tbl_logtable.logdateline"})
+                                   "tbl_foodorders.orderno", "tbl_foodorders.foodorderid", "tbl_revenuestats.tdate",
+                                   "tbl_logtable.logdateline"})
             QVERIFY2(indexed.contains(QString::fromLatin1(column)), column);
     }
 
@@ -173,6 +174,13 @@ private slots:
         const QString tables = sqlcipherShell(path, "PRAGMA key='640917';\n.tables\n");
         for (const QString &table : schema::TableNames())
             QVERIFY2(tables.contains(table), qPrintable(tables));
+        // The store of the food orders' items is there from the start, and no table carries a
+        // trigger.
+        for (const char *store : {"tbl_FoodOrderItems", "tbl_FoodOrderTables"})
+            QVERIFY2(tables.contains(QLatin1String(store)), qPrintable(tables));
+        QCOMPARE(sqlcipherShell(path, "PRAGMA key='640917';\nSELECT count(*) FROM sqlite_master WHERE type = 'trigger';\n")
+                     .trimmed(),
+                 QStringLiteral("0"));
         QVERIFY(sqlcipherShell(path, ".tables\n").contains(QLatin1String("not a database")));
         QVERIFY(sqlcipherShell(path, "PRAGMA key='640918';\nSELECT count(*) FROM sqlite_master;\n")
                     .contains(QLatin1String("not a database")));

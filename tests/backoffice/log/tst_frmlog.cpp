@@ -7,8 +7,10 @@
 #include "backoffice/adminarea/frmadminarea.h"
 #include "bookingtesting.h"
 #include "controls/reportlist.h"
+#include "core/state/appstate.h"
 #include "mainwindowtesting.h"
 #include "support/scratch_database.h"
+#include "support/statementtrace.h"
 #include "vb/conversions.h"
 
 #include <QComboBox>
@@ -169,12 +171,17 @@ void TestFrmLog::realActionsListedAndFiltered()
     ui::Forms::Unload<frmLog>();
 }
 
+// Opening the viewer reads the log once; the entries it lists are its own, so the shared
+// recordset lets them go.
 void TestFrmLog::dateAndTimeForms()
 {
     testsupport::CoreFixture fx;
     addLogRow(fx, "afternoon", "Bookings", "2026-03-14 15:05:00");
     addLogRow(fx, "morning", "Bookings", "2026-11-02 09:40:00");
+    testsupport::StatementTrace trace;
     frmLog &frm = openLog();
+    QCOMPARE(trace.count("SELECT * FROM tbl_logTable"), 1);
+    QVERIFY(!core::State().mRS);
     QCOMPARE(listed(frm, 2), (QStringList{"14-March-2026", "02-November-2026"}));
     QCOMPARE(listed(frm, 3), (QStringList{"03:05PM", "09:40AM"}));
     ui::Forms::Unload<frmLog>();

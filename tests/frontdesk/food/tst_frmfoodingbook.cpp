@@ -6,6 +6,7 @@
 #include "controls/reportlist.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
+#include "frontdesk/food/foodingbookstatements.h"
 #include "support/scratch_database.h"
 #include "vb/locale.h"
 
@@ -208,7 +209,7 @@ void TestFoodingBook::repeatingDrawsStillGiveDistinctIds()
     addCatalogue(fx);
     bookingtesting::addRoom(fx, "101", "100");
     const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
-    fx.exec("CREATE TABLE " + core::FoodOrderTableName("595959595959") + " (ID INTEGER)");
+    fx.exec(frontdesk::FoodOrderTableCreateSql("595959595959"));
     frmFoodingBook &frm = openOrder(ann.number);
     frm.randomSource = fixedDraws({0, 0, 0.5, 0.01});
     QVERIFY(addItem(frm, "Tea"));

@@ -3,6 +3,7 @@
 // menu and what its items do, and the export read back by a real reader.
 #include "liststesting.h"
 
+#include "core/db/dbworks.h"
 #include "core/state/appstate.h"
 #include "frontdesk/guests/customerliststatements.h"
 #include "frontdesk/guests/customerlistwindow.h"
@@ -10,6 +11,7 @@
 #include "frontdesk/guests/frmcustomershistory.h"
 #include "frontdesk/food/frmfooddetails.h"
 #include "frontdesk/register.h"
+#include "support/statementtrace.h"
 #include "support/xlsreaders.h"
 #include "vb/conversions.h"
 #include "vb/text.h"
@@ -41,6 +43,8 @@ private slots:
     void foodWindowsForTheSelectedGuest();
     void formerGuestsShowNAAndStartABooking_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void formerGuestsShowNAAndStartABooking();
+    void eachListFillsOnceAndHoldsItsRows_data();
+    void eachListFillsOnceAndHoldsItsRows();
 };
 
 namespace {
@@ -328,3 +332,35 @@ void TestGuestLists::formerGuestsShowNAAndStartABooking()
 
 QTEST_MAIN(TestGuestLists)
 #include "tst_guestlists.moc"
+
+void TestGuestLists::eachListFillsOnceAndHoldsItsRows_data()
+{
+    QTest::addColumn<bool>("former");
+    QTest::newRow("current guests") << false;
+    QTest::newRow("former guests") << true;
+}
+
+// Opening a list reads its guests once; the rows it shows are its own, so the shared
+// recordset lets them go and later queries leave the list as it is.
+void TestGuestLists::eachListFillsOnceAndHoldsItsRows()
+{
+    QFETCH(bool, former);
+    testsupport::CoreFixture fx;
+    bookingtesting::addRoom(fx, "101", "100");
+    bookGuests(fx, Guests);
+    const QString table = former ? QStringLiteral("tbl_customers_history") : QStringLiteral("tbl_customers");
+    if (former)
+        fx.exec("INSERT INTO tbl_customers_history SELECT * FROM tbl_customers");
+    frontdesk::CustomerListWindow *frm = nullptr;
+    testsupport::StatementTrace trace;
+    if (former)
+        frm = &ui::Forms::Get<frmCustomersHistory>();
+    else
+        frm = &ui::Forms::Get<frmCustomers>();
+    frm->Show(ui::vbModeless);
+    QCOMPARE(trace.count("SELECT * FROM " + table), 1);
+    QVERIFY(!core::State().mRS);
+    core::OpenRecordset("SELECT * FROM tbl_Rooms");
+    QCOMPARE(columnOf(*frm->customerList, 1), QStringList({"Ann", "Bob", "Cora", "Smith"}));
+    QCOMPARE(frm->customerList->subItem(3, 2), QStringLiteral("ONeil"));
+}

@@ -3,6 +3,7 @@
 #include "ado/connection.h"
 #include "ado/errors.h"
 #include "ado/recordset.h"
+#include "ado/result_table.h"
 #include "support/expect_error.h"
 #include "support/scratch_database.h"
 #include "vb/conversions.h"
@@ -203,6 +204,86 @@ private slots:
         HOTEL_EXPECT_ERROR(db.query("SELECT * FROM  tbl_FoodOrder_9108457612"), ado::E_NO_TABLE);
     }
 
+    // What a table gives the order window, the details window and the removal, and what the
+    // embedded file's store of per-order tables gives too: IDs from 1 in each table and never
+    // given out twice, the errors of a missing table and of one made twice, the counts of
+    // changed rows, the columns and their types, the rows in ID order.
+    void perOrderTablesAreTables_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void perOrderTablesAreTables()
+    {
+        HOTEL_FETCH_ENGINE(engine);
+        Database db(engine);
+        const QString create = QStringLiteral("CREATE TABLE %1 ( ID AUTOINCREMENT PRIMARY KEY,FoodItem VARCHAR(225) "
+                                              "NOT NULL, Price Currency NOT NULL)");
+        const QString insert = QStringLiteral("INSERT INTO %1 (FoodItem, Price) VALUES ('%2', %3)");
+        const struct {
+            QString sql;
+            long rows;    // when it succeeds
+            long error;   // 0: it succeeds
+        } steps[] = {
+            {create.arg("[tbl_FoodOrder_111]"), 0, 0},
+            {create.arg("tbl_FoodOrder_222"), 0, 0},
+            {insert.arg("[tbl_FoodOrder_111]", "Tea", "2.5"), 1, 0},
+            {insert.arg("[tbl_FoodOrder_111]", "Cake", "10"), 1, 0},
+            {insert.arg("tbl_foodorder_222", "Soup", "4.25"), 1, 0},
+            {insert.arg("[tbl_FoodOrder_111]", "Pie", "3"), 1, 0},
+            {"DELETE FROM tbl_FoodOrder_111 WHERE Price > 5", 1, 0},
+            {"DELETE FROM tbl_FoodOrder_111 WHERE tbl_FoodOrder_111.FoodItem = 'pie'", 1, 0},
+            {insert.arg("[tbl_FoodOrder_111]", "Jam", "1"), 1, 0},
+            {create.arg("[tbl_FoodOrder_111]"), 0, ado::E_SYNTAX},
+            {insert.arg("tbl_FoodOrder_333", "Tea", "1"), 0, ado::E_NO_TABLE},
+            {"SELECT * FROM  tbl_FoodOrder_333", 0, ado::E_NO_TABLE},
+            {"DELETE FROM tbl_FoodOrder_333", 0, ado::E_NO_TABLE},
+            {"DROP TABLE tbl_FoodOrder_333", 0, ado::E_NO_TABLE},
+            {insert.arg("tbl_FoodOrder_222", "Tea", "'abc'"), 0, ado::E_TYPE_MISMATCH},
+            {"INSERT INTO tbl_FoodOrder_222 (FoodItem) VALUES ('Tea')", 0, ado::E_FAIL_UNSPECIFIED},
+        };
+        for (const auto &step : steps) {
+            long rows = -99;
+            try {
+                db.conn.Execute(step.sql, &rows);
+                QVERIFY2(step.error == 0, qPrintable(step.sql));
+                QVERIFY2(rows == step.rows, qPrintable(QStringLiteral("%1 gave %2").arg(step.sql).arg(rows)));
+            } catch (const vb::Error &error) {
+                QVERIFY2(error.Number() == step.error, qPrintable(step.sql + QStringLiteral(": ") + error.Description()));
+            }
+        }
+
+        auto rs = db.query("SELECT * FROM  tbl_FoodOrder_111");
+        QCOMPARE(rs->Fields().Count(), 3);
+        QCOMPARE(rs->Fields(0).Name(), QStringLiteral("ID"));
+        QCOMPARE(rs->Fields(1).Name(), QStringLiteral("FoodItem"));
+        QCOMPARE(rs->Fields(2).Name(), QStringLiteral("Price"));
+        QStringList rows;
+        for (; !rs->IsEOF(); rs->MoveNext())
+            rows << QStringLiteral("%1 %2 %3").arg(rs->Fields(0).Value().asLong()).arg(vb::CStr(rs->Fields(1).Value()),
+                                                                                      vb::CStr(rs->Fields(2).Value()));
+        QCOMPARE(rows, QStringList({"1 Tea 2.5", "4 Jam 1"}));
+        rs = db.query("SELECT * FROM tbl_FoodOrder_222");
+        QCOMPARE(rs->RecordCount(), 1L);
+        QCOMPARE(rs->Fields("ID").Value(), vb::Variant(int32_t(1)));
+        QCOMPARE(rs->Fields("FoodItem").Value(), vb::Variant(QStringLiteral("Soup")));
+        QCOMPARE(rs->Fields("Price").Value(), vb::Variant(vb::Currency::fromRaw(42500)));
+        QCOMPARE(db.query("SELECT * FROM [tbl_FoodOrder_111] WHERE 1=0")->Fields().Count(), 3);
+
+        // Removed and made again, the table starts empty and counts from 1.
+        long rowsOfDrop = -99;
+        db.conn.Execute("DROP TABLE tbl_FoodOrder_111", &rowsOfDrop);
+        QCOMPARE(rowsOfDrop, 0L);
+        HOTEL_EXPECT_ERROR(db.query("SELECT * FROM  tbl_FoodOrder_111"), ado::E_NO_TABLE);
+        db.conn.Execute(create.arg("[tbl_FoodOrder_111]"));
+        QCOMPARE(db.query("SELECT * FROM tbl_FoodOrder_111")->RecordCount(), 0L);
+        db.conn.Execute(insert.arg("[tbl_FoodOrder_111]", "Tea", "2"));
+        QCOMPARE(db.scalar("SELECT ID FROM tbl_FoodOrder_111"), vb::Variant(int32_t(1)));
+
+        // Rows written in a transaction go with its rollback.
+        db.conn.BeginTrans();
+        db.conn.Execute(insert.arg("tbl_FoodOrder_222", "Cake", "10"));
+        QCOMPARE(db.query("SELECT * FROM tbl_FoodOrder_222")->RecordCount(), 2L);
+        db.conn.RollbackTrans();
+        QCOMPARE(db.query("SELECT * FROM tbl_FoodOrder_222")->RecordCount(), 1L);
+    }
+
     // Changing statements the windows run as queries leave a closed recordset.
     void guestMovesToHistory_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void guestMovesToHistory()
@@ -269,6 +350,12 @@ private slots:
         QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'ANN%'")->RecordCount(), 2L);
         QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'ann_'")->RecordCount(), 0L);
         QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '%'")->RecordCount(), 5L);
+        // A letter beyond ASCII is one character for '_'; a '%' gives back what it took when the
+        // rest does not match.
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '_ngstr_m'")->RecordCount(), 1L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE 'zo_'")->RecordCount(), 1L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '%N%X'")->RecordCount(), 2L);
+        QCOMPARE(db.query("SELECT * FROM tbl_foodCat WHERE catName LIKE '%e%e%'")->RecordCount(), 0L);
     }
 
     void textsAsTyped_data() { HOTEL_BOTH_ENGINES_DATA(); }
@@ -409,6 +496,28 @@ private slots:
         QCOMPARE(empty->Fields().Count(), 2);
         HOTEL_EXPECT_ERROR(empty->MoveFirst(), ado::adErrNoCurrentRecord);
         HOTEL_EXPECT_ERROR(empty->Fields("catName").Value(), ado::adErrNoCurrentRecord);
+    }
+
+    // A list keeps the rows of its query after the recordset is closed or opened again, and
+    // tells blank cells (Null, an empty text) without making their texts.
+    void rowsOutliveTheRecordset_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void rowsOutliveTheRecordset()
+    {
+        HOTEL_FETCH_ENGINE(engine);
+        Database db(engine);
+        db.conn.Execute("INSERT INTO tbl_foodCat(catName) VALUES('Soup')");
+        db.conn.Execute("INSERT INTO tbl_foodCat(catName) VALUES('')");
+        db.conn.Execute("INSERT INTO tbl_foodCat(catName) VALUES(NULL)");
+        auto rs = db.query("SELECT ID, catName FROM tbl_foodCat ORDER BY ID");
+        const std::shared_ptr<const ado::ResultTable> rows = rs->Rows();
+        rs->Close();
+        HOTEL_EXPECT_ERROR(rs->Rows(), ado::adErrObjectClosed);
+        QCOMPARE(rows->rowCount(), 3);
+        QCOMPARE(rows->value(0, 1), vb::Variant(QStringLiteral("Soup")));
+        QVERIFY(!rows->isBlank(0, 1));
+        QVERIFY(rows->isBlank(1, 1));
+        QVERIFY(rows->isBlank(2, 1));
+        QVERIFY(!rows->isBlank(2, 0));
     }
 
     // Each statement in turn, with the rows it reports; a statement that changes no rows reports 0

@@ -19,6 +19,7 @@ private slots:
     void leftClickReportsTheRow();
     void clearKeepsTheHeaders();
     void largeFillReachesTheView();
+    void rowsFromASourceAreMadeWhenRead();
 };
 
 namespace {
@@ -179,6 +180,61 @@ void TestReportList::largeFillReachesTheView()
     QCOMPARE(f.list.listIndex(), 100000);
     QCOMPARE(f.list.subItem(f.list.listIndex(), 1), QStringLiteral("100000"));
     QVERIFY(f.list.viewport()->rect().intersects(f.list.visualRect(f.list.model()->index(99999, 0))));
+}
+
+namespace {
+// Rows "R<n>" / "<n * 10>", counting every text it is asked for.
+class CountingSource : public ReportRowSource {
+public:
+    explicit CountingSource(qsizetype rows) : rows_(rows) {}
+    qsizetype rows() const override { return rows_; }
+    QString text(qsizetype row, int column) const override
+    {
+        ++asked;
+        return column == 0 ? QStringLiteral("R%1").arg(row + 1) : QString::number((row + 1) * 10);
+    }
+    int smallIcon(qsizetype row) const override { return row % 2 ? 2 : 1; }
+    mutable int asked = 0;
+
+private:
+    qsizetype rows_;
+};
+} // namespace
+
+// A large list taken from a source: the view learns of every row at once, only the rows it
+// paints are asked for, a changed row keeps its change, rows added later follow, and the
+// source goes with the next clear.
+void TestReportList::rowsFromASourceAreMadeWhenRead()
+{
+    Fixture f(2);
+    auto source = std::make_shared<CountingSource>(100000);
+    f.list.setRows(source);
+    QCOMPARE(f.list.count(), 100000);
+    QCOMPARE(f.list.model()->rowCount(), 100000);
+    f.list.viewport()->repaint();
+    QVERIFY(source->asked > 0);
+    QVERIFY(source->asked < 1000);
+    QCOMPARE(f.list.text(100000), QStringLiteral("R100000"));
+    QCOMPARE(f.list.subItem(7, 1), QStringLiteral("70"));
+    QCOMPARE(f.list.smallIconOf(2), 2);
+
+    f.list.setSubItem(7, 1, QStringLiteral("changed"));
+    f.list.setSmallIcon(8, 0);
+    QCOMPARE(f.list.subItem(7, 1), QStringLiteral("changed"));
+    QCOMPARE(f.list.text(7), QStringLiteral("R7"));
+    QCOMPARE(f.list.smallIconOf(8), 0);
+    QCOMPARE(f.list.subItem(8, 0), QStringLiteral("R8"));
+    QCOMPARE(f.list.addRow({QStringLiteral("after"), QStringLiteral("1")}), 100001);
+    f.list.commitRows();
+    QCOMPARE(f.list.model()->rowCount(), 100001);
+    QCOMPARE(f.list.subItem(100001, 0), QStringLiteral("after"));
+
+    const std::weak_ptr<CountingSource> held = source;
+    source.reset();
+    QVERIFY(!held.expired());
+    f.list.clear();
+    QVERIFY(held.expired());
+    QCOMPARE(f.list.count(), 0);
 }
 
 QTEST_MAIN(TestReportList)
