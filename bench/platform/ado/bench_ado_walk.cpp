@@ -7,6 +7,7 @@
 #include "ado/sqlcipher.h"
 #include "guestrows.h"
 #include "rawwalk.h"
+#include "recordsetwalk.h"
 #include "schema/schema.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
@@ -22,6 +23,7 @@
 namespace {
 
 constexpr int Rows = 100000;
+const QString GuestsSql = QStringLiteral("SELECT * FROM tbl_customers");
 
 QString connectionText(const QString &path)
 {
@@ -29,23 +31,6 @@ QString connectionText(const QString &path)
                           "Jet OLEDB:Database Password=%2")
         .arg(path, schema::BuiltInPassword);
 }
-
-// Every field of every row as text (CStr, the way the lists read them), or only as a Variant.
-qint64 walkRecordset(ado::Connection &conn, qint64 &characters, bool asText)
-{
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT * FROM tbl_customers"), conn, ado::adOpenKeyset, ado::adLockOptimistic);
-    const int columns = rs.Fields().Count();
-    while (!rs.IsEOF()) {
-        for (int i = 0; i < columns; ++i) {
-            const vb::Variant value = rs.Fields(i).Value();
-            characters += asText ? vb::CStr(value).size() : static_cast<int>(value.type());
-        }
-        rs.MoveNext();
-    }
-    return rs.RecordCount();
-}
-
 
 // The best of a few runs, in milliseconds.
 double best(const std::function<qint64(qint64 &)> &walk, qint64 &rows)
@@ -80,8 +65,8 @@ int main(int argc, char *argv[])
         std::printf("fill: %d rows through Connection::Execute in %.0f ms\n", Rows, timer.nsecsElapsed() / 1e6);
 
         qint64 ourRows = 0, valueRows = 0, rawRows = 0;
-        const double ours = best([&](qint64 &chars) { return walkRecordset(conn, chars, true); }, ourRows);
-        const double values = best([&](qint64 &chars) { return walkRecordset(conn, chars, false); }, valueRows);
+        const double ours = best([&](qint64 &chars) { return bench::WalkRecordset(conn, GuestsSql, chars, true); }, ourRows);
+        const double values = best([&](qint64 &chars) { return bench::WalkRecordset(conn, GuestsSql, chars, false); }, valueRows);
         const double raw = best([&](qint64 &chars) { return bench::WalkRawTable(path, "tbl_customers", chars); }, rawRows);
         std::printf("Recordset walk, every field through CStr: %lld rows in %.1f ms\n",
                     static_cast<long long>(ourRows), ours);
