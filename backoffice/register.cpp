@@ -1,9 +1,9 @@
 #include "backoffice/register.h"
 
-#include "backoffice/frmadminarea.h"
-#include "backoffice/frmlog.h"
-#include "backoffice/frmstats.h"
-#include "backoffice/frmtax.h"
+#include "backoffice/adminarea/frmadminarea.h"
+#include "backoffice/log/frmlog.h"
+#include "backoffice/stats/frmstats.h"
+#include "backoffice/tax/frmtax.h"
 #include "core/state/windowregistry.h"
 
 namespace backoffice {

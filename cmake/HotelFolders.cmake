@@ -4,8 +4,8 @@ set(HOTEL_SOURCE_FOLDERS
     platform/vb platform/profile platform/registry platform/system platform/com platform/crypt
     platform/ado platform/ui platform/controls
     inilib numberlib schema
-    core/state core/crypto core/db core/login core/ui core/aids core/mainwindow core/startup
-    frontdesk backoffice uninstaller)
+    core/state core/crypto core/db core/login core/ui core/aids core/mainwindow
+    frontdesk backoffice app uninstaller)
 
 # hotel_add_folders(): add_subdirectory(folder) for every listed folder that has a
 # CMakeLists.txt under the calling folder.

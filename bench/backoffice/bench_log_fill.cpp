@@ -3,7 +3,7 @@
 // reading the same rows' fields as text. Prints the medians and their ratio (the goal is
 // under 1 s).
 #include "ado/connection.h"
-#include "backoffice/frmlog.h"
+#include "backoffice/log/frmlog.h"
 #include "benchenvironment.h"
 #include "controls/reportlist.h"
 #include "ado/recordset.h"

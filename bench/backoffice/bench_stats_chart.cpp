@@ -1,7 +1,7 @@
 // A month's revenue chart: the 31 days read from the database and the chart drawn into a
 // picture, in every chart type; against the floor of taking the picture of an empty window
 // of the chart's size. Prints the medians and their ratio (the goal is under 200 ms a month).
-#include "backoffice/frmstats.h"
+#include "backoffice/stats/frmstats.h"
 #include "benchenvironment.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"

@@ -6,7 +6,7 @@
 #include "bookingbench.h"
 
 #include "core/state/appstate.h"
-#include "frontdesk/frmbooking.h"
+#include "frontdesk/booking/frmbooking.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 

@@ -7,7 +7,7 @@
 #include "ado/connection.h"
 #include "rawwalk.h"
 #include "core/state/appstate.h"
-#include "frontdesk/frmcustomers.h"
+#include "frontdesk/guests/frmcustomers.h"
 #include "schema/schema.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"

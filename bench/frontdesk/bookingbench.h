@@ -1,7 +1,7 @@
 #pragma once
 // What the booking benchmarks share: rooms with their tables, and a guest with two rooms
 // filled into the booking window.
-#include "frontdesk/frmbooking.h"
+#include "frontdesk/booking/frmbooking.h"
 #include "support/corefixture.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // The back office windows as the user sees them inside a main window, with data: the controls
 // inside their parents and readable; screenshots of the tax editor, the log viewer and the
 // revenue report with every chart type land in the build folder for a look.
-#include "backoffice/frmlog.h"
-#include "backoffice/frmstats.h"
-#include "backoffice/frmtax.h"
+#include "backoffice/log/frmlog.h"
+#include "backoffice/stats/frmstats.h"
+#include "backoffice/tax/frmtax.h"
 #include "controls/reportlist.h"
 #include "core/aids/scrollbar.h"
 #include "support/corefixture.h"

@@ -1,7 +1,7 @@
 #pragma once
 // What the administration area's tests share: a logged-in administrator, the window opened,
 // rows of its lists found by text, and the modal editors driven once they show.
-#include "backoffice/frmadminarea.h"
+#include "backoffice/adminarea/frmadminarea.h"
 #include "controls/reportlist.h"
 #include "core/state/appstate.h"
 #include "support/corefixture.h"

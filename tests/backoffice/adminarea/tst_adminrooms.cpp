@@ -4,7 +4,7 @@
 // read back by real readers.
 #include "admintesting.h"
 
-#include "backoffice/frmroomadminfloat.h"
+#include "backoffice/adminarea/frmroomadminfloat.h"
 #include "controls/popupmenu.h"
 #include "core/db/tableexists.h"
 #include "core/ui/cballoontooltip.h"

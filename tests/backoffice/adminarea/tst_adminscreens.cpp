@@ -3,8 +3,8 @@
 // the clicked row. Screenshots land in the build folder for a look.
 #include "admintesting.h"
 
-#include "backoffice/frmroomadminfloat.h"
-#include "backoffice/usereditfloat.h"
+#include "backoffice/adminarea/frmroomadminfloat.h"
+#include "backoffice/adminarea/usereditfloat.h"
 #include "support/screens.h"
 #include "core/aids/scrollbar.h"
 #include "ui/twips.h"

@@ -1,9 +1,9 @@
 // The texts of the administration area's statements and the one cleaning of typed texts.
-#include "backoffice/catalogstatements.h"
-#include "backoffice/roomstatements.h"
-#include "backoffice/settingsstatements.h"
-#include "backoffice/sqlliteral.h"
-#include "backoffice/userstatements.h"
+#include "backoffice/adminarea/catalogstatements.h"
+#include "backoffice/adminarea/roomstatements.h"
+#include "backoffice/adminarea/settingsstatements.h"
+#include "backoffice/adminarea/sqlliteral.h"
+#include "backoffice/adminarea/userstatements.h"
 #include "vb/locale.h"
 
 #include <QtTest>

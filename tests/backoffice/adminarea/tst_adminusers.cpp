@@ -4,7 +4,7 @@
 #include "admintesting.h"
 
 #include "backoffice/register.h"
-#include "backoffice/usereditfloat.h"
+#include "backoffice/adminarea/usereditfloat.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/mainwindowtesting.h"
 #include "core/state/windowregistry.h"

@@ -1,5 +1,5 @@
 // The revenue report's statement as text.
-#include "backoffice/statsstatements.h"
+#include "backoffice/stats/statsstatements.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The guest and the food order the bill tests show: a guest in two rooms, an order of two
 // items with a food tax of 12.5 %.
-#include "frontdesk/foodbill.h"
-#include "frontdesk/guestbill.h"
+#include "frontdesk/bills/foodbill.h"
+#include "frontdesk/bills/guestbill.h"
 
 #include <QDate>
 

@@ -4,8 +4,8 @@
 #include "billsamples.h"
 #include "controls/richtextbox.h"
 #include "core/state/appstate.h"
-#include "frontdesk/frmcustomerprint.h"
-#include "frontdesk/frmfoodtxtview.h"
+#include "frontdesk/bills/frmcustomerprint.h"
+#include "frontdesk/bills/frmfoodtxtview.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 

@@ -2,7 +2,7 @@
 // Shared ground of the booking window tests: rooms with their per-room tables, a logged-in
 // clerk, the window opened in its normal state, finding rooms in its lists, filling the guest.
 #include "core/state/appstate.h"
-#include "frontdesk/frmbooking.h"
+#include "frontdesk/booking/frmbooking.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 

@@ -1,7 +1,7 @@
 // The texts of a booking's statements, the guest number and the stored payment details.
-#include "frontdesk/bookingstatements.h"
-#include "frontdesk/guestnumber.h"
-#include "frontdesk/paymentmethod.h"
+#include "frontdesk/booking/bookingstatements.h"
+#include "frontdesk/booking/guestnumber.h"
+#include "frontdesk/booking/paymentmethod.h"
 #include "support/expect_error.h"
 #include "vb/error.h"
 #include "vb/locale.h"

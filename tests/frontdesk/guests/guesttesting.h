@@ -6,8 +6,8 @@
 #include "ado/sqlcipher.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
-#include "frontdesk/frmfoodingbook.h"
-#include "frontdesk/guestlistselection.h"
+#include "frontdesk/food/frmfoodingbook.h"
+#include "frontdesk/shared/guestlistselection.h"
 #include "vb/conversions.h"
 
 #include <QLineEdit>

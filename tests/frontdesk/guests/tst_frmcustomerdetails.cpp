@@ -3,7 +3,7 @@
 // whole numbers, and the removal into the guest history, all or nothing, on both engines.
 #include "guesttesting.h"
 
-#include "frontdesk/frmcustomerdetails.h"
+#include "frontdesk/guests/frmcustomerdetails.h"
 #include "support/scratch_database.h"
 
 #include <QComboBox>

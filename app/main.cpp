@@ -1,0 +1,23 @@
+// The Hotel program. No command line is read.
+#include "app/startup.h"
+#include "core/aids/frmabout.h"
+#include "core/mainwindow/load_frms.h"
+#include "core/state/guardedapplication.h"
+
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    core::GuardedApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brevant"));
+    QApplication::setOrganizationName(QStringLiteral("Brevant"));
+    QApplication::setApplicationVersion(QStringLiteral(HOTEL_VERSION));
+    // Every window without an icon of its own, the child windows included, shows the logo.
+    QApplication::setWindowIcon(QIcon(core::ProductLogo()));
+
+    app::RegisterProgramWindows();
+    core::Main();
+    if (core::ProgramEnded())
+        return 0;
+    return app.exec();
+}

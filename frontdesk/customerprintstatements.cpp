@@ -1,7 +1,0 @@
-#include "frontdesk/customerprintstatements.h"
-
-namespace frontdesk {
-
-QString RoomTaxesSql() { return QStringLiteral("SELECT *  FROM tbl_tax WHERE TaxCat=1"); }
-
-} // namespace frontdesk

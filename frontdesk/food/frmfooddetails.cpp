@@ -1,0 +1,242 @@
+// The guest food orders window: the guest's orders, the selected order's items and total,
+// the food taxes, and the removal of an order.
+#include "frontdesk/food/frmfooddetails.h"
+
+#include "ado/recordset.h"
+#include "controls/reportlist.h"
+#include "core/aids/scrollresize.h"
+#include "core/db/dbworks.h"
+#include "core/login/globallogin.h"
+#include "core/state/appstate.h"
+#include "core/state/runhandler.h"
+#include "core/state/windowregistry.h"
+#include "frontdesk/food/fooddetailsstatements.h"
+#include "frontdesk/food/foodingbookstatements.h"
+#include "frontdesk/bills/frmfoodtxtview.h"
+#include "frontdesk/shared/guestlistselection.h"
+#include "ui/dialogs.h"
+#include "ui/twips.h"
+#include "vb/conversions.h"
+#include "vb/text.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace frontdesk {
+
+namespace {
+
+// A size that shows every column of the two lists.
+constexpr int DesignWidth = 12000;
+constexpr int DesignHeight = 7800;
+
+QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+
+QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+
+vb::Currency currencyOf(const QString &text) { return vb::CCur(vb::Variant(text)); }
+
+QString withoutSign(const QString &text) { return QString(text).remove(QLatin1Char('#')).trimmed(); }
+
+} // namespace
+
+frmFoodDetails::frmFoodDetails() : ui::Form(Name, ui::FormKind::MdiChild)
+{
+    SetCaption(QStringLiteral("Food & Beverages Order Details"));
+    createControls();
+}
+
+frmFoodDetails::~frmFoodDetails() = default;
+
+double frmFoodDetails::PercentFunction(double Percent, double PercentOf) { return Percent / 100 * PercentOf; }
+
+void frmFoodDetails::Form_Load()
+{
+    core::RunHandler(QStringLiteral("FRFD002"), core::ReportMode::Modal, [this] {
+        OrderLV->setFullRowSelect(true);
+        ItemsLV->setFullRowSelect(true);
+        OrderLV->addColumnHeader(QStringLiteral("Order ID"), ui::TextWidthTwips(this, QStringLiteral("Abbrdreopuiiyiiy")));
+        OrderLV->addColumnHeader(QStringLiteral("Order Date"),
+                                 ui::TextWidthTwips(this, QStringLiteral("Item Priceoo45245452iuyiuiuyiy")));
+        OrderLV->addColumnHeader(QStringLiteral("Status"), ui::TextWidthTwips(this, QStringLiteral("Item Priceoo")));
+        OrderLV->addColumnHeader(QString(), 0);
+        ItemsLV->addColumnHeader(QStringLiteral("Item(s) Ordered"),
+                                 ui::TextWidthTwips(this, QStringLiteral("Abbrdreopuiop3245254252")));
+        ItemsLV->addColumnHeader(QStringLiteral("Price"), ui::TextWidthTwips(this, QStringLiteral("Item Priceoo45245452")));
+        refreshAll();
+        fitContent();
+        Move(Left(), Top(), DesignWidth, DesignHeight);
+    });
+}
+
+void frmFoodDetails::Form_Resize()
+{
+    fitContent();
+    core::ResumeNext([this] { core::ScrollResize(*this); });
+}
+
+void frmFoodDetails::refreshAll()
+{
+    ShowCustomerOrders();
+    SumCustomerOrders();
+    LoadFoodTaxPercent();
+    CalculateFoodTax();
+}
+
+void frmFoodDetails::ShowGuest(const QString &guestNo)
+{
+    xOrderNo = withoutSign(guestNo);
+    refreshAll();
+}
+
+// Each step goes on past its own error. The guest is the one the window was opened for;
+// only the first run takes it from the guest list.
+void frmFoodDetails::ShowCustomerOrders()
+{
+    OrderLV->clear();
+    ItemsLV->clear();
+    if (xOrderNo.isEmpty())
+        xOrderNo = withoutSign(GuestListSelection(GuestListNumberColumn).value_or(QString()));
+    const QString sign = core::State().mOrderSign;
+    Frame1->setTitle(QStringLiteral("Customer ID : ") + sign + xOrderNo);
+    std::shared_ptr<ado::Recordset> orders;
+    core::ResumeNext([&] { orders = core::OpenRecordset(GuestOrdersSql(xOrderNo)); });
+    if (!orders)
+        return;
+    core::ResumeNext([&] {
+        txtTitle->setText(textOf(orders->Fields(QStringLiteral("cTitle")).Value()));
+        txtFName->setText(textOf(orders->Fields(QStringLiteral("cFirstName")).Value()));
+        txtLName->setText(textOf(orders->Fields(QStringLiteral("cLastName")).Value()));
+    });
+    core::ResumeNext([&] {
+        for (; !orders->IsEOF(); orders->MoveNext()) {
+            OrderLV->addRow({sign + textOf(orders->Fields(QStringLiteral("FoodOrderID")).Value()),
+                             textOf(orders->Fields(QStringLiteral("Dateline")).Value()),
+                             textOf(orders->Fields(QStringLiteral("Status")).Value()),
+                             textOf(orders->Fields(QStringLiteral("OrderNo")).Value())});
+        }
+    });
+    if (OrderLV->count() >= 1) {
+        OrderLV->setListIndex(1);
+        ShowOrderItems();
+    }
+}
+
+QString frmFoodDetails::selectedOrderId() const
+{
+    const int row = OrderLV->listIndex();
+    return row >= 1 ? withoutSign(OrderLV->text(row)) : QString();
+}
+
+// The row a guest without orders shows has no order id: it shows no items.
+void frmFoodDetails::ShowOrderItems()
+{
+    core::RunHandler(QStringLiteral("FRFD007"), core::ReportMode::Modal, [this] {
+        const QString orderId = selectedOrderId();
+        if (orderId.isEmpty())
+            return;
+        const auto items = core::OpenRecordset(OrderItemsSql(orderId));
+        ItemsLV->clear();
+        if (items) {
+            for (; !items->IsEOF(); items->MoveNext()) {
+                ItemsLV->addRow({textOf(items->Fields(QStringLiteral("FoodItem")).Value()),
+                                 currencyText(items->Fields(QStringLiteral("Price")).Value())});
+            }
+        }
+        const auto order = core::OpenRecordset(OrderByIdSql(orderId));
+        if (!order)
+            return;
+        txtTotalAmount->setText(currencyText(order->Fields(QStringLiteral("TotalPrice")).Value()));
+        CalculateFoodTax();
+    });
+}
+
+// Every order of the guest, paid ones included.
+void frmFoodDetails::SumCustomerOrders()
+{
+    core::RunHandler(QStringLiteral("FRFD005"), core::ReportMode::Modal, [this] {
+        const auto sum = core::OpenRecordset(GuestOrdersTotalSql(xOrderNo));
+        if (!sum)
+            return;
+        // A guest without orders sums to nothing (Null): the total is zero, not an error.
+        const vb::Variant total = sum->Fields(QStringLiteral("tPrice")).Value();
+        txtTotalAmount->setText(currencyText(vb::Variant(total.isNull() ? vb::Currency() : vb::CCur(total))));
+    });
+}
+
+// "0" stays when no food tax exists (the sum is Null).
+void frmFoodDetails::LoadFoodTaxPercent()
+{
+    lbPercent->setText(QStringLiteral("0"));
+    core::ResumeNext([this] {
+        const auto taxes = core::OpenRecordset(FoodTaxPercentSql());
+        if (taxes)
+            lbPercent->setText(vb::CStr(taxes->Fields(QStringLiteral("tTax")).Value()));
+    });
+}
+
+void frmFoodDetails::CalculateFoodTax()
+{
+    core::RunHandler(QStringLiteral("FRFD003"), core::ReportMode::Modal, [this] {
+        const double percent = lbPercent->text().isEmpty() ? 0 : vb::CDbl(vb::Variant(lbPercent->text()));
+        const double tax = PercentFunction(percent, vb::CDbl(vb::Variant(txtTotalAmount->text())));
+        txtTax->setText(currencyText(vb::Variant(vb::CStr(vb::Variant(tax)))));
+        txtAmoutWithTax->setText(
+            currencyText(vb::Variant(currencyOf(txtTotalAmount->text()) + currencyOf(txtTax->text()))));
+    });
+}
+
+void frmFoodDetails::Command1_Click() { ShowCustomerOrders(); }
+
+void frmFoodDetails::Command2_Click() { Unload(); }
+
+// The bill of the selected order, as the window shows it; nothing without items.
+void frmFoodDetails::Command3_Click()
+{
+    if (ItemsLV->count() < 1)
+        return;
+    FoodOrderDetails order;
+    order.title = txtTitle->text();
+    order.firstName = txtFName->text();
+    order.lastName = txtLName->text();
+    order.guestNumber = xOrderNo;
+    order.orderText = OrderLV->listIndex() >= 1 ? OrderLV->text(OrderLV->listIndex()) : QString();
+    for (int row = 1; row <= ItemsLV->count(); ++row)
+        order.items.append({ItemsLV->text(row), ItemsLV->subItem(row, 1)});
+    order.totalAmount = txtTotalAmount->text();
+    order.taxPercent = lbPercent->text();
+    order.taxAmount = txtTax->text();
+    order.amountWithTax = txtAmoutWithTax->text();
+    frmFoodTxtView::ShowBill(order);
+}
+
+void frmFoodDetails::Command4_Click()
+{
+    core::RunHandler(QStringLiteral("FRFD001"), core::ReportMode::Modal, [this] {
+        if (!core::State().mLoggedIn || !core::TaxRightGranted()) {
+            ui::MsgBox(core::NoPrivilegeMessage(), ui::vbInformation);
+            return;
+        }
+        core::ShowWindow(QStringLiteral("frmTax"), ui::vbModeless);
+        refreshAll();
+    });
+}
+
+// The order's row goes first, then its table; the two are one action for the clerk.
+void frmFoodDetails::Command5_Click()
+{
+    const QString orderId = selectedOrderId();
+    if (orderId.isEmpty())
+        return;
+    if (ui::MsgBox(QStringLiteral("Remove Food & Beverages Order '") + OrderLV->text(OrderLV->listIndex())
+                       + QStringLiteral("' ? Are you sure!"),
+                   ui::vbYesNo + ui::vbInformation + ui::vbDefaultButton2, QStringLiteral("Remove Order")) != ui::vbYes)
+        return;
+    if (core::ExecuteSQL(OrderDeleteSql(orderId), core::SqlAction::Delete))
+        core::ExecuteSQL(FoodOrderTableDropSql(orderId), core::SqlAction::Delete);
+    // The totals follow the orders left, so no removed order's amount stays on show.
+    refreshAll();
+}
+
+} // namespace frontdesk

@@ -1,0 +1,311 @@
+// The guest details window: loading its guest, the rooms list, the window position, saving
+// corrections and the removal into the guest history.
+#include "frontdesk/guests/frmcustomerdetails.h"
+
+#include "ado/recordset.h"
+#include "core/aids/scrollresize.h"
+#include "core/db/dbworks.h"
+#include "core/db/tableexists.h"
+#include "core/db/tablenames.h"
+#include "core/state/appstate.h"
+#include "core/state/runhandler.h"
+#include "frontdesk/guests/customerdetailsstatements.h"
+#include "frontdesk/bills/frmcustomerprint.h"
+#include "frontdesk/shared/guestlistselection.h"
+#include "ui/dialogs.h"
+#include "ui/forms.h"
+#include "vb/conversions.h"
+#include "vb/text.h"
+#include "vb/crlf.h"
+#include "vb/error.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace frontdesk {
+
+namespace {
+
+constexpr int DesignWidth = 9030;
+constexpr int DesignHeight = 7965;
+
+const QStringList StatusItems{QStringLiteral("Unknown"),     QStringLiteral("Checked In"),
+                              QStringLiteral("Confirmed"),   QStringLiteral("Checked Out"),
+                              QStringLiteral("Not Confirmed"), QStringLiteral("N/A")};
+
+QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+
+QString fieldText(const ado::Recordset &rs, const char *column)
+{
+    return textOf(rs.Fields(QLatin1String(column)).Value());
+}
+
+QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+
+QDate dateOf(const vb::Variant &value) { return vb::CDate(value).toQDate(); }
+
+vb::Currency amountOf(const QLineEdit *box) { return vb::CCur(vb::Variant(box->text())); }
+
+} // namespace
+
+frmCustomerDetails::frmCustomerDetails(qint64 guestId)
+    : ui::Form(Name, ui::FormKind::MdiChild), guestId_(guestId)
+{
+    SetCaption(QStringLiteral("Customer Details"));
+    createControls();
+}
+
+frmCustomerDetails::~frmCustomerDetails() = default;
+
+void frmCustomerDetails::Form_Load()
+{
+    core::RunHandler(QStringLiteral("CDET005"), core::ReportMode::Modal, [this] {
+        const QFontMetrics metrics(font());
+        ListView1->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Abbrdrevoooloiupoupoupo")));
+        ListView1->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("Abbrdrevoooloiu")));
+        comboStatus->addItems(StatusItems);
+        comboStatus->setCurrentIndex(-1);
+        txtTitle->addItems({QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss."), QStringLiteral("Dr."),
+                            QStringLiteral("Prof.")});
+        txtTitle->setCurrentIndex(-1);
+        GetCustomerDetails();
+        getRoomList();
+        fitContent();
+        Move(Left(), Top(), DesignWidth, DesignHeight);
+        ini_ = core::NewConfigIni(QStringLiteral("CusD"));
+        ini_->LoadFormPosition(*this, 3000, 3000);
+        const QString savedState = core::ReadIniValue(*ini_, QStringLiteral("CusDstate"));
+        SetWindowState(savedState.isEmpty() ? ui::vbMinimized : vb::CInt(vb::Variant(savedState)));
+    });
+}
+
+void frmCustomerDetails::Form_Resize()
+{
+    fitContent();
+    core::ResumeNext([this] { core::ScrollResize(*this); });
+    core::ResumeNext([this] {
+        ini_ = core::NewConfigIni(QStringLiteral("CusD"));
+        ini_->SaveFormPosition(*this);
+        core::WriteIniValue(*ini_, QStringLiteral("CusDstate"), QString::number(WindowState()));
+    });
+}
+
+// The window's guest is fixed at its first load; later loads (after an update) read the
+// same guest again, whatever the guest list selects by then.
+void frmCustomerDetails::GetCustomerDetails()
+{
+    core::RunHandler(QStringLiteral("CDET001"), core::ReportMode::Modal, [this] {
+        if (guestId_ == 0) {
+            // Opened with no guest selected (or no guest list): the window stays empty and
+            // its buttons act on nobody.
+            const std::optional<QString> selected = GuestListSelection(GuestListKeyColumn);
+            if (!selected)
+                return;
+            const std::optional<qint64> id = WholeNumber(*selected);
+            if (!id)
+                throw vb::Error::standard(vb::errTypeMismatch);
+            guestId_ = *id;
+        }
+        const auto guest = core::OpenRecordset(CustomerByIdSql(guestId_));
+        if (!guest || guest->RecordCount() < 1)
+            return;
+        const ado::Recordset &rs = *guest;
+        MyOrderUniqueID = fieldText(rs, "cUniqueNo");
+        Frame1->setTitle(QStringLiteral("Customer ID : ") + core::State().mOrderSign + MyOrderUniqueID);
+        txtTitle->setCurrentText(fieldText(rs, "cTitle"));
+        txtFName->setText(fieldText(rs, "cFirstName"));
+        txtLName->setText(fieldText(rs, "cLastName"));
+        txtAddress->setText(fieldText(rs, "cAddress"));
+        txtPhoneNumber->setText(fieldText(rs, "cPhone"));
+        txtAdults->setText(fieldText(rs, "cNoOfAdults"));
+        txtMinors->setText(fieldText(rs, "cNoOfMinors"));
+        DtCheckinDate->setDate(dateOf(rs.Fields(QStringLiteral("cCheckInDate")).Value()));
+        DtCheckoutDate->setDate(dateOf(rs.Fields(QStringLiteral("cCheckOutDate")).Value()));
+        txtNumberOfDays->setText(fieldText(rs, "cNoOfDays"));
+        txtRoomRate->setText(currencyText(rs.Fields(QStringLiteral("cRoomsRate")).Value()));
+        txtTax->setText(currencyText(rs.Fields(QStringLiteral("cTax")).Value()));
+        txtGrandTotal->setText(currencyText(rs.Fields(QStringLiteral("cGrandTotal")).Value()));
+        txtAdvancePaid->setText(currencyText(rs.Fields(QStringLiteral("cAdvancePaid")).Value()));
+        txtDue->setText(currencyText(rs.Fields(QStringLiteral("cDue")).Value()));
+        txtPaymentMethod->setText(fieldText(rs, "cPaymentMethod"));
+        txtPaymentDetails->setText(fieldText(rs, "cPaymentMethodDetails"));
+        customerID->setText(fieldText(rs, "ID"));
+        txtNote->setText(fieldText(rs, "cAdditionalNote"));
+        // "Unknown" and texts outside the list leave the status as it was.
+        const int status = StatusItems.indexOf(fieldText(rs, "cStatus"));
+        if (status >= 1)
+            comboStatus->setCurrentIndex(status);
+        txtRooms->setText(fieldText(rs, "cRoomNameID"));
+        txtRoomPrice->setText(fieldText(rs, "cRoomNamePrice"));
+        SetCaption(QStringLiteral("Details of ") + txtTitle->currentText() + QLatin1Char(' ') + txtFName->text()
+                   + QLatin1Char(' ') + txtLName->text());
+    });
+}
+
+void frmCustomerDetails::getRoomList()
+{
+    core::RunHandler(QStringLiteral("CDET003"), core::ReportMode::Modal, [this] {
+        ListView1->clear();
+        for (const GuestRoom &room : GuestRooms(txtRooms->text(), txtRoomPrice->text())) {
+            ListView1->addTopLevelItem(new QTreeWidgetItem(QStringList{room.room, room.price}));
+            if (!room.priced)   // the price list ended: the rooms after this one stay unlisted
+                throw vb::Error::standard(vb::errSubscriptOutOfRange);
+        }
+    });
+}
+
+void frmCustomerDetails::Command1_Click()
+{
+    if (guestId_ == 0)
+        return;
+    if (ui::MsgBox(QStringLiteral("Do you want to update this record?"),
+                   ui::vbYesNo + ui::vbInformation + ui::vbDefaultButton2,
+                   QStringLiteral("Update Records")) != ui::vbYes)
+        return;
+    UpdateCustomerRecord();
+    // The guest list shows the corrected guest (when it is open).
+    if (ui::Form *guestList = ui::Forms::Find(QStringLiteral("frmCustomers")))
+        QMetaObject::invokeMethod(guestList, "RoomListShow", Qt::DirectConnection);
+}
+
+void frmCustomerDetails::Command2_Click() { Unload(); }
+
+// The bill of this window's guest, as its boxes show it.
+void frmCustomerDetails::Command4_Click()
+{
+    if (guestId_ == 0)
+        return;
+    GuestDetails guest;
+    guest.guestNumber = MyOrderUniqueID;
+    guest.title = txtTitle->currentText();
+    guest.firstName = txtFName->text();
+    guest.lastName = txtLName->text();
+    guest.address = txtAddress->text();
+    guest.phone = txtPhoneNumber->text();
+    guest.checkIn = vb::Date::fromQDate(DtCheckinDate->date());
+    guest.checkOut = vb::Date::fromQDate(DtCheckoutDate->date());
+    guest.roomRate = txtRoomRate->text();
+    guest.tax = txtTax->text();
+    guest.grandTotal = txtGrandTotal->text();
+    guest.paymentMethod = txtPaymentMethod->text();
+    guest.advancePaid = txtAdvancePaid->text();
+    guest.due = txtDue->text();
+    for (int row = 0; row < ListView1->topLevelItemCount(); ++row)
+        guest.rooms.append({ListView1->topLevelItem(row)->text(0), ListView1->topLevelItem(row)->text(1)});
+    frmCustomerPrint::ShowBill(guest);
+}
+
+// Adults, minors and days go into the guest row as numbers: anything else is refused
+// before a statement is built.
+bool frmCustomerDetails::checkCounts()
+{
+    const std::pair<QLineEdit *, QString> counts[] = {{txtAdults, QStringLiteral("Adults")},
+                                                      {txtMinors, QStringLiteral("Minors")},
+                                                      {txtNumberOfDays, QStringLiteral("Number of Days")}};
+    for (const auto &[box, name] : counts) {
+        if (!WholeNumber(box->text().trimmed())) {
+            ui::MsgBox(name + QStringLiteral(" must be a whole number."), ui::vbInformation,
+                       QStringLiteral("Update Records"));
+            box->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+// The correction and its log row are kept together or not at all; the log row is written
+// only when the correction took effect.
+void frmCustomerDetails::UpdateCustomerRecord()
+{
+    core::RunHandler(QStringLiteral("CDET004"), core::ReportMode::Modal, [this] {
+        if (!checkCounts())
+            return;
+        BookingRecord guest;
+        guest.title = txtTitle->currentText();
+        guest.firstName = txtFName->text();
+        guest.lastName = txtLName->text();
+        guest.address = txtAddress->text();
+        guest.phone = txtPhoneNumber->text();
+        guest.adults = txtAdults->text().trimmed();
+        guest.minors = txtMinors->text().trimmed();
+        guest.arrival = vb::Date::fromQDate(DtCheckinDate->date());
+        guest.departure = vb::Date::fromQDate(DtCheckoutDate->date());
+        guest.days = static_cast<double>(*WholeNumber(txtNumberOfDays->text().trimmed()));
+        guest.rate = amountOf(txtRoomRate);
+        guest.tax = amountOf(txtTax);
+        guest.grandTotal = amountOf(txtGrandTotal);
+        guest.advance = amountOf(txtAdvancePaid);
+        guest.due = amountOf(txtDue);
+        guest.paymentMethod = txtPaymentMethod->text();
+        guest.paymentDetails = txtPaymentDetails->text();
+        guest.note = txtNote->text();
+        guest.status = comboStatus->currentText();
+        {
+            core::Transaction transaction;
+            long changed = 0;
+            if (!core::ExecuteSQL(CustomerUpdateSql(guest, guestId_), core::SqlAction::Update, &changed) || changed == 0)
+                return;
+            if (!core::ExecuteSQL(CustomerUpdateLogSql(guest.firstName, guest.lastName, core::State().mUserName),
+                                  core::SqlAction::Insert))
+                return;
+            transaction.Commit();
+        }
+        GetCustomerDetails();
+    });
+}
+
+void frmCustomerDetails::Command3_Click()
+{
+    core::RunHandler(QStringLiteral("CDET002"), core::ReportMode::Modal, [this] {
+        if (guestId_ == 0)
+            return;
+        if (ui::MsgBox(QStringLiteral("You are going to Remove the Selected Customer. ") + vb::vbCrLf
+                           + QStringLiteral("Associated Booking Scheduled will also be Removed!") + vb::vbCrLf
+                           + QStringLiteral("This action cannot be undone!"),
+                       ui::vbYesNo + ui::vbInformation + ui::vbDefaultButton2,
+                       QStringLiteral("Remove Customer")) != ui::vbYes)
+            return;
+        if (!removeCustomer())
+            return;   // reported by the statement layer; the guest stays as it was
+        ui::MsgBox(QStringLiteral("Customer has succesfully Removed & Moved to Customer History List."),
+                   ui::vbInformation);
+        clearFields();
+        Unload();
+    });
+}
+
+// The history copy, the guest's rows in every room of its stored room list, and the guest
+// row, all or nothing. Room tables removed since the booking are passed over.
+bool frmCustomerDetails::removeCustomer()
+{
+    QStringList roomTables;
+    for (const QString &room : GuestRoomNumbers(txtRooms->text())) {
+        if (core::TableExists(core::RoomTableName(room)))
+            roomTables << room;
+    }
+    core::Transaction transaction;
+    if (!core::ExecuteSQL(CustomerToHistorySql(guestId_), core::SqlAction::Insert))
+        return false;
+    for (const QString &room : roomTables) {
+        if (!core::ExecuteSQL(RoomBookingsDeleteSql(room, MyOrderUniqueID), core::SqlAction::Delete))
+            return false;
+    }
+    long removed = 0;
+    if (!core::ExecuteSQL(CustomerDeleteSql(guestId_), core::SqlAction::Delete, &removed) || removed == 0)
+        return false;
+    transaction.Commit();
+    return true;
+}
+
+void frmCustomerDetails::clearFields()
+{
+    for (QLineEdit *box : PicInner->findChildren<QLineEdit *>())
+        box->clear();
+    ListView1->clear();
+}
+
+} // namespace frontdesk

@@ -1,0 +1,43 @@
+#include "frontdesk/guests/frmcustomershistory.h"
+
+#include "core/state/appstate.h"
+#include "core/state/runhandler.h"
+#include "core/state/windowregistry.h"
+#include "frontdesk/booking/frmbooking.h"
+#include "ui/forms.h"
+
+namespace frontdesk {
+
+frmCustomersHistory::frmCustomersHistory()
+    : CustomerListWindow(Name, QStringLiteral("Customer History List"), QStringLiteral("tbl_customers_history"),
+                         {QStringLiteral("CUSHIS001"), QStringLiteral("CUSHIS002"), QStringLiteral("CUSHIS003"),
+                          QStringLiteral("CUSHIS004")})
+{
+}
+
+void frmCustomersHistory::Form_Load()
+{
+    core::RunHandler(codes().load, core::ReportMode::Modal, [this] { loadList(); });
+}
+
+void frmCustomersHistory::definePopup()
+{
+    AGMyPopUp1->addItem(QStringLiteral("&New Booking"), QStringLiteral("mnuNewBooking"), 1);
+    AGMyPopUp1->addSeparator(QStringLiteral("kkk"));
+    AGMyPopUp1->addItem(QStringLiteral("Export List To Excel"), QStringLiteral("mnuExportExcel"), 2);
+}
+
+void frmCustomersHistory::popupChosen(const QString &itemName)
+{
+    if (itemName == QLatin1String("mnuNewBooking")) {
+        // The booking window fills in the former guest when it next loads.
+        core::State().mHistoryCustomerNo = customerList->subItem(customerList->listIndex(), CustomerIdSubItem);
+        core::ShowWindow(frmBooking::Name, ui::vbModeless);
+    } else if (itemName == QLatin1String("mnuExportExcel")) {
+        exportList(QStringLiteral("Customer History List"));
+    }
+}
+
+QString frmCustomersHistory::statusText(const ado::Recordset &, int) const { return QStringLiteral("N/A"); }
+
+} // namespace frontdesk

@@ -1,0 +1,243 @@
+// The food and beverage order window over guests booked through the booking window: the
+// catalogue tree, the item list and its total, the refusals, and the save on both engines
+// (in a day-first locale too): order row, item table, the day's revenue row, all or nothing.
+#include "../guests/guesttesting.h"
+
+#include "controls/reportlist.h"
+#include "core/db/tableexists.h"
+#include "core/db/tablenames.h"
+#include "support/scratch_database.h"
+#include "vb/locale.h"
+
+#include <QComboBox>
+#include <QScopeGuard>
+#include <QtTest>
+
+using frontdesk::frmFoodingBook;
+using namespace guesttesting;
+
+namespace {
+
+QStringList itemRows(const frmFoodingBook &frm)
+{
+    QStringList rows;
+    for (int row = 1; row <= frm.FoodLV->count(); ++row)
+        rows << frm.FoodLV->text(row) + "=" + frm.FoodLV->subItem(row, 1);
+    return rows;
+}
+
+QStringList storedItems(testsupport::CoreFixture &fx, const QString &orderId)
+{
+    QStringList items;
+    for (const testsupport::Row &row : fx.query("SELECT * FROM " + core::FoodOrderTableName(orderId) + " ORDER BY ID"))
+        items << vb::CStr(row["fooditem"]) + "=" + QString::number(vb::CDbl(row["price"]));
+    return items;
+}
+
+} // namespace
+
+class TestFoodingBook : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        ui::Forms::UnloadMdiChildren();
+        vb::SetCurrentLocale(QLocale(QStringLiteral("en_US")));
+    }
+
+    void catalogueItemsAndRunningTotal();
+    void refusalsWriteNothing();
+    void unknownGuestNumberClearsTheGuest();
+    void ordersOfADayShareTheRevenueRow_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void ordersOfADayShareTheRevenueRow();
+    void repeatingDrawsStillGiveDistinctIds();
+    void failingRevenueStatementKeepsNothing_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void failingRevenueStatementKeepsNothing();
+};
+
+void TestFoodingBook::catalogueItemsAndRunningTotal()
+{
+    testsupport::CoreFixture fx;
+    addCatalogue(fx);
+    frmFoodingBook &frm = ui::Forms::Get<frmFoodingBook>();
+    frm.Show(ui::vbModeless);
+
+    QCOMPARE(frm.Caption(), QStringLiteral("New Food & Beverages Order"));
+    QCOMPARE(frm.TreeView1->topLevelItemCount(), 2);
+    QCOMPARE(frm.TreeView1->currentItem()->text(0), QStringLiteral("Drinks"));
+    QCOMPARE(frm.TreeView1->topLevelItem(0)->child(0)->text(0), QStringLiteral("Tea"));
+    QCOMPARE(frm.TreeView1->topLevelItem(1)->child(0)->text(0), QStringLiteral("Chef's Special"));
+    QVERIFY(frm.TreeView1->findItems("Gone", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    QVERIFY(core::State().mLastError.isEmpty());
+    QCOMPARE(frm.Combo1->currentText(), QStringLiteral("Paid"));
+
+    frm.Command1_Click();   // a category is selected: nothing is added
+    QCOMPARE(frm.FoodLV->count(), 0);
+    QVERIFY(addItem(frm, "Tea"));
+    QVERIFY(addItem(frm, "Chef's Special"));
+    QVERIFY(addItem(frm, "Tea"));
+    QCOMPARE(itemRows(frm), QStringList({"Tea=$2.50", "Chef's Special=$12.75", "Tea=$2.50"}));
+    QCOMPARE(frm.FoodLV->subItem(1, 2), QStringLiteral("hot"));
+    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("$17.75"));
+
+    fx.dialogs().reply(ui::Reply::button(ui::vbNo));
+    frm.FoodLV->setListIndex(3);
+    frm.Command2_Click();
+    QCOMPARE(frm.FoodLV->count(), 3);
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm.Command2_Click();
+    QCOMPARE(fx.dialogs().last().text, QStringLiteral("Remove selected food Item?"));
+    QCOMPARE(fx.dialogs().last().title, QStringLiteral("Remove Food Item"));
+    QCOMPARE(itemRows(frm), QStringList({"Tea=$2.50", "Chef's Special=$12.75"}));
+    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("$15.25"));
+}
+
+void TestFoodingBook::refusalsWriteNothing()
+{
+    testsupport::CoreFixture fx;
+    addCatalogue(fx);
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    frmFoodingBook &frm = openOrder(ann.number);
+    QVERIFY(addItem(frm, "Tea"));
+    const int revenueRows = rowsIn(fx, "tbl_revenueStats");
+
+    for (const QString total : {"", "12abc"}) {
+        frm.txtTotalAmount->setText(total);
+        frm.Command4_Click();
+        QCOMPARE(fx.dialogs().last().text, QStringLiteral("Do not enter characters in total amount field!"));
+        QCOMPARE(fx.dialogs().last().title, QStringLiteral("Brevant"));
+    }
+    fx.dialogs().clear();
+    frm.txtTotalAmount->setText("$2.50");
+    frm.txtCLname->clear();
+    frm.Command4_Click();
+    QVERIFY(fx.dialogs().messages().isEmpty());
+    frm.txtCLname->setText("Lee");
+    fx.dialogs().reply(ui::Reply::button(ui::vbNo));
+    frm.Command4_Click();
+    QCOMPARE(fx.dialogs().last().text, QStringLiteral("Confirm Save this Order?"));
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders"), 0);
+    QCOMPARE(rowsIn(fx, "tbl_revenueStats"), revenueRows);
+    QCOMPARE(frm.FoodLV->count(), 1);
+}
+
+// An order is never filed under a guest the window no longer shows.
+void TestFoodingBook::unknownGuestNumberClearsTheGuest()
+{
+    testsupport::CoreFixture fx;
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    frmFoodingBook &frm = openOrder(ann.number);
+    QCOMPARE(frm.txtCFname->text(), QStringLiteral("Ann"));
+    frm.MyOrderID = "#NOSUCH";
+    frm.GetCustomerDetails();
+    QCOMPARE(frm.MyOrderID, QStringLiteral("NOSUCH"));
+    QVERIFY(frm.txtCFname->text().isEmpty());
+    QVERIFY(frm.txtCLname->text().isEmpty());
+    QVERIFY(core::State().mLastError.startsWith("Error Code : FRFB007\r\n"));
+    frm.txtTotalAmount->setText("1");
+    frm.Command4_Click();
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders"), 0);
+}
+
+// In en_GB, after a booking of the day: each order adds to the one revenue row of today.
+void TestFoodingBook::ordersOfADayShareTheRevenueRow()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    vb::SetCurrentLocale(QLocale(QStringLiteral("en_GB")));
+    addCatalogue(fx);
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    frmFoodingBook &frm = openOrder(ann.number);
+    frm.randomSource = fixedDraws({0, 0.01});
+    QVERIFY(addItem(frm, "Chef's Special"));
+    QVERIFY(addItem(frm, "Tea"));
+    frm.Combo1->setCurrentText("Due");
+    saveOrder(fx, frm);
+
+    QCOMPARE(fx.dialogs().messages().last(), QStringLiteral("Food & Beverages order added into the record"));
+    QCOMPARE(fx.dialogs().shown(ui::DialogKind::Sound).size(), 1);
+    QCOMPARE(frm.FoodLV->count(), 0);
+    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("£15.25"));
+    QCOMPARE(frm.txtCFname->text(), QStringLiteral("Ann"));
+
+    QVERIFY(addItem(frm, "Tea"));
+    frm.txtTotalAmount->setText("£2.50");
+    saveOrder(fx, frm);
+
+    const QList<testsupport::Row> orders = fx.query("SELECT * FROM tbl_FoodOrders ORDER BY ID");
+    QCOMPARE(orders.size(), 2);
+    QCOMPARE(vb::CStr(orders[0]["orderno"]), ann.number);
+    QCOMPARE(vb::CStr(orders[0]["foodorderid"]), QStringLiteral("999999"));
+    QCOMPARE(vb::CStr(orders[0]["customerfname"]), QStringLiteral("Ann"));
+    QCOMPARE(vb::CStr(orders[0]["customrelname"]), QStringLiteral("Lee"));
+    QCOMPARE(vb::CStr(orders[0]["customertitle"]), QStringLiteral("Mr."));
+    QCOMPARE(vb::CDbl(orders[0]["totalprice"]), 15.25);
+    QCOMPARE(vb::CStr(orders[0]["status"]), QStringLiteral("Due"));
+    QCOMPARE(vb::CDate(orders[0]["dateline"]).toQDate(), QDate::currentDate());
+    QCOMPARE(vb::CStr(orders[1]["foodorderid"]), QStringLiteral("101010101010"));
+    QCOMPARE(storedItems(fx, "999999"), QStringList({"Chef's Special=12.75", "Tea=2.5"}));
+    QCOMPARE(storedItems(fx, "101010101010"), QStringList({"Tea=2.5"}));
+
+    const QList<testsupport::Row> revenue = fx.query("SELECT * FROM tbl_revenueStats");
+    QCOMPARE(revenue.size(), 1);
+    QCOMPARE(vb::CDate(revenue[0]["tdate"]).toQDate(), QDate::currentDate());
+    QCOMPARE(vb::CLng(revenue[0]["tbookings"]), 1);
+    QCOMPARE(vb::CLng(revenue[0]["tfoodorders"]), 2);
+    QCOMPARE(vb::CDbl(revenue[0]["tfooddrinkrevenue"]), 17.75);
+    QCOMPARE(vb::CDbl(revenue[0]["trevenue"]), 117.75);
+}
+
+// A source that repeats an id, and a left-over table of an id without its row: each order
+// still gets an id of its own, and its table holds only its own items.
+void TestFoodingBook::repeatingDrawsStillGiveDistinctIds()
+{
+    testsupport::CoreFixture fx;
+    addCatalogue(fx);
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    fx.exec("CREATE TABLE " + core::FoodOrderTableName("595959595959") + " (ID INTEGER)");
+    frmFoodingBook &frm = openOrder(ann.number);
+    frm.randomSource = fixedDraws({0, 0, 0.5, 0.01});
+    QVERIFY(addItem(frm, "Tea"));
+    saveOrder(fx, frm);
+    QVERIFY(addItem(frm, "Chef's Special"));
+    frm.txtTotalAmount->setText("12.75");
+    saveOrder(fx, frm);
+
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders"), 2);
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders", "FoodOrderID = '999999'"), 1);
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders", "FoodOrderID = '101010101010'"), 1);
+    QCOMPARE(storedItems(fx, "999999"), QStringList({"Tea=2.5"}));
+    QCOMPARE(storedItems(fx, "101010101010"), QStringList({"Chef's Special=12.75"}));
+}
+
+void TestFoodingBook::failingRevenueStatementKeepsNothing()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    SettingsWindowProbe settings;
+    addCatalogue(fx);
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    fx.exec("DROP TABLE tbl_revenueStats");
+    frmFoodingBook &frm = openOrder(ann.number);
+    frm.randomSource = fixedDraws({0});
+    QVERIFY(addItem(frm, "Tea"));
+    QVERIFY(addItem(frm, "Chef's Special"));
+    saveOrder(fx, frm);
+
+    QVERIFY(core::State().mLastError.startsWith("Error Code : DB0006"));
+    QCOMPARE(settings.opened, 1);
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders"), 0);
+    QVERIFY(!core::TableExists(core::FoodOrderTableName("999999")));
+    QCOMPARE(itemRows(frm), QStringList({"Tea=$2.50", "Chef's Special=$12.75"}));
+    QVERIFY(!fx.dialogs().messages().contains("Food & Beverages order added into the record"));
+    QVERIFY(fx.dialogs().shown(ui::DialogKind::Sound).isEmpty());
+}
+
+QTEST_MAIN(TestFoodingBook)
+#include "tst_frmfoodingbook.moc"
