@@ -3,8 +3,8 @@
 // whole through ado::Recordset, every field as text, against its floor: the `mariadb` client
 // running the same query in batch mode, in the same run. Prints both times and their ratio.
 #include "guestrows.h"
-#include "mariadbclient.h"
 #include "recordsetwalk.h"
+#include "support/mariadb_client.h"
 #include "support/scratch_database.h"
 #include "vb/error.h"
 #include "vb/locale.h"
@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     vb::SetCurrentLocale(QLocale(QStringLiteral("en_US")));
-    if (!testsupport::ScratchMariaDb::configured() || !bench::MariaDbServerConfigured()) {
+    if (!testsupport::ScratchMariaDb::configured()) {
         std::fprintf(stderr, "bench_odbc_walk: no MariaDB test server (source scripts/mariadb-test-server.sh)\n");
         return 2;
     }
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         // In turns, so that a busy moment of the machine weighs on both alike.
         double ours = 1e300, client = 1e300;
         for (int round = 0; round < 5; ++round) {
-            client = std::min(client, best(1, [&] { clientRan &= bench::RunMariaDbClient(database.databaseName(), GuestsSql); }));
+            client = std::min(client, best(1, [&] { clientRan &= testsupport::RunMariaDbClient(database.databaseName(), GuestsSql, true).ok; }));
             ours = std::min(ours, best(1, [&] { rows = bench::WalkRecordset(conn, GuestsSql, characters, true); }));
         }
         if (!clientRan) {
