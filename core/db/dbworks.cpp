@@ -7,6 +7,7 @@
 #include "core/crypto/programkey.h"
 #include "core/db/configini.h"
 #include "core/db/connectiontext.h"
+#include "core/db/tableexists.h"
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
 #include "core/state/tracing.h"
@@ -157,6 +158,27 @@ bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected)
     } catch (const vb::Error &e) {
         routeFailure(SqlActionCode(action), e);
         return false;
+    }
+}
+
+DrawnTable CreateDrawnTable(const QString &createSql, const QString &table)
+{
+    State().mLastSQL = createSql;
+    qCDebug(lcDb).noquote() << createSql;
+    try {
+        connection().Execute(createSql);
+        return DrawnTable::Created;
+    } catch (const vb::Error &e) {
+        bool taken = false;
+        try {
+            taken = TableExists(table);
+        } catch (const vb::Error &) {
+            // The look-up failed too: the CREATE's own error is the one to report.
+        }
+        if (taken)
+            return DrawnTable::Taken;
+        routeFailure(SqlActionCode(SqlAction::Create), e);
+        return DrawnTable::Failed;
     }
 }
 
