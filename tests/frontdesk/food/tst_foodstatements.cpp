@@ -4,6 +4,7 @@
 #include "frontdesk/food/fooddetailsstatements.h"
 #include "frontdesk/food/foodingbookstatements.h"
 #include "frontdesk/shared/revenuestatements.h"
+#include "schema/schema.h"
 #include "support/expect_error.h"
 #include "vb/locale.h"
 #include "vb/random.h"
@@ -43,6 +44,8 @@ void TestFoodStatements::foodOrderStatementsKeepApostrophes()
     QCOMPARE(FoodOrderTableCreateSql("109108010"),
              QStringLiteral("CREATE TABLE [tbl_FoodOrder_109108010] ( ID AUTOINCREMENT PRIMARY KEY,FoodItem "
                             "VARCHAR(225) NOT NULL, Price Currency NOT NULL)"));
+    // The catalogue's item name box is fitted to that width.
+    QCOMPARE(schema::TextColumnWidth("tbl_FoodOrder_", "FoodItem"), 225);
     QCOMPARE(FoodOrderItemInsertSql("109108010", "Chef's Special", vb::Currency::fromDouble(12.5)),
              QStringLiteral("INSERT INTO [tbl_FoodOrder_109108010] (FoodItem, Price) VALUES ('Chef''s Special', 12.5)"));
     QCOMPARE(FoodOrderTableDropSql("109108010"), QStringLiteral("DROP TABLE [tbl_FoodOrder_109108010]"));
