@@ -1,12 +1,10 @@
 #pragma once
 // What the window benchmarks share: an offscreen application with the test fixture's
-// environment in a temporary folder, and the median of a run of timings.
+// environment in a temporary folder, and the timings of benchtiming.h.
+#include "benchtiming.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <functional>
-#include <vector>
 
 namespace bench {
 
@@ -42,29 +40,5 @@ private:
     QApplication app_;
     QTemporaryDir scratch_;
 };
-
-// One timing of `work`, in milliseconds.
-inline double Millis(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-inline double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// The median of `runs` timings of `work`, in milliseconds.
-inline double MedianMillis(int runs, const std::function<void()> &work)
-{
-    std::vector<double> millis;
-    for (int run = 0; run < runs; ++run)
-        millis.push_back(Millis(work));
-    return Median(std::move(millis));
-}
 
 } // namespace bench

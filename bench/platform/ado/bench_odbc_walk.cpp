@@ -2,6 +2,7 @@
 // Connection::Execute with the booking's statement, then the current guest list's query read
 // whole through ado::Recordset, every field as text, against its floor: the `mariadb` client
 // running the same query in batch mode, in the same run. Prints both times and their ratio.
+#include "benchtiming.h"
 #include "guestrows.h"
 #include "recordsetwalk.h"
 #include "support/mariadb_client.h"
@@ -10,28 +11,13 @@
 #include "vb/locale.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int Rows = 100000;
 const QString GuestsSql = QStringLiteral("SELECT * FROM tbl_customers");
-
-// The best of `runs` timings, in milliseconds.
-double best(int runs, const std::function<void()> &step)
-{
-    double fastest = 1e300;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
-    }
-    return fastest;
-}
 
 } // namespace
 
@@ -47,15 +33,15 @@ int main(int argc, char *argv[])
         testsupport::ScratchMariaDb database;
         ado::Connection conn;
         conn.Open(database.connectionText());
-        std::printf("fill: %.0f ms for %d guests\n", best(1, [&] { bench::FillGuests(conn, Rows); }), Rows);
+        std::printf("fill: %.0f ms for %d guests\n", bench::Millis([&] { bench::FillGuests(conn, Rows); }), Rows);
 
         qint64 rows = 0, characters = 0;
         bool clientRan = true;
         // In turns, so that a busy moment of the machine weighs on both alike.
         double ours = 1e300, client = 1e300;
         for (int round = 0; round < 5; ++round) {
-            client = std::min(client, best(1, [&] { clientRan &= testsupport::RunMariaDbClient(database.databaseName(), GuestsSql, true).ok; }));
-            ours = std::min(ours, best(1, [&] { rows = bench::WalkRecordset(conn, GuestsSql, characters, true); }));
+            client = std::min(client, bench::Millis([&] { clientRan &= testsupport::RunMariaDbClient(database.databaseName(), GuestsSql, true).ok; }));
+            ours = std::min(ours, bench::Millis([&] { rows = bench::WalkRecordset(conn, GuestsSql, characters, true); }));
         }
         if (!clientRan) {
             std::fprintf(stderr, "bench_odbc_walk: the mariadb client failed\n");

@@ -34,6 +34,14 @@ QStringList storedItems(testsupport::CoreFixture &fx, const QString &orderId)
     return items;
 }
 
+// The catalogue, and a guest booked into room 101 through the booking window.
+BookedGuest bookAnnWithCatalogue(testsupport::CoreFixture &fx)
+{
+    addCatalogue(fx);
+    bookingtesting::addRoom(fx, "101", "100");
+    return bookGuest(fx, "Ann", "Lee", {"101"});
+}
+
 } // namespace
 
 class TestFoodingBook : public QObject {
@@ -246,9 +254,7 @@ void TestFoodingBook::idTakenByAnotherWorkstationMeanwhileIsDrawnAgain()
     HOTEL_FETCH_ENGINE(engine);
     testsupport::CoreFixture fx(engine);
     SettingsWindowProbe settings;
-    addCatalogue(fx);
-    bookingtesting::addRoom(fx, "101", "100");
-    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    const BookedGuest ann = bookAnnWithCatalogue(fx);
     frmFoodingBook &frm = openOrder(ann.number);
     frm.randomSource = fixedDraws({0, 0.01});
     QVERIFY(addItem(frm, "Tea"));
@@ -270,9 +276,7 @@ void TestFoodingBook::failingRevenueStatementKeepsNothing()
     HOTEL_FETCH_ENGINE(engine);
     testsupport::CoreFixture fx(engine);
     SettingsWindowProbe settings;
-    addCatalogue(fx);
-    bookingtesting::addRoom(fx, "101", "100");
-    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    const BookedGuest ann = bookAnnWithCatalogue(fx);
     fx.exec("DROP TABLE tbl_revenueStats");
     frmFoodingBook &frm = openOrder(ann.number);
     frm.randomSource = fixedDraws({0});
