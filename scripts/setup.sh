@@ -93,9 +93,12 @@ hotel_register_odbc_driver() {
         fi
         sudo=(sudo -n)
     fi
-    printf '[%s]\nDescription=MariaDB Connector/ODBC under the name the program asks for\nDriver=%s\n' \
-        "$hotel_odbc_driver_name" "$library" | "${sudo[@]}" "${odbcinst[@]}" -i -d -r >/dev/null
-    echo "Registered \"$hotel_odbc_driver_name\" ($library) with unixODBC."
+    if printf '[%s]\nDescription=MariaDB Connector/ODBC under the name the program asks for\nDriver=%s\n' \
+        "$hotel_odbc_driver_name" "$library" | "${sudo[@]}" "${odbcinst[@]}" -i -d -r >/dev/null; then
+        echo "Registered \"$hotel_odbc_driver_name\" ($library) with unixODBC."
+    else
+        echo "Note: odbcinst could not register \"$hotel_odbc_driver_name\"; see README, \"Running on a MariaDB server\"." >&2
+    fi
 }
 
 hotel_install_packages

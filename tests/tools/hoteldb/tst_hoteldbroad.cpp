@@ -97,14 +97,20 @@ int runProgram(const QString &folder, bool work)
     return 0;
 }
 
+// This environment without the tests' own ODBC settings: the machine's only.
+QProcessEnvironment machineOdbc()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("ODBCSYSINI"));
+    environment.remove(QStringLiteral("ODBCINSTINI"));
+    return environment;
+}
+
 // The program in a process of its own, with the machine's ODBC settings only.
 QStringList startProgram(const char *role, const QString &folder)
 {
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("ODBCSYSINI"));
-    environment.remove(QStringLiteral("ODBCINSTINI"));
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(machineOdbc());
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(role), folder});
     if (!program.waitForFinished(120000))
@@ -125,6 +131,15 @@ void furnish(const FreshDatabase &database)
                                 "SELECT 'Tea', 2.5, 'hot', ID FROM tbl_foodCat"));
 }
 
+// Whether unixODBC knows the program's driver name for the whole machine, as the set-up registers it.
+bool driverRegisteredForTheMachine()
+{
+    QProcess query;
+    query.setProcessEnvironment(machineOdbc());
+    query.start(QStringLiteral("odbcinst"), {"-q", "-d", "-n", "MySQL ODBC 3.51 Driver"});
+    return query.waitForFinished(30000) && query.readAllStandardOutput().contains("Driver=");
+}
+
 } // namespace
 
 class TestHotelDbRoad : public QObject {
@@ -137,6 +152,8 @@ private slots:
 void TestHotelDbRoad::newHotelOnTheServer()
 {
     HOTEL_NEED_MARIADB();
+    QVERIFY2(driverRegisteredForTheMachine(),
+             "\"MySQL ODBC 3.51 Driver\" is not registered in the machine's odbcinst.ini: run scripts/setup.sh as root");
     FreshDatabase database;
     const QString folder = freshProgramFolder();
     const QString user = qEnvironmentVariable("HOTEL_TEST_MYSQL_USER");
