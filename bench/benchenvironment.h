@@ -1,17 +1,17 @@
 #pragma once
 // What the window benchmarks share: an offscreen application with the test fixture's
-// environment in a temporary folder, the median of a run of timings, timings that last until
-// a widget has painted, and the process's peak memory.
+// environment in a temporary folder, the timings of benchtiming.h, timings that last until a
+// widget has painted, and the process's memory.
+#include "benchtiming.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <algorithm>
-#include <malloc.h>
 #include <functional>
-#include <vector>
+#include <malloc.h>
 
 namespace bench {
 
@@ -47,15 +47,6 @@ private:
     QApplication app_;
     QTemporaryDir scratch_;
 };
-
-// One timing of `work`, in milliseconds.
-inline double Millis(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // Sees a widget's paint events.
 class PaintWatch : public QObject {
@@ -126,21 +117,6 @@ inline void ResetPeakMemory()
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
-}
-
-inline double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// The median of `runs` timings of `work`, in milliseconds.
-inline double MedianMillis(int runs, const std::function<void()> &work)
-{
-    std::vector<double> millis;
-    for (int run = 0; run < runs; ++run)
-        millis.push_back(Millis(work));
-    return Median(std::move(millis));
 }
 
 } // namespace bench

@@ -5,7 +5,7 @@ set(HOTEL_SOURCE_FOLDERS
     platform/ado platform/ui platform/controls
     inilib numberlib schema
     core/state core/crypto core/db core/login core/ui core/aids core/mainwindow
-    frontdesk backoffice app uninstaller)
+    frontdesk backoffice app uninstaller tools/hoteldb)
 
 # hotel_add_folders(): add_subdirectory(folder) for every listed folder that has a
 # CMakeLists.txt under the calling folder.

@@ -5,6 +5,7 @@
 #include "vb/error.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 namespace schema {
 
@@ -78,7 +79,38 @@ const char *const HotelInfoRow =
     "INSERT INTO tbl_HotelInfo (ID, HotelName, HotelPhoneNo, HotelFaxNo, HotelAddress, AddOrderSign) "
     "VALUES (1, 'My Hotel', '', '', '', 1)";
 
+// The text columns that windows fill into tables made at run time, as the CREATE TABLE statements
+// of those windows declare them: a food order's items take the catalogue's item names.
+const Table RunTimeTables[] = {
+    {"tbl_FoodOrder_", "FoodItem VARCHAR(225)"},
+};
+
+// The width of `column` in a table's column definitions, 0 when it has no fixed width.
+int widthIn(const QString &columns, const QString &column)
+{
+    static const QRegularExpression text(QStringLiteral("^(\\w+)\\s+(?:TEXT|VARCHAR|CHAR)\\((\\d+)\\)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    for (const QString &definition : columns.split(QLatin1Char(','))) {
+        const QRegularExpressionMatch match = text.match(definition.trimmed());
+        if (match.hasMatch() && match.captured(1).compare(column, Qt::CaseInsensitive) == 0)
+            return match.captured(2).toInt();
+    }
+    return 0;
+}
+
 } // namespace
+
+int TextColumnWidth(const QString &table, const QString &column)
+{
+    QList<Table> all = tables();
+    for (const Table &runTime : RunTimeTables)
+        all << runTime;
+    for (const Table &candidate : all) {
+        if (candidate.name.compare(table, Qt::CaseInsensitive) == 0)
+            return widthIn(candidate.columns, column);
+    }
+    return 0;
+}
 
 QStringList TableNames()
 {

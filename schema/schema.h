@@ -27,6 +27,13 @@ QStringList AccessStatements();
 // The same statements as the engine runs them.
 QStringList StatementsFor(ado::SqlDialect dialect);
 
+// The most characters a text column of fixed width holds ("TEXT(50)", "VARCHAR(225)"), as a MariaDB
+// server enforces it (the embedded file stores any length); 0 for a memo, a column of another
+// type or a name the schema does not have. Table and column names match without regard to case.
+// Besides the schema's tables, it knows FoodItem of "tbl_FoodOrder_", the item table each food
+// order makes, which takes the catalogue's item names.
+int TextColumnWidth(const QString &table, const QString &column);
+
 // Runs AccessStatements() on an open connection (the connection translates them).
 void CreateTables(ado::Connection &connection);
 

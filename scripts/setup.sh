@@ -67,6 +67,41 @@ hotel_prepare_program_folder() {
     fi
 }
 
+# The program asks unixODBC for the driver "MySQL ODBC 3.51 Driver"; MariaDB Connector/ODBC
+# registers itself as "MariaDB Unicode" only. This registers it under the program's name too,
+# for the whole machine (/etc/odbcinst.ini), once. Without root (or sudo) it says what to do.
+hotel_odbc_driver_name="MySQL ODBC 3.51 Driver"
+
+hotel_register_odbc_driver() {
+    local library
+    library=$(dpkg -L odbc-mariadb 2>/dev/null | grep -m1 '/libmaodbc\.so$') || true
+    if [ -z "$library" ]; then
+        echo "MariaDB Connector/ODBC (odbc-mariadb) is not installed: \"$hotel_odbc_driver_name\" is not registered." >&2
+        return 0
+    fi
+    # The machine's own files, whatever ODBCSYSINI this shell has (the tests set one of their own).
+    local odbcinst=(env -u ODBCSYSINI -u ODBCINSTINI odbcinst)
+    if "${odbcinst[@]}" -q -d -n "$hotel_odbc_driver_name" 2>/dev/null | grep -qx "Driver=$library"; then
+        return 0
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! sudo -n true 2>/dev/null; then
+            echo "Note: \"$hotel_odbc_driver_name\" is not registered with unixODBC (that needs root)." >&2
+            echo "      A config.ini with useSQL=1 then fails to open; see README, \"Running on a MariaDB server\"." >&2
+            return 0
+        fi
+        sudo=(sudo -n)
+    fi
+    if printf '[%s]\nDescription=MariaDB Connector/ODBC under the name the program asks for\nDriver=%s\n' \
+        "$hotel_odbc_driver_name" "$library" | "${sudo[@]}" "${odbcinst[@]}" -i -d -r >/dev/null; then
+        echo "Registered \"$hotel_odbc_driver_name\" ($library) with unixODBC."
+    else
+        echo "Note: odbcinst could not register \"$hotel_odbc_driver_name\"; see README, \"Running on a MariaDB server\"." >&2
+    fi
+}
+
 hotel_install_packages
+hotel_register_odbc_driver
 hotel_build
 hotel_prepare_program_folder

@@ -6,6 +6,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "core/db/columnfit.h"
 #include "core/mainwindow/passwordbox.h"
 #include "core/ui/windowkit.h"
 #include "ui/commondialog.h"
@@ -139,6 +140,7 @@ QWidget *frmAdminArea::createRoomsTab()
     txtRoomID = textBox(QStringLiteral("txtRoomID"), nullptr, QStringLiteral("Room ID"));
     txtRoomDesc = textBox(QStringLiteral("txtRoomDesc"), nullptr, QStringLiteral("Description"));
     txtRoomPrice = textBox(QStringLiteral("txtRoomPrice"), nullptr);
+    core::FitToColumn(txtRoomID, QStringLiteral("tbl_Rooms"), QStringLiteral("RoomNameID"));
     comboRoomType = core::Named(new QComboBox, QStringLiteral("comboRoomType"));
     cmdAddRoom = core::Button(QStringLiteral("&Add Room"), QStringLiteral("cmdAddRoom"), nullptr);
     cmdRemoveRoom = core::Button(QStringLiteral("&Remove Room"), QStringLiteral("cmdRemoveRoom"), nullptr);
@@ -181,6 +183,10 @@ QWidget *frmAdminArea::createFoodTab()
     itmName = textBox(QStringLiteral("itmName"), nullptr);
     itmPrice = textBox(QStringLiteral("itmPrice"), nullptr);
     itmNote = textBox(QStringLiteral("itmNote"), nullptr);
+    core::FitToColumn(itmCat, QStringLiteral("tbl_foodCat"), QStringLiteral("catName"));
+    // An item's name is copied into each order's item table too.
+    core::FitToColumn(itmName, QStringLiteral("tbl_FoodItem"), QStringLiteral("ItemName"));
+    core::FitToColumn(itmName, QStringLiteral("tbl_FoodOrder_"), QStringLiteral("FoodItem"));
     Command5 = pictureButton(QStringLiteral("Command5"), nullptr, true, QStringLiteral("Add Item"));
     Command7 = pictureButton(QStringLiteral("Command7"), nullptr, false, QStringLiteral("Remove Item"));
     FoodLV = reportList(QStringLiteral("FoodLV"), nullptr);
@@ -258,6 +264,7 @@ QWidget *frmAdminArea::createUsersTab()
     Frame4 = core::Frame(QStringLiteral("Add Account"), QStringLiteral("Frame4"), nullptr);
     Frame2 = core::Frame(QStringLiteral("Users Settings"), QStringLiteral("Frame2"), nullptr);
     txtUserName = textBox(QStringLiteral("txtUserName"), nullptr);
+    core::FitToColumn(txtUserName, QStringLiteral("tbl_users"), QStringLiteral("cusername"));
     txtPassWord = passwordBox(QStringLiteral("txtPassWord"), nullptr);
     CheckModifySettings =
         core::CheckBox(QStringLiteral("Access to Admin Area. Can Modify Settings"), QStringLiteral("CheckModifySettings"), nullptr);
@@ -299,6 +306,9 @@ QWidget *frmAdminArea::createOtherTab()
     txtHotelPhone = textBox(QStringLiteral("txtHotelPhone"), nullptr);
     txtHotelFax = textBox(QStringLiteral("txtHotelFax"), nullptr);
     txtHotelAddress = textBox(QStringLiteral("txtHotelAddress"), nullptr);
+    core::FitToColumn(txtHotelName, QStringLiteral("tbl_HotelInfo"), QStringLiteral("HotelName"));
+    core::FitToColumn(txtHotelPhone, QStringLiteral("tbl_HotelInfo"), QStringLiteral("HotelPhoneNo"));
+    core::FitToColumn(txtHotelFax, QStringLiteral("tbl_HotelInfo"), QStringLiteral("HotelFaxNo"));
     AddOrderSign = core::CheckBox(QStringLiteral("Add '#' character before Order Numbers and IDs?"), QStringLiteral("AddOrderSign"), nullptr);
     Command9 = core::Button(QStringLiteral("&Save"), QStringLiteral("Command9"), nullptr);
     Command8 = core::Button(QStringLiteral("&Clear Customer History"), QStringLiteral("Command8"), nullptr);

@@ -6,6 +6,7 @@
 #include "backoffice/adminarea/roomchanges.h"
 #include "backoffice/adminarea/roomstatements.h"
 #include "core/aids/replaceeach.h"
+#include "core/db/columnfit.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/db/tableexists.h"
@@ -35,6 +36,7 @@ frmRoomAdminFloat::frmRoomAdminFloat() : FloatEditor(Name)
     SetCaption(QStringLiteral("Edit Room"));
     Label1 = core::Label(QStringLiteral("Room ID :"), QStringLiteral("Label1"), this);
     txtRoomIDedit = core::TextBox(QStringLiteral("txtRoomIDedit"), this);
+    core::FitToColumn(txtRoomIDedit, QStringLiteral("tbl_Rooms"), QStringLiteral("RoomNameID"));
     Label2 = core::Label(QStringLiteral("Note :"), QStringLiteral("Label2"), this);
     txtRoomDescEdit = core::TextBox(QStringLiteral("txtRoomDescEdit"), this);
     Label3 = core::Label(QStringLiteral("Rate :"), QStringLiteral("Label3"), this);

@@ -4,6 +4,7 @@
 #include "backoffice/tax/taxstatements.h"
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
+#include "core/db/columnfit.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
@@ -78,6 +79,7 @@ QWidget *frmTax::createTab(QLineEdit *&name, QLineEdit *&percent, QLabel *&sign,
     auto *tab = new QWidget;
     auto *grid = new QGridLayout(tab);
     name = core::TextBox(QLatin1String(nameBox), tab);
+    core::FitToColumn(name, QStringLiteral("tbl_Tax"), QStringLiteral("TaxName"));
     name->setText(NamePlaceholder);
     percent = core::TextBox(QLatin1String(percentBox), tab);
     percent->setText(QStringLiteral("0"));

@@ -6,6 +6,8 @@
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
 #include "core/db/configini.h"
+#include "core/db/connectiontext.h"
+#include "core/db/tableexists.h"
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
 #include "core/state/tracing.h"
@@ -136,16 +138,11 @@ void OpenDatabase()
         state.mDBPassword = key.isEmpty() ? DefaultDbPassword : key;
         if (state.mDBPath.isEmpty())
             state.mDBPath = vb::AppPath() + QStringLiteral("/data.mdb");
-        reopen(connection(), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + state.mDBPath +
-                          QStringLiteral(";Persist Security Info=False;Jet OLEDB:Database Password=") +
-                          state.mDBPassword);
+        reopen(connection(), AccessConnectionText(state.mDBPath, state.mDBPassword));
         return;
     }
     auto &conn = connection();
-    reopen(conn, QStringLiteral("uid=") + state.mSQLUserName + QStringLiteral(";pwd=") + state.mSQLPassWord +
-              QStringLiteral(";server=") + state.mSQLHost + QStringLiteral(";") +
-              QStringLiteral("driver={MySQL ODBC 3.51 Driver};database=") + state.mSQLDBName +
-              QStringLiteral(";dsn='';OPTION=16427"));
+    reopen(conn, MySqlConnectionText(state.mSQLUserName, state.mSQLPassWord, state.mSQLHost, state.mSQLDBName));
     conn.SetCursorLocation(ado::adUseClient);
 }
 
@@ -161,6 +158,27 @@ bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected)
     } catch (const vb::Error &e) {
         routeFailure(SqlActionCode(action), e);
         return false;
+    }
+}
+
+DrawnTable CreateDrawnTable(const QString &createSql, const QString &table)
+{
+    State().mLastSQL = createSql;
+    qCDebug(lcDb).noquote() << createSql;
+    try {
+        connection().Execute(createSql);
+        return DrawnTable::Created;
+    } catch (const vb::Error &e) {
+        bool taken = false;
+        try {
+            taken = TableExists(table);
+        } catch (const vb::Error &) {
+            // The look-up failed too: the CREATE's own error is the one to report.
+        }
+        if (taken)
+            return DrawnTable::Taken;
+        routeFailure(SqlActionCode(SqlAction::Create), e);
+        return DrawnTable::Failed;
     }
 }
 

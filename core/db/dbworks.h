@@ -40,6 +40,18 @@ void OpenDatabase();
 
 // `recordsAffected`, when given, receives the rows the statement changed (0 after a failure).
 bool ExecuteSQL(const QString &sql, SqlAction action, long *recordsAffected = nullptr);
+// Creating a table whose name was drawn (a food order's item table, named after its id).
+enum class DrawnTable {
+    Created,
+    Taken,    // the table is there already: another workstation drew the same name
+    Failed,   // reported as ExecuteSQL reports a failed "DB0005"
+};
+// Runs the CREATE TABLE as ExecuteSQL's "DB0005" variant does, except when it fails because
+// `table` is there already: a look-up before the CREATE cannot see another workstation creating
+// the same name a moment later, so the CREATE's own failure is the test. That case is reported
+// to no one, and the caller draws another name.
+DrawnTable CreateDrawnTable(const QString &createSql, const QString &table);
+
 // Opens a query and hands back its rows: the caller owns them, so a loop over them may run
 // other statements (which replace the shared mRS) and keep its own rows. The recordset also
 // becomes the shared mRS, for the code that reads it there. Null when the query failed (the

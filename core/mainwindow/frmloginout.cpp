@@ -1,6 +1,7 @@
 #include "core/mainwindow/frmloginout.h"
 
 #include "core/crypto/programkey.h"
+#include "core/db/columnfit.h"
 #include "core/db/dbworks.h"
 #include "core/login/globallogin.h"
 #include "core/login/loginstatements.h"
@@ -102,6 +103,7 @@ frmLogInOut::frmLogInOut() : ui::Form(Name, ui::FormKind::MdiChild)
     Label1->setObjectName(QStringLiteral("Label1"));
     txtUserName = new QLineEdit(Frame1);
     txtUserName->setObjectName(QStringLiteral("txtUserName"));
+    core::FitToColumn(txtUserName, QStringLiteral("tbl_users"), QStringLiteral("cusername"));
     Label2 = new QLabel(QStringLiteral("Password : "), Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
     txtPassWord = new QLineEdit(Frame1);

@@ -4,6 +4,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "core/db/columnfit.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/booking/paymentmethod.h"
 #include "vb/locale.h"
@@ -178,6 +179,10 @@ QGroupBox *frmBooking::createCustomerFrame()
     txtLName = textBox(QStringLiteral("txtLName"), QStringLiteral("Customer Last Name"));
     txtAddress = textBox(QStringLiteral("txtAddress"), QStringLiteral("Customer Address"));
     txtPhone = textBox(QStringLiteral("txtPhone"), QStringLiteral("Phone Number"));
+    core::FitToColumn(comboTitle, QStringLiteral("tbl_customers"), QStringLiteral("cTitle"));
+    core::FitToColumn(txtFName, QStringLiteral("tbl_customers"), QStringLiteral("cFirstName"));
+    core::FitToColumn(txtLName, QStringLiteral("tbl_customers"), QStringLiteral("cLastName"));
+    core::FitToColumn(txtPhone, QStringLiteral("tbl_customers"), QStringLiteral("cPhone"));
     comboAdults = comboBox(QStringLiteral("comboAdults"), QStringLiteral("Number of Adults"), true);
     comboMinors = comboBox(QStringLiteral("comboMinors"), QStringLiteral("Number of Minors / Kids"), true);
     for (QComboBox *count : {comboAdults, comboMinors}) {

@@ -290,13 +290,25 @@ void frmFoodingBook::Command4_Click()
 }
 
 // The order's table is made first, because MariaDB commits a CREATE TABLE at once; the rows
-// then go in together, and when one fails the table is dropped again.
-bool frmFoodingBook::saveOrder(const QString &orderId)
+// then go in together, and when one fails the table is dropped again. Making the table is
+// what takes the id: when another workstation made a table of the same id since it was drawn,
+// another id is drawn.
+bool frmFoodingBook::saveOrder(QString orderId)
 {
+    for (;;) {
+        const core::DrawnTable made =
+            core::CreateDrawnTable(FoodOrderTableCreateSql(orderId), core::FoodOrderTableName(orderId));
+        if (made == core::DrawnTable::Failed)
+            return false;
+        if (made == core::DrawnTable::Created)
+            break;
+        const std::optional<QString> another = MakeFoodOrderId();
+        if (!another)
+            return false;
+        orderId = *another;
+    }
     const FoodOrderRecord order{MyOrderID.trimmed(), orderId,       txtCTitle->text(), txtCFname->text(),
                                 txtCLname->text(),  currencyOf(txtTotalAmount->text()), Combo1->currentText()};
-    if (!core::ExecuteSQL(FoodOrderTableCreateSql(orderId), core::SqlAction::Create))
-        return false;
     bool written = false;
     const auto dropUnlessWritten = qScopeGuard([&] {
         if (!written)

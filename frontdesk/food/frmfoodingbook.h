@@ -86,7 +86,7 @@ private:
 
     void LoadFoodTree();
     std::optional<QString> MakeFoodOrderId();
-    bool saveOrder(const QString &orderId);
+    bool saveOrder(QString orderId);
     bool writeOrderRows(const QString &orderId, const FoodOrderRecord &order);
     void addToTotal(const QString &amountText, int sign);
 };

@@ -6,6 +6,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "core/db/columnfit.h"
 #include "core/ui/windowkit.h"
 
 #include <QApplication>
@@ -94,6 +95,9 @@ QWidget *frmFoodingBook::createOrderSide()
     txtCTitle = core::TextBox(QStringLiteral("txtCTitle"), Frame2);
     txtCFname = core::TextBox(QStringLiteral("txtCFname"), Frame2);
     txtCLname = core::TextBox(QStringLiteral("txtCLname"), Frame2);
+    core::FitToColumn(txtCTitle, QStringLiteral("tbl_FoodOrders"), QStringLiteral("CustomerTitle"));
+    core::FitToColumn(txtCFname, QStringLiteral("tbl_FoodOrders"), QStringLiteral("CustomerFName"));
+    core::FitToColumn(txtCLname, QStringLiteral("tbl_FoodOrders"), QStringLiteral("CustomreLName"));
     guest->addWidget(core::Label(QStringLiteral("Title :"), QStringLiteral("Label2"), Frame2), 0, 0);
     guest->addWidget(core::Label(QStringLiteral("First Name :"), QStringLiteral("Label3"), Frame2), 0, 1);
     guest->addWidget(core::Label(QStringLiteral("Last Name :"), QStringLiteral("Label4"), Frame2), 0, 2);

@@ -4,6 +4,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "core/db/columnfit.h"
 #include "core/ui/windowkit.h"
 #include "vb/locale.h"
 
@@ -105,12 +106,16 @@ QGroupBox *frmCustomerDetails::createCustomerFrame()
     txtTitle = core::ComboBox(QStringLiteral("txtTitle"), Frame1, true);
     txtFName = core::TextBox(QStringLiteral("txtFName"), Frame1);
     txtLName = core::TextBox(QStringLiteral("txtLName"), Frame1);
+    core::FitToColumn(txtTitle, QStringLiteral("tbl_customers"), QStringLiteral("cTitle"));
+    core::FitToColumn(txtFName, QStringLiteral("tbl_customers"), QStringLiteral("cFirstName"));
+    core::FitToColumn(txtLName, QStringLiteral("tbl_customers"), QStringLiteral("cLastName"));
     addRow(grid, QStringLiteral("Customer Name :"), txtTitle);
     grid->addWidget(txtFName, grid->rowCount(), 1);
     grid->addWidget(txtLName, grid->rowCount(), 1);
     txtAddress = core::TextBox(QStringLiteral("txtAddress"), Frame1);
     addRow(grid, QStringLiteral("Address :"), txtAddress);
     txtPhoneNumber = core::TextBox(QStringLiteral("txtPhoneNumber"), Frame1);
+    core::FitToColumn(txtPhoneNumber, QStringLiteral("tbl_customers"), QStringLiteral("cPhone"));
     addRow(grid, QStringLiteral("Contact Information :"), txtPhoneNumber);
     txtAdults = core::TextBox(QStringLiteral("txtAdults"), Frame1);
     addRow(grid, QStringLiteral("Adults :"), txtAdults);
@@ -143,6 +148,7 @@ QGroupBox *frmCustomerDetails::createPaymentFrame()
     txtDue = core::AmountBox(QStringLiteral("txtDue"), Frame2);
     addRow(grid, QStringLiteral("Due :"), txtDue);
     txtPaymentMethod = core::TextBox(QStringLiteral("txtPaymentMethod"), Frame2);
+    core::FitToColumn(txtPaymentMethod, QStringLiteral("tbl_customers"), QStringLiteral("cPaymentMethod"));
     addRow(grid, QStringLiteral("Payment Method :"), txtPaymentMethod);
     txtPaymentDetails = core::TextBox(QStringLiteral("txtPaymentDetails"), Frame2);
     addRow(grid, QStringLiteral("Payment Details :"), txtPaymentDetails);

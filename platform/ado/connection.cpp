@@ -41,6 +41,18 @@ void Connection::Open(const QString &connectionString, const QString &userId, co
 {
     if (engine_)
         raiseAdoError(adErrObjectOpen, ConnectionSource);
+    openFailure_.clear();
+    try {
+        openEngine(connectionString, userId, password);
+    } catch (const vb::Error &error) {
+        openFailure_ = error.Description();
+        throw;
+    }
+    inTransaction_ = false;
+}
+
+void Connection::openEngine(const QString &connectionString, const QString &userId, const QString &password)
+{
     const ConnectionText text(connectionString);
     const QString provider = text.value(QStringLiteral("Provider"));
     if (isJetProvider(provider)) {
@@ -52,11 +64,11 @@ void Connection::Open(const QString &connectionString, const QString &userId, co
     } else {
         raiseAdoError(adErrProviderNotFound, ConnectionSource);
     }
-    inTransaction_ = false;
 }
 
 void Connection::Close()
 {
+    openFailure_.clear();
     if (!engine_)
         raiseAdoError(adErrObjectClosed, ConnectionSource);
     if (inTransaction_) {
@@ -77,9 +89,13 @@ long Connection::State() const
 
 Engine &Connection::engine()
 {
-    if (!engine_)
-        raiseAdoError(adErrInvalidConnection, ConnectionSource);
-    return *engine_;
+    if (engine_)
+        return *engine_;
+    vb::Error closed = adoError(adErrInvalidConnection, ConnectionSource);
+    if (openFailure_.isEmpty())
+        throw closed;
+    throw vb::Error(closed.Number(), closed.Description() + QStringLiteral(" It could not be opened: ") + openFailure_,
+                    closed.Source());
 }
 
 void Connection::Execute(const QString &commandText, long *recordsAffected)

@@ -19,7 +19,6 @@
 
 namespace ado {
 
-
 enum ObjectStateEnum : long { adStateClosed = 0, adStateOpen = 1 };
 enum CursorLocationEnum : long { adUseServer = 2, adUseClient = 3 };
 
@@ -31,6 +30,7 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     // Raises 3705 when already open; the engine's error when the database cannot be opened.
+    // After a failed Open, using the connection raises 3709 with that error's text added.
     void Open(const QString &connectionString, const QString &userId = QString(), const QString &password = QString());
     // Raises 3704 when not open. An unfinished transaction is rolled back.
     void Close();
@@ -63,12 +63,16 @@ public:
 
 private:
     friend class Recordset;
+    void openEngine(const QString &connectionString, const QString &userId, const QString &password);
     // Runs a statement; its rows when it gives any, else null.
     std::unique_ptr<ResultTable> query(const QString &commandText);
     Engine &engine();
     long lockWait() const;
 
     std::unique_ptr<Engine> engine_;
+    // Why the last Open failed (the driver's or the file's own words), told again by every use
+    // of the closed connection until it opens or is closed.
+    QString openFailure_;
     long cursorLocation_ = adUseServer;
     Timeouts timeouts_;
     bool inTransaction_ = false;

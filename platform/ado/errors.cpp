@@ -28,9 +28,8 @@ QString adoErrorText(long number)
 
 } // namespace
 
-void raiseAdoError(long number, const QString &source)
-{
-    throw vb::Error(number, adoErrorText(number), source);
-}
+vb::Error adoError(long number, const QString &source) { return vb::Error(number, adoErrorText(number), source); }
+
+void raiseAdoError(long number, const QString &source) { throw adoError(number, source); }
 
 } // namespace ado

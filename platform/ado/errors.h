@@ -34,6 +34,7 @@ inline const QString ConnectionSource = QStringLiteral("ADODB.Connection");
 inline const QString RecordsetSource = QStringLiteral("ADODB.Recordset");
 
 // ADO's own error with its standard text.
+vb::Error adoError(long number, const QString &source);
 [[noreturn]] void raiseAdoError(long number, const QString &source);
 
 } // namespace ado

@@ -2,18 +2,12 @@
 // Internal: a MySQL/MariaDB database through unixODBC; the connection text goes to the driver manager
 // as it stands. Results are read whole into memory (what a client-side cursor gives).
 #include "ado/engine.h"
+#include "ado/odbc_statement.h"
 
 #include <QString>
 #include <functional>
 
 namespace ado {
-
-// What failures told of the connection: it is gone (the server stopped, restarted, or did not
-// answer in time), or the server rolled the open transaction back (a deadlock's victim).
-struct OdbcHealth {
-    bool lost = false;
-    bool transactionEnded = false;
-};
 
 class OdbcEngine final : public Engine {
 public:

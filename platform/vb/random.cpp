@@ -1,5 +1,6 @@
 #include "vb/random.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 #include <bit>
@@ -13,9 +14,18 @@ namespace {
 
 constexpr double SecondsPerDay = 86400.0;
 
+// Drawn once per process from the system's entropy: copies of the program seeded at the same
+// instant (workstations started together) still draw different numbers.
+uint64_t processSalt()
+{
+    std::random_device device;
+    return (uint64_t(device()) << 32) ^ device() ^ uint64_t(QCoreApplication::applicationPid());
+}
+
 struct Source {
     std::mutex mutex;
-    std::mt19937_64 engine{0x5EEDu};   // a fixed start, as before any Randomize
+    uint64_t salt = processSalt();
+    std::mt19937_64 engine{0x5EEDu ^ salt};   // a start of its own, as before any Randomize
 };
 
 Source &source()
@@ -45,7 +55,8 @@ void Randomize(double seed)
 {
     Source &s = source();
     const std::lock_guard lock(s.mutex);
-    std::seed_seq sequence{std::bit_cast<uint64_t>(seed) & 0xFFFFFFFFu, std::bit_cast<uint64_t>(seed) >> 32};
+    const uint64_t bits = std::bit_cast<uint64_t>(seed);
+    std::seed_seq sequence{bits & 0xFFFFFFFFu, bits >> 32, s.salt & 0xFFFFFFFFu, s.salt >> 32};
     s.engine.seed(sequence);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // Rnd, Randomize and Timer: one pseudo-random source for the whole process, as the runtime has.
+// The same seed repeats the same numbers within a process; another process (another
+// workstation seeded from the clock at the same instant) draws numbers of its own.
 #include <optional>
 
 namespace vb {

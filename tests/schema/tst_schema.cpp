@@ -142,6 +142,29 @@ private slots:
     }
 
     // The statements as each engine runs them keep nothing of the Access dialect.
+    void textColumnWidths_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<int>("width");
+        QTest::newRow("title") << "tbl_customers" << "cTitle" << 50;
+        QTest::newRow("name, any case") << "TBL_Customers" << "CFIRSTNAME" << 255;
+        QTest::newRow("memo") << "tbl_customers" << "cAddress" << 0;
+        QTest::newRow("number") << "tbl_customers" << "cNoOfAdults" << 0;
+        QTest::newRow("first column") << "tbl_foodCat" << "catName" << 255;
+        QTest::newRow("room number") << "tbl_Rooms" << "RoomNameID" << 50;
+        QTest::newRow("order item, made at run time") << "tbl_FoodOrder_" << "FoodItem" << 225;
+        QTest::newRow("no such column") << "tbl_foodCat" << "catNam" << 0;
+        QTest::newRow("no such table") << "tbl_food" << "catName" << 0;
+    }
+    void textColumnWidths()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, column);
+        QFETCH(int, width);
+        QCOMPARE(schema::TextColumnWidth(table, column), width);
+    }
+
     void statementsPerEngine()
     {
         const QString lite = schema::StatementsFor(ado::SqlDialect::SQLite).join(u'\n');

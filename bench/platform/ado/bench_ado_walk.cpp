@@ -7,6 +7,8 @@
 #include "ado/recordset.h"
 #include "ado/sqlcipher.h"
 #include "guestrows.h"
+#include "rawdb.h"
+#include "recordsetwalk.h"
 #include "schemacheck.h"
 #include "schema/schema.h"
 #include "vb/conversions.h"
@@ -23,23 +25,7 @@
 namespace {
 
 constexpr int Rows = 100000;
-
-// Every field of every row as text (CStr, the way the lists read them), or only as a Variant.
-qint64 walkRecordset(ado::Connection &conn, qint64 &characters, bool asText)
-{
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT * FROM tbl_customers"), conn, ado::adOpenKeyset, ado::adLockOptimistic);
-    const int columns = rs.Fields().Count();
-    while (!rs.IsEOF()) {
-        for (int i = 0; i < columns; ++i) {
-            const vb::Variant value = rs.Fields(i).Value();
-            characters += asText ? vb::CStr(value).size() : static_cast<int>(value.type());
-        }
-        rs.MoveNext();
-    }
-    return rs.RecordCount();
-}
-
+const QString GuestsSql = QStringLiteral("SELECT * FROM tbl_customers");
 
 // The best of a few runs, in milliseconds.
 double best(const std::function<qint64(qint64 &)> &walk, qint64 &rows)
@@ -75,10 +61,9 @@ int main(int argc, char *argv[])
         const bench::RawDatabase rawDb(path);
 
         qint64 ourRows = 0, valueRows = 0, rawRows = 0;
-        const double ours = best([&](qint64 &chars) { return walkRecordset(conn, chars, true); }, ourRows);
-        const double values = best([&](qint64 &chars) { return walkRecordset(conn, chars, false); }, valueRows);
-        const double raw =
-            best([&](qint64 &bytes) { return rawDb.walk(QStringLiteral("SELECT * FROM tbl_customers"), bytes); }, rawRows);
+        const double ours = best([&](qint64 &chars) { return bench::WalkRecordset(conn, GuestsSql, chars, true); }, ourRows);
+        const double values = best([&](qint64 &chars) { return bench::WalkRecordset(conn, GuestsSql, chars, false); }, valueRows);
+        const double raw = best([&](qint64 &bytes) { return rawDb.walk(GuestsSql, bytes); }, rawRows);
         std::printf("Recordset walk, every field through CStr: %lld rows in %.1f ms\n",
                     static_cast<long long>(ourRows), ours);
         std::printf("Recordset walk, every field as a Variant: %lld rows in %.1f ms\n",

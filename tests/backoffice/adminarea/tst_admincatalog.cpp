@@ -52,6 +52,8 @@ private slots:
     void removingOneOfTwoSameNamedCategoriesKeepsTheOther_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removingOneOfTwoSameNamedCategoriesKeepsTheOther();
     void pricesInADecimalCommaLocale();
+    void longNamesAreCutToTheirColumnsOnBothEngines_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void longNamesAreCutToTheirColumnsOnBothEngines();
 };
 
 void TestAdminCatalog::categoriesAndItemsWithTheirChecks()
@@ -162,6 +164,26 @@ void TestAdminCatalog::pricesInADecimalCommaLocale()
     admin.txtRoomPrice->setText(QStringLiteral("1.050,5"));
     admin.cmdAddRoom_Click();
     QCOMPARE(vb::CDbl(s.fx.scalar(QStringLiteral("SELECT RoomPrice FROM tbl_Rooms"))), 1050.5);
+}
+
+// Typed names longer than their columns: the boxes take as much as the columns hold, so the
+// same names are stored on the embedded file and on a server (which refuses longer texts).
+void TestAdminCatalog::longNamesAreCutToTheirColumnsOnBothEngines()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    AdminSession s(engine);
+    frmAdminArea &admin = s.window();
+    admin.itmCat->clear();
+    QTest::keyClicks(admin.itmCat, QString(300, u'c'));
+    admin.Command4_Click();
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_foodCat WHERE catName = '%1'").arg(QString(255, u'c'))), 1);
+
+    clickCategory(admin, 1);
+    addItem(admin, QString(300, u'i'), QStringLiteral("2"));
+    // The name goes into each order's item table too, whose column holds 225.
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_FoodItem WHERE ItemName = '%1'").arg(QString(225, u'i'))), 1);
+    QVERIFY2(!s.dialogs().messages().join(u' ').contains(QLatin1String("Error Code")),
+             qPrintable(s.dialogs().messages().join(u' ')));
 }
 
 QTEST_MAIN(TestAdminCatalog)

@@ -4,9 +4,13 @@
 #include "frontdesk/food/fooddetailsstatements.h"
 #include "frontdesk/food/foodingbookstatements.h"
 #include "frontdesk/shared/revenuestatements.h"
+#include "schema/schema.h"
 #include "support/expect_error.h"
 #include "vb/locale.h"
+#include "vb/random.h"
 
+#include <QProcess>
+#include <QTextStream>
 #include <QtTest>
 
 using namespace frontdesk;
@@ -22,6 +26,7 @@ private slots:
     void foodOrderRevenue();
     void foodOrderIdDigits_data();
     void foodOrderIdDigits();
+    void workstationsSeededAtOnceDrawOwnOrderIds();
     void guestSearchPattern_data();
     void guestSearchPattern();
     void guestOrdersStatements();
@@ -39,6 +44,8 @@ void TestFoodStatements::foodOrderStatementsKeepApostrophes()
     QCOMPARE(FoodOrderTableCreateSql("109108010"),
              QStringLiteral("CREATE TABLE [tbl_FoodOrder_109108010] ( ID AUTOINCREMENT PRIMARY KEY,FoodItem "
                             "VARCHAR(225) NOT NULL, Price Currency NOT NULL)"));
+    // The catalogue's item name box is fitted to that width.
+    QCOMPARE(schema::TextColumnWidth("tbl_FoodOrder_", "FoodItem"), 225);
     QCOMPARE(FoodOrderItemInsertSql("109108010", "Chef's Special", vb::Currency::fromDouble(12.5)),
              QStringLiteral("INSERT INTO [tbl_FoodOrder_109108010] (FoodItem, Price) VALUES ('Chef''s Special', 12.5)"));
     QCOMPARE(FoodOrderTableDropSql("109108010"), QStringLiteral("DROP TABLE [tbl_FoodOrder_109108010]"));
@@ -77,6 +84,46 @@ void TestFoodStatements::foodOrderIdDigits()
     QVERIFY(draws.isEmpty());
 }
 
+// Each copy of the program seeds its random source from the clock; copies seeded at the same
+// instant (the same seed here) must still draw different order ids.
+namespace {
+const char *DrawOrderIds = "--draw-order-ids";
+constexpr double SameInstant = 43200.5;
+
+int drawOrderIds()
+{
+    vb::Randomize(SameInstant);
+    QTextStream out(stdout);
+    for (int i = 0; i < 20; ++i)
+        out << FoodOrderId(vb::Rnd) << "\n";
+    return 0;
+}
+
+QStringList idsOfAnotherCopy()
+{
+    QProcess copy;
+    copy.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(DrawOrderIds)});
+    if (!copy.waitForFinished(30000))
+        copy.kill();
+    return QString::fromLatin1(copy.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+} // namespace
+
+void TestFoodStatements::workstationsSeededAtOnceDrawOwnOrderIds()
+{
+    const QStringList first = idsOfAnotherCopy();
+    const QStringList second = idsOfAnotherCopy();
+    QCOMPARE(first.size(), 20);
+    QCOMPARE(second.size(), 20);
+    for (const QString &id : first)
+        QVERIFY2(!second.contains(id), qPrintable(id));
+    // Within one copy the same seed still repeats the same draws.
+    vb::Randomize(SameInstant);
+    const QString again = FoodOrderId(vb::Rnd);
+    vb::Randomize(SameInstant);
+    QCOMPARE(FoodOrderId(vb::Rnd), again);
+}
+
 void TestFoodStatements::guestSearchPattern_data()
 {
     QTest::addColumn<QString>("text");
@@ -111,5 +158,12 @@ void TestFoodStatements::guestOrdersStatements()
     QCOMPARE(OrderDeleteSql("999999"), QStringLiteral("DELETE FROM tbl_FoodOrders WHERE FoodOrderID ='999999'"));
 }
 
-QTEST_MAIN(TestFoodStatements)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], DrawOrderIds) == 0)
+        return drawOrderIds();
+    TestFoodStatements test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_foodstatements.moc"

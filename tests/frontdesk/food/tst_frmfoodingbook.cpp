@@ -35,6 +35,14 @@ QStringList storedItems(testsupport::CoreFixture &fx, const QString &orderId)
     return items;
 }
 
+// The catalogue, and a guest booked into room 101 through the booking window.
+BookedGuest bookAnnWithCatalogue(testsupport::CoreFixture &fx)
+{
+    addCatalogue(fx);
+    bookingtesting::addRoom(fx, "101", "100");
+    return bookGuest(fx, "Ann", "Lee", {"101"});
+}
+
 } // namespace
 
 class TestFoodingBook : public QObject {
@@ -53,6 +61,8 @@ private slots:
     void ordersOfADayShareTheRevenueRow_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void ordersOfADayShareTheRevenueRow();
     void repeatingDrawsStillGiveDistinctIds();
+    void idTakenByAnotherWorkstationMeanwhileIsDrawnAgain_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void idTakenByAnotherWorkstationMeanwhileIsDrawnAgain();
     void failingRevenueStatementKeepsNothing_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void failingRevenueStatementKeepsNothing();
 };
@@ -225,14 +235,58 @@ void TestFoodingBook::repeatingDrawsStillGiveDistinctIds()
     QCOMPARE(storedItems(fx, "101010101010"), QStringList({"Chef's Special=12.75"}));
 }
 
+namespace {
+// Another workstation saving an order of the same id while the clerk confirms: its table is
+// there by the time this one's CREATE runs, though the look-up before found none.
+class OtherWorkstationSaves : public ui::ScriptedDialogs {
+public:
+    OtherWorkstationSaves(testsupport::CoreFixture &fx, const QString &orderId) : fx_(fx), orderId_(orderId) {}
+    int messageBox(const ui::MessageBoxRequest &request) override
+    {
+        if (request.prompt == QLatin1String("Confirm Save this Order?") && !done_) {
+            done_ = true;
+            fx_.exec(frontdesk::FoodOrderTableCreateSql(orderId_));
+            fx_.exec(frontdesk::FoodOrderItemInsertSql(orderId_, "Their soup", vb::Currency(4)));
+            reply(ui::Reply::button(ui::vbYes));
+        }
+        return ScriptedDialogs::messageBox(request);
+    }
+
+private:
+    testsupport::CoreFixture &fx_;
+    QString orderId_;
+    bool done_ = false;
+};
+} // namespace
+
+void TestFoodingBook::idTakenByAnotherWorkstationMeanwhileIsDrawnAgain()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    SettingsWindowProbe settings;
+    const BookedGuest ann = bookAnnWithCatalogue(fx);
+    frmFoodingBook &frm = openOrder(ann.number);
+    frm.randomSource = fixedDraws({0, 0.01});
+    QVERIFY(addItem(frm, "Tea"));
+    OtherWorkstationSaves dialogs(fx, "999999");
+    core::State().mLastError.clear();
+    frm.Command4_Click();
+
+    QCOMPARE(dialogs.messages(), QStringList({"Confirm Save this Order?", "Food & Beverages order added into the record"}));
+    QCOMPARE(settings.opened, 0);
+    QVERIFY(core::State().mLastError.isEmpty());
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders"), 1);
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders", "FoodOrderID = '101010101010'"), 1);
+    QCOMPARE(storedItems(fx, "101010101010"), QStringList({"Tea=2.5"}));
+    QCOMPARE(storedItems(fx, "999999"), QStringList({"Their soup=4"}));
+}
+
 void TestFoodingBook::failingRevenueStatementKeepsNothing()
 {
     HOTEL_FETCH_ENGINE(engine);
     testsupport::CoreFixture fx(engine);
     SettingsWindowProbe settings;
-    addCatalogue(fx);
-    bookingtesting::addRoom(fx, "101", "100");
-    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    const BookedGuest ann = bookAnnWithCatalogue(fx);
     fx.exec("DROP TABLE tbl_revenueStats");
     frmFoodingBook &frm = openOrder(ann.number);
     frm.randomSource = fixedDraws({0});

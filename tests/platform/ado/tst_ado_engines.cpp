@@ -374,6 +374,53 @@ private slots:
         QCOMPARE(db.scalar("SELECT LogText FROM tbl_logTable").asString(), longText);
     }
 
+    // A result of many rows, read in blocks on MariaDB: texts longer than any buffer, NULLs, dates
+    // and amounts on rows scattered over the blocks, each back whole on its own row.
+    void manyRowsEachValueOnItsRow_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void manyRowsEachValueOnItsRow()
+    {
+        HOTEL_FETCH_ENGINE(engine);
+        Database db(engine);
+        constexpr int Rows = 3000;
+        const auto logText = [](int i) {
+            return i % 7 == 3 ? QString(1500 + i, QChar(u'a' + i % 26)) + QString::number(i) + QStringLiteral("✓")
+                              : QStringLiteral("row %1").arg(i);
+        };
+        db.conn.BeginTrans();
+        for (int i = 0; i < Rows; ++i) {
+            const QString user = i % 5 == 0 ? QStringLiteral("NULL") : QStringLiteral("'u%1'").arg(i);
+            db.conn.Execute(QStringLiteral("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey, LogDateLine) "
+                                           "values('%1', %2, 'k', #%3/%4/2009#)")
+                                .arg(logText(i), user)
+                                .arg(i % 12 + 1)
+                                .arg(i % 28 + 1));
+            db.conn.Execute(QStringLiteral("INSERT INTO tbl_Tax(TaxName,TaxRate,TaxCat) values('t%1',%2.%3,%4)")
+                                .arg(i)
+                                .arg(i)
+                                .arg(i % 10000, 4, 10, QLatin1Char('0'))
+                                .arg(i % 3));
+        }
+        db.conn.CommitTrans();
+
+        auto rs = db.query("SELECT ID, LoggedUser, LogText, LogDateLine FROM tbl_logTable ORDER BY ID");
+        QCOMPARE(rs->RecordCount(), long(Rows));
+        for (int i = 0; i < Rows; ++i, rs->MoveNext()) {
+            QCOMPARE(rs->Fields(0).Value(), vb::Variant(int32_t(i + 1)));
+            if (i % 5 == 0)
+                QVERIFY2(rs->Fields(1).Value().isNull(), qPrintable(QString::number(i)));
+            else
+                QCOMPARE(rs->Fields(1).Value(), vb::Variant(QStringLiteral("u%1").arg(i)));
+            QCOMPARE(rs->Fields(2).Value().asString(), logText(i));
+            QCOMPARE(rs->Fields(3).Value(), vb::Variant(day(2009, i % 12 + 1, i % 28 + 1)));
+        }
+        rs = db.query("SELECT TaxRate, TaxCat FROM tbl_Tax ORDER BY ID");
+        for (int i = 0; i < Rows; ++i, rs->MoveNext()) {
+            QCOMPARE(rs->Fields(0).Value(), vb::Variant(vb::Currency::fromRaw(int64_t(i) * 10000 + i)));
+            QCOMPARE(rs->Fields(1).Value(), vb::Variant(int16_t(i % 3)));
+        }
+        QVERIFY(rs->IsEOF());
+    }
+
     void emptyTextsBeforeAnyOther_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void emptyTextsBeforeAnyOther()
     {

@@ -35,6 +35,7 @@ private slots:
         QTest::newRow("nothing listens") << QStringLiteral("127.0.0.1;port=1") << password << "hotel_test";
         QTest::newRow("wrong password") << host << QStringLiteral("not-the-password") << "hotel_test";
         QTest::newRow("no such database") << host << password << "hotel_no_such_db";
+        QTest::newRow("driver not registered") << host << password << "hotel_test";
     }
 
     void refusedConnections()
@@ -43,16 +44,37 @@ private slots:
         QFETCH(QString, server);
         QFETCH(QString, password);
         QFETCH(QString, database);
+        // A driver the driver manager does not know, as on a machine where the set-up could not register it.
+        QString text = textFor(server, password, database);
+        if (QByteArray(QTest::currentDataTag()) == "driver not registered")
+            text.replace(QStringLiteral("{MySQL ODBC 3.51 Driver}"), QStringLiteral("{Hotel Driver Not Registered}"));
         ado::Connection conn;
+        QString refused;
         try {
-            conn.Open(textFor(server, password, database));
+            conn.Open(text);
             QFAIL("the connection opened");
         } catch (const vb::Error &error) {
             QCOMPARE(error.Number(), ado::E_FAIL_UNSPECIFIED);
             QCOMPARE(error.Source(), ado::OdbcSource);
-            QVERIFY(!error.Description().isEmpty());
+            refused = error.Description();
+            QVERIFY(!refused.isEmpty());
         }
         QCOMPARE(conn.State(), long(ado::adStateClosed));
+        // The closed connection tells why at its next use (the statement layer's first query
+        // shows that text), until it is closed.
+        try {
+            conn.Execute(QStringLiteral("DELETE FROM tbl_logTable"));
+            QFAIL("the closed connection ran a statement");
+        } catch (const vb::Error &error) {
+            QCOMPARE(error.Number(), ado::adErrInvalidConnection);
+            QVERIFY2(error.Description().endsWith(refused), qPrintable(error.Description()));
+        }
+        HOTEL_EXPECT_ERROR(conn.Close(), ado::adErrObjectClosed);
+        try {
+            conn.Execute(QStringLiteral("DELETE FROM tbl_logTable"));
+        } catch (const vb::Error &error) {
+            QVERIFY2(!error.Description().contains(refused), qPrintable(error.Description()));
+        }
     }
 
     void clientSideCursor()
