@@ -63,6 +63,9 @@ frmErrorReport::frmErrorReport() : ui::Form(Name)
     txtError->setObjectName(QStringLiteral("txtError"));
     txtError->setFont(terminalFont());
     txtError->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The report is read, and copied from, never edited; Tab moves on to the button.
+    txtError->setReadOnly(true);
+    txtError->setTabChangesFocus(true);
     Label2 = new QLabel(
         QStringLiteral("Seeing this Error constantly? Please remmember the error code, and send it to us."),
         Frame1);
@@ -78,6 +81,8 @@ frmErrorReport::frmErrorReport() : ui::Form(Name)
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Command1);
+
+    CloseOnEscape(*this);
 
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(Picture1);
