@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace core {
 
@@ -105,6 +106,27 @@ void frmErrorReport::Form_Load()
 }
 
 void frmErrorReport::Command1_Click() { Unload(); }
+
+bool frmErrorReport::event(QEvent *event)
+{
+    // A modal window that opened after the report (the database settings window whose load
+    // reported the failure) would leave it unable to take input, under that window for good.
+    if (event->type() == QEvent::WindowBlocked)
+        QMetaObject::invokeMethod(this, &frmErrorReport::stayInUseBesideModalWindow, Qt::QueuedConnection);
+    return ui::Form::event(event);
+}
+
+// The report becomes a window of the modal one: both take input, the report above it.
+void frmErrorReport::stayInUseBesideModalWindow()
+{
+    QWindow *own = windowHandle();
+    QWindow *modal = QGuiApplication::modalWindow();
+    if (!own || !modal || modal == own || !isVisible())
+        return;
+    own->setTransientParent(modal);
+    raise();
+    activateWindow();
+}
 
 void InstallErrorReportWindow()
 {
