@@ -14,7 +14,7 @@ hotel_packages=(
     libsqlcipher-dev sqlcipher libssl-dev
     unixodbc unixodbc-dev odbc-mariadb mariadb-server mariadb-client
     xvfb xauth ninja-build cmake g++ clang libclang-rt-14-dev pkg-config fonts-dejavu-core
-    fonts-liberation unrtf python3 python3-pil python3-xlrd python3-olefile
+    fonts-liberation fonts-wine unrtf python3 python3-pil python3-xlrd python3-olefile
 )
 # Installed without their recommendations, which would bring a whole desktop along.
 hotel_bare_packages=(libreoffice-writer-nogui libreoffice-calc-nogui)

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <sys/stat.h>
 
@@ -16,12 +15,14 @@ namespace uninst {
 
 int GetFileVersionPair(const QString &path, uint32_t *high, uint32_t *low)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (IsSymbolicLink(path))
+        return -1;   // a link has no version of its own, and the file it leads to is not ours
+    const std::optional<RegularFile> file = ReadRegularFile(path);
+    if (!file)
         return -3;
     // The fixed version block starts with its signature 0xFEEF04BD (little-endian); the
     // file version's two words follow the signature and the structure version.
-    const QByteArray bytes = file.readAll();
+    const QByteArray &bytes = file->bytes;
     const qsizetype at = bytes.indexOf(QByteArray::fromHex("bd04effe"));
     if (at < 0 || at + 16 > bytes.size())
         return -1;
@@ -51,8 +52,8 @@ int CompareVersions(uint32_t highA, uint32_t lowA, uint32_t highB, uint32_t lowB
 
 bool LastWriteTime(const QString &path, uint32_t *high, uint32_t *low)
 {
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    struct stat info;   // of a symbolic link itself, never of the file it leads to
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return false;
     constexpr uint64_t secondsFrom1601To1970 = 11644473600ULL;
     const uint64_t ticks = (uint64_t(info.st_mtim.tv_sec) + secondsFrom1601To1970) * 10000000ULL
@@ -64,17 +65,12 @@ bool LastWriteTime(const QString &path, uint32_t *high, uint32_t *low)
 
 namespace {
 
-// Writes the backup's bytes beside the target and renames them over it, so that a failed
-// copy never leaves half a file.
+// The backup takes the target's place; a link at either end is neither read nor written
+// through.
 void copyOver(const QString &backup, const QString &target)
 {
-    QFile source(backup);
-    if (!source.open(QIODevice::ReadOnly))
-        return;
-    ClearReadOnly(target);
-    QSaveFile copy(target);
-    if (copy.open(QIODevice::WriteOnly) && copy.write(source.readAll()) == source.size())
-        copy.commit();
+    if (const std::optional<RegularFile> source = ReadRegularFile(backup))
+        ReplaceWithFile(target, source->bytes, source->mode);
 }
 
 // The installed file is still what the installer left: same last-write time and version.
@@ -99,13 +95,10 @@ void restore(const BackupLine &line)
         return;
     if (target && QFileInfo(*backup).absoluteFilePath() == QFileInfo(*target).absoluteFilePath())
         return;   // the backup is the installed file itself: nothing to copy, nothing to delete
-    if (target) {
-        QFile file(*target);
-        if (!file.open(QIODevice::ReadOnly))
-            copyOver(*backup, *target);   // gone: the backup takes its place
-        else if (file.close(), unchangedSinceInstallation(*target, line))
-            copyOver(*backup, *target);
-    }
+    // Gone, or still as installed: the backup takes its place. A symbolic link counts as
+    // the entry it is, with its own date.
+    if (target && (!EntryExists(*target) || unchangedSinceInstallation(*target, line)))
+        copyOver(*backup, *target);
     sys::DeleteFileEntry(*backup);
 }
 

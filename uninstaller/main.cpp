@@ -8,10 +8,10 @@
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    QStringList words;
-    for (int i = 0; i < argc; ++i)
-        words.append(QString::fromLocal8Bit(argv[i]));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     const QString ownPath = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    uninst::UninstallRun run(ownPath, words.join(QLatin1Char(' ')));
+    uninst::UninstallRun run(ownPath, uninst::WindowsCommandLine(ownPath, arguments));
     return run.exec();
 }

@@ -23,9 +23,13 @@ bool MessageTable::load(const ByteString &table)
 
 ByteString MessageTable::text(uint32_t id) const
 {
-    for (const Record &record : records_)
-        if (record.id == id)
-            return record.text;
+    for (const Record &record : records_) {
+        if (record.id != id)
+            continue;
+        // Read as a C string: a text ends at its first NUL.
+        const int64_t end = record.text.findByte('\0', 0);
+        return end < 0 ? record.text : ByteString(record.text.data(), end);
+    }
     return ByteString();
 }
 

@@ -12,7 +12,8 @@ public:
     // Appends the records of a table (language id, count, then id, length, UTF-8 text).
     // False, with what was read before kept, when a record passes the end of the table.
     bool load(const ByteString &table);
-    // The first record's text with that id; the empty text when there is none.
+    // The first record's text with that id, up to its first NUL; the empty text when there
+    // is none.
     ByteString text(uint32_t id) const;
     uint32_t languageId() const { return languageId_; }
     struct Record {

@@ -1,11 +1,11 @@
 #include "rebootdelete.h"
 
+#include "safepaths.h"
 
 #include "system/drivepaths.h"
 #include "system/pendingdeletes.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace uninst {
 
@@ -44,18 +44,16 @@ void DeleteAtReboot(const QString &localPath)
 {
     if (sys::DeleteAtNextStart(localPath))
         return;
-    const QString wininit = sys::WindowsDirectory() + QStringLiteral("/wininit.ini");
-    QFile file(wininit);
-    QByteArray content;
-    if (file.open(QIODevice::ReadOnly))
-        content = file.readAll();
-    file.close();
+    // A wininit.ini that is a symbolic link counts as empty and is replaced as the link.
+    const std::optional<QString> wininit = SafeLocalPath(ByteString("C:\\Windows\\wininit.ini"));
+    if (!wininit)
+        return;
+    const std::optional<RegularFile> file = ReadRegularFile(*wininit);
+    const QByteArray content = file ? file->bytes : QByteArray();
     const QByteArray path = QFile::encodeName(localPath);
     const ByteString updated = AddRenameEntry(ByteString(content.constData(), content.size()),
                                               ByteString(path.constData(), path.size()));
-    QSaveFile out(wininit);
-    if (out.open(QIODevice::WriteOnly) && out.write(updated.data(), updated.length()) == updated.length())
-        out.commit();
+    ReplaceWithFile(*wininit, QByteArray(updated.data(), qsizetype(updated.length())), file ? file->mode : 0644);
 }
 
 } // namespace uninst

@@ -3,7 +3,9 @@
 #include "system/drivepaths.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace uninst {
@@ -20,29 +22,58 @@ bool CountsAsBatchFile(const QString &commandLine)
     return !(exe >= 0 && exe < (bat < 0 ? far : bat) && exe < (cmd < 0 ? far : cmd));
 }
 
-QStringList SplitCommandLine(const QString &commandLine)
+namespace {
+
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// The file a program name stands for: a path of this machine when it is written with a
+// drive or a "\", otherwise a program found on the search path.
+std::optional<QString> programFile(const QString &name)
 {
-    const QString trimmed = commandLine.trimmed();
-    QString program, rest;
-    if (trimmed.startsWith(QLatin1Char('"'))) {
-        const qsizetype close = trimmed.indexOf(QLatin1Char('"'), 1);
-        program = close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1);
-        rest = close < 0 ? QString() : trimmed.mid(close + 1);
-    } else {
-        const qsizetype space = trimmed.indexOf(QLatin1Char(' '));
-        program = space < 0 ? trimmed : trimmed.left(space);
-        rest = space < 0 ? QString() : trimmed.mid(space + 1);
+    if (name.contains(QLatin1Char('\\')) || (name.size() >= 2 && name.at(1) == QLatin1Char(':'))) {
+        const std::optional<QString> local = sys::LocalPath(name);
+        if (local && QFileInfo(*local).isFile())
+            return local;
+        return std::nullopt;
     }
-    if (program.contains(QLatin1Char('\\')) || (program.size() >= 2 && program.at(1) == QLatin1Char(':')))
-        if (const auto local = sys::LocalPath(program))
-            program = *local;
-    return QStringList{program} + QProcess::splitCommand(rest);
+    const QString found = QStandardPaths::findExecutable(name);
+    return found.isEmpty() ? std::nullopt : std::optional<QString>(found);
+}
+
+QString withDefaultExtension(const QString &name)
+{
+    const qsizetype separator = name.lastIndexOf(QLatin1Char('\\'));
+    return name.indexOf(QLatin1Char('.'), separator + 1) < 0 ? name + QStringLiteral(".exe") : name;
+}
+
+} // namespace
+
+std::optional<CommandProgram> FindCommandProgram(const QString &commandLine)
+{
+    qsizetype begin = 0;
+    while (begin < commandLine.size() && isBlank(commandLine.at(begin)))
+        ++begin;
+    const QString line = commandLine.mid(begin);
+    if (line.startsWith(QLatin1Char('"'))) {
+        const qsizetype close = line.indexOf(QLatin1Char('"'), 1);
+        const std::optional<QString> program = programFile(close < 0 ? line.mid(1) : line.mid(1, close - 1));
+        if (!program)
+            return std::nullopt;
+        return CommandProgram{*program, QProcess::splitCommand(close < 0 ? QString() : line.mid(close + 1))};
+    }
+    for (qsizetype end = 1; end <= line.size(); ++end) {
+        if ((end < line.size() && !isBlank(line.at(end))) || isBlank(line.at(end - 1)))
+            continue;   // each prefix ends at a blank, or at the end of the line
+        if (const std::optional<QString> program = programFile(withDefaultExtension(line.left(end))))
+            return CommandProgram{*program, QProcess::splitCommand(line.mid(end))};
+    }
+    return std::nullopt;
 }
 
 int RunAndWait(const QString &commandLine)
 {
-    const QStringList parts = SplitCommandLine(commandLine);
-    if (parts.isEmpty() || parts.first().isEmpty())
+    const std::optional<CommandProgram> command = FindCommandProgram(commandLine);
+    if (!command)
         return -1;
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -52,7 +83,7 @@ int RunAndWait(const QString &commandLine)
         if (error == QProcess::FailedToStart)
             loop.quit();
     });
-    process.start(parts.first(), parts.mid(1));
+    process.start(command->program, command->arguments);
     if (!process.waitForStarted(-1))
         return -1;
     if (process.state() != QProcess::NotRunning)

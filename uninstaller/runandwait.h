@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace uninst {
 
 // 1 go on, 0 cancel, -1 could not start. Events are served while it runs.
@@ -12,8 +14,14 @@ int RunAndWait(const QString &commandLine);
 // upper case) succeeds with exit code 0; a program succeeds with any other exit code.
 bool CountsAsBatchFile(const QString &commandLine);
 
-// The program and arguments of a Windows command line, the program as a path of this
-// machine when it is written with a drive or a "\".
-QStringList SplitCommandLine(const QString &commandLine);
+struct CommandProgram {
+    QString program;   // a path of this machine
+    QStringList arguments;
+};
+// The program a Windows command line starts when no application name is given, found as
+// Windows finds it: a quoted first token is the program as it stands; otherwise each
+// prefix that ends at a blank is tried in turn (".exe" added to one without an extension)
+// until one names a file. Nothing when none does.
+std::optional<CommandProgram> FindCommandProgram(const QString &commandLine);
 
 } // namespace uninst

@@ -1,5 +1,6 @@
 #include "templatewindow.h"
 
+#include "facestandins.h"
 #include "messagetable.h"
 #include "templatecontrols.h"
 #include "templateimages.h"
@@ -137,6 +138,7 @@ int TemplateWindow::create(const ByteString &bytes, QWidget *parent)
     const int parsed = ParseTemplate(bytes, scale_, Messages().languageId(), &window_, &controls_);
     if (parsed != TemplateRead)
         return parsed;
+    ProvideFace(FromUtf8Data(window_.faceName));
     normalFont_ = makeFont(window_, scale_, window_.fontFlags & 1, false);
     boldFont_ = makeFont(window_, scale_, true, false);
     linkFont_ = makeFont(window_, scale_, false, true);

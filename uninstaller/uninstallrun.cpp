@@ -31,6 +31,34 @@ Switches ReadSwitches(const QString &commandLine)
             upper.contains(QLatin1String("/NOREMOVE"))};
 }
 
+namespace {
+
+// A path of this machine as the Windows path it stands for: on the drive whose folder holds
+// it (the innermost, as drive C may be "/"), else only with Windows separators.
+QString windowsForm(const QString &localPath)
+{
+    QString drive, rest = localPath;
+    qsizetype longest = -1;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        QString folder = sys::DriveFolder(QLatin1Char(letter));
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        if (folder.size() > longest && localPath.startsWith(folder)) {
+            longest = folder.size();
+            drive = QChar(letter).toUpper() + QStringLiteral(":\\");
+            rest = localPath.mid(folder.size());
+        }
+    }
+    return drive + rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+} // namespace
+
+QString WindowsCommandLine(const QString &programPath, const QStringList &arguments)
+{
+    return (QStringList{QLatin1Char('"') + windowsForm(programPath) + QLatin1Char('"')} + arguments).join(QLatin1Char(' '));
+}
+
 UninstallRun::UninstallRun(QString ownPath, QString commandLine)
     : ownPath_(std::move(ownPath)), commandLine_(std::move(commandLine))
 {
@@ -152,6 +180,8 @@ std::optional<int> UninstallRun::start()
 
     if (switches_.silent)
         return 1;
+    if (quitValue_)
+        return quitValue_;   // the window was closed during the removal
     window_->finish();
     return std::nullopt;
 }

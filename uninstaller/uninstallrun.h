@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -30,6 +31,11 @@ struct Switches {
 // Each switch counts when its text occurs anywhere in the upper-cased command line.
 Switches ReadSwitches(const QString &commandLine);
 
+// The command line as Windows would give it: the program's path in its Windows form (a
+// drive letter and "\" separators, so that no folder on the way reads as a switch),
+// quoted, then the arguments.
+QString WindowsCommandLine(const QString &programPath, const QStringList &arguments);
+
 class UninstallRun {
 public:
     // `ownPath`: the executable carrying the data; `commandLine`: the whole command line,
@@ -37,8 +43,8 @@ public:
     UninstallRun(QString ownPath, QString commandLine);
     ~UninstallRun();
 
-    // Runs up to the end state. The exit code when the run ends there (early stop or a
-    // silent run); nothing when the window waits for the user.
+    // Runs up to the end state. The exit code when the run ends there (early stop, a silent
+    // run, or a window closed during the removal); nothing when the window waits for the user.
     std::optional<int> start();
     // Serves the window until it ends the run; its value (1).
     int waitForClose();

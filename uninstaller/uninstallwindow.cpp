@@ -39,7 +39,6 @@ bool UninstallWindow::onInitDialog()
 
 void UninstallWindow::finish()
 {
-    busy_ = false;
     if (QWidget *closing = control(CloseButton)) {
         closing->setEnabled(true);
         if (auto *button = qobject_cast<QPushButton *>(closing))
@@ -78,11 +77,11 @@ bool UninstallWindow::onCommand(uint32_t id, int notification)
 
 bool UninstallWindow::onClose()
 {
-    if (busy_)
-        return true;   // the removal is running: the window stays
+    // At the end the quit ends the run at once; during the removal it ends the run as soon
+    // as the last step is done, and the window stays until then to show the steps.
     offerReboot_();
     quit_(1);
-    return false;
+    return true;
 }
 
 } // namespace uninst

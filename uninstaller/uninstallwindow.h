@@ -24,8 +24,6 @@ public:
                     std::function<void(int)> quit);
 
     void showControl(uint32_t id);
-    // Closing is ignored while the removal runs.
-    void setBusy(bool busy) { busy_ = busy; }
     // The end state: closing button enabled and default, details when something was left.
     void finish();
 
@@ -39,7 +37,6 @@ private:
     const LeftBehind *left_;
     std::function<void()> offerReboot_;
     std::function<void(int)> quit_;
-    bool busy_ = true;
 };
 
 } // namespace uninst

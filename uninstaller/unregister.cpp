@@ -1,5 +1,7 @@
 #include "unregister.h"
 
+#include "safepaths.h"
+
 #include "com/create.h"
 
 #include <QDir>
@@ -13,6 +15,10 @@ namespace uninst {
 
 void UnregisterServer(const QString &localPath)
 {
+    // A symbolic link would have the component it leads to, not the product's, unregister
+    // itself: the link goes as a link, unregistered.
+    if (IsSymbolicLink(localPath))
+        return;
     const QString name = QFileInfo(localPath).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)

@@ -6,6 +6,7 @@
 
 namespace uninst {
 
+// A symbolic link is not unregistered.
 void UnregisterServer(const QString &localPath);
 
 } // namespace uninst

@@ -175,8 +175,11 @@ LONG RegOpenKeyEx(const HKEY &key, const QString &subKey, DWORD /*options*/, DWO
         return ERROR_INVALID_PARAMETER;
     *result = HKEY();
     QStringList names;
-    if (const LONG error = parseKeyPath(subKey, &names); error != ERROR_SUCCESS)
-        return error;
+    // "\" alone under a root names the root: a new handle to it.
+    const bool rootItself = subKey == QLatin1String("\\") && key.path().isEmpty();
+    if (!rootItself)
+        if (const LONG error = parseKeyPath(subKey, &names); error != ERROR_SUCCESS)
+            return error;
     return readKey(key, 0, [&](RegKey &parent) -> LONG {
         QStringList path = key.path();
         RegKey *target = &parent;
@@ -268,10 +271,11 @@ LONG RegEnumKeyEx(const HKEY &key, DWORD index, QString *name)
 LONG RegSetValueEx(const HKEY &key, const QString &valueName, DWORD type, const uint8_t *data, DWORD cbData)
 {
     if (!data && cbData > 0)
-        return ERROR_INVALID_PARAMETER;
-    QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(cbData));
-    if (isTextType(type) && !bytes.isEmpty() && !bytes.endsWith('\0'))
-        bytes.append('\0');
+        return ERROR_NOACCESS;
+    // A caller that forgot to count the NUL of its text still has it right behind.
+    if (isTextType(type) && cbData > 0 && data[cbData - 1] != 0 && data[cbData] == 0)
+        ++cbData;
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(cbData));
     return changeKey(key, KEY_SET_VALUE, [&](RegKey &found) -> ChangeResult {
         if (found.readOnly)
             return {ERROR_ACCESS_DENIED, false};

@@ -25,6 +25,7 @@ enum : LONG {
     ERROR_BAD_PATHNAME = 161, // a subkey path with a leading separator
     ERROR_MORE_DATA = 234,
     ERROR_NO_MORE_ITEMS = 259,
+    ERROR_NOACCESS = 998,     // a null data pointer with a size
     ERROR_BADDB = 1009,       // a store file that cannot be parsed (never overwritten)
     ERROR_CANTWRITE = 1013,   // a store file that cannot be written
     ERROR_KEY_DELETED = 1018, // the key of an open handle no longer exists
@@ -94,7 +95,8 @@ QString RootName(Root root);
 QString RegistryDirectory();
 
 // subKey is a path of names separated by "\" below `key`; "" names `key` itself. A path that
-// starts with "\" gives ERROR_BAD_PATHNAME; doubled and trailing separators are ignored.
+// starts with "\" gives ERROR_BAD_PATHNAME, except "\" alone under a root, which opens a
+// new handle to that root; doubled and trailing separators are ignored.
 // On failure *result becomes the invalid handle.
 LONG RegOpenKeyEx(const HKEY &key, const QString &subKey, DWORD options, DWORD samDesired, HKEY *result);
 // Opens the key, creating it and any missing keys on the way. As on Windows, the rights of
@@ -114,7 +116,9 @@ LONG RegEnumKeyEx(const HKEY &key, DWORD index, QString *name);
 
 // valueName "" is the key's default value. Data are bytes as the ANSI functions see them:
 // texts in Windows-1252 with their terminating NUL, REG_DWORD as four little-endian bytes.
-// A text (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) given without its terminating NUL gets one.
+// A text (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) whose counted bytes leave out its terminating
+// NUL gets it only when the byte right after them is that NUL (it is read, as Windows reads
+// it). A null data pointer with a size gives ERROR_NOACCESS.
 LONG RegSetValueEx(const HKEY &key, const QString &valueName, DWORD type, const uint8_t *data, DWORD cbData);
 // *cbData holds the buffer size on entry and the data size on return; with data null only
 // the size is given; a buffer too small gives ERROR_MORE_DATA. type, data, cbData may be null,

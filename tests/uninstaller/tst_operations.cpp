@@ -50,6 +50,14 @@ QStringList listed(const ByteString &list)
 
 const QString sharedKey = QString::fromLatin1(SharedDllsKey);
 
+// The canaries, the backup C:\Backup\a.dll ("old") and the folder of the file it backs up.
+void plantBackup(const Scratch &machine, const QString &targetFolder)
+{
+    machine.plantCanaries();
+    machine.write("C:\\Backup\\a.dll", "old");
+    QDir().mkpath(machine.local(targetFolder));
+}
+
 void loadStandardMessages()
 {
     Messages() = MessageTable();
@@ -168,6 +176,26 @@ private slots:
         QVERIFY(!RegistryValueExists(2, sharedKey, "C:\\Windows\\System32\\types.tlb"));
     }
 
+    void markedSharedLinkIsNotUnregistered()
+    {
+        Scratch machine;
+        machine.plantCanaries();
+        const QString component = QDir(qEnvironmentVariable("HOTEL_PROGRAM_DIR")).filePath("libuninst_test_component.so");
+        const QString outside = machine.outsideFolder() + "/component.dll";
+        QVERIFY(QFile::copy(component, outside));
+        QDir().mkpath(machine.local("C:\\Windows\\System32"));
+        QVERIFY(QFile::link(outside, machine.local("C:\\Windows\\System32\\component.dll")));
+        SetRegistryNumber(2, sharedKey, "C:\\Windows\\System32\\component.dll", 1);
+        ui::ScriptedDialogs dialogs;
+        LeftBehind left;
+        RemoveSharedFiles(lines({"C:\\Windows\\System32\\component.dll|CTRL"}), {true, nullptr, "Caption", &left});
+        QVERIFY(!machine.exists("C:\\Windows\\System32\\component.dll"));
+        QVERIFY(!machine.exists("C:\\Windows\\System32\\unregistered.txt"));
+        QVERIFY(QFile::exists(outside));
+        QVERIFY(!QFile::exists(machine.outsideFolder() + "/unregistered.txt"));
+        QVERIFY(machine.damagedCanaries().isEmpty());
+    }
+
     void backups_data()
     {
         QTest::addColumn<bool>("silent");
@@ -187,9 +215,7 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QByteArray, expected);
         Scratch machine;
-        machine.plantCanaries();
-        machine.write("C:\\Backup\\a.dll", "old");
-        QDir().mkpath(machine.local("C:\\Windows"));
+        plantBackup(machine, "C:\\Windows");
         uint32_t high = 0, low = 0;
         if (target != "gone") {
             machine.write("C:\\Windows\\a.dll", "installed");
@@ -212,6 +238,63 @@ private slots:
         QCOMPARE(dialogs.shown().size(), silent ? 0 : 1);
         if (!silent)
             QCOMPARE(dialogs.last().text, "Restore the files replaced during installation?");
+        QVERIFY(machine.damagedCanaries().isEmpty());
+    }
+
+    // A target that is a symbolic link is dated as the link itself and, when restored,
+    // replaced as the link: the file it leads to, outside the product, never changes.
+    void backupTargetIsALink_data()
+    {
+        QTest::addColumn<bool>("dangling");
+        QTest::addColumn<QString>("recorded");   // whose last-write time the data holds
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("to a missing file") << true << "none" << false;
+        QTest::newRow("to a file whose date was recorded") << false << "outside" << false;
+        QTest::newRow("whose own date was recorded") << false << "link" << true;
+        QTest::newRow("dangling, its own date recorded") << true << "link" << true;
+    }
+    void backupTargetIsALink()
+    {
+        QFETCH(bool, dangling);
+        QFETCH(QString, recorded);
+        QFETCH(bool, restored);
+        Scratch machine;
+        plantBackup(machine, "C:\\Windows\\System32");
+        const QString outside = machine.outsideFolder() + "/target.dll";
+        if (!dangling) {
+            QFile file(outside);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("outside");
+            file.flush();
+            QVERIFY(file.setFileTime(QDateTime(QDate(2001, 5, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
+            file.close();
+        }
+        const QString link = machine.local("C:\\Windows\\System32\\a.dll");
+        QVERIFY(QFile::link(outside, link));
+        uint32_t high = 0, low = 0;
+        if (recorded == "outside")
+            QVERIFY(LastWriteTime(outside, &high, &low));
+        if (recorded == "link")
+            QVERIFY(LastWriteTime(link, &high, &low));
+        ui::ScriptedDialogs dialogs;
+        dialogs.reply(ui::Reply::button(ui::vbYes));
+        LeftBehind left;
+        ProcessBackups({BackupLine{"C:\\Backup\\a.dll", "C:\\Windows\\System32\\a.dll", 0, 0, high, low}}, true,
+                       {false, nullptr, "Caption", &left});
+        QVERIFY(!machine.exists("C:\\Backup\\a.dll"));
+        QCOMPARE(QFileInfo(outside).exists(), !dangling);
+        if (!dangling) {
+            QFile file(outside);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("outside"));
+        }
+        QCOMPARE(QFileInfo(link).isSymLink(), !restored);
+        if (restored) {
+            QFile file(link);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("old"));
+        }
+        QCOMPARE(QDir(machine.local("C:\\Windows\\System32")).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
         QVERIFY(machine.damagedCanaries().isEmpty());
     }
 
@@ -243,6 +326,9 @@ private slots:
         machine.write("C:\\plain.txt");
         QCOMPARE(GetFileVersionPair(machine.local("C:\\plain.txt"), &high, &low), -1);
         QCOMPARE(GetFileVersionPair(machine.local("C:\\none"), &high, &low), -3);
+        // A link has no version of its own.
+        QVERIFY(QFile::link(machine.local("C:\\v.dll"), machine.local("C:\\link.dll")));
+        QCOMPARE(GetFileVersionPair(machine.local("C:\\link.dll"), &high, &low), -1);
     }
 
     void filesAndFolders()
@@ -411,10 +497,20 @@ private slots:
         QVERIFY(!sys::RestartRequested());
     }
 
+    void deletionFallsBackToWininit_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("no wininit.ini") << false;
+        QTest::newRow("wininit.ini a link to a file outside") << true;
+    }
     void deletionFallsBackToWininit()
     {
+        QFETCH(bool, linked);
         Scratch machine;
+        machine.plantCanaries();
         QDir().mkpath(machine.local("C:\\Windows"));
+        if (linked)
+            QVERIFY(QFile::link(machine.outsideFolder() + "/canary.txt", machine.local("C:\\Windows\\wininit.ini")));
         reg::HKEY control;
         QCOMPARE(reg::RegCreateKeyEx(reg::HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager",
                                      reg::KEY_ALL_ACCESS, &control), reg::ERROR_SUCCESS);
@@ -426,6 +522,8 @@ private slots:
         QFile wininit(machine.local("C:\\Windows\\wininit.ini"));
         QVERIFY(wininit.open(QIODevice::ReadOnly));
         QCOMPARE(wininit.readAll(), "[Rename]\r\nNUL=" + QFile::encodeName(target));
+        QVERIFY(!QFileInfo(wininit.fileName()).isSymLink());
+        QVERIFY(machine.damagedCanaries().isEmpty());
     }
 
     void commandRules_data()
@@ -444,6 +542,46 @@ private slots:
         QFETCH(QString, command);
         QFETCH(bool, batch);
         QCOMPARE(CountsAsBatchFile(command), batch);
+    }
+
+    void commandProgram_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("program");   // empty: none found
+        QTest::addColumn<QStringList>("arguments");
+        const QString clean = "C:\\Program Files\\Brevant Hotel\\clean.EXE";
+        QTest::newRow("quoted, as it stands") << QStringList{clean} << "\"" + clean + "\" arg.BAT" << clean
+                                              << QStringList{"arg.BAT"};
+        QTest::newRow("unquoted with blanks in its path") << QStringList{clean} << clean + " arg.BAT" << clean
+                                                          << QStringList{"arg.BAT"};
+        QTest::newRow("the first prefix that names a file")
+            << QStringList{clean, "C:\\Program.exe"} << clean + " arg.BAT" << "C:\\Program.exe"
+            << QStringList{"Files\\Brevant", "Hotel\\clean.EXE", "arg.BAT"};
+        QTest::newRow(".exe after a name without extension")
+            << QStringList{"C:\\Program Files\\Brevant Hotel\\clean.exe"} << "C:\\Program Files\\Brevant Hotel\\clean  /x"
+            << "C:\\Program Files\\Brevant Hotel\\clean.exe" << QStringList{"/x"};
+        QTest::newRow("no .exe after a quoted name") << QStringList{"C:\\Tools\\clean.exe"} << "\"C:\\Tools\\clean\" /x"
+                                                     << "" << QStringList{};
+        QTest::newRow("a folder is no program") << QStringList{"C:\\Tools.d\\x.txt"} << "C:\\Tools.d run" << ""
+                                                << QStringList{};
+        QTest::newRow("nothing there") << QStringList{} << clean + " arg.BAT" << "" << QStringList{};
+    }
+    void commandProgram()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        Scratch machine;
+        for (const QString &file : files)
+            machine.write(file);
+        const std::optional<CommandProgram> found = FindCommandProgram(commandLine);
+        QCOMPARE(found.has_value(), !program.isEmpty());
+        if (found) {
+            QCOMPARE(found->program, machine.local(program));
+            QCOMPARE(found->arguments, arguments);
+        }
     }
 
     void runAndWait_data()

@@ -55,10 +55,10 @@ TestData installProduct(const Scratch &machine)
 }
 
 // The uninstaller's file with the data appended, where the installer put it.
-QString writeUninstaller(const Scratch &machine, const QByteArray &fileBytes)
+QString writeUninstaller(const Scratch &machine, const QByteArray &fileBytes, const QString &windowsPath = ownWindowsPath)
 {
-    machine.write(ownWindowsPath, fileBytes);
-    return machine.local(ownWindowsPath);
+    machine.write(windowsPath, fileBytes);
+    return machine.local(windowsPath);
 }
 
 QString attach(const Scratch &machine, const TestData &data)
@@ -75,7 +75,8 @@ bool productStillInstalled(const Scratch &machine)
 
 // The real program with the data appended, where the installer puts it; `damage` flips a
 // byte of the outer layer.
-QString installRealProgram(const Scratch &machine, const TestData &data, bool damage = false)
+QString installRealProgram(const Scratch &machine, const TestData &data, bool damage = false,
+                           const QString &windowsPath = ownWindowsPath)
 {
     QFile exe(QDir(qEnvironmentVariable("HOTEL_PROGRAM_DIR")).filePath("CorvaneUninstaller"));
     if (!exe.open(QIODevice::ReadOnly))
@@ -83,7 +84,7 @@ QString installRealProgram(const Scratch &machine, const TestData &data, bool da
     QByteArray file = Attach(exe.readAll(), data.wrapped());
     if (damage)
         file[file.size() - 20] = char(file[file.size() - 20] ^ 1);
-    const QString own = writeUninstaller(machine, file);
+    const QString own = writeUninstaller(machine, file, windowsPath);
     QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return own;
 }
@@ -103,6 +104,11 @@ private slots:
         QTest::newRow("none") << "C:\\x\\uninst.exe" << false << false << false;
         QTest::newRow("lower case") << "C:\\x\\uninst.exe /silent" << true << false << false;
         QTest::newRow("inside the path") << "C:\\a/NOREMOVE\\uninst.exe /NoQuery" << false << true << true;
+        // Where Windows would have them: a folder of this machine named like a switch is none.
+        QTest::newRow("folders named like switches")
+            << WindowsCommandLine("/opt/NoRemove/Silently/uninst.exe", {"/noquery"}) << false << true << false;
+        QTest::newRow("switches among the arguments")
+            << WindowsCommandLine("/opt/Brevant/uninst.exe", {"/Silent", "x/NOREMOVE"}) << true << false << true;
     }
     void switches()
     {
@@ -213,12 +219,15 @@ private slots:
         const QString own = attach(machine, installProduct(machine));
         ui::ScriptedDialogs dialogs;
         dialogs.reply(ui::Reply::button(ui::vbNo));
-        UninstallRun run(own, own);
-        QCOMPARE(run.start(), std::optional<int>(0));
-        QCOMPARE(dialogs.shown().size(), 1);
-        QVERIFY(!run.window());
+        {
+            UninstallRun run(own, own);
+            QCOMPARE(run.start(), std::optional<int>(0));
+            QCOMPARE(dialogs.shown().size(), 1);
+            QVERIFY(!run.window());
+        }
         QVERIFY(productStillInstalled(machine));
         QVERIFY(machine.damagedCanaries().isEmpty());
+        QVERIFY(!QFile::exists(machine.root() + "/tmp/cuin_Brevant Hotel_mutex.lock"));   // the run is over
     }
 
     void refusedData_data()
@@ -306,39 +315,50 @@ private slots:
     void productCommand_data()
     {
         QTest::addColumn<QByteArray>("kind");
-        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("program");   // the script the command names, or none
+        QTest::addColumn<QByteArray>("commandLine");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<bool>("ran");
         QTest::addColumn<bool>("removed");
-        QTest::newRow("kind 100 runs nothing") << QByteArray("100") << QByteArray("CLEAN.EXE") << 0 << false << true;
-        QTest::newRow("kind 101 runs nothing") << QByteArray("101") << QByteArray("CLEAN.EXE") << 0 << false << true;
-        QTest::newRow("program ending 0 cancels") << QByteArray("1") << QByteArray("CLEAN.EXE") << 0 << true << false;
-        QTest::newRow("program ending 1 goes on") << QByteArray("1") << QByteArray("CLEAN.EXE") << 1 << true << true;
-        QTest::newRow("batch ending 0 goes on") << QByteArray("1") << QByteArray("CLEAN.BAT") << 0 << true << true;
-        QTest::newRow("not startable goes on") << QByteArray("1") << QByteArray("MISSING.EXE") << 0 << false << true;
+        const QString tools = "C:\\Tools\\CLEAN.EXE";
+        QTest::newRow("kind 100 runs nothing") << QByteArray("100") << tools << QByteArray("C:\\Tools\\CLEAN.EXE") << 0 << false << true;
+        QTest::newRow("kind 101 runs nothing") << QByteArray("101") << tools << QByteArray("C:\\Tools\\CLEAN.EXE") << 0 << false << true;
+        QTest::newRow("program ending 0 cancels") << QByteArray("1") << tools << QByteArray("C:\\Tools\\CLEAN.EXE") << 0 << true << false;
+        QTest::newRow("program ending 1 goes on") << QByteArray("1") << tools << QByteArray("C:\\Tools\\CLEAN.EXE") << 1 << true << true;
+        QTest::newRow("batch ending 0 goes on") << QByteArray("1") << "C:\\Tools\\CLEAN.BAT" << QByteArray("C:\\Tools\\CLEAN.BAT")
+                                                << 0 << true << true;
+        QTest::newRow("not startable goes on") << QByteArray("1") << "" << QByteArray("C:\\Tools\\MISSING.EXE") << 0 << false << true;
+        // Unquoted, with blanks in the program's path.
+        const QString clean = "C:\\Program Files\\Brevant Hotel\\clean.EXE";
+        const QByteArray cleanLine = "C:\\Program Files\\Brevant Hotel\\clean.EXE arg.BAT";
+        QTest::newRow("unquoted program ending 0 cancels") << QByteArray("1") << clean << cleanLine << 0 << true << false;
+        QTest::newRow("unquoted program ending 1 goes on") << QByteArray("1") << clean << cleanLine << 1 << true << true;
+        QTest::newRow("unquoted batch ending 0 goes on")
+            << QByteArray("1") << "C:\\Program Files\\Brevant Hotel\\clean.BAT"
+            << QByteArray("C:\\Program Files\\Brevant Hotel\\clean.BAT /q") << 0 << true << true;
     }
     void productCommand()
     {
         QFETCH(QByteArray, kind);
-        QFETCH(QByteArray, script);
+        QFETCH(QString, program);
+        QFETCH(QByteArray, commandLine);
         QFETCH(int, exitCode);
         QFETCH(bool, ran);
         QFETCH(bool, removed);
         Scratch machine;
         TestData data = installProduct(machine);
         data.commandKind = kind;
-        data.commandLine = "C:\\Tools\\" + script;
-        if (script != "MISSING.EXE") {
-            machine.write("C:\\Tools\\" + QString::fromLatin1(script),
-                          QStringLiteral("#!/bin/sh\ntouch \"$(dirname \"$0\")/ran\"\nexit %1\n").arg(exitCode).toUtf8());
-            QFile::setPermissions(machine.local("C:\\Tools\\" + QString::fromLatin1(script)),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        data.commandLine = commandLine;
+        const QString folder = program.left(program.lastIndexOf('\\'));
+        if (!program.isEmpty()) {
+            machine.write(program, QStringLiteral("#!/bin/sh\ntouch \"$(dirname \"$0\")/ran\"\nexit %1\n").arg(exitCode).toUtf8());
+            QFile::setPermissions(machine.local(program), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         }
         const QString own = attach(machine, data);
         ui::ScriptedDialogs dialogs;
         UninstallRun run(own, own + " /SILENT");
         QCOMPARE(run.start(), std::optional<int>(removed ? 1 : 0));
-        QCOMPARE(machine.exists("C:\\Tools\\ran"), ran);
+        QCOMPARE(!folder.isEmpty() && machine.exists(folder + "\\ran"), ran);
         QCOMPARE(machine.exists("C:\\Brevant\\Hotel.exe"), !removed);
     }
 
@@ -365,23 +385,81 @@ private slots:
         QCOMPARE(dialogs.shown().size(), 2);
     }
 
-    void windowIgnoresClosingWhileBusy()
+    void windowClosingOffersTheRestartAndQuits_data()
     {
+        QTest::addColumn<bool>("atTheEnd");
+        QTest::newRow("during the removal") << false;
+        QTest::newRow("at the end") << true;
+    }
+    void windowClosingOffersTheRestartAndQuits()
+    {
+        QFETCH(bool, atTheEnd);
         LeftBehind left;
         int quit = 0, offered = 0;
         UninstallWindow window("Hotel", &left, [&] { ++offered; }, [&](int value) { quit = value; });
         QCOMPARE(window.create(ByteString(ProgressTemplate().bytes().toStdString())), int(WindowCreated));
         QVERIFY(!window.control(CloseButton)->isEnabled());
         QVERIFY(window.control(MarkFinished)->isHidden());
-        QVERIFY(!window.close());
-        QVERIFY(window.isVisible());
-        QCOMPARE(quit, 0);
-        window.finish();
-        QVERIFY(window.control(DetailsButton)->isEnabled() == false);
-        QVERIFY(window.control(MarkLeftBehind)->isHidden());
-        QVERIFY(window.close());
+        if (atTheEnd) {
+            window.finish();
+            QVERIFY(window.control(CloseButton)->isEnabled());
+            QVERIFY(window.control(MarkLeftBehind)->isHidden());   // nothing was left
+        }
+        window.close();
         QCOMPARE(quit, 1);
         QCOMPARE(offered, 1);
+        QVERIFY(window.isVisible());   // handled: the window goes with the run
+    }
+
+    // Closed during the removal: the removal still runs to its end, then the run ends with
+    // the posted value instead of waiting.
+    void closeDuringTheRemoval()
+    {
+        Scratch machine;
+        const QString own = attach(machine, installProduct(machine));
+        ui::ScriptedDialogs dialogs;
+        dialogs.reply(ui::Reply::button(1005));          // the shared file: Yes
+        dialogs.reply(ui::Reply::button(ui::vbNo));      // do not restore
+        UninstallRun run(own, own + " /NOQUERY");
+        bool closed = false;
+        // Runs at the first pump, right after the window was made.
+        QTimer::singleShot(0, this, [&] {
+            QVERIFY(run.window());
+            QVERIFY(!run.window()->control(MarkShared)->isVisible());
+            closed = true;
+            run.window()->close();
+        });
+        QCOMPARE(run.start(), std::optional<int>(1));
+        QVERIFY(closed);
+        QVERIFY(!machine.exists("C:\\Brevant\\Hotel.exe"));
+        QVERIFY(!RegistryKeyExists(2, "Software\\Brevant"));
+        QCOMPARE(sys::PendingDeletions(), QStringList({run.ownPath()}));
+        QCOMPARE(dialogs.shown().size(), 2);   // nothing was in use: no restart question
+        QVERIFY(machine.damagedCanaries().isEmpty());
+    }
+
+    // The lock file goes with its holder; a copy that opened it just before and locks it
+    // just after finds it gone and tries the name again, so that never two copies run.
+    void lockFileGoesWithItsHolder()
+    {
+        Scratch machine;
+        auto first = std::make_unique<SingleInstance>("cuin_Brevant Hotel_mutex");
+        QVERIFY(first->acquired());
+        const QString lock = QFile::decodeName(first->path());
+        QCOMPARE(lock, machine.root() + "/tmp/cuin_Brevant Hotel_mutex.lock");
+        QVERIFY(QFile::exists(lock));
+        std::unique_ptr<SingleInstance> third;
+        SingleInstance second("cuin_Brevant Hotel_mutex", [&] {
+            if (third)
+                return;
+            first.reset();
+            third = std::make_unique<SingleInstance>("cuin_Brevant Hotel_mutex");
+        });
+        QVERIFY(third->acquired());
+        QVERIFY(!second.acquired());
+        QVERIFY(QFile::exists(lock));
+        third.reset();
+        QVERIFY(!QFile::exists(lock));
     }
 
     void secondCopyInThisProcessEndsAtOnce()
@@ -414,6 +492,7 @@ private slots:
         QVERIFY(pending[0].startsWith(machine.root() + "/tmp/uni"));
         QVERIFY(QFile::exists(pending[0]));
         QVERIFY(machine.damagedCanaries().isEmpty());
+        QVERIFY(!QFile::exists(machine.root() + "/tmp/cuin_Brevant Hotel_mutex.lock"));
 
         // The same program with a damaged tail changes nothing.
         Scratch second;
@@ -423,6 +502,21 @@ private slots:
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 0);
         QVERIFY(productStillInstalled(second));
+    }
+
+    void realProgramInAFolderNamedNoRemove()
+    {
+        Scratch machine;
+        const QString own = installRealProgram(machine, installProduct(machine), false,
+                                               "C:\\Program Files\\Brevant\\NoRemove\\uninst.exe");
+        QProcess run;
+        run.setProcessEnvironment(machine.environment());
+        run.start(own, {"/SILENT"});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 1);
+        // It moved itself away and waits for its deletion at the next start.
+        QVERIFY(!QFile::exists(own));
+        QCOMPARE(sys::PendingDeletions().size(), 1);
     }
 
     void realProgramSecondCopyEndsWhileTheFirstWaits()

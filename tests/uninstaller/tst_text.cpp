@@ -163,6 +163,25 @@ private slots:
         QCOMPARE(cut.text(4).bytes(), std::string());   // read before the cut record
         QCOMPARE(int(cut.records().size()), 2);
     }
+
+    // A message is read as a C string: it ends at its first NUL.
+    void messageEndsAtItsFirstNul_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("NUL inside") << QByteArray("Remove %s\0 and more", 20) << QByteArray("Remove %s");
+        QTest::newRow("NUL first") << QByteArray("\0hidden", 7) << QByteArray();
+        QTest::newRow("NUL at the end") << QByteArray("Done\0", 5) << QByteArray("Done");
+        QTest::newRow("no NUL") << QByteArray("Done") << QByteArray("Done");
+    }
+    void messageEndsAtItsFirstNul()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, text);
+        MessageTable messages;
+        QVERIFY(messages.load(Bytes(uninsttest::MessageTableBytes(1033, {{1, stored}}))));
+        QCOMPARE(QByteArray::fromStdString(messages.text(1).bytes()), text);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestUninstText)

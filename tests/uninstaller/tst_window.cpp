@@ -10,6 +10,7 @@
 #include "uninstaller/support/uninstdatabuilder.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -249,6 +250,29 @@ private slots:
         QVERIFY(!window.control(11)->isEnabled());
         QVERIFY(qobject_cast<QListWidget *>(window.control(12)));
         QCOMPARE(window.control(5)->geometry(), QRect(10, 110, 200, 20));
+    }
+
+    // A product's window laid out for Tahoma, a face this machine may lack: with the face
+    // the window takes, every label's text fits its label.
+    void labelsFitWithTheTemplatesFace()
+    {
+        Messages() = MessageTable();
+        Template t = ProgressTemplate();
+        t.faceName = "Tahoma";
+        for (Control &control : t.controls)
+            if (control.id == 72) {
+                control.width = 380;
+                control.text = "Some parts of the program could not be removed. Click Details to see them.";
+            }
+        TemplateWindow window;
+        QCOMPARE(window.create(Bytes(t.bytes())), int(WindowCreated));
+        for (const Control &control : t.controls) {
+            auto *label = qobject_cast<QLabel *>(window.control(control.id));
+            if (!label)
+                continue;
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+        }
+        QCOMPARE(QFontInfo(window.control(72)->font()).family(), "Tahoma");
     }
 
     void unknownOrBrokenImagesLeaveNoImage()

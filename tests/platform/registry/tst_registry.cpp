@@ -337,6 +337,85 @@ private slots:
         QCOMPARE(enumerated[0], uint8_t(0));
     }
 
+    // What RegSetValueEx stores: a text whose count leaves out its NUL gets the NUL only
+    // when it is the byte right behind the counted ones; a null data pointer needs size 0.
+    void setValueStoresWhatWindowsStores_data()
+    {
+        QTest::addColumn<DWORD>("type");
+        QTest::addColumn<QByteArray>("buffer");   // the caller's bytes, some beyond the count
+        QTest::addColumn<DWORD>("count");
+        QTest::addColumn<bool>("nullData");
+        QTest::addColumn<LONG>("result");
+        QTest::addColumn<QByteArray>("stored");
+        const QByteArray full("FullString", 11);   // with its NUL
+        QTest::newRow("text, NUL behind the count") << DWORD(REG_SZ) << full << DWORD(10) << false << LONG(ERROR_SUCCESS) << full;
+        QTest::newRow("text, a letter behind the count")
+            << DWORD(REG_SZ) << full << DWORD(9) << false << LONG(ERROR_SUCCESS) << QByteArray("FullStrin");
+        QTest::newRow("expandable text, a letter behind")
+            << DWORD(REG_EXPAND_SZ) << full << DWORD(9) << false << LONG(ERROR_SUCCESS) << QByteArray("FullStrin");
+        QTest::newRow("text list, NUL behind") << DWORD(REG_MULTI_SZ) << QByteArray("a\0b\0", 4) << DWORD(3) << false
+                                               << LONG(ERROR_SUCCESS) << QByteArray("a\0b\0", 4);
+        QTest::newRow("text list counted to its NUL") << DWORD(REG_MULTI_SZ) << QByteArray("a\0b\0\0", 5) << DWORD(4)
+                                                      << false << LONG(ERROR_SUCCESS) << QByteArray("a\0b\0", 4);
+        QTest::newRow("binary, NUL behind") << DWORD(REG_BINARY) << QByteArray("abc\0", 4) << DWORD(3) << false
+                                            << LONG(ERROR_SUCCESS) << QByteArray("abc");
+        QTest::newRow("empty text") << DWORD(REG_SZ) << QByteArray("\0", 1) << DWORD(0) << false << LONG(ERROR_SUCCESS)
+                                    << QByteArray();
+        QTest::newRow("no data, a size") << DWORD(REG_SZ) << QByteArray() << DWORD(4) << true << LONG(ERROR_NOACCESS)
+                                         << QByteArray();
+        QTest::newRow("no data, no size") << DWORD(REG_BINARY) << QByteArray() << DWORD(0) << true << LONG(ERROR_SUCCESS)
+                                          << QByteArray();
+    }
+    void setValueStoresWhatWindowsStores()
+    {
+        QFETCH(DWORD, type);
+        QFETCH(QByteArray, buffer);
+        QFETCH(DWORD, count);
+        QFETCH(bool, nullData);
+        QFETCH(LONG, result);
+        QFETCH(QByteArray, stored);
+        const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Counted"));
+        const auto *data = nullData ? nullptr : reinterpret_cast<const uint8_t *>(buffer.constData());
+        QCOMPARE(RegSetValueEx(key, QStringLiteral("v"), type, data, count), result);
+        uint8_t read[16] = {};
+        DWORD size = sizeof read;
+        DWORD readType = REG_NONE;
+        const LONG query = RegQueryValueEx(key, QStringLiteral("v"), &readType, read, &size);
+        QCOMPARE(query, result == ERROR_SUCCESS ? ERROR_SUCCESS : LONG(ERROR_FILE_NOT_FOUND));
+        if (query == ERROR_SUCCESS) {
+            QCOMPARE(readType, type);
+            QCOMPARE(QByteArray(reinterpret_cast<const char *>(read), qsizetype(size)), stored);
+        }
+    }
+
+    void separatorAloneUnderARootOpensTheRoot_data()
+    {
+        QTest::addColumn<bool>("underRoot");
+        QTest::addColumn<QString>("subKey");
+        QTest::addColumn<LONG>("result");
+        QTest::newRow("\\ under a root") << true << QStringLiteral("\\") << LONG(ERROR_SUCCESS);
+        QTest::newRow("\\ under a key") << false << QStringLiteral("\\") << LONG(ERROR_BAD_PATHNAME);
+        QTest::newRow("\\\\ under a root") << true << QStringLiteral("\\\\") << LONG(ERROR_BAD_PATHNAME);
+        QTest::newRow("\\Software under a root") << true << QStringLiteral("\\Software") << LONG(ERROR_BAD_PATHNAME);
+    }
+    void separatorAloneUnderARootOpensTheRoot()
+    {
+        QFETCH(bool, underRoot);
+        QFETCH(QString, subKey);
+        QFETCH(LONG, result);
+        const HKEY software = create(HKEY_CURRENT_USER, QStringLiteral("Software\\Sub"));
+        HKEY key;
+        QCOMPARE(RegOpenKeyEx(underRoot ? HKEY_CURRENT_USER : software, subKey, 0, KEY_READ, &key), result);
+        QCOMPARE(key.isValid(), result == ERROR_SUCCESS);
+        if (result != ERROR_SUCCESS)
+            return;
+        // A new handle to the root, with the rights asked for.
+        QCOMPARE(int(key.root()), int(Root::CurrentUser));
+        QVERIFY(key.path().isEmpty());
+        QVERIFY(subkeyNames(key).contains(QStringLiteral("Software")));
+        QCOMPARE(SetDwordValue(key, QStringLiteral("x"), 1), LONG(ERROR_ACCESS_DENIED));
+    }
+
     void querySizesAsWindowsGivesThem()
     {
         const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Sizes"));
