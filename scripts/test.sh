@@ -2,6 +2,10 @@
 # Sets up (packages, build, program folder), starts a private MariaDB server for the
 # MySQL tests, and runs every test.
 set -euo pipefail
+# The tests' own registry store, one per build: registering a build for the tests (the
+# sanitizer build among them) never changes which settings component the program started by
+# the run command loads; that one stays registered in the user's store.
+export HOTEL_REGISTRY_DIR=${HOTEL_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}/test-registry
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 source "$HOTEL_ROOT/scripts/mariadb-test-server.sh"
@@ -21,6 +25,7 @@ if [ "${HOTEL_SKIP_SANITIZERS:-0}" = 1 ] && [ "${CI:-}" != "true" ]; then
 fi
 HOTEL_BUILD=${HOTEL_SANITIZE_BUILD:-$HOTEL_ROOT/build-sanitize}
 HOTEL_BIN=$HOTEL_BUILD/bin
+HOTEL_REGISTRY_DIR=$HOTEL_BUILD/test-registry
 hotel_build -DHOTEL_SANITIZE=ON
 hotel_prepare_program_folder
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=0"

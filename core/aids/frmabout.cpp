@@ -105,6 +105,7 @@ frmAbout::frmAbout() : ui::Form(Name)
     cmdSysInfo = Button(QStringLiteral("&System Info..."), QStringLiteral("cmdSysInfo"), this);
     buildLayout();
     showLinkHovered(false);
+    CloseOnEscape(*this);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -69,7 +69,7 @@ frmDBLocateTool::frmDBLocateTool() : ui::Form(Name)
     txtSQLPassWord = TextBox(QStringLiteral("txtSQLPassWord"), Frame1);
     txtSQLPassWord->setEchoMode(QLineEdit::Password);
     Command2 = Button(QStringLiteral("&Save"), QStringLiteral("Command2"), this);
-    Command2->setDefault(true);
+    SetDefaultButton(*this, Command2);
 
     // As designed: no stored error shown, the Access boxes in use, the MySQL boxes grey.
     Label5->hide();

@@ -2,9 +2,11 @@
 
 #include "core/db/configini.h"
 #include "core/db/dbworks.h"
+#include "core/db/windowposition.h"
 #include "core/login/globallogin.h"
 #include "core/login/loginstatements.h"
 #include "core/mainwindow/capslockwatch.h"
+#include "core/mainwindow/childarrangement.h"
 #include "core/mainwindow/frmloginout.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/modifypassword.h"
@@ -37,8 +39,6 @@ namespace core {
 namespace {
 
 const QString NotLoggedIn = QStringLiteral("Not Logged In");
-
-bool tileable(const QMdiSubWindow *window) { return window->isVisible() && !window->isMinimized(); }
 
 } // namespace
 
@@ -255,7 +255,7 @@ void mainFrm::MDIForm_Load()
         IniObject ini = NewConfigIni(QStringLiteral("pos"));
         ini->SetPath(ConfigIniPath());
         ini->SetSection(QStringLiteral("pos"));
-        ini->LoadFormPosition(*this, 3000, 3000);
+        LoadWindowPosition(*ini, *this);
     });
     ResumeNext([&] { state.mHistoryCustomerNo.clear(); });
     ResumeNext([] { ReadHotelInfo(); });
@@ -267,7 +267,7 @@ void mainFrm::MDIForm_Resize()
         IniObject ini = NewConfigIni(QStringLiteral("pos"));
         ini->SetPath(ConfigIniPath());
         ini->SetSection(QStringLiteral("pos"));
-        ini->SaveFormPosition(*this);
+        SaveWindowPosition(*ini, *this);
     });
 }
 
@@ -422,42 +422,17 @@ void mainFrm::mnuAbout_Click()
 
 void mainFrm::mnuCascade_Click()
 {
-    ResumeNext([&] { mdiArea_->cascadeSubWindows(); });
+    ResumeNext([&] { CascadeChildWindows(*mdiArea_); });
 }
 
 void mainFrm::mnuTileHorizontal_Click()
 {
-    ResumeNext([&] { tile(Qt::Vertical); });
+    ResumeNext([&] { TileChildWindows(*mdiArea_, Qt::Vertical); });
 }
 
 void mainFrm::mnuTileVertical_Click()
 {
-    ResumeNext([&] { tile(Qt::Horizontal); });
-}
-
-// Tiling horizontally stacks the windows one above the other, each the area's full width;
-// tiling vertically sets them side by side. Minimised windows keep their place.
-void mainFrm::tile(Qt::Orientation stacking)
-{
-    QList<QMdiSubWindow *> windows;
-    for (QMdiSubWindow *window : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
-        if (tileable(window))
-            windows << window;
-    }
-    if (windows.isEmpty())
-        return;
-    const QRect area = mdiArea_->viewport()->rect();
-    const int count = static_cast<int>(windows.size());
-    const int span = stacking == Qt::Vertical ? area.height() : area.width();
-    for (int i = 0; i < count; ++i) {
-        const int from = span * i / count;
-        const int to = span * (i + 1) / count;
-        QMdiSubWindow *window = windows.at(i);
-        if (window->isMaximized())
-            window->showNormal();
-        window->setGeometry(stacking == Qt::Vertical ? QRect(0, from, area.width(), to - from)
-                                                     : QRect(from, 0, to - from, area.height()));
-    }
+    ResumeNext([&] { TileChildWindows(*mdiArea_, Qt::Horizontal); });
 }
 
 void mainFrm::RefreshWindowList()

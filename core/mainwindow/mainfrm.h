@@ -115,7 +115,6 @@ private:
     void logOut();
     // Both ways of leaving a session close every child window.
     void unloadChildWindows();
-    void tile(Qt::Orientation orientation);
 
     QMdiArea *mdiArea_;
     QList<QLabel *> panels_;

@@ -6,6 +6,7 @@
 #include "core/login/loginstatements.h"
 #include "core/mainwindow/passwordbox.h"
 #include "core/ui/balloonhint.h"
+#include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
 #include "vb/text.h"
 
@@ -59,6 +60,7 @@ ModifyPassword::ModifyPassword() : ui::Form(Name, ui::FormKind::MdiChild)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setMinimumWidth(90);
     connect(Command1, &QPushButton::clicked, this, &ModifyPassword::Command1_Click);
+    SetDefaultButton(*this, Command1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Command1);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace core {
 
@@ -63,6 +64,9 @@ frmErrorReport::frmErrorReport() : ui::Form(Name)
     txtError->setObjectName(QStringLiteral("txtError"));
     txtError->setFont(terminalFont());
     txtError->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The report is read, and copied from, never edited; Tab moves on to the button.
+    txtError->setReadOnly(true);
+    txtError->setTabChangesFocus(true);
     Label2 = new QLabel(
         QStringLiteral("Seeing this Error constantly? Please remmember the error code, and send it to us."),
         Frame1);
@@ -78,6 +82,8 @@ frmErrorReport::frmErrorReport() : ui::Form(Name)
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Command1);
+
+    CloseOnEscape(*this);
 
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(Picture1);
@@ -100,6 +106,27 @@ void frmErrorReport::Form_Load()
 }
 
 void frmErrorReport::Command1_Click() { Unload(); }
+
+bool frmErrorReport::event(QEvent *event)
+{
+    // A modal window that opened after the report (the database settings window whose load
+    // reported the failure) would leave it unable to take input, under that window for good.
+    if (event->type() == QEvent::WindowBlocked)
+        QMetaObject::invokeMethod(this, &frmErrorReport::stayInUseBesideModalWindow, Qt::QueuedConnection);
+    return ui::Form::event(event);
+}
+
+// The report becomes a window of the modal one: both take input, the report above it.
+void frmErrorReport::stayInUseBesideModalWindow()
+{
+    QWindow *own = windowHandle();
+    QWindow *modal = QGuiApplication::modalWindow();
+    if (!own || !modal || modal == own || !isVisible())
+        return;
+    own->setTransientParent(modal);
+    raise();
+    activateWindow();
+}
 
 void InstallErrorReportWindow()
 {

@@ -31,9 +31,11 @@ public:
 
 protected:
     void Form_Load() override;
+    bool event(QEvent *event) override;
 
 private:
     void Command1_Click();
+    void stayInUseBesideModalWindow();
 };
 
 // Makes frmErrorReport the window that ReportError and ShowErrorReport open.

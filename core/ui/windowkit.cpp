@@ -2,16 +2,20 @@
 
 #include "ui/vbcolor.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace core {
@@ -34,6 +38,32 @@ protected:
         }
         return false;
     }
+};
+
+// Enter that no control of the window took clicks the focused button, else the default one.
+class DefaultButtonOnEnter : public QObject {
+public:
+    DefaultButtonOnEnter(QPushButton *button, QObject *parent) : QObject(parent), button_(button) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        QPushButton *pressed = focused && static_cast<QWidget *>(watched)->isAncestorOf(focused) ? focused : button_.data();
+        if (!pressed || !pressed->isEnabled() || !pressed->isVisible())
+            return false;
+        pressed->click();
+        return true;
+    }
+
+private:
+    QPointer<QPushButton> button_;
 };
 
 } // namespace
@@ -112,6 +142,18 @@ void CentreOnScreen(QWidget &window)
         return;
     const QRect available = screen->availableGeometry();
     window.move(available.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
+void SetDefaultButton(QWidget &window, QPushButton *button)
+{
+    button->setDefault(true);
+    window.installEventFilter(new DefaultButtonOnEnter(button, &window));
+}
+
+void CloseOnEscape(QWidget &window)
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    QObject::connect(escape, &QShortcut::activated, &window, &QWidget::close);
 }
 
 } // namespace core

@@ -58,6 +58,12 @@ QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLe
 // Places a window of its own in the middle of its screen's available area, as dialogs open.
 void CentreOnScreen(QWidget &window);
 
+// Enter in the window runs its default button, as in a dialog box: from any box that does
+// not take Enter itself; a button that has the focus is the one Enter presses.
+void SetDefaultButton(QWidget &window, QPushButton *button);
+// Escape closes the window, as its close box does.
+void CloseOnEscape(QWidget &window);
+
 // Gap in pixels between two buttons of a row, so that neighbours never touch.
 inline constexpr int ButtonGap = 8;
 

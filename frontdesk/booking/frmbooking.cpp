@@ -6,6 +6,7 @@
 #include "core/aids/scrollresize.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
+#include "core/db/windowposition.h"
 #include "core/login/globallogin.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
@@ -116,7 +117,7 @@ void frmBooking::Form_Load()
         fitContent();
 
         ini_ = core::NewConfigIni(QStringLiteral("bokpos"));
-        ini_->LoadFormPosition(*this, 3000, 3000);
+        core::LoadWindowPosition(*ini_, *this);
         const QString savedState = core::ReadIniValue(*ini_, QStringLiteral("bokState"));
         SetWindowState(savedState.isEmpty() ? ui::vbMinimized : vb::CInt(vb::Variant(savedState)));
 
@@ -160,7 +161,7 @@ void frmBooking::Form_Resize()
     core::ResumeNext([this] { core::ScrollResize(*this); });
     core::ResumeNext([this] {
         ini_ = core::NewConfigIni(QStringLiteral("bokpos"));
-        ini_->SaveFormPosition(*this);
+        core::SaveWindowPosition(*ini_, *this);
         core::WriteIniValue(*ini_, QStringLiteral("bokState"), QString::number(WindowState()));
     });
 }

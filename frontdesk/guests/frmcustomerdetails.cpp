@@ -6,6 +6,7 @@
 #include "core/aids/scrollresize.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
+#include "core/db/windowposition.h"
 #include "core/db/tablenames.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
@@ -78,7 +79,7 @@ void frmCustomerDetails::Form_Load()
         fitContent();
         Move(Left(), Top(), DesignWidth, DesignHeight);
         ini_ = core::NewConfigIni(QStringLiteral("CusD"));
-        ini_->LoadFormPosition(*this, 3000, 3000);
+        core::LoadWindowPosition(*ini_, *this);
         const QString savedState = core::ReadIniValue(*ini_, QStringLiteral("CusDstate"));
         SetWindowState(savedState.isEmpty() ? ui::vbMinimized : vb::CInt(vb::Variant(savedState)));
     });
@@ -90,7 +91,7 @@ void frmCustomerDetails::Form_Resize()
     core::ResumeNext([this] { core::ScrollResize(*this); });
     core::ResumeNext([this] {
         ini_ = core::NewConfigIni(QStringLiteral("CusD"));
-        ini_->SaveFormPosition(*this);
+        core::SaveWindowPosition(*ini_, *this);
         core::WriteIniValue(*ini_, QStringLiteral("CusDstate"), QString::number(WindowState()));
     });
 }

@@ -1,6 +1,7 @@
 #include "frontdesk/guests/frmcustomers.h"
 
 #include "core/db/dbworks.h"
+#include "core/db/windowposition.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
@@ -44,7 +45,7 @@ void frmCustomers::Form_Load()
         // rather than also before the filter is filled with the same rows.
         comboStatus_Click();
         const auto ini = core::NewConfigIni(QStringLiteral("cuspos"));
-        ini->LoadFormPosition(*this, 3000, 3000);
+        core::LoadWindowPosition(*ini, *this);
     });
     positionRestored_ = true;
 }
@@ -56,7 +57,7 @@ void frmCustomers::Form_Resize()
     // about to be restored.
     if (!positionRestored_)
         return;
-    core::ResumeNext([this] { core::NewConfigIni(QStringLiteral("cuspos"))->SaveFormPosition(*this); });
+    core::ResumeNext([this] { core::SaveWindowPosition(*core::NewConfigIni(QStringLiteral("cuspos")), *this); });
 }
 
 void frmCustomers::comboStatus_Click()

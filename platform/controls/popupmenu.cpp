@@ -1,6 +1,20 @@
 #include "controls/popupmenu.h"
 
+#include <utility>
+
 namespace controls {
+
+namespace {
+std::optional<QPoint> &anchor()
+{
+    static std::optional<QPoint> point;
+    return point;
+}
+} // namespace
+
+PopupAnchor::PopupAnchor(QPoint global) : outer_(std::exchange(anchor(), global)) {}
+PopupAnchor::~PopupAnchor() { anchor() = outer_; }
+std::optional<QPoint> PopupAnchor::current() { return anchor(); }
 
 PopupMenu::PopupMenu(QWidget *owner) : QObject(owner), owner_(owner) {}
 
@@ -25,7 +39,7 @@ ui::PopupMenuItem *PopupMenu::item(const QString &name)
 
 QString PopupMenu::popUp()
 {
-    const std::optional<QString> chosen = ui::PopupMenu({.items = items_, .owner = owner_});
+    const std::optional<QString> chosen = ui::PopupMenu({.items = items_, .owner = owner_, .at = PopupAnchor::current()});
     if (!chosen)
         return {};
     emit click(*chosen);

@@ -32,8 +32,8 @@ public:
     // The item by name (nullptr when there is none): its states can be changed.
     ui::PopupMenuItem *item(const QString &name);
 
-    // Shows the menu at the pointer; returns the chosen name (empty when none was chosen)
-    // after raising click() with it.
+    // Shows the menu at the pointer (or where a PopupAnchor in force says); returns the
+    // chosen name (empty when none was chosen) after raising click() with it.
     QString popUp();
 
 signals:
@@ -42,6 +42,21 @@ signals:
 private:
     QWidget *owner_;
     QList<ui::PopupMenuItem> items_;
+};
+
+// While one lives, popUp() opens menus at its point instead of the pointer: a control that
+// raises its popup from the keyboard sets it around the events that open the menu.
+class PopupAnchor {
+public:
+    explicit PopupAnchor(QPoint global);
+    ~PopupAnchor();
+    PopupAnchor(const PopupAnchor &) = delete;
+    PopupAnchor &operator=(const PopupAnchor &) = delete;
+
+    static std::optional<QPoint> current();
+
+private:
+    std::optional<QPoint> outer_;
 };
 
 } // namespace controls

@@ -1,10 +1,14 @@
 #include "controls/reportlist.h"
 
+#include "controls/popupmenu.h"
 #include "controls/xlsexport.h"
 #include "ui/twips.h"
 
 #include <QHeaderView>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace controls {
 
@@ -153,10 +157,13 @@ void ReportList::exportTo(const QString &path, bool headers) const
 
 void ReportList::emitMouse(QMouseEvent *event, bool down)
 {
-    const int x = ui::PixelsToTwipsX(qRound(event->position().x()));
-    const int y = ui::PixelsToTwipsY(qRound(event->position().y()));
-    const int button = vbButton(event->button());
-    const int shift = vbShift(event->modifiers());
+    emitMouse(vbButton(event->button()), vbShift(event->modifiers()), event->position().toPoint(), down);
+}
+
+void ReportList::emitMouse(int button, int shift, QPoint at, bool down)
+{
+    const int x = ui::PixelsToTwipsX(at.x());
+    const int y = ui::PixelsToTwipsY(at.y());
     if (down) {
         lastClickX_ = x;
         lastClickY_ = y;
@@ -190,6 +197,53 @@ void ReportList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableView::mouseDoubleClickEvent(event);
     emit dblClick();
+}
+
+void ReportList::keyPressEvent(QKeyEvent *event)
+{
+    const bool popupKey = event->key() == Qt::Key_Menu
+                          || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    popupKeyHandled_ = popupKey;
+    if (!popupKey) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    popupFromKeyboard(event->modifiers());
+    event->accept();
+}
+
+void ReportList::keyReleaseEvent(QKeyEvent *event)
+{
+    popupKeyHandled_ = false;
+    QTableView::keyReleaseEvent(event);
+}
+
+void ReportList::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A right click has already raised its mouse events; the keyboard's request is raised
+    // here unless its key press came first.
+    if (event->reason() == QContextMenuEvent::Keyboard && !std::exchange(popupKeyHandled_, false))
+        popupFromKeyboard(event->modifiers());
+    event->accept();
+}
+
+// As a right click on the current row: the row is selected, and the windows' handlers of
+// the right button open their popups there.
+void ReportList::popupFromKeyboard(Qt::KeyboardModifiers modifiers)
+{
+    commitRows();
+    const QModelIndex current = currentIndex().isValid() ? currentIndex() : model_->index(0, 0);
+    QPoint at(0, 0);
+    if (current.isValid()) {
+        setListIndex(current.row() + 1);
+        scrollTo(current);
+        const QRect row = visualRect(current);
+        at = QPoint(row.left() + 1, row.bottom());
+    }
+    const PopupAnchor anchor(viewport()->mapToGlobal(at));
+    const int shift = vbShift(modifiers & ~Qt::ShiftModifier);
+    emitMouse(2, shift, at, true);
+    emitMouse(2, shift, at, false);
 }
 
 } // namespace controls

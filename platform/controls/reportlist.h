@@ -18,7 +18,9 @@
 // Mouse events carry the platform's values: button 1 left, 2 right, 4 middle; shift state
 // 1 Shift, 2 Ctrl, 4 Alt; positions in twips within the list. A right press selects the
 // row under the pointer before mouseDown is raised, so a popup opened on the release acts
-// on that row.
+// on that row. The keyboard's popup keys (the Menu key, Shift+F10) raise the same pair of
+// events for the right button at the current row (selecting it), and a popup menu opened
+// meanwhile appears at that row.
 #include "controls/reportlistmodel.h"
 
 #include <QTableView>
@@ -92,13 +94,21 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void emitMouse(QMouseEvent *event, bool down);
+    void emitMouse(int button, int shift, QPoint at, bool down);
+    void popupFromKeyboard(Qt::KeyboardModifiers modifiers);
 
     ReportListModel *model_;
     int lastClickX_ = 0;
     int lastClickY_ = 0;
+    // The popup key is down and was handled as a key: the platform's context-menu event
+    // that follows the same key press opens nothing more.
+    bool popupKeyHandled_ = false;
 };
 
 } // namespace controls

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -102,6 +103,7 @@ struct PopupMenuItem {
 struct PopupMenuRequest {
     QList<PopupMenuItem> items;
     QWidget *owner = nullptr;   // the control the menu belongs to
+    std::optional<QPoint> at;   // where it opens, on the screen; none: at the pointer
 };
 
 class Dialogs {

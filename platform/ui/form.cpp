@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <utility>
 
 namespace ui {
 
@@ -27,7 +28,20 @@ void Form::Load()
     Forms::loaded(this);
     if (kind_ == FormKind::MdiChild)
         placeInMdiArea();
-    Form_Load();
+    QPointer<Form> self(this);
+    loading_ = true;
+    try {
+        Form_Load();
+    } catch (...) {
+        if (self)
+            loading_ = false;
+        throw;
+    }
+    if (!self)
+        return;
+    loading_ = false;
+    if (std::exchange(resizedWhileLoading_, false))
+        resized();
     emit loaded();
 }
 
@@ -63,6 +77,8 @@ void Form::Show(int mode)
     }
     QWidget *frame = Frame();
     const bool wasVisible = frame->isVisible();
+    if (!wasVisible)
+        keepInView();
     frame->show();
     if (subWindow_ && subWindow_->mdiArea())
         subWindow_->mdiArea()->setActiveSubWindow(subWindow_);
@@ -116,6 +132,21 @@ bool Form::Unload(int mode)
     }
     emit unloaded();
     return true;
+}
+
+void Form::keepInView()
+{
+    QMdiArea *area = subWindow_ ? subWindow_->mdiArea() : nullptr;
+    if (!area || subWindow_->isMaximized() || subWindow_->isMinimized())
+        return;
+    // Per axis: moved back inside the visible part of the client area when it fits there,
+    // else to its start, so that the window's title bar and top left part show.
+    const auto fitted = [](int position, int size, int room) { return size > room ? 0 : qBound(0, position, room - size); };
+    const QRect view = area->viewport()->rect();
+    const QRect r = subWindow_->geometry();
+    const QPoint inView(fitted(r.x(), r.width(), view.width()), fitted(r.y(), r.height(), view.height()));
+    if (inView != r.topLeft())
+        subWindow_->move(inView);
 }
 
 QWidget *Form::Frame() const
@@ -185,7 +216,7 @@ int Form::WindowState() const
     const QWidget *frame = Frame();
     if (frame->isMinimized())
         return vbMinimized;
-    if (frame->isMaximized())
+    if (subWindow_ ? maximised_ : frame->isMaximized())
         return vbMaximized;
     return vbNormal;
 }
@@ -203,7 +234,11 @@ void Form::SetWindowState(int state)
 
 void Form::resized()
 {
-    if (loaded_ && !unloading_)
+    if (!loaded_ || unloading_)
+        return;
+    if (loading_)
+        resizedWhileLoading_ = true;
+    else
         Form_Resize();
 }
 
@@ -251,8 +286,10 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
 {
     // The event first: a frame being destroyed still sends events, and is then no longer a
     // QMdiSubWindow that the pointer could be compared as.
-    if (event->type() == QEvent::WindowStateChange && watched == subWindow_)
+    if (event->type() == QEvent::WindowStateChange && watched == subWindow_) {
+        maximised_ = subWindow_->windowState().testFlag(Qt::WindowMaximized);
         resized();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

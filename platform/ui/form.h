@@ -53,7 +53,9 @@ public:
     bool IsLoaded() const { return loaded_; }
 
     // Loads when needed, shows and brings to the front. Modal: returns when the form has
-    // been hidden or unloaded (a nested event loop runs meanwhile).
+    // been hidden or unloaded (a nested event loop runs meanwhile). A child window that
+    // appears opens wholly inside the visible part of the client area when it fits there,
+    // else at its top left.
     void Show(int mode = vbModeless);
     void Hide();
     // Runs Form_QueryUnload and Form_Unload; false when one of them cancelled. The form is
@@ -99,7 +101,9 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_QueryUnload(int &cancel, int unloadMode) {}
     virtual void Form_Unload(int &cancel) {}
-    // Every change of size or window state, and the first display.
+    // Every change of size or window state, and the first display. Changes made while
+    // Form_Load runs (restoring a saved state, a nested event loop) are handed on once the
+    // load has finished, so a resize never replaces what the load is still using.
     virtual void Form_Resize() {}
 
     void closeEvent(QCloseEvent *event) override;
@@ -111,14 +115,22 @@ protected:
 
 private:
     void placeInMdiArea();
+    void keepInView();
     QRect frameRect() const;             // pixels, in the frame's parent (or the screen)
     void setFrameRect(const QRect &r);
     void resized();
 
     FormKind kind_;
     bool loaded_ = false;
+    bool loading_ = false;
+    bool resizedWhileLoading_ = false;
     bool unloading_ = false;
     QPointer<QMdiSubWindow> subWindow_;
+    // A child window's state as its frame last announced it. Sizing a maximised frame (as
+    // the client area does when the main window's size changes) clears the frame's flag for
+    // a moment, while the window is resized, before the frame maximises itself again: a
+    // position saved meanwhile must not take the maximised size for the normal one.
+    bool maximised_ = false;
     // Frame set before the window was first shown, when the border's size is not known yet.
     std::optional<QRect> pendingFrame_;
 };

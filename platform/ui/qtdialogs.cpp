@@ -215,7 +215,7 @@ std::optional<QString> QtDialogs::popupMenu(const PopupMenuRequest &request)
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
     }
-    const QAction *chosen = menu.exec(QCursor::pos());
+    const QAction *chosen = menu.exec(request.at.value_or(QCursor::pos()));
     if (!chosen)
         return std::nullopt;
     return chosen->data().toString();

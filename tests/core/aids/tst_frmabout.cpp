@@ -57,6 +57,7 @@ private slots:
     void toolFolderNeedsTheProgramFile();
     void keyValuesByType();
     void openedByNameAndClosedByOk();
+    void escapeCloses();
     void screenshot();
 };
 
@@ -197,6 +198,24 @@ void TestFrmAbout::keyValuesByType()
     // A text longer than the 1024-character buffer cannot be read.
     reg::SetStringValue(key, QStringLiteral("Long"), QString(1100, QLatin1Char('x')));
     QVERIFY(!frm.GetKeyValue(reg::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Brevant"), QStringLiteral("Long"), value));
+}
+
+void TestFrmAbout::escapeCloses()
+{
+    bool wasShown = false;
+    bool closedByEscape = false;
+    QTimer::singleShot(0, [&] {
+        frmAbout *open = ui::Forms::Find<frmAbout>();
+        wasShown = open && QTest::qWaitForWindowActive(open);
+        if (open)
+            QTest::keyClick(open, Qt::Key_Escape);
+        closedByEscape = !ui::Forms::IsLoaded<frmAbout>();
+        if (!closedByEscape)
+            ui::Forms::Unload<frmAbout>();   // ends the modal showing all the same
+    });
+    QVERIFY(core::ShowWindow(QStringLiteral("frmAbout"), ui::vbModal));
+    QVERIFY(wasShown);
+    QVERIFY(closedByEscape);
 }
 
 void TestFrmAbout::openedByNameAndClosedByOk()

@@ -109,6 +109,8 @@ private slots:
 
     void missingUseSqlShowsErrorAndStatement();
     void movedDatabaseFoundWithBrowseReconnects();
+    void enterSavesFromAnyBox_data();
+    void enterSavesFromAnyBox();
     void wrongPasswordCorrectedByEmptyPassword();
     void emptyPathShowsHint();
     void shortPasswordStoredAsEmptyKey();
@@ -200,6 +202,40 @@ void TestFrmDBLocateTool::movedDatabaseFoundWithBrowseReconnects()
     QVERIFY(core::OpenRecordset(kHotelInfoQuery));
     QCOMPARE(State().mRS->RecordCount(), 1L);
     QCOMPARE(State().mDBPath, moved);
+}
+
+void TestFrmDBLocateTool::enterSavesFromAnyBox_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter in the path") << QStringLiteral("Text1") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter in the password") << QStringLiteral("txtDBpass") << int(Qt::Key_Enter);
+}
+
+void TestFrmDBLocateTool::enterSavesFromAnyBox()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    CoreFixture fx(QStringLiteral("access"), false);
+    const QString moved = fx.programFolder() + QStringLiteral("/moved.mdb");
+    QVERIFY(QFile::rename(fx.databasePath(), moved));
+    QVERIFY(openDatabaseFails());
+
+    bool closedByEnter = false;
+    const bool opened = whileSettingsWindowOpen(kHotelInfoQuery, [&](frmDBLocateTool &frm) {
+        frm.Text1->setText(moved);
+        frm.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        auto *typedIn = frm.findChild<QLineEdit *>(box);
+        typedIn->setFocus();
+        QTest::keyClick(typedIn, Qt::Key(key));
+        closedByEnter = !ui::Forms::IsLoaded<frmDBLocateTool>();
+    });
+    QVERIFY(opened);
+    QVERIFY(closedByEnter);
+    QCOMPARE(storedSetting(QStringLiteral("db")), moved);
+    QVERIFY(reports_.isEmpty());
+    QVERIFY(core::OpenRecordset(kHotelInfoQuery));
 }
 
 void TestFrmDBLocateTool::wrongPasswordCorrectedByEmptyPassword()

@@ -48,6 +48,7 @@ class ModifyPasswordTest : public QObject {
 
 private slots:
     void changesAnotherAccountsPassword();
+    void enterInAnyBoxModifies();
     void wrongNameOrPasswordChangesNothing_data();
     void wrongNameOrPasswordChangesNothing();
     void emptyFieldsAreBalloonHintsInOrder();
@@ -75,6 +76,23 @@ void ModifyPasswordTest::changesAnotherAccountsPassword()
     QCOMPARE(State().mUserName, QStringLiteral("manager"));
     QCOMPARE(vb::CInt(s.fx.scalar("SELECT count(*) FROM tbl_logTable WHERE LogText NOT LIKE 'User Logged in%'")),
              int16_t(0));
+}
+
+void ModifyPasswordTest::enterInAnyBoxModifies()
+{
+    LoggedIn s;
+    for (const char *box : {"txtUserName", "txtPassWord", "txtNewPassWord"}) {
+        auto &w = openWindow();
+        fill(w, QStringLiteral("Ann O'Neil"), QStringLiteral("old"), QStringLiteral("old"));
+        QVERIFY(QTest::qWaitForWindowActive(w.window()));
+        auto *typedIn = w.findChild<QLineEdit *>(QString::fromLatin1(box));
+        typedIn->setFocus();
+        QTest::keyClick(typedIn, Qt::Key_Return);
+        ProcessDeletes();
+        QVERIFY2(!ui::Forms::IsLoaded<core::ModifyPassword>(), box);
+        QCOMPARE(s.fx.dialogs().messages(), QStringList{"Password succesfully changed!"});
+        s.fx.dialogs().clear();
+    }
 }
 
 void ModifyPasswordTest::wrongNameOrPasswordChangesNothing_data()

@@ -55,6 +55,7 @@ private slots:
     void modalReportWaitsUntilClosed();
     void modalReportWhileOneIsOpenReturnsAtOnce();
     void reportWithoutStatement();
+    void keyboardReadsAndCloses();
 };
 
 void TestErrorReport::reportShowsCodeDescriptionAndStatement()
@@ -171,6 +172,24 @@ void TestErrorReport::reportWithoutStatement()
     core::State().mLastSQL.clear();
     core::ReportError(QStringLiteral("ENDN001"), QStringLiteral("Bad data"), ReportMode::Modeless);
     QCOMPARE(reportLines(), (QStringList{"Error Code : ENDN001", "Bad data", "", "-----SQL QUERY WAS----", ""}));
+}
+
+// The text is read, not edited; Tab leaves it for the button; Escape closes the window.
+void TestErrorReport::keyboardReadsAndCloses()
+{
+    core::ReportError(QStringLiteral("FRLOG001"), QStringLiteral("Object required"), ReportMode::Modeless);
+    frmErrorReport *f = Forms::Find<frmErrorReport>();
+    QVERIFY(f && QTest::qWaitForWindowActive(f));
+    const QString text = f->txtError->toPlainText();
+    f->txtError->setFocus();
+    QTest::keyClicks(f->txtError, QStringLiteral("typed"));
+    QTest::keyClick(f->txtError, Qt::Key_Delete);
+    QCOMPARE(f->txtError->toPlainText(), text);
+    QTest::keyClick(f->txtError, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->Command1);
+    QCOMPARE(f->txtError->toPlainText(), text);
+    QTest::keyClick(f, Qt::Key_Escape);
+    QVERIFY(!Forms::IsLoaded<frmErrorReport>());
 }
 
 QTEST_MAIN(TestErrorReport)

@@ -1,5 +1,6 @@
 // The report list: headers and the hidden key column, rows with sub-items and icons, the
 // selection counted from 1, the mouse events with the platform's values, and a large fill.
+#include "controls/popupmenu.h"
 #include "controls/reportlist.h"
 #include "ui/twips.h"
 
@@ -16,6 +17,8 @@ private slots:
     void selectionIsCountedFromOne();
     void rightPressSelectsTheRowUnderThePointer_data();
     void rightPressSelectsTheRowUnderThePointer();
+    void popupKeysActAsARightClickOnTheCurrentRow_data();
+    void popupKeysActAsARightClickOnTheCurrentRow();
     void leftClickReportsTheRow();
     void clearKeepsTheHeaders();
     void largeFillReachesTheView();
@@ -138,6 +141,61 @@ void TestReportList::rightPressSelectsTheRowUnderThePointer()
     const QPoint below(at.x(), f.list.viewport()->height() - 2);
     QTest::mousePress(f.list.viewport(), Qt::RightButton, Qt::KeyboardModifiers(), below);
     QCOMPARE(f.list.listIndex(), 4);
+}
+
+void TestReportList::popupKeysActAsARightClickOnTheCurrentRow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("platformMenuEvent");
+    QTest::newRow("Menu key") << int(Qt::Key_Menu) << Qt::KeyboardModifiers() << false;
+    // The platform follows the Menu key with a context-menu request of its own.
+    QTest::newRow("Menu key and the platform's request") << int(Qt::Key_Menu) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+}
+
+void TestReportList::popupKeysActAsARightClickOnTheCurrentRow()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, platformMenuEvent);
+    Fixture f(5);
+    // The second row current, by the keyboard, and nothing selected.
+    f.list.setFocus();
+    f.list.setListIndex(1);
+    QTest::keyClick(&f.list, Qt::Key_Down);
+    QCOMPARE(f.list.currentIndex().row(), 1);
+    f.list.clearSelection();
+    QCOMPARE(f.list.listIndex(), -1);
+    QSignalSpy down(&f.list, &ReportList::mouseDown);
+    QSignalSpy up(&f.list, &ReportList::mouseUp);
+    int indexAtRelease = 0;
+    std::optional<QPoint> menuAt;
+    connect(&f.list, &ReportList::mouseUp, &f.list, [&] {
+        indexAtRelease = f.list.listIndex();
+        menuAt = controls::PopupAnchor::current();
+    });
+    QTest::keyPress(&f.list, Qt::Key(key), modifiers);
+    if (platformMenuEvent) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1), f.list.mapToGlobal(QPoint(1, 1)));
+        QCoreApplication::sendEvent(&f.list, &request);
+    }
+    QTest::keyRelease(&f.list, Qt::Key(key), modifiers);
+    QCOMPARE(down.size(), 1);
+    QCOMPARE(up.size(), 1);
+    QCOMPARE(up[0][0].toInt(), 2);
+    QCOMPARE(up[0][1].toInt(), 0);
+    QCOMPARE(indexAtRelease, 2);
+    // A menu opened meanwhile appears at the row, wherever the pointer is.
+    const QRect row = f.list.visualRect(f.list.model()->index(1, 0));
+    QVERIFY(menuAt);
+    QVERIFY2(row.adjusted(0, 0, 0, 1).contains(f.list.viewport()->mapFromGlobal(*menuAt)),
+             qPrintable(QStringLiteral("menu at %1,%2").arg(menuAt->x()).arg(menuAt->y())));
+    QVERIFY(!controls::PopupAnchor::current());
+    // The platform's request alone (the key went to nobody here) opens it once too.
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1), f.list.mapToGlobal(QPoint(1, 1)));
+    QCoreApplication::sendEvent(&f.list, &request);
+    QCOMPARE(up.size(), 2);
 }
 
 void TestReportList::leftClickReportsTheRow()

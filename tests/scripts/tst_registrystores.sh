@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Which registry store the README's two commands register the settings component in: the
+# test command registers each build it tests (the normal one, the sanitizer one) in a store
+# of the tests' own, the run command in the user's. Both scripts run for real on a copy of
+# scripts/, with the slow steps stood in for: the build tools, the MariaDB server, ctest and
+# the program itself; the stand-in regsvr writes down where it was asked to register what.
+set -u
+source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+root=$scratch/root
+mkdir -p "$root/scripts" "$scratch/tools"
+cp "$source_root"/scripts/*.sh "$root/scripts/"
+cat > "$root/scripts/mariadb-test-server.sh" <<'STUB'
+hotel_mariadb_start() { :; }
+hotel_mariadb_stop() { :; }
+STUB
+log=$scratch/registrations
+for tool in cmake ctest; do
+    printf '#!/bin/sh\nexit 0\n' > "$scratch/tools/$tool"
+done
+# Every package counts as installed: nothing is fetched.
+printf '#!/bin/sh\necho "install ok installed"\n' > "$scratch/tools/dpkg-query"
+chmod +x "$scratch"/tools/*
+for build in build build-sanitize; do
+    mkdir -p "$root/$build/bin"
+    touch "$root/$build/bin/libTarvolinkINI.so"
+    printf '#!/bin/sh\necho "${HOTEL_REGISTRY_DIR:-<user store>} $2" >> "%s"\n' "$log" > "$root/$build/bin/regsvr"
+    printf '#!/bin/sh\n: > "$1"\n' > "$root/$build/bin/make-default-db"
+    printf '#!/bin/sh\nexit 0\n' > "$root/$build/bin/Hotel"
+    chmod +x "$root/$build/bin"/*
+done
+
+# As from a user's shell: no store chosen, so the user's store is the default one.
+run() {
+    env -u HOTEL_REGISTRY_DIR -u HOTEL_BUILD -u HOTEL_SANITIZE_BUILD -u HOTEL_SKIP_SANITIZERS -u CI \
+        HOME="$scratch/home" PATH="$scratch/tools:$PATH" QT_QPA_PLATFORM=offscreen \
+        bash "$root/scripts/$1" > "$scratch/$1.out" 2>&1 || fail "$1 exited with $?: $(tail -3 "$scratch/$1.out")"
+}
+
+run test.sh
+expected="$root/build/test-registry $root/build/bin/libTarvolinkINI.so
+$root/build-sanitize/test-registry $root/build-sanitize/bin/libTarvolinkINI.so"
+[ "$(cat "$log" 2>/dev/null)" = "$expected" ] ||
+    fail "the test command registered: $(cat "$log" 2>/dev/null)"
+
+: > "$log"
+run run.sh
+[ "$(cat "$log")" = "<user store> $root/build/bin/libTarvolinkINI.so" ] ||
+    fail "the run command registered: $(cat "$log")"
+
+[ $failures -eq 0 ] && echo "registry stores ok"
+exit $((failures > 0))
