@@ -104,7 +104,9 @@ void ReportBeforeSettingsTest::reportClosesWhileSettingsWindowIsUp()
         QPointer<frmErrorReport> report = ui::Forms::Find<frmErrorReport>();
         reportUp = report && report->isVisible();
         if (settingsUp && reportUp) {
-            QTest::qWait(20);
+            // The report takes its place beside the modal window a moment after it is blocked.
+            for (int wait = 0; wait < 100 && watch.blocked; ++wait)
+                QTest::qWait(20);
             blocked = watch.blocked;
             // Through the platform's input, which a blocked window never receives.
             QWindow *window = report->windowHandle();
