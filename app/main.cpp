@@ -1,6 +1,6 @@
 // The Hotel program. No command line is read.
 #include "app/startup.h"
-#include "core/aids/frmabout.h"
+#include "core/windows/frmabout.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/state/guardedapplication.h"
 

@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
 #include "backoffice/register.h"
-#include "core/aids/frmabout.h"
-#include "core/aids/frmdblocatetool.h"
+#include "core/windows/frmabout.h"
+#include "core/windows/frmdblocatetool.h"
 #include "core/mainwindow/load_frms.h"
-#include "core/ui/frmerrorreport.h"
+#include "core/windows/frmerrorreport.h"
 #include "frontdesk/register.h"
 
 namespace app {

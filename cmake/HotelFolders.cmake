@@ -4,7 +4,7 @@ set(HOTEL_SOURCE_FOLDERS
     platform/vb platform/profile platform/registry platform/system platform/com platform/crypt
     platform/ado platform/ui platform/controls
     inilib numberlib schema
-    core/state core/crypto core/db core/login core/ui core/aids core/mainwindow
+    core/state core/crypto core/db core/login core/ui core/aids core/mainwindow core/windows
     frontdesk backoffice app uninstaller tools/hoteldb)
 
 # hotel_add_folders(): add_subdirectory(folder) for every listed folder that has a

@@ -6,8 +6,8 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
-#include "core/db/columnfit.h"
-#include "core/mainwindow/passwordbox.h"
+#include "core/ui/columnfit.h"
+#include "core/ui/passwordbox.h"
 #include "core/ui/windowkit.h"
 #include "ui/commondialog.h"
 

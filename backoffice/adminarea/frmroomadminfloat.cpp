@@ -6,7 +6,7 @@
 #include "backoffice/adminarea/roomchanges.h"
 #include "backoffice/adminarea/roomstatements.h"
 #include "core/aids/replaceeach.h"
-#include "core/db/columnfit.h"
+#include "core/ui/columnfit.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/db/tableexists.h"

@@ -4,7 +4,7 @@
 #include "backoffice/tax/taxstatements.h"
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
-#include "core/db/columnfit.h"
+#include "core/ui/columnfit.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"

@@ -1,6 +1,6 @@
 #include "core/mainwindow/childarrangement.h"
 
-#include "core/db/windowposition.h"
+#include "core/ui/windowposition.h"
 #include "ui/twips.h"
 
 #include <QMdiArea>

@@ -6,7 +6,7 @@
 #include "core/aids/scrollresize.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
-#include "core/db/windowposition.h"
+#include "core/ui/windowposition.h"
 #include "core/login/globallogin.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"

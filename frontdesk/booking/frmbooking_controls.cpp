@@ -4,7 +4,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
-#include "core/db/columnfit.h"
+#include "core/ui/columnfit.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/booking/paymentmethod.h"
 #include "vb/locale.h"

@@ -6,7 +6,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
-#include "core/db/columnfit.h"
+#include "core/ui/columnfit.h"
 #include "core/ui/windowkit.h"
 
 #include <QApplication>

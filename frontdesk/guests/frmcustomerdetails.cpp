@@ -6,7 +6,7 @@
 #include "core/aids/scrollresize.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
-#include "core/db/windowposition.h"
+#include "core/ui/windowposition.h"
 #include "core/db/tablenames.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"

@@ -1,7 +1,7 @@
 #include "frontdesk/guests/frmcustomers.h"
 
 #include "core/db/dbworks.h"
-#include "core/db/windowposition.h"
+#include "core/ui/windowposition.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"

@@ -4,7 +4,7 @@
 // maximising and comes back usable after Window > Cascade and Tile. Screenshots of each.
 #include "app/startup.h"
 #include "controls/reportlist.h"
-#include "core/db/windowposition.h"
+#include "core/ui/windowposition.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/mainfrm.h"
 #include "core/state/appstate.h"

@@ -4,7 +4,7 @@
 #include "backoffice/adminarea/frmadminarea.h"
 #include "backoffice/adminarea/frmroomadminfloat.h"
 #include "backoffice/tax/frmtax.h"
-#include "core/mainwindow/frmloginout.h"
+#include "core/windows/frmloginout.h"
 #include "frontdesk/booking/frmbooking.h"
 #include "frontdesk/food/frmfoodingbook.h"
 #include "frontdesk/guests/frmcustomerdetails.h"

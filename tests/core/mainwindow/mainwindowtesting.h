@@ -4,7 +4,7 @@
 // and a probe for error reports.
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
-#include "core/mainwindow/frmloginout.h"
+#include "core/windows/frmloginout.h"
 #include "core/mainwindow/mainfrm.h"
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"

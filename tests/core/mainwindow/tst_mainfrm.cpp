@@ -7,7 +7,7 @@
 #include "core/db/dbworks.h"
 #include "core/login/globallogin.h"
 #include "core/mainwindow/load_frms.h"
-#include "core/mainwindow/modifypassword.h"
+#include "core/windows/modifypassword.h"
 #include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"

@@ -5,7 +5,7 @@
 #include "core/db/dbworks.h"
 #include "core/login/globallogin.h"
 #include "core/mainwindow/load_frms.h"
-#include "core/mainwindow/modifypassword.h"
+#include "core/windows/modifypassword.h"
 #include "core/ui/cballoontooltip.h"
 #include "vb/conversions.h"
 

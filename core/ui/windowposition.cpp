@@ -1,4 +1,4 @@
-#include "core/db/windowposition.h"
+#include "core/ui/windowposition.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/db/columnfit.h"
+#include "core/ui/columnfit.h"
 
 #include "schema/schema.h"
 

@@ -1,10 +1,10 @@
-#include "core/mainwindow/modifypassword.h"
+#include "core/windows/modifypassword.h"
 
 #include "core/crypto/programkey.h"
 #include "core/db/dbworks.h"
 #include "core/login/globallogin.h"
 #include "core/login/loginstatements.h"
-#include "core/mainwindow/passwordbox.h"
+#include "core/ui/passwordbox.h"
 #include "core/ui/balloonhint.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"

@@ -3,7 +3,7 @@
 // for either engine and opens the connection again.
 #include "ado/connection.h"
 #include "ado/recordset.h"
-#include "core/aids/frmdblocatetool.h"
+#include "core/windows/frmdblocatetool.h"
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
 #include "core/db/configini.h"

@@ -1,4 +1,4 @@
-#include "core/aids/frmdblocatetool.h"
+#include "core/windows/frmdblocatetool.h"
 
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"

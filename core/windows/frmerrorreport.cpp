@@ -1,4 +1,4 @@
-#include "core/ui/frmerrorreport.h"
+#include "core/windows/frmerrorreport.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // The error report window as the handlers open it through ReportError.
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
-#include "core/ui/frmerrorreport.h"
+#include "core/windows/frmerrorreport.h"
 #include "support/screenchecks.h"
 #include "ui/forms.h"
 #include "ui/topmost.h"

@@ -1,4 +1,4 @@
-#include "core/aids/frmabout.h"
+#include "core/windows/frmabout.h"
 
 #include "core/state/windowregistry.h"
 #include "core/ui/windowkit.h"
