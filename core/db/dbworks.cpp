@@ -11,7 +11,6 @@
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
 #include "core/state/tracing.h"
-#include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
 #include "vb/text.h"
@@ -25,6 +24,12 @@ DatabaseSettingsWindow &settingsWindow()
 {
     static DatabaseSettingsWindow window;
     return window;
+}
+
+std::function<void(const QString &)> &failureMessageBox()
+{
+    static std::function<void(const QString &)> show;
+    return show;
 }
 
 // The settings reader keeps one INI object on config.ini and one CCrypto object for the run.
@@ -60,7 +65,11 @@ void routeFailure(const QString &code, const vb::Error &error)
     auto &state = State();
     if (error.Number() == ado::E_FAIL_UNSPECIFIED) {
         state.mLastError = QStringLiteral("Error Code : ") + code;
-        ui::MsgBox(state.mLastError + vbCrLf + error.Description(), ui::vbOKOnly);
+        const QString text = state.mLastError + vbCrLf + error.Description();
+        if (failureMessageBox())
+            failureMessageBox()(text);
+        else
+            qCInfo(lcDb).noquote() << text << "\n" << state.mLastSQL;
         return;
     }
     state.mLastError = ErrorCodeText(code, error.Description());
@@ -228,5 +237,10 @@ void Transaction::Commit()
 }
 
 void SetDatabaseSettingsWindow(DatabaseSettingsWindow window) { settingsWindow() = std::move(window); }
+
+void SetFailureMessageBox(std::function<void(const QString &text)> show)
+{
+    failureMessageBox() = std::move(show);
+}
 
 } // namespace core

@@ -2,7 +2,8 @@
 // The statement layer: reads the database settings from config.ini, opens the one
 // connection mConn, runs statements and queries, records every statement in mLastSQL and
 // routes its own failures: error &H80004005 to a plain message box, any other to the
-// database settings window, opened modally.
+// database settings window, opened modally. Both are reached through hooks that the window
+// side installs, so that this layer knows no widget.
 //
 // ExecuteSQL and OpenRecordset return as if they had succeeded, as callers always relied
 // on; their result says whether the statement took effect, for callers that must stop or
@@ -91,5 +92,9 @@ struct DatabaseSettingsWindow {
     std::function<void()> showModal;
 };
 void SetDatabaseSettingsWindow(DatabaseSettingsWindow window);
+
+// The plain message box of error &H80004005 ("Error Code : DB0003", a line break and the
+// engine's words), installed by core/ui/failuremessage.h. Without it the failure is only traced.
+void SetFailureMessageBox(std::function<void(const QString &text)> show);
 
 } // namespace core

@@ -3,9 +3,7 @@
 #include "ado/recordset.h"
 #include "core/db/dbworks.h"
 #include "core/login/loginstatements.h"
-#include "core/windows/frmloginout.h"
 #include "core/mainwindow/mainfrm.h"
-#include "core/windows/modifypassword.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
@@ -45,12 +43,6 @@ QString canonicalProgramFolder()
 }
 
 } // namespace
-
-void RegisterMainWindows()
-{
-    RegisterForm<frmLogInOut>();
-    RegisterForm<ModifyPassword>();
-}
 
 bool InitControlsLibrary() { return true; }
 

@@ -10,9 +10,6 @@ namespace core {
 // Every step runs even when the one before it failed.
 void Main();
 
-// Makes the login and password windows openable by name ("frmLogInOut", "ModifyPassword").
-void RegisterMainWindows();
-
 // Nothing to register on this platform: the controls are there once Qt is. True.
 bool InitControlsLibrary();
 

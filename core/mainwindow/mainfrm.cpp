@@ -7,9 +7,7 @@
 #include "core/login/loginstatements.h"
 #include "core/mainwindow/capslockwatch.h"
 #include "core/mainwindow/childarrangement.h"
-#include "core/windows/frmloginout.h"
 #include "core/mainwindow/load_frms.h"
-#include "core/windows/modifypassword.h"
 #include "core/mainwindow/toolbaricons.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
@@ -290,7 +288,7 @@ void mainFrm::unloadChildWindows() { ui::Forms::UnloadMdiChildren(); }
 
 // --- The rights rule -----------------------------------------------------------------
 
-void mainFrm::showLoginWindow() { ui::Forms::Get<frmLogInOut>().Show(ui::vbModeless); }
+void mainFrm::showLoginWindow() { ShowWindow(QStringLiteral("frmLogInOut"), ui::vbModeless); }
 
 void mainFrm::openGuarded(const QString &window, bool hasRight, const QString &noRightMessage)
 {
@@ -410,7 +408,7 @@ void mainFrm::logOut()
 // These three have no handler of their own; an error must still not leave the event loop.
 void mainFrm::mnuChangeMyPassword_Click()
 {
-    ResumeNext([] { ui::Forms::Get<ModifyPassword>().Show(ui::vbModeless); });
+    ResumeNext([] { ShowWindow(QStringLiteral("ModifyPassword"), ui::vbModeless); });
 }
 
 void mainFrm::mnuAbout_Click()

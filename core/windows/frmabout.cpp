@@ -253,9 +253,4 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
     return ui::Form::eventFilter(watched, event);
 }
 
-void RegisterCoreAidWindows()
-{
-    RegisterForm<frmAbout>();
-}
-
 } // namespace core

@@ -60,7 +60,4 @@ private:
     void showLinkHovered(bool hovered);
 };
 
-// Registers the core's windows that the main window opens by name ("frmAbout").
-void RegisterCoreAidWindows();
-
 } // namespace core

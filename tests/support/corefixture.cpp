@@ -6,6 +6,7 @@
 #include "core/crypto/programkey.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "core/ui/failuremessage.h"
 #include "profile/profile.h"
 #include "scratch_database.h"
 #include "ui/forms.h"
@@ -64,6 +65,7 @@ CoreFixture::CoreFixture(const QString &engine, bool openDatabase)
     programFolder_ = freshProgramFolder();
     vb::SetAppPath(programFolder_);
     core::ResetState();
+    core::InstallFailureMessageBox();
 
     if (engine == QLatin1String("mariadb")) {
         database_ = std::make_unique<ScratchDatabase>(engine);

@@ -5,6 +5,7 @@
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
 #include "core/windows/frmloginout.h"
+#include "core/windows/modifypassword.h"
 #include "core/mainwindow/mainfrm.h"
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
@@ -20,6 +21,13 @@
 #include <QStyle>
 
 namespace mainwindowtesting {
+
+// The main window opens the login and password windows by name, as the program registers them.
+inline const bool LoginWindowsRegistered = [] {
+    core::RegisterForm<core::frmLogInOut>();
+    core::RegisterForm<core::ModifyPassword>();
+    return true;
+}();
 
 // The task windows the main window opens by name.
 inline const QStringList TaskWindows = {

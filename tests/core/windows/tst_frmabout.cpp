@@ -64,7 +64,7 @@ private slots:
 void TestFrmAbout::initTestCase()
 {
     vb::SetCurrentLocale(QLocale(QStringLiteral("en_US")));
-    core::RegisterCoreAidWindows();
+    core::RegisterForm<core::frmAbout>();
 }
 
 void TestFrmAbout::init() { reg::RegDeleteTree(reg::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE")); }
