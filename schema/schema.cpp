@@ -2,6 +2,8 @@
 
 #include "ado/connection.h"
 #include "ado/database_file.h"
+#include "ado/statement_hooks.h"
+#include "schema/food_order_store.h"
 #include "vb/error.h"
 
 #include <QFile>
@@ -81,9 +83,24 @@ const char *const HotelInfoRow =
 
 // The text columns that windows fill into tables made at run time, as the CREATE TABLE statements
 // of those windows declare them: a food order's items take the catalogue's item names.
-const Table RunTimeTables[] = {
-    {"tbl_FoodOrder_", "FoodItem VARCHAR(225)"},
-};
+QList<Table> runTimeTables()
+{
+    return {{FoodOrderTablePrefix, "FoodItem VARCHAR(225)"}};
+}
+
+// The store of the per-order tables, in SQLite's dialect. The column types are those the order
+// window's CREATE TABLE gives its table, so that the fields read back with the same types;
+// WITHOUT ROWID keeps each order's items together, in ID order, under the key.
+QList<Table> embeddedFileTables()
+{
+    return {
+        {FoodOrderTablesTable, "OrderID VARCHAR(64) NOT NULL PRIMARY KEY, LastID INTEGER NOT NULL"},
+        {FoodOrderItemsTable, "OrderID VARCHAR(64) NOT NULL, ID INTEGER NOT NULL, FoodItem VARCHAR(225) COLLATE "
+                              "NOCASE NOT NULL, Price CURRENCY NOT NULL " +
+                                  ado::rewrite::numberTypeCheck(QStringLiteral("Price")) +
+                                  ", PRIMARY KEY (OrderID, ID)"},
+    };
+}
 
 // The width of `column` in a table's column definitions, 0 when it has no fixed width.
 int widthIn(const QString &columns, const QString &column)
@@ -102,9 +119,7 @@ int widthIn(const QString &columns, const QString &column)
 
 int TextColumnWidth(const QString &table, const QString &column)
 {
-    QList<Table> all = tables();
-    for (const Table &runTime : RunTimeTables)
-        all << runTime;
+    const QList<Table> all = tables() + runTimeTables();
     for (const Table &candidate : all) {
         if (candidate.name.compare(table, Qt::CaseInsensitive) == 0)
             return widthIn(candidate.columns, column);
@@ -140,6 +155,22 @@ QStringList StatementsFor(ado::SqlDialect dialect)
     return statements;
 }
 
+QStringList EmbeddedFileTableNames()
+{
+    QStringList names;
+    for (const Table &table : embeddedFileTables())
+        names << table.name;
+    return names;
+}
+
+QStringList EmbeddedFileStatements()
+{
+    QStringList statements;
+    for (const Table &table : embeddedFileTables())
+        statements << QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2) WITHOUT ROWID").arg(table.name, table.columns);
+    return statements;
+}
+
 void CreateTables(ado::Connection &connection)
 {
     for (const QString &statement : AccessStatements())
@@ -148,6 +179,7 @@ void CreateTables(ado::Connection &connection)
 
 void MakeDefaultDatabase(const QString &path)
 {
+    InstallFoodOrderStore();
     ado::CreateDatabaseFile(path, BuiltInPassword);
     try {
         ado::Connection connection;

@@ -10,6 +10,7 @@
 #include "core/ui/passwordbox.h"
 #include "core/ui/windowkit.h"
 #include "ui/commondialog.h"
+#include "schema/schema.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -186,7 +187,7 @@ QWidget *frmAdminArea::createFoodTab()
     core::FitToColumn(itmCat, QStringLiteral("tbl_foodCat"), QStringLiteral("catName"));
     // An item's name is copied into each order's item table too.
     core::FitToColumn(itmName, QStringLiteral("tbl_FoodItem"), QStringLiteral("ItemName"));
-    core::FitToColumn(itmName, QStringLiteral("tbl_FoodOrder_"), QStringLiteral("FoodItem"));
+    core::FitToColumn(itmName, schema::FoodOrderTablePrefix, QStringLiteral("FoodItem"));
     Command5 = pictureButton(QStringLiteral("Command5"), nullptr, true, QStringLiteral("Add Item"));
     Command7 = pictureButton(QStringLiteral("Command7"), nullptr, false, QStringLiteral("Remove Item"));
     FoodLV = reportList(QStringLiteral("FoodLV"), nullptr);

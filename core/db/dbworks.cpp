@@ -11,6 +11,7 @@
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
 #include "core/state/tracing.h"
+#include "schema/food_order_store.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
 #include "vb/text.h"
@@ -140,6 +141,7 @@ static void reopen(ado::Connection &conn, const QString &connectionText)
 
 void OpenDatabase()
 {
+    schema::InstallFoodOrderStore();
     auto &state = State();
     state.mDBPath = ReadDbSettings();
     if (state.mUseSQL != 1) {

@@ -37,6 +37,7 @@ QString ReadDbKey();
 // mSQLPassWord; returns "db". A missing or non-numeric "useSQL" raises a conversion error.
 QString ReadDbSettings();
 // Reads the settings and opens mConn (closing it first when open); errors go to the caller.
+// The data layer gets the per-order tables' store first (schema/food_order_store.h).
 void OpenDatabase();
 
 // `recordsAffected`, when given, receives the rows the statement changed (0 after a failure).

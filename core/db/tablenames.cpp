@@ -1,5 +1,6 @@
 #include "core/db/tablenames.h"
 
+#include "schema/schema.h"
 #include "vb/error.h"
 
 namespace core {
@@ -36,18 +37,18 @@ QString RoomTableName(const QString &room)
     const QString trimmed = room.trimmed();
     for (QChar c : trimmed) {
         if (!safeInName(c))
-            refuse(QStringLiteral("room_") + trimmed);
+            refuse(schema::RoomTablePrefix + trimmed);
     }
-    return bracketed(QStringLiteral("room_"), trimmed);
+    return bracketed(schema::RoomTablePrefix, trimmed);
 }
 
 QString FoodOrderTableName(const QString &orderId)
 {
     for (QChar c : orderId) {
         if (c < u'0' || c > u'9')
-            refuse(QStringLiteral("tbl_FoodOrder_") + orderId);
+            refuse(schema::FoodOrderTablePrefix + orderId);
     }
-    return bracketed(QStringLiteral("tbl_FoodOrder_"), orderId);
+    return bracketed(schema::FoodOrderTablePrefix, orderId);
 }
 
 } // namespace core

@@ -1,6 +1,7 @@
 #pragma once
-// The names of the tables made at run time: one booking table per room ("room_" + room
-// number) and one item table per food order ("tbl_FoodOrder_" + order id), bracketed so
+// The names of the tables made at run time: one booking table per room (schema's
+// RoomTablePrefix + room number) and one item table per food order (FoodOrderTablePrefix +
+// order id), bracketed so
 // that any room number the administration area accepts names its table. A text that cannot
 // name such a table raises error 5 (the caller's handler reports it) instead of reaching a
 // statement, where it could change the statement's meaning.

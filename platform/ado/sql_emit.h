@@ -28,7 +28,4 @@ TokenIter skipSpace(TokenIter it, TokenIter end);
 // The parenthesis that closes the one at `open`; `end` when there is none.
 TokenIter matchingParenthesis(TokenIter open, TokenIter end);
 
-// For SQLite: the plan of a statement that names a per-order table; empty when it names none.
-std::vector<EngineStatement> planFoodOrderStatement(const std::vector<SqlToken> &tokens);
-
 } // namespace ado::detail

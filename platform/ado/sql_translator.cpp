@@ -2,6 +2,7 @@
 
 #include "ado/jet_date.h"
 #include "ado/sql_emit.h"
+#include "ado/statement_hooks.h"
 #include "ado/tracing.h"
 
 namespace ado {
@@ -162,8 +163,8 @@ std::vector<EngineStatement> planned(const QString &sql, SqlDialect dialect)
     std::vector<detail::SqlToken> tokens = detail::tokenizeAccessSql(sql);
     detail::cutAtStatementEnd(tokens);
     detail::checkStatementKind(tokens);
-    if (dialect == SqlDialect::SQLite) {
-        std::vector<EngineStatement> plan = detail::planFoodOrderStatement(tokens);
+    if (const StatementHooks *hooks = InstalledStatementHooks()) {
+        std::vector<EngineStatement> plan = hooks->plan(tokens, dialect);
         if (!plan.empty())
             return plan;
     }

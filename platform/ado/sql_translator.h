@@ -1,14 +1,13 @@
 #pragma once
 // The windows write one SQL text for both databases, in the Access dialect. This turns a statement into
-// what the engine at hand understands:
+// what the engine at hand understands, after the program's own rewrites (ado/statement_hooks.h):
 //   #date# literals      -> 'YYYY-MM-DD' / 'YYYY-MM-DD HH:MM:SS' (how dates are stored)
 //   [name], "text"       -> the engine's quoted name, a text literal
 //   Now(), Date()        -> the engine's current date and time / date
 //   CREATE TABLE types   -> AUTOINCREMENT/COUNTER keys, MEMO, Currency, DATETIME, TEXT(n), LONG, ...
 // For SQLite, text columns compare without regard to case (COLLATE NOCASE) and a created table's
-// columns carry CHECK constraints that refuse values of the wrong type, as Jet does; the per-order
-// tables tbl_FoodOrder_<id> are rows of one table (ado/food_order_store.h). For MariaDB, tables get a
-// case-blind collation; the text assumes a session with NO_BACKSLASH_ESCAPES (backslashes in text
+// columns carry CHECK constraints that refuse values of the wrong type, as Jet does. For MariaDB,
+// tables get a case-blind collation; the text assumes a session with NO_BACKSLASH_ESCAPES (backslashes in text
 // stay as typed). Pure: no database, no locale.
 #include "ado/sql_tokens.h"
 
@@ -31,7 +30,7 @@ struct EngineStatement {
     enum class Role {
         Main,     // the caller's statement: its rows and its count of changed rows
         Check,    // fails with the engine's own error when the statement cannot apply (a missing table)
-        Upkeep,   // keeps the store of the per-order tables in step; no rows, not counted
+        Upkeep,   // keeps what a rewrite stores in step with the statement; no rows, not counted
     };
     QString sql;
     Role role = Role::Main;

@@ -4,7 +4,8 @@
 #include "ado/errors.h"
 #include "ado/sql_translator.h"
 #include "ado/sqlcipher.h"
-#include "ado/sqlite_food_order_store.h"
+#include "ado/statement_hooks.h"
+#include "ado/sqlite_embedded_file.h"
 #include "ado/sqlite_require.h"
 #include "ado/sqlite_text.h"
 #include "ado/value_text.h"
@@ -313,12 +314,17 @@ SqliteEngine::SqliteEngine(const QString &path, const QString &password, long lo
 void SqliteEngine::connect()
 {
     openHandle();
-    if (prepareFoodOrderStore(db_)) {
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
-        openHandle();
-    }
-    vacuumIfPending(db_);
+    const StatementHooks *hooks = InstalledStatementHooks();
+    if (!hooks)
+        return;
+    SqliteEmbeddedFile file(db_);
+    if (!hooks->prepareEmbeddedFile(file))
+        return;
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+    openHandle();
+    SqliteEmbeddedFile reopened(db_);
+    hooks->prepareEmbeddedFile(reopened);
 }
 
 void SqliteEngine::openHandle()
@@ -336,7 +342,7 @@ void SqliteEngine::openHandle()
         fail(E_WRONG_PASSWORD, QStringLiteral("Not a valid password."));
     if (check != SQLITE_OK)
         failFromSqlite(db_, check, false);
-    // A hotel's file holds a table per room: with the default 2 MiB of cache each scan of the
+    // A file may hold thousands of tables: with the default 2 MiB of cache each scan of the
     // schema or of a large list decrypts its pages again from disk. Up to 64 MiB of decrypted
     // pages stay in memory instead.
     sqlite3_exec(db_, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
@@ -385,8 +391,8 @@ std::unique_ptr<ResultTable> SqliteEngine::run(const QString &accessSql, bool wa
     return result;
 }
 
-// The statements that keep the per-order tables' store in step change it all or not at all, as
-// the one statement they stand for would.
+// A rewritten statement and the statements that keep the rewrite's store in step change it all
+// or not at all, as the one statement they stand for would.
 void SqliteEngine::runAsOne(const std::function<void()> &statements)
 {
     if (!inTransaction_) {
@@ -400,16 +406,16 @@ void SqliteEngine::runAsOne(const std::function<void()> &statements)
         commitTransaction();
         return;
     }
-    if (sqlite3_exec(db_, "SAVEPOINT hotel_statement", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(db_, "SAVEPOINT ado_statement", nullptr, nullptr, nullptr) != SQLITE_OK)
         failFromSqlite(db_, sqlite3_errcode(db_), false);
     try {
         statements();
     } catch (...) {
-        sqlite3_exec(db_, "ROLLBACK TO hotel_statement", nullptr, nullptr, nullptr);
-        sqlite3_exec(db_, "RELEASE hotel_statement", nullptr, nullptr, nullptr);
+        sqlite3_exec(db_, "ROLLBACK TO ado_statement", nullptr, nullptr, nullptr);
+        sqlite3_exec(db_, "RELEASE ado_statement", nullptr, nullptr, nullptr);
         throw;
     }
-    sqlite3_exec(db_, "RELEASE hotel_statement", nullptr, nullptr, nullptr);
+    sqlite3_exec(db_, "RELEASE ado_statement", nullptr, nullptr, nullptr);
 }
 
 void SqliteEngine::runStatement(const EngineStatement &statement, bool wantRows, std::unique_ptr<ResultTable> &result)

@@ -27,7 +27,7 @@ public:
 
 private:
     SqliteEngine(const QString &path, const QString &password, long lockWaitSeconds);
-    // Opens the file and makes the store of the per-order tables ready.
+    // Opens the file and runs the installed hooks' opening steps on it (ado/statement_hooks.h).
     void connect();
     void openHandle();
     void reconnect();

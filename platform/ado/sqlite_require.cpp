@@ -1,6 +1,7 @@
 #include "ado/sqlite_require.h"
 
 #include "ado/sqlcipher.h"
+#include "ado/statement_hooks.h"
 
 namespace ado {
 

@@ -1,15 +1,10 @@
 #pragma once
-// Internal: a function of the SQLite engine's connections that lets one statement fail with a
-// message of the engine's own kind: hotel_require(condition, message) is NULL while the condition
-// holds and raises `message` as the statement's error when it does not. The translation of the
-// statements on per-order tables checks with it that a table is there (or not yet there).
-#include <QString>
-
+// Internal: registers RequireFunction (ado/statement_hooks.h) with a connection of the SQLite
+// engine, so that a rewritten statement can fail with a message of the engine's own kind (a
+// table that the rewrite stands in for is missing, or there already).
 struct sqlite3;
 
 namespace ado {
-
-inline const QString RequireFunction = QStringLiteral("hotel_require");
 
 void registerRequire(sqlite3 *db);
 

@@ -2,6 +2,7 @@
 
 #include "ado/connection.h"
 #include "ado/database_file.h"
+#include "schema/food_order_store.h"
 #include "schema/schema.h"
 
 #include <QAtomicInt>
@@ -57,6 +58,7 @@ QString accessConnectionText(const QString &path, const QString &password)
 
 QString makeScratchAccessDatabase(const QString &fileName, bool withSchema, const QString &password)
 {
+    schema::InstallFoodOrderStore();   // as every program that opens the file does
     const QString name = fileName.isEmpty() ? QStringLiteral("db_%1.mdb").arg(freshSuffix()) : fileName;
     const QString path = QDir(scratchFolder()).filePath(name);
     QFile::remove(path);

@@ -3,6 +3,7 @@
 #include "ado/connection.h"
 #include "ado/recordset.h"
 #include "core/db/connectiontext.h"
+#include "schema/food_order_store.h"
 #include "schema/schema.h"
 #include "tools/hoteldb/refusal.h"
 #include "tools/hoteldb/settingsfile.h"
@@ -32,6 +33,7 @@ EmbeddedSetupResult PointAtEmbeddedFile(const QString &folder)
         result.created = true;
     }
     try {
+        schema::InstallFoodOrderStore();
         ado::Connection conn;
         conn.Open(core::AccessConnectionText(result.path, key.isEmpty() ? schema::BuiltInPassword : key));
         ado::Recordset rs;

@@ -58,7 +58,7 @@ QStringList itemsOf(ado::Connection &conn, const QString &id)
 
 } // namespace
 
-class TestAdoOrderStore : public QObject {
+class TestFoodOrderStore : public QObject {
     Q_OBJECT
 
 private slots:
@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAdoOrderStore)
-#include "tst_ado_order_store.moc"
+QTEST_GUILESS_MAIN(TestFoodOrderStore)
+#include "tst_foodorderstore.moc"

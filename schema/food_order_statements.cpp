@@ -1,16 +1,21 @@
 // The statements on the per-order tables tbl_FoodOrder_<id>, for the embedded file where they are rows
-// of one table (ado/food_order_store.h). Each keeps its result: the rows of an order come back as
+// of one table (schema/food_order_store.h). Each keeps its result: the rows of an order come back as
 // the columns ID, FoodItem and Price in ID order, IDs count from 1 per order and are never given out
 // twice, a missing table is "no such table" and a table made twice "already exists", with the
 // numbers a real table gives.
-#include "ado/food_order_store.h"
-#include "ado/sql_emit.h"
-#include "ado/sqlite_require.h"
+#include "schema/food_order_store.h"
+#include "schema/schema.h"
 
-namespace ado::detail {
+namespace schema::foodorders {
+
+using namespace ado::rewrite;
+using ado::EngineStatement;
+using ado::SqlDialect;
 
 namespace {
 
+using ado::RequireFunction;
+using ado::SqlSyntaxError;
 using Role = EngineStatement::Role;
 using Plan = std::vector<EngineStatement>;
 
@@ -23,7 +28,7 @@ std::optional<OrderTable> orderTableAt(TokenIter it, TokenIter end)
 {
     if (it == end || (it->kind != SqlToken::Word && it->kind != SqlToken::Bracket && it->kind != SqlToken::Backtick))
         return std::nullopt;
-    const std::optional<QString> id = foodOrderIdOfTable(it->text);
+    const std::optional<QString> id = FoodOrderIdOfTable(it->text);
     if (!id)
         return std::nullopt;
     return OrderTable{it->text, *id};
@@ -243,7 +248,7 @@ TokenIter after(TokenIter it, TokenIter end, const char *keyword)
 
 } // namespace
 
-std::vector<EngineStatement> planFoodOrderStatement(const std::vector<SqlToken> &tokens)
+std::vector<EngineStatement> planStatement(const std::vector<SqlToken> &tokens)
 {
     if (!namesOrderTable(tokens))
         return {};
@@ -278,4 +283,4 @@ std::vector<EngineStatement> planFoodOrderStatement(const std::vector<SqlToken> 
     return writer.plan({sql});
 }
 
-} // namespace ado::detail
+} // namespace schema::foodorders
