@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (when missing), builds everything, and
-# prepares the program folder: the default data.mdb and config.ini beside Hotel, the
-# sound, and the registration of the settings component.
-# Sourced by run.sh and test.sh; sets HOTEL_ROOT, HOTEL_BUILD and HOTEL_BIN.
+# Installs the Debian packages the build needs (when missing), builds, and prepares the
+# program folder: the default data.mdb and config.ini beside Hotel, the sound, and the
+# registration of the settings component.
+# Sourced by run.sh and test.sh; sets HOTEL_ROOT, HOTEL_BUILD and HOTEL_BIN. What is built is
+# everything, unless the sourcing script names CMake targets in hotel_build_targets (run.sh:
+# the program folder's).
 set -euo pipefail
 
 HOTEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -44,10 +46,11 @@ hotel_build() {
     # Warnings are errors in CI; elsewhere the build keeps whatever it was configured with,
     # so that running the program after the tests does not rebuild everything. Arguments
     # are further CMake options.
-    local options=("$@")
+    local options=("$@") targets=()
     [ "${CI:-}" = "true" ] && options+=(-DHOTEL_WERROR=ON)
+    [ -n "${hotel_build_targets[*]:-}" ] && targets=(--target "${hotel_build_targets[@]}")
     cmake -S "$HOTEL_ROOT" -B "$HOTEL_BUILD" -G Ninja "${options[@]}" >/dev/null
-    cmake --build "$HOTEL_BUILD" --parallel "$(nproc)"
+    cmake --build "$HOTEL_BUILD" --parallel "$(nproc)" "${targets[@]}"
 }
 
 # The program folder: a default database and settings when absent, the sound, the

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Which registry store the README's two commands register the settings component in: the
 # test command registers each build it tests (the normal one, the sanitizer one) in a store
-# of the tests' own, the run command in the user's. Both scripts run for real on a copy of
+# of the tests' own, the run command in the user's. And what they build: the test command
+# everything, the run command only the program folder. Both scripts run for real on a copy of
 # scripts/, with the slow steps stood in for: the build tools, the MariaDB server, ctest and
-# the program itself; the stand-in regsvr writes down where it was asked to register what.
+# the program itself; the stand-in regsvr writes down where it was asked to register what,
+# the stand-in cmake what it was asked to build.
 set -u
 source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 scratch=$(mktemp -d)
@@ -19,9 +21,9 @@ hotel_mariadb_start() { :; }
 hotel_mariadb_stop() { :; }
 STUB
 log=$scratch/registrations
-for tool in cmake ctest; do
-    printf '#!/bin/sh\nexit 0\n' > "$scratch/tools/$tool"
-done
+builds=$scratch/builds
+printf '#!/bin/sh\nexit 0\n' > "$scratch/tools/ctest"
+printf '#!/bin/sh\n[ "$1" = --build ] && echo "$*" >> "%s"\nexit 0\n' "$builds" > "$scratch/tools/cmake"
 # Every package counts as installed: nothing is fetched.
 printf '#!/bin/sh\necho "install ok installed"\n' > "$scratch/tools/dpkg-query"
 chmod +x "$scratch"/tools/*
@@ -46,11 +48,18 @@ expected="$root/build/test-registry $root/build/bin/libTarvolinkINI.so
 $root/build-sanitize/test-registry $root/build-sanitize/bin/libTarvolinkINI.so"
 [ "$(cat "$log" 2>/dev/null)" = "$expected" ] ||
     fail "the test command registered: $(cat "$log" 2>/dev/null)"
+jobs=$(nproc)
+expected="--build $root/build --parallel $jobs
+--build $root/build-sanitize --parallel $jobs"
+[ "$(cat "$builds" 2>/dev/null)" = "$expected" ] || fail "the test command built: $(cat "$builds" 2>/dev/null)"
 
 : > "$log"
+: > "$builds"
 run run.sh
 [ "$(cat "$log")" = "<user store> $root/build/bin/libTarvolinkINI.so" ] ||
     fail "the run command registered: $(cat "$log")"
+[ "$(cat "$builds")" = "--build $root/build --parallel $jobs --target program" ] ||
+    fail "the run command built: $(cat "$builds")"
 
 [ $failures -eq 0 ] && echo "registry stores ok"
 exit $((failures > 0))
