@@ -3,8 +3,9 @@
 // open one another by name without depending on each other's libraries.
 namespace app {
 
-// Installs the error report and database settings windows and registers the windows of the
-// core and of the front desk. Called once, before Main.
+// Registers the core's own windows (with the error report and the statement layer's
+// database settings window and message box), the front desk's and the back office's.
+// Called once, before Main.
 void RegisterProgramWindows();
 
 } // namespace app
