@@ -115,6 +115,14 @@ int widthIn(const QString &columns, const QString &column)
     return 0;
 }
 
+QStringList namesOf(const QList<Table> &list)
+{
+    QStringList names;
+    for (const Table &table : list)
+        names << table.name;
+    return names;
+}
+
 } // namespace
 
 int TextColumnWidth(const QString &table, const QString &column)
@@ -129,10 +137,7 @@ int TextColumnWidth(const QString &table, const QString &column)
 
 QStringList TableNames()
 {
-    QStringList names;
-    for (const Table &table : tables())
-        names << table.name;
-    return names;
+    return namesOf(tables());
 }
 
 QStringList AccessStatements()
@@ -157,10 +162,7 @@ QStringList StatementsFor(ado::SqlDialect dialect)
 
 QStringList EmbeddedFileTableNames()
 {
-    QStringList names;
-    for (const Table &table : embeddedFileTables())
-        names << table.name;
-    return names;
+    return namesOf(embeddedFileTables());
 }
 
 QStringList EmbeddedFileStatements()

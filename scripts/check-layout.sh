@@ -96,8 +96,10 @@ if [ -z "$hotel_names" ]; then
 else
     while IFS= read -r hit; do
         breach "platform/ names a hotel table or column: $hit"
-    done < <(grep -rnwF --include='*.cpp' --include='*.h' --include='CMakeLists.txt' -f <(echo "$hotel_names") platform;
-             grep -rniE --include='*.cpp' --include='*.h' '\b(tbl|room)_' platform | grep -v '\btbl_name\b')
+    done < <({
+        grep -rnwF --include='*.cpp' --include='*.h' --include='CMakeLists.txt' -f <(echo "$hotel_names") platform
+        grep -rniE --include='*.cpp' --include='*.h' '\b(tbl|room)_' platform | grep -v '\btbl_name\b'
+    } | sort -u)
 fi
 
 # 4. Mirrors. A folder of sources whose only file is an area's registration is tested through

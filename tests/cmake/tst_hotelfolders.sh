@@ -4,11 +4,7 @@
 # a folder without its CMakeLists.txt, a missing test mirror and a folder of core/ that the list
 # forgets each stop it with a message naming the folder.
 set -u
-source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "${BASH_SOURCE[0]}")/../support/scripttest.sh"
 
 # A fresh project: core/a and core/b listed, mirrored in tests/ and (only core/a) in bench/,
 # and an area with two topics.
@@ -60,5 +56,4 @@ case_ "a missing test mirror" "rm -r tests/core/b" "tests/core/b/ is missing"
 case_ "a topic without CMakeLists.txt" "rm area/two/CMakeLists.txt" "area/two/ has no CMakeLists.txt"
 case_ "a core folder the list forgets" "mkdir core/c" "core/c/ is not in HOTEL_SOURCE_FOLDERS"
 
-[ $failures -eq 0 ] && echo "folders ok"
-exit $((failures > 0))
+finish "folders ok"

@@ -3,11 +3,7 @@
 # passes, and each planted breach of a rule README's Layout section states is rejected with
 # its own message. One breach is planted at a time and taken away again.
 set -u
-source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "${BASH_SOURCE[0]}")/../support/scripttest.sh"
 
 copy=$scratch/tree
 mkdir -p "$copy"
@@ -66,5 +62,4 @@ else
         fail "a missing test folder: got $out"
 fi
 
-[ $failures -eq 0 ] && echo "layout check ok"
-exit $((failures > 0))
+finish "layout check ok"

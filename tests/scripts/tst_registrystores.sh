@@ -7,11 +7,7 @@
 # the program itself; the stand-in regsvr writes down where it was asked to register what,
 # the stand-in cmake what it was asked to build.
 set -u
-source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "${BASH_SOURCE[0]}")/../support/scripttest.sh"
 
 root=$scratch/root
 mkdir -p "$root/scripts" "$scratch/tools"
@@ -61,5 +57,4 @@ run run.sh
 [ "$(cat "$builds")" = "--build $root/build --parallel $jobs --target program" ] ||
     fail "the run command built: $(cat "$builds")"
 
-[ $failures -eq 0 ] && echo "registry stores ok"
-exit $((failures > 0))
+finish "registry stores ok"

@@ -76,8 +76,8 @@ private slots:
     }
 
     // What was recorded goes at the "restart": files, a link as itself (its target stays), an
-    // empty folder. A file another program holds and a folder with something in it are left
-    // and reported; the list and the restart request are cleared.
+    // empty folder. A file another program holds, a folder with something in it and a path
+    // through a link are left and reported; the list and the restart request are cleared.
     void pendingDeletionsAtRestart()
     {
         write(QStringLiteral("plain"));
@@ -87,10 +87,11 @@ private slots:
         QDir(scratch_.path()).mkpath(QStringLiteral("empty"));
         QDir(scratch_.path()).mkpath(QStringLiteral("busy"));
         write(QStringLiteral("busy/inside"));
+        QVERIFY(QFile::link(at(QStringLiteral("busy")), at(QStringLiteral("via"))));
         const int holder = ::open(QFile::encodeName(at(QStringLiteral("held"))).constData(), O_RDONLY | O_CLOEXEC);
         QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX) == 0);
 
-        const QStringList names = {"plain", "link", "empty", "held", "busy"};
+        const QStringList names = {"plain", "link", "empty", "held", "busy", "via/inside"};
         for (const QString &name : names)
             QVERIFY(sys::DeleteAtNextStart(at(name)));
         sys::RequestRestart();
@@ -99,7 +100,8 @@ private slots:
 
         const QStringList left = sys::CarryOutPendingDeletions();
         ::close(holder);
-        QCOMPARE(left, QStringList({at(QStringLiteral("held")), at(QStringLiteral("busy"))}));
+        QCOMPARE(left, QStringList({at(QStringLiteral("held")), at(QStringLiteral("busy")), at(QStringLiteral("via/inside"))}));
+        QVERIFY(QFile::exists(at(QStringLiteral("busy/inside"))));
         QVERIFY(!QFile::exists(at(QStringLiteral("plain"))));
         QVERIFY(!QFileInfo(at(QStringLiteral("link"))).isSymLink());
         QVERIFY(QFile::exists(at(QStringLiteral("target"))));
