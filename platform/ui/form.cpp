@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/forms.h"
+#include "ui/handlerguard.h"
 #include "ui/qtformobject.h"
 #include "ui/twips.h"
 
@@ -244,23 +245,23 @@ void Form::resized()
 
 void Form::closeEvent(QCloseEvent *event)
 {
-    if (!loaded_ || unloading_ || Unload(vbFormControlMenu))
-        event->accept();
-    else
-        event->ignore();
+    // An unload that failed leaves the window open, as a cancelled one does.
+    bool closes = false;
+    RunEventHandler([&] { closes = !loaded_ || unloading_ || Unload(vbFormControlMenu); });
+    event->setAccepted(closes);
 }
 
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    resized();
+    RunEventHandler([this] { resized(); });
 }
 
 void Form::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !subWindow_)
-        resized();
+        RunEventHandler([this] { resized(); });
 }
 
 void Form::showEvent(QShowEvent *event)
@@ -288,7 +289,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     // QMdiSubWindow that the pointer could be compared as.
     if (event->type() == QEvent::WindowStateChange && watched == subWindow_) {
         maximised_ = subWindow_->windowState().testFlag(Qt::WindowMaximized);
-        resized();
+        RunEventHandler([this] { resized(); });
     }
     return QWidget::eventFilter(watched, event);
 }

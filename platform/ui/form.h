@@ -98,6 +98,9 @@ signals:
     void showEnded();
 
 protected:
+    // Called from code (Load, Show, Unload), an error of these passes on to the caller. Called
+    // from Qt's events (the close box, a resize), it stops there (ui/handlerguard.h): a failed
+    // unload leaves the window open.
     virtual void Form_Load() {}
     virtual void Form_QueryUnload(int &cancel, int unloadMode) {}
     virtual void Form_Unload(int &cancel) {}
