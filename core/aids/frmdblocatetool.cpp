@@ -4,6 +4,7 @@
 #include "core/crypto/programkey.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "core/ui/cballoontooltip.h"
@@ -77,9 +78,9 @@ frmDBLocateTool::frmDBLocateTool() : ui::Form(Name)
     SetBoxesEnabled({txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord}, false);
     buildLayout();
 
-    connect(Check1, &QCheckBox::stateChanged, this, &frmDBLocateTool::Check1_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmDBLocateTool::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmDBLocateTool::Command2_Click);
+    core::ConnectHandler(Check1, &QCheckBox::stateChanged, this, &frmDBLocateTool::Check1_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmDBLocateTool::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmDBLocateTool::Command2_Click);
 }
 
 frmDBLocateTool::~frmDBLocateTool() = default;

@@ -10,6 +10,7 @@
 #include "core/mainwindow/mainfrm.h"
 #include "core/mainwindow/passwordbox.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "ui/dialogs.h"
@@ -129,10 +130,10 @@ frmLogInOut::frmLogInOut() : ui::Form(Name, ui::FormKind::MdiChild)
     const int width = 380;
     setFixedSize(width, layout->totalHeightForWidth(width));
 
-    connect(Command1, &QPushButton::clicked, this, &frmLogInOut::Command1_Click);
-    connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
-    connect(txtPassWord, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
-    connect(txtPassWord, &QLineEdit::textChanged, this, &frmLogInOut::txtPassWord_Change);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmLogInOut::Command1_Click);
+    core::ConnectHandler(txtUserName, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
+    core::ConnectHandler(txtPassWord, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
+    core::ConnectHandler(txtPassWord, &QLineEdit::textChanged, this, &frmLogInOut::txtPassWord_Change);
     txtUserName->installEventFilter(this);
     txtPassWord->installEventFilter(this);
 }
@@ -235,7 +236,7 @@ void frmLogInOut::txtPassWord_Change()
 bool frmLogInOut::eventFilter(QObject *watched, QEvent *event)
 {
     if ((watched == txtUserName || watched == txtPassWord) && event->type() == QEvent::MouseButtonPress)
-        tip_.Destroy();
+        RunGuarded([this] { tip_.Destroy(); });
     return ui::Form::eventFilter(watched, event);
 }
 

@@ -12,6 +12,7 @@
 #include "core/mainwindow/modifypassword.h"
 #include "core/mainwindow/toolbaricons.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
 #include "ui/dialogs.h"
@@ -106,7 +107,7 @@ void mainFrm::buildMenus()
         QAction *a = m->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         a->setShortcut(shortcut);
-        connect(a, &QAction::triggered, this, handler);
+        core::ConnectHandler(a, &QAction::triggered, this, handler);
         return a;
     };
     auto separator = [](QMenu *m, const char *name) {
@@ -149,7 +150,7 @@ void mainFrm::buildMenus()
                            &mainFrm::mnuTileVertical_Click);
     windowListSeparator_ = mnuWin->addSeparator();
     windowListSeparator_->setVisible(false);
-    connect(mnuWin, &QMenu::aboutToShow, this, &mainFrm::RefreshWindowList);
+    core::ConnectHandler(mnuWin, &QMenu::aboutToShow, this, &mainFrm::RefreshWindowList);
 
     mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
     mnuOnlineHelp = item(mnuHelp, "mnuOnlineHelp", QStringLiteral("&Online Support"), &mainFrm::mnuOnlineHelp_Click);
@@ -178,7 +179,7 @@ void mainFrm::buildToolbar()
         button->setObjectName(name);
         button->setToolTip(QString::fromLatin1(text));
         Toolbar1->widgetForAction(button)->setObjectName(name);
-        connect(button, &QAction::triggered, this, [this, name] { Toolbar1_ButtonClick(name); });
+        core::ConnectHandler(button, &QAction::triggered, this, [this, name] { Toolbar1_ButtonClick(name); });
     }
 }
 
@@ -202,7 +203,7 @@ void mainFrm::buildStatusBar()
     }
     clock_ = new QTimer(this);
     clock_->setInterval(1000);
-    connect(clock_, &QTimer::timeout, this, &mainFrm::updateClock);
+    core::ConnectHandler(clock_, &QTimer::timeout, this, &mainFrm::updateClock);
     clock_->start();
     updateClock();
 }
@@ -453,7 +454,7 @@ void mainFrm::RefreshWindowList()
         entry->setCheckable(true);
         entry->setChecked(window == active);
         QPointer<QMdiSubWindow> target(window);
-        connect(entry, &QAction::triggered, this, [this, target] {
+        core::ConnectHandler(entry, &QAction::triggered, this, [this, target] {
             if (target)
                 mdiArea_->setActiveSubWindow(target);
         });

@@ -1,5 +1,6 @@
 #include "core/ui/windowkit.h"
 
+#include "core/state/connecthandler.h"
 #include "ui/vbcolor.h"
 
 #include <QApplication>
@@ -153,7 +154,7 @@ void SetDefaultButton(QWidget &window, QPushButton *button)
 void CloseOnEscape(QWidget &window)
 {
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
-    QObject::connect(escape, &QShortcut::activated, &window, &QWidget::close);
+    core::ConnectHandler(escape, &QShortcut::activated, &window, &QWidget::close);
 }
 
 } // namespace core
