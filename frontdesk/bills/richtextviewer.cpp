@@ -2,6 +2,7 @@
 
 #include "controls/popupmenu.h"
 #include "controls/richtextbox.h"
+#include "core/state/connecthandler.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/bills/viewericons.h"
 #include "ui/commondialog.h"
@@ -81,7 +82,7 @@ void RichTextViewer::createPopupMenu()
     popMnu->addItem(QStringLiteral("Redo"), QStringLiteral("txtMnuRedo"), 1005);
     popMnu->addItem(QStringLiteral("-"), QStringLiteral("sepp"), 1006);
     popMnu->addItem(QStringLiteral("&Select All"), QStringLiteral("txtMnuSelect"), 1007);
-    connect(popMnu, &controls::PopupMenu::click, this, &RichTextViewer::popMnu_ItemClick);
+    core::ConnectHandler(popMnu, &controls::PopupMenu::click, this, &RichTextViewer::popMnu_ItemClick);
 }
 
 void RichTextViewer::createControls()
@@ -103,10 +104,10 @@ void RichTextViewer::createControls()
     RichText = core::Named(new controls::RichTextBox(this), QStringLiteral("RichText"));
     RichText->setFont(QFont(QStringLiteral("Arial"), 10));
 
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
-    connect(RichText, &controls::RichTextBox::KeyDown, this, &RichTextViewer::RichText_KeyDown);
-    connect(RichText, &controls::RichTextBox::MouseDown, this, &RichTextViewer::RichText_MouseDown);
+    core::ConnectHandler(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    core::ConnectHandler(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
+    core::ConnectHandler(RichText, &controls::RichTextBox::KeyDown, this, &RichTextViewer::RichText_KeyDown);
+    core::ConnectHandler(RichText, &controls::RichTextBox::MouseDown, this, &RichTextViewer::RichText_MouseDown);
 
     Move(0, 0, DesignWidth, DesignHeight);
 }
@@ -125,7 +126,7 @@ void RichTextViewer::createToolbar()
         button->setObjectName(key);
         button->setToolTip(QString::fromLatin1(spec.toolTip));
         button->setCheckable(spec.checkable);
-        connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        core::ConnectHandler(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
 }
 

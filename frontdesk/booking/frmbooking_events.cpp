@@ -3,6 +3,7 @@
 #include "frontdesk/booking/frmbooking.h"
 
 #include "core/aids/scrollbar.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "frontdesk/booking/paymentmethod.h"
 
@@ -19,27 +20,28 @@ namespace frontdesk {
 
 void frmBooking::connectControls()
 {
-    connect(Command1, &QPushButton::clicked, this, &frmBooking::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmBooking::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmBooking::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmBooking::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmBooking::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmBooking::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmBooking::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmBooking::Command8_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmBooking::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmBooking::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmBooking::Command3_Click);
+    core::ConnectHandler(Command4, &QPushButton::clicked, this, &frmBooking::Command4_Click);
+    core::ConnectHandler(Command5, &QPushButton::clicked, this, &frmBooking::Command5_Click);
+    core::ConnectHandler(Command6, &QPushButton::clicked, this, &frmBooking::Command6_Click);
+    core::ConnectHandler(Command7, &QPushButton::clicked, this, &frmBooking::Command7_Click);
+    core::ConnectHandler(Command8, &QPushButton::clicked, this, &frmBooking::Command8_Click);
     for (int index = 0; index < PaymentOptionCount; ++index)
-        connect(paymentMethod[index], &QRadioButton::clicked, this, [this, index] { paymentMethod_Click(index); });
+        core::ConnectHandler(paymentMethod[index], &QRadioButton::clicked, this,
+                             [this, index] { paymentMethod_Click(index); });
 
     // The number of days always follows the dates: typing into it is undone at once.
-    connect(dtArrival, &QDateEdit::dateChanged, this, &frmBooking::CalculateNoDay);
-    connect(dtDepature, &QDateEdit::dateChanged, this, [this] {
+    core::ConnectHandler(dtArrival, &QDateEdit::dateChanged, this, &frmBooking::CalculateNoDay);
+    core::ConnectHandler(dtDepature, &QDateEdit::dateChanged, this, [this] {
         removeBalloon();
         CalculateNoDay();
     });
-    connect(txtNumberDays, &QLineEdit::textChanged, this, &frmBooking::CalculateNoDay);
-    connect(txtGrandTotal, &QLineEdit::textChanged, this, &frmBooking::getDue);
+    core::ConnectHandler(txtNumberDays, &QLineEdit::textChanged, this, &frmBooking::CalculateNoDay);
+    core::ConnectHandler(txtGrandTotal, &QLineEdit::textChanged, this, &frmBooking::getDue);
     // Choosing a status, by mouse or by keys, is the status list's click.
-    connect(comboStatus, &QComboBox::currentIndexChanged, this, [this] { removeBalloon(); });
+    core::ConnectHandler(comboStatus, &QComboBox::currentIndexChanged, this, [this] { removeBalloon(); });
 }
 
 void frmBooking::watchKeysAndClicks()
@@ -62,16 +64,17 @@ bool frmBooking::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && handleEnter(watched))
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+            && core::RunGuardedFilter([&] { return handleEnter(watched); }))
             return true;
         break;
     }
     case QEvent::MouseButtonPress:
-        handleMousePress(watched);
+        core::RunGuarded([&] { handleMousePress(watched); });
         break;
     case QEvent::FocusOut:
         if (watched == txtAdvance)
-            getDue();
+            core::RunGuarded([this] { getDue(); });
         break;
     case QEvent::Resize:
         if (watched == ListView2)

@@ -4,6 +4,7 @@
 #include "controls/reportlist.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
+#include "core/state/connecthandler.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/food/customersearchstatements.h"
 #include "frontdesk/food/frmfoodingbook.h"
@@ -34,8 +35,8 @@ frmCustomerSearch::frmCustomerSearch() : ui::Form(Name, ui::FormKind::TopLevel)
     layout->addWidget(Label1);
     layout->addWidget(searchLV, 1);
     layout->addLayout(core::ButtonRow({Command1}));
-    connect(searchLV, &controls::ReportList::dblClick, this, &frmCustomerSearch::searchLV_DblClick);
-    connect(Command1, &QPushButton::clicked, this, &frmCustomerSearch::Command1_Click);
+    core::ConnectHandler(searchLV, &controls::ReportList::dblClick, this, &frmCustomerSearch::searchLV_DblClick);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmCustomerSearch::Command1_Click);
 }
 
 frmCustomerSearch::~frmCustomerSearch() = default;

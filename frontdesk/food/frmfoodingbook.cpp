@@ -10,6 +10,7 @@
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "frontdesk/guests/customerdetailsstatements.h"
 #include "frontdesk/shared/drawunique.h"
@@ -110,11 +111,11 @@ bool frmFoodingBook::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (watched == txtSearchCustomer) {
-                Command3_Click();
+                core::RunGuarded([this] { Command3_Click(); });
                 return true;
             }
             if (watched == txtTotalAmount) {
-                Command4_Click();
+                core::RunGuarded([this] { Command4_Click(); });
                 return true;
             }
         }

@@ -4,6 +4,7 @@
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/resultrows.h"
 #include "core/ui/windowkit.h"
@@ -153,12 +154,13 @@ CustomerListWindow::CustomerListWindow(const QString &name, const QString &capti
     SetCaption(caption);
     createControls();
     AGMyPopUp1 = new controls::PopupMenu(customerList);
-    connect(Command3, &QPushButton::clicked, this, &CustomerListWindow::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &CustomerListWindow::Command1_Click);
-    connect(txtSearchCustomer, &QLineEdit::returnPressed, this, &CustomerListWindow::Command3_Click);
-    connect(customerList, &controls::ReportList::dblClick, this, &CustomerListWindow::customerList_DblClick);
-    connect(customerList, &controls::ReportList::mouseUp, this, &CustomerListWindow::customerList_MouseUp);
-    connect(AGMyPopUp1, &controls::PopupMenu::click, this, &CustomerListWindow::AGMyPopUp1_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &CustomerListWindow::Command3_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &CustomerListWindow::Command1_Click);
+    core::ConnectHandler(txtSearchCustomer, &QLineEdit::returnPressed, this, &CustomerListWindow::Command3_Click);
+    core::ConnectHandler(customerList, &controls::ReportList::dblClick, this,
+                         &CustomerListWindow::customerList_DblClick);
+    core::ConnectHandler(customerList, &controls::ReportList::mouseUp, this, &CustomerListWindow::customerList_MouseUp);
+    core::ConnectHandler(AGMyPopUp1, &controls::PopupMenu::click, this, &CustomerListWindow::AGMyPopUp1_Click);
 }
 
 void CustomerListWindow::createControls()

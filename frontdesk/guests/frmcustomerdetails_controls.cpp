@@ -5,6 +5,7 @@
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
 #include "core/db/columnfit.h"
+#include "core/state/connecthandler.h"
 #include "core/ui/windowkit.h"
 #include "vb/locale.h"
 
@@ -92,10 +93,10 @@ void frmCustomerDetails::createControls()
     txtRooms = hiddenBox(QStringLiteral("txtRooms"), PicInner);
     txtRoomPrice = hiddenBox(QStringLiteral("txtRoomPrice"), PicInner);
 
-    connect(Command1, &QPushButton::clicked, this, &frmCustomerDetails::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmCustomerDetails::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
+    core::ConnectHandler(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
     fitContent();
 }
 

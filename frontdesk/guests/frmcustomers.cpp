@@ -3,6 +3,7 @@
 #include "core/db/dbworks.h"
 #include "core/db/windowposition.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
 #include "core/ui/windowkit.h"
@@ -28,7 +29,7 @@ frmCustomers::frmCustomers()
     Label1 = core::Label(QStringLiteral("View by Status :"), QStringLiteral("Label1"), Frame2);
     comboStatus = core::ComboBox(QStringLiteral("comboStatus"), Frame2);
     addToSearchRow(LabelAbove(Label1, comboStatus));
-    connect(comboStatus, &QComboBox::activated, this, &frmCustomers::comboStatus_Click);
+    core::ConnectHandler(comboStatus, &QComboBox::activated, this, &frmCustomers::comboStatus_Click);
 }
 
 frmCustomers::~frmCustomers() = default;

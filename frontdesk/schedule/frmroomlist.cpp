@@ -5,6 +5,7 @@
 #include "core/aids/scrollresize.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
+#include "core/state/connecthandler.h"
 #include "core/state/errorreport.h"
 #include "core/state/runhandler.h"
 #include "core/ui/windowkit.h"
@@ -55,10 +56,10 @@ frmRoomList::frmRoomList() : ui::Form(Name, ui::FormKind::MdiChild)
 {
     SetCaption(QStringLiteral("Room(s) Booking Schedules"));
     createControls();
-    connect(ComboRooms, &QComboBox::activated, this, &frmRoomList::ComboRooms_Click);
+    core::ConnectHandler(ComboRooms, &QComboBox::activated, this, &frmRoomList::ComboRooms_Click);
     for (int i = 0; i < 3; ++i)
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-    connect(Command1, &QPushButton::clicked, this, &frmRoomList::Command1_Click);
+        core::ConnectHandler(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmRoomList::Command1_Click);
 }
 
 void frmRoomList::createControls()
