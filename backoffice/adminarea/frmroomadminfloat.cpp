@@ -11,6 +11,7 @@
 #include "core/db/sqltext.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
@@ -55,8 +56,8 @@ frmRoomAdminFloat::frmRoomAdminFloat() : FloatEditor(Name)
     grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 28);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmdEditIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdEditIt_Click);
-    connect(cmdCancelIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdCancelIt_Click);
+    core::ConnectHandler(cmdEditIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdEditIt_Click);
+    core::ConnectHandler(cmdCancelIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdCancelIt_Click);
     txtRoomIDedit->installEventFilter(this);
 }
 
@@ -84,7 +85,7 @@ void frmRoomAdminFloat::loadRoom()
 bool frmRoomAdminFloat::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtRoomIDedit && event->type() == QEvent::KeyPress)
-        txtRoomIDedit_KeyDown();
+        core::RunGuarded([this] { txtRoomIDedit_KeyDown(); });
     return ui::Form::eventFilter(watched, event);
 }
 

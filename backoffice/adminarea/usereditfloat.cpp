@@ -6,6 +6,7 @@
 #include "backoffice/adminarea/frmadminarea.h"
 #include "backoffice/adminarea/userstatements.h"
 #include "core/db/dbworks.h"
+#include "core/state/connecthandler.h"
 #include "vb/crlf.h"
 #include "core/state/runhandler.h"
 #include "core/ui/windowkit.h"
@@ -57,9 +58,9 @@ UserEditFloat::UserEditFloat() : FloatEditor(Name)
     column->addLayout(core::ButtonRow({Command1, Command2}));
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(CheckModifySettings, &QCheckBox::toggled, this, &UserEditFloat::CheckModifySettings_Click);
-    connect(Command1, &QPushButton::clicked, this, &UserEditFloat::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &UserEditFloat::Command2_Click);
+    core::ConnectHandler(CheckModifySettings, &QCheckBox::toggled, this, &UserEditFloat::CheckModifySettings_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &UserEditFloat::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &UserEditFloat::Command2_Click);
 }
 
 UserEditFloat::~UserEditFloat() = default;

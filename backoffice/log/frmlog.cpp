@@ -10,6 +10,7 @@
 #include "core/aids/scrollresize.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/resultrows.h"
 #include "core/ui/windowkit.h"
@@ -95,10 +96,11 @@ frmLog::frmLog() : ui::Form(Name, ui::FormKind::MdiChild)
     AGPopUp1->addItem(QStringLiteral("&Remove Selected Log"), QStringLiteral("mnuRemoveLog"));
     AGPopUp1->addItem(QStringLiteral("&Clear Log"), QStringLiteral("mnuClearLog"));
 
-    connect(Combo1, &QComboBox::activated, this, &frmLog::Combo1_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmLog::Command1_Click);
-    connect(logList, &controls::ReportList::mouseUp, this, [this](int button, int, int, int) { logList_MouseUp(button); });
-    connect(AGPopUp1, &controls::PopupMenu::click, this, &frmLog::AGPopUp1_Click);
+    core::ConnectHandler(Combo1, &QComboBox::activated, this, &frmLog::Combo1_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmLog::Command1_Click);
+    core::ConnectHandler(logList, &controls::ReportList::mouseUp, this,
+                         [this](int button, int, int, int) { logList_MouseUp(button); });
+    core::ConnectHandler(AGPopUp1, &controls::PopupMenu::click, this, &frmLog::AGPopUp1_Click);
     resize(ui::TwipsToPixelsX(9600), ui::TwipsToPixelsY(6600));
 }
 

@@ -2,6 +2,7 @@
 // chart's own events are in frmstats_chart.cpp.
 #include "backoffice/stats/frmstats.h"
 
+#include "core/state/connecthandler.h"
 #include "core/ui/windowkit.h"
 #include "ui/twips.h"
 #include "vb/datetime.h"
@@ -91,18 +92,18 @@ void frmStats::createControls()
 
 void frmStats::connectControls()
 {
-    connect(CMonth, &QComboBox::currentIndexChanged, this, &frmStats::CMonth_Click);
-    connect(CYear, &QComboBox::currentIndexChanged, this, &frmStats::CYear_Click);
-    connect(StatView, &QComboBox::currentIndexChanged, this, &frmStats::StatView_Click);
-    connect(ComboChartType, &QComboBox::currentIndexChanged, this, &frmStats::ComboChartType_Click);
-    connect(Check1, &QCheckBox::toggled, this, &frmStats::Check1_Click);
-    connect(Check2, &QCheckBox::toggled, this, &frmStats::Check2_Click);
-    connect(Check3, &QCheckBox::toggled, this, &frmStats::Check3_Click);
-    connect(Check4, &QCheckBox::toggled, this, &frmStats::Check4_Click);
-    connect(Check5, &QCheckBox::toggled, this, &frmStats::Check5_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmStats::Command1_Click);
-    connect(MSChart1, &controls::Chart::partActivated, this, &frmStats::MSChart1_Activated);
-    connect(MSChart1, &controls::Chart::partHovered, this, &frmStats::MSChart1_MouseMove);
+    core::ConnectHandler(CMonth, &QComboBox::currentIndexChanged, this, &frmStats::CMonth_Click);
+    core::ConnectHandler(CYear, &QComboBox::currentIndexChanged, this, &frmStats::CYear_Click);
+    core::ConnectHandler(StatView, &QComboBox::currentIndexChanged, this, &frmStats::StatView_Click);
+    core::ConnectHandler(ComboChartType, &QComboBox::currentIndexChanged, this, &frmStats::ComboChartType_Click);
+    core::ConnectHandler(Check1, &QCheckBox::toggled, this, &frmStats::Check1_Click);
+    core::ConnectHandler(Check2, &QCheckBox::toggled, this, &frmStats::Check2_Click);
+    core::ConnectHandler(Check3, &QCheckBox::toggled, this, &frmStats::Check3_Click);
+    core::ConnectHandler(Check4, &QCheckBox::toggled, this, &frmStats::Check4_Click);
+    core::ConnectHandler(Check5, &QCheckBox::toggled, this, &frmStats::Check5_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmStats::Command1_Click);
+    core::ConnectHandler(MSChart1, &controls::Chart::partActivated, this, &frmStats::MSChart1_Activated);
+    core::ConnectHandler(MSChart1, &controls::Chart::partHovered, this, &frmStats::MSChart1_MouseMove);
 }
 
 void frmStats::Form_Load()

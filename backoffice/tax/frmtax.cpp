@@ -7,6 +7,7 @@
 #include "core/db/columnfit.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "core/ui/windowkit.h"
@@ -119,16 +120,16 @@ void frmTax::createControls()
 
 void frmTax::connectControls()
 {
-    connect(Command1, &QPushButton::clicked, this, &frmTax::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmTax::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmTax::Command3_Click);
-    connect(ListView1, &controls::ReportList::itemClick, this, &frmTax::ListView1_Click);
-    connect(ListView2, &controls::ReportList::itemClick, this, &frmTax::ListView2_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmTax::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmTax::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmTax::Command3_Click);
+    core::ConnectHandler(ListView1, &controls::ReportList::itemClick, this, &frmTax::ListView1_Click);
+    core::ConnectHandler(ListView2, &controls::ReportList::itemClick, this, &frmTax::ListView2_Click);
     for (controls::ReportList *list : {ListView1, ListView2}) {
-        connect(list, &controls::ReportList::mouseUp, this,
-                [this, list](int button, int, int, int) { ListView_MouseUp(list, button); });
+        core::ConnectHandler(list, &controls::ReportList::mouseUp, this,
+                             [this, list](int button, int, int, int) { ListView_MouseUp(list, button); });
     }
-    connect(AGPopUp1, &controls::PopupMenu::click, this, &frmTax::AGPopUp1_Click);
+    core::ConnectHandler(AGPopUp1, &controls::PopupMenu::click, this, &frmTax::AGPopUp1_Click);
 }
 
 void frmTax::Form_Load()
@@ -257,7 +258,7 @@ bool frmTax::eventFilter(QObject *watched, QEvent *event)
             box->clear();
         else if (box == txtTaxPercent && box->text() == QLatin1String("0%"))
             box->clear();
-        removeBalloon();
+        core::RunGuarded([this] { removeBalloon(); });
     }
     return ui::Form::eventFilter(watched, event);
 }
