@@ -1,6 +1,8 @@
 // The one way a handler is connected: whatever the handler raises stops at it and is
 // reported, and the program goes on. The test runs without the top-level guard, so an
 // exception that left a handler would end it.
+#include "reportprobe.h"
+
 #include "core/state/appstate.h"
 #include "core/state/connecthandler.h"
 #include "ui/form.h"
@@ -8,6 +10,7 @@
 
 #include <QtTest>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 using Thrower = std::function<void()>;
@@ -45,14 +48,9 @@ private slots:
     void init()
     {
         core::ResetState();
-        modes.clear();
-        reports.clear();
-        core::SetErrorReportPresenter([this](core::ReportMode mode) {
-            modes << mode;
-            reports << core::State().mLastError;
-        });
+        reports = std::make_unique<ReportProbe>();
     }
-    void cleanup() { core::SetErrorReportPresenter({}); }
+    void cleanup() { reports.reset(); }
 
     void errorOfAHandlerIsReportedAndTheProgramGoesOn_data();
     void errorOfAHandlerIsReportedAndTheProgramGoesOn();
@@ -61,8 +59,7 @@ private slots:
     void errorOfAWindowsEventHandlerIsReported();
 
 private:
-    QList<core::ReportMode> modes;
-    QStringList reports;
+    std::unique_ptr<ReportProbe> reports;
 };
 
 void ConnectHandlerTest::errorOfAHandlerIsReportedAndTheProgramGoesOn_data()
@@ -92,8 +89,8 @@ void ConnectHandlerTest::errorOfAHandlerIsReportedAndTheProgramGoesOn()
     emit probe.fired(8, QStringLiteral("eight"));
     QCOMPARE(probe.taken, QStringList({"7", "8"}));
     QCOMPARE(after, 2);
-    QCOMPARE(reports, QStringList({report, report}));
-    QCOMPARE(modes, QList<core::ReportMode>({core::ReportMode::Modeless, core::ReportMode::Modeless}));
+    QCOMPARE(reports->texts, QStringList({report, report}));
+    QCOMPARE(reports->modes, QList<core::ReportMode>({core::ReportMode::Modeless, core::ReportMode::Modeless}));
 }
 
 void ConnectHandlerTest::handlerTakesTheLeadingArgumentsItDeclares()
@@ -114,7 +111,7 @@ void ConnectHandlerTest::handlerTakesTheLeadingArgumentsItDeclares()
     delete receiver;
     emit probe.fired(4, QString());
     QCOMPARE(calls, 0);
-    QVERIFY(reports.isEmpty());
+    QVERIFY(reports->texts.isEmpty());
 }
 
 void ConnectHandlerTest::codeOfTheConnectionReportsRunTimeErrors()
@@ -126,8 +123,8 @@ void ConnectHandlerTest::codeOfTheConnectionReportsRunTimeErrors()
     emit probe.fired(1, QString());
     thrower = [] { throw std::runtime_error("disk full"); };
     emit probe.fired(2, QString());
-    QCOMPARE(reports, QStringList({"Error Code : BOK003\r\nType mismatch", "Error Code : Hotel\r\ndisk full"}));
-    QCOMPARE(modes, QList<core::ReportMode>({core::ReportMode::Modal, core::ReportMode::Modeless}));
+    QCOMPARE(reports->texts, QStringList({"Error Code : BOK003\r\nType mismatch", "Error Code : Hotel\r\ndisk full"}));
+    QCOMPARE(reports->modes, QList<core::ReportMode>({core::ReportMode::Modal, core::ReportMode::Modeless}));
 }
 
 void ConnectHandlerTest::errorOfAWindowsEventHandlerIsReported()
@@ -135,8 +132,8 @@ void ConnectHandlerTest::errorOfAWindowsEventHandlerIsReported()
     QPointer<frmFailing> window = new frmFailing;
     window->Show();
     window->resize(window->size() + QSize(20, 20));
-    QVERIFY(!reports.isEmpty());
-    QCOMPARE(reports.last(), QStringLiteral("Error Code : frmFailing\r\nType mismatch"));
+    QVERIFY(!reports->texts.isEmpty());
+    QCOMPARE(reports->texts.last(), QStringLiteral("Error Code : frmFailing\r\nType mismatch"));
     QVERIFY(window->Unload());
     QTRY_VERIFY(!window);
 }

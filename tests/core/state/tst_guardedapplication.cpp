@@ -1,6 +1,8 @@
 // The top-level guard: an error that came through Qt's own frames (an event handler that ran
 // its body outside the handler idiom) is reported, modal, and the program's event loop ends
 // with a failure status.
+#include "reportprobe.h"
+
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
 #include "core/state/guardedapplication.h"
@@ -10,6 +12,7 @@
 #include <QtTest>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 using Thrower = std::function<void()>;
@@ -36,21 +39,15 @@ private slots:
     void init()
     {
         core::ResetState();
-        modes.clear();
-        reports.clear();
-        core::SetErrorReportPresenter([this](core::ReportMode mode) {
-            modes << mode;
-            reports << core::State().mLastError;
-        });
+        reports = std::make_unique<ReportProbe>();
     }
-    void cleanup() { core::SetErrorReportPresenter({}); }
+    void cleanup() { reports.reset(); }
 
     void errorThroughQtIsReportedAndEndsTheProgram_data();
     void errorThroughQtIsReportedAndEndsTheProgram();
 
 private:
-    QList<core::ReportMode> modes;
-    QStringList reports;
+    std::unique_ptr<ReportProbe> reports;
 };
 
 void GuardedApplicationTest::errorThroughQtIsReportedAndEndsTheProgram_data()
@@ -78,8 +75,8 @@ void GuardedApplicationTest::errorThroughQtIsReportedAndEndsTheProgram()
     // Should the guard let the program go on, this ends it with success.
     QTimer::singleShot(2000, &faulty, [] { QCoreApplication::exit(EXIT_SUCCESS); });
     QCOMPARE(QCoreApplication::exec(), EXIT_FAILURE);
-    QCOMPARE(reports, QStringList{report});
-    QCOMPARE(modes, QList<core::ReportMode>{core::ReportMode::Modal});
+    QCOMPARE(reports->texts, QStringList{report});
+    QCOMPARE(reports->modes, QList<core::ReportMode>{core::ReportMode::Modal});
     QVERIFY(static_cast<core::GuardedApplication *>(qApp)->EndedByError());
 }
 
