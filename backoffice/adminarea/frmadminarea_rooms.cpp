@@ -194,7 +194,7 @@ void frmAdminArea::ExportListToExcel(controls::ReportList *list, QString &fileNa
         Timer1->start();
         {
             const ui::Hourglass hourglass;
-            list->exportTo(fileName, true);
+            list->exportTo(fileName);
         }
         ProgressBar1->setValue(1000);
         ProgressBar1->hide();

@@ -37,10 +37,10 @@ QString LoginLogSql(const QString &typedName, const QString &userName)
            + SqlText(typedName) + QStringLiteral("',") + quoted(userName) + QStringLiteral(",'LoginLogout')");
 }
 
-QString LogoutLogSql(const QString &userName, bool terminated)
+QString LogoutLogSql(const QString &userName, SessionEnd end)
 {
-    const QString text = terminated ? QStringLiteral("User Logged Out/Terminated Program : ")
-                                    : QStringLiteral("User Logged Out : ");
+    const QString text = end == SessionEnd::ProgramClosed ? QStringLiteral("User Logged Out/Terminated Program : ")
+                                                          : QStringLiteral("User Logged Out : ");
     return QStringLiteral("INSERT INTO tbl_logTable (LogText,LoggedUser, LogKey) values('") + text + SqlText(userName)
            + QStringLiteral("',") + quoted(userName) + QStringLiteral(",'LoginLogout')");
 }

@@ -18,9 +18,10 @@ QString MasterAccountInsertSql(const QString &name, const QString &encipheredPas
 // A user's new password.
 QString PasswordUpdateSql(const QString &encipheredPassword, const QString &typedName);
 
-// The log rows of logging in and out. `typedName` is the name as typed in the login window;
-// `terminated` marks a log-out by closing the program.
+// The log rows of logging in and out. `typedName` is the name as typed in the login window.
 QString LoginLogSql(const QString &typedName, const QString &userName);
-QString LogoutLogSql(const QString &userName, bool terminated);
+// How a session ended: logged out from the menu, or by closing the program.
+enum class SessionEnd { LoggedOut, ProgramClosed };
+QString LogoutLogSql(const QString &userName, SessionEnd end);
 
 } // namespace core

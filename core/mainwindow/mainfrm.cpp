@@ -277,7 +277,7 @@ void mainFrm::MDIForm_Unload()
     auto &state = State();
     if (state.mLoggedIn) {
         ResumeNext([&] {
-            ExecuteSQL(LogoutLogSql(state.mUserName, true), SqlAction::Insert);
+            ExecuteSQL(LogoutLogSql(state.mUserName, SessionEnd::ProgramClosed), SqlAction::Insert);
         });
         ResumeNext([&] { state.mLoggedIn = false; });
         ResumeNext([] { ui::MsgBox(QStringLiteral("Successfully Logged Out!"), ui::vbInformation); });
@@ -396,7 +396,7 @@ void mainFrm::logOut()
 {
     auto &state = State();
     ResumeNext([&] {
-        ExecuteSQL(LogoutLogSql(state.mUserName, false), SqlAction::Insert);
+        ExecuteSQL(LogoutLogSql(state.mUserName, SessionEnd::LoggedOut), SqlAction::Insert);
     });
     ResumeNext([&] { state.mLoggedIn = false; });
     ResumeNext([&] {

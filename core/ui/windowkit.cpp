@@ -104,10 +104,10 @@ QLineEdit *AmountBox(const QString &name, QWidget *parent)
     return box;
 }
 
-QComboBox *ComboBox(const QString &name, QWidget *parent, bool editable)
+QComboBox *ComboBox(const QString &name, QWidget *parent, ComboStyle style)
 {
     auto *combo = Named(new QComboBox(parent), name);
-    combo->setEditable(editable);
+    combo->setEditable(style == ComboStyle::DropdownCombo);
     return combo;
 }
 
@@ -123,15 +123,15 @@ void SetBoxesEnabled(std::initializer_list<QLineEdit *> boxes, bool enabled)
     }
 }
 
-QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLeft)
+QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, RowAlign align)
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(ButtonGap);
-    if (!alignLeft)
+    if (align == RowAlign::Right)
         row->addStretch();
     for (QPushButton *button : buttons)
         row->addWidget(button);
-    if (alignLeft)
+    if (align == RowAlign::Left)
         row->addStretch();
     return row;
 }

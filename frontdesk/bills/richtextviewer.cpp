@@ -94,9 +94,9 @@ void RichTextViewer::createControls()
     Picture2 = core::Named(new QWidget(CoolBar1), QStringLiteral("Picture2"));
     auto *lists = new QHBoxLayout(Picture2);
     lists->setContentsMargins(0, 0, 0, 0);
-    Combo1 = core::ComboBox(QStringLiteral("Combo1"), Picture2, true);
+    Combo1 = core::ComboBox(QStringLiteral("Combo1"), Picture2, core::ComboStyle::DropdownCombo);
     Combo1->setMinimumContentsLength(18);
-    Combo2 = core::ComboBox(QStringLiteral("Combo2"), Picture2, true);
+    Combo2 = core::ComboBox(QStringLiteral("Combo2"), Picture2, core::ComboStyle::DropdownCombo);
     Combo2->setMinimumContentsLength(3);
     lists->addWidget(Combo1);
     lists->addWidget(Combo2);

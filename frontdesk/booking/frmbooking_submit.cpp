@@ -67,7 +67,7 @@ void frmBooking::Command5_Click()
         fillDefaults();
         if (!storeBooking())
             return;   // the statement layer has told the user; the input stays for another try
-        core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"), false);
+        core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"));
         resetAfterBooking();
         ui::MsgBox(QStringLiteral("Customer details has been added to the Record"), ui::vbInformation,
                    QStringLiteral("Customer Added"));

@@ -286,7 +286,7 @@ void frmFoodingBook::Command4_Click()
         // status stay for it).
         FoodLV->clear();
         txtTotalAmount->clear();
-        core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"), false);
+        core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"));
     });
 }
 

@@ -104,7 +104,7 @@ QGroupBox *frmCustomerDetails::createCustomerFrame()
 {
     Frame1 = core::Frame(QStringLiteral("Customer Details"), QStringLiteral("Frame1"), PicInner);
     QGridLayout *grid = frameGrid(Frame1);
-    txtTitle = core::ComboBox(QStringLiteral("txtTitle"), Frame1, true);
+    txtTitle = core::ComboBox(QStringLiteral("txtTitle"), Frame1, core::ComboStyle::DropdownCombo);
     txtFName = core::TextBox(QStringLiteral("txtFName"), Frame1);
     txtLName = core::TextBox(QStringLiteral("txtLName"), Frame1);
     core::FitToColumn(txtTitle, QStringLiteral("tbl_customers"), QStringLiteral("cTitle"));

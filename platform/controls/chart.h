@@ -168,7 +168,6 @@ private:
     };
     QList<SliceLabel> sliceLabels() const;
     QFont sliceLabelFont() const;
-    void applyColors();
     void settle();
     void relayout();
 

@@ -13,7 +13,7 @@
 //   list->setSubItem(row, 1, firstName);          // sub-item n is column n + 1
 //   list->setSmallIcon(row, 1);                   // index into setSmallIcons(), from 1
 //   if (list->listIndex() >= 1) ... list->subItem(list->listIndex(), 20) ...
-//   list->exportTo(path, true);                   // throws vb::Error 75/76 when it cannot write
+//   list->exportTo(path);                         // throws vb::Error 75/76 when it cannot write
 //
 // Mouse events carry the platform's values: button 1 left, 2 right, 4 middle; shift state
 // 1 Shift, 2 Ctrl, 4 Alt; positions in twips within the list. A right press selects the

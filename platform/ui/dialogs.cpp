@@ -105,6 +105,6 @@ bool StartProgram(const QStringList &candidates, const QStringList &arguments)
     return CurrentDialogs().startProgram(candidates, arguments);
 }
 
-bool PlayWave(const QString &file, bool /*wait*/) { return CurrentDialogs().playSound(file); }
+bool PlayWave(const QString &file) { return CurrentDialogs().playSound(file); }
 
 } // namespace ui

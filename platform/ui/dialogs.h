@@ -154,8 +154,8 @@ std::optional<PrintDialogSettings> PrintDialog(const PrintDialogSettings &initia
 std::optional<PageSetupSettings> PageSetupDialog(const PageSetupSettings &initial, QWidget *owner = nullptr);
 bool ShellOpen(const QString &target);
 bool StartProgram(const QStringList &candidates, const QStringList &arguments = {});
-// Plays a wave file. The sound never blocks the caller: `wait` is accepted for the
-// callers' sake, but a sound without an audio device would never report its end.
-bool PlayWave(const QString &file, bool wait = false);
+// Plays a wave file. The sound never blocks the caller: a sound without an audio device would
+// never report its end.
+bool PlayWave(const QString &file);
 
 } // namespace ui

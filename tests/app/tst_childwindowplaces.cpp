@@ -106,6 +106,8 @@ ui::Form *fromGuestList(testsupport::CoreFixture &fx, core::mainFrm &main, const
     if (!list)
         return nullptr;
     auto *rows = list->findChild<controls::ReportList *>(QStringLiteral("customerList"));
+    if (!rows)
+        return nullptr;
     fx.dialogs().reply(ui::Reply::menuItem(item));
     rows->commitRows();
     // A right click on the first guest opens the popup.
@@ -150,10 +152,14 @@ void ChildWindowPlacesTest::everyChildWindowOpensWhole()
     QVERIFY(details && orders);
     QCOMPARE(orders->objectName(), QStringLiteral("frmFoodDetails"));
     opened << details << orders;
-    details->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+    auto *guestBill = details->findChild<QPushButton *>(QStringLiteral("Command4"));
+    auto *orderList = orders->findChild<controls::ReportList *>(QStringLiteral("OrderLV"));
+    auto *orderBill = orders->findChild<QPushButton *>(QStringLiteral("Command3"));
+    QVERIFY(guestBill && orderList && orderBill);
+    guestBill->click();
     opened << activeChild(*main);
-    clickFirstRow(*orders->findChild<controls::ReportList *>(QStringLiteral("OrderLV")));
-    orders->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    clickFirstRow(*orderList);
+    orderBill->click();
     opened << activeChild(*main);
     QCOMPARE(opened.last()->objectName(), QStringLiteral("frmFoodTxtView"));
 
@@ -226,7 +232,9 @@ void ChildWindowPlacesTest::rememberedWindowComesBackUsable()
         QTest::qWait(50);
         QVERIFY(testsupport::SaveScreenshot(*main, window + QStringLiteral("-restored-after-maximise"), true));
     } else {
-        main->findChild<QAction *>(arrangement)->trigger();
+        auto *arrange = main->findChild<QAction *>(arrangement);
+        QVERIFY(arrange);
+        arrange->trigger();
         QCoreApplication::processEvents();
         // Cascading keeps the windows usable: none is left a title bar.
         if (arrangement == QLatin1String("mnuCascade")) {

@@ -188,8 +188,11 @@ void TestAdminUsers::accountAddedHereLogsInAndRightsRuleFollowsItsBoxes()
         QVERIFY(core::State().mLoggedIn);
         QCOMPARE(core::State().mUserName, QStringLiteral("clerk"));
         for (const char *item : {"mnuAdministration", "mnuRoomList", "taxEditor", "mnuCustomerList",
-                                 "mnuCustomerHistoryList", "mnuReport", "mnuLog"})
-            MainWindow().findChild<QAction *>(QString::fromLatin1(item))->trigger();
+                                 "mnuCustomerHistoryList", "mnuReport", "mnuLog"}) {
+            auto *action = MainWindow().findChild<QAction *>(QString::fromLatin1(item));
+            QVERIFY2(action, item);
+            action->trigger();
+        }
         QCOMPARE(windows.opened, opened);
         QCOMPARE(s.dialogs().messages().size(), 7 - opened.size() + 1);   // the login message too
         ui::Forms::Unload<core::mainFrm>();
@@ -209,7 +212,9 @@ void TestAdminUsers::mainWindowItemAndButtonOpenTheWindow()
     TypeLogin(QStringLiteral("boss"), QStringLiteral("pw"));
     QVERIFY(core::State().mLoggedIn);
     for (const char *item : {"mnuAdministration", "toolAdmin"}) {
-        MainWindow().findChild<QAction *>(QString::fromLatin1(item))->trigger();
+        auto *action = MainWindow().findChild<QAction *>(QString::fromLatin1(item));
+        QVERIFY2(action, item);
+        action->trigger();
         auto *admin = ui::Forms::Find<frmAdminArea>();
         QVERIFY2(admin && admin->isVisible(), item);
         QCOMPARE(admin->Caption(), QStringLiteral("Administration"));

@@ -227,6 +227,7 @@ void TestFrmDBLocateTool::enterSavesFromAnyBox()
         frm.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frm));
         auto *typedIn = frm.findChild<QLineEdit *>(box);
+        QVERIFY(typedIn);
         typedIn->setFocus();
         QTest::keyClick(typedIn, Qt::Key(key));
         closedByEnter = !ui::Forms::IsLoaded<frmDBLocateTool>();

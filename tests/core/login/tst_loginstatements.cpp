@@ -27,11 +27,11 @@ void LoginStatementsTest::statementsAsText_data()
     QTest::newRow("login log") << core::LoginLogSql("o'neil", "O'Neil")
                                << "INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) values('User Logged in : "
                                   "o''neil','O''Neil','LoginLogout')";
-    QTest::newRow("logout log") << core::LogoutLogSql("O'Neil", false)
+    QTest::newRow("logout log") << core::LogoutLogSql("O'Neil", core::SessionEnd::LoggedOut)
                                 << "INSERT INTO tbl_logTable (LogText,LoggedUser, LogKey) values('User Logged Out : "
                                    "O''Neil','O''Neil','LoginLogout')";
     QTest::newRow("program closed log")
-        << core::LogoutLogSql("ann", true)
+        << core::LogoutLogSql("ann", core::SessionEnd::ProgramClosed)
         << "INSERT INTO tbl_logTable (LogText,LoggedUser, LogKey) values('User Logged Out/Terminated Program : "
            "ann','ann','LoginLogout')";
 }

@@ -86,6 +86,7 @@ void ModifyPasswordTest::enterInAnyBoxModifies()
         fill(w, QStringLiteral("Ann O'Neil"), QStringLiteral("old"), QStringLiteral("old"));
         QVERIFY(QTest::qWaitForWindowActive(w.window()));
         auto *typedIn = w.findChild<QLineEdit *>(QString::fromLatin1(box));
+        QVERIFY2(typedIn, box);
         typedIn->setFocus();
         QTest::keyClick(typedIn, Qt::Key_Return);
         ProcessDeletes();

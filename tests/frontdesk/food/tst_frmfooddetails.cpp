@@ -243,12 +243,14 @@ void TestFoodDetails::searchFindsAndHandsOverTheGuest()
     order.txtSearchCustomer->setText("#" + bob.number);
     order.Command3_Click();
     search = ui::Forms::Find<frmCustomerSearch>();
+    QVERIFY(search);
     QCOMPARE(search->searchLV->count(), 1);
     search->searchLV->setListIndex(-1);
     search->searchLV_DblClick();
     QCOMPARE(order.MyOrderID, ann.number);
     order.Command3_Click();
     search = ui::Forms::Find<frmCustomerSearch>();
+    QVERIFY(search);
     search->searchLV->setListIndex(1);
     order.Unload();
     QTRY_VERIFY(!ui::Forms::IsLoaded<frmFoodingBook>());

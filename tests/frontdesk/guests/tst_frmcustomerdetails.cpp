@@ -204,7 +204,9 @@ void TestCustomerDetails::countThatIsNoWholeNumberWritesNothing()
     openGuestList({ann}).select(0);
     frmCustomerDetails &frm = openDetails(fx);
     frm.txtFName->setText("Anna");
-    frm.findChild<QLineEdit *>(box)->setText(text);
+    auto *changed = frm.findChild<QLineEdit *>(box);
+    QVERIFY(changed);
+    changed->setText(text);
     fx.dialogs().reply(ui::Reply::button(ui::vbYes));
     frm.Command1_Click();
 

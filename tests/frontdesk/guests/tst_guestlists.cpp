@@ -289,8 +289,11 @@ void TestGuestLists::foodWindowsForTheSelectedGuest()
     frm.AGMyPopUp1_Click("mnuFoodOrder");
     ui::Form *order = ui::Forms::Find(QStringLiteral("frmFoodingBook"));
     QVERIFY(order);
-    QCOMPARE(order->findChild<QLineEdit *>("txtCFname")->text(), QStringLiteral("Bo"));
-    QCOMPARE(order->findChild<QLineEdit *>("txtCLname")->text(), QStringLiteral("Li"));
+    const auto *firstName = order->findChild<QLineEdit *>("txtCFname");
+    const auto *lastName = order->findChild<QLineEdit *>("txtCLname");
+    QVERIFY(firstName && lastName);
+    QCOMPARE(firstName->text(), QStringLiteral("Bo"));
+    QCOMPARE(lastName->text(), QStringLiteral("Li"));
 
     frm.AGMyPopUp1_Click("mnuFoodBeveragesDetails");
     QVERIFY(fx.dialogs().messages().isEmpty());
@@ -330,9 +333,6 @@ void TestGuestLists::formerGuestsShowNAAndStartABooking()
     QVERIFY(core::State().mHistoryCustomerNo.isEmpty());
 }
 
-QTEST_MAIN(TestGuestLists)
-#include "tst_guestlists.moc"
-
 void TestGuestLists::eachListFillsOnceAndHoldsItsRows_data()
 {
     QTest::addColumn<bool>("former");
@@ -364,3 +364,6 @@ void TestGuestLists::eachListFillsOnceAndHoldsItsRows()
     QCOMPARE(columnOf(*frm->customerList, 1), QStringList({"Ann", "Bob", "Cora", "Smith"}));
     QCOMPARE(frm->customerList->subItem(3, 2), QStringLiteral("ONeil"));
 }
+
+QTEST_MAIN(TestGuestLists)
+#include "tst_guestlists.moc"

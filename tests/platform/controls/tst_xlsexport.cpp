@@ -74,7 +74,7 @@ void TestXlsExport::textsReadBack()
     for (const QStringList &r : rows)
         list.addRow(r + QStringList{QStringLiteral("4711")});
     const QString path = dir_.filePath(QStringLiteral("texts.xls"));
-    list.exportTo(path, true);
+    list.exportTo(path);
 
     const XlsBook book = reader(path, dir_.path());
     QVERIFY2(book.ok, qPrintable(book.error));
@@ -101,7 +101,7 @@ void TestXlsExport::longListsGoOnInFurtherSheets()
         list.addRow(texts);
     }
     const QString path = dir_.filePath(QStringLiteral("long.xls"));
-    list.exportTo(path, true);
+    list.exportTo(path);
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -135,7 +135,7 @@ void TestXlsExport::headersOnlyWhenEmpty()
     ReportList list;
     addHeaders(list, {QStringLiteral("Title"), QStringLiteral("Check In")});
     const QString path = dir_.filePath(QStringLiteral("empty.xls"));
-    list.exportTo(path, true);
+    list.exportTo(path);
     const XlsBook book = testsupport::ReadXlsWithXlrd(path);
     QVERIFY2(book.ok, qPrintable(book.error));
     QCOMPARE(book.sheets.size(), 1);
@@ -148,14 +148,14 @@ void TestXlsExport::failureLeavesNoFile()
     addHeaders(list, {QStringLiteral("Title")});
     list.addRow({QStringLiteral("Mr"), QStringLiteral("1")});
     const QString missing = dir_.filePath(QStringLiteral("no-such-folder/list.xls"));
-    HOTEL_EXPECT_ERROR(list.exportTo(missing, true), 76);
+    HOTEL_EXPECT_ERROR(list.exportTo(missing), 76);
     QVERIFY(!QFile::exists(missing));
 
     // A folder in the way: the folder stays as it was, no temporary file is left beside it.
     const QString folder = dir_.filePath(QStringLiteral("taken.xls"));
     QVERIFY(QDir().mkpath(folder));
     const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
-    HOTEL_EXPECT_ERROR(list.exportTo(folder, true), 75);
+    HOTEL_EXPECT_ERROR(list.exportTo(folder), 75);
     QVERIFY(QFileInfo(folder).isDir());
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), before);
 }

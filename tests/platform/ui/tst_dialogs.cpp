@@ -227,7 +227,7 @@ void TestDialogs::scriptedColourFontShellSound()
     dialogs.reply(Reply::button(vbNo));
     QVERIFY(ShellOpen(QStringLiteral("/prog/help.chm")));
     QVERIFY(StartProgram({QStringLiteral("gnome-calculator"), QStringLiteral("xcalc")}));
-    QVERIFY(PlayWave(QStringLiteral("/prog/sounds/cashin.wav"), false));
+    QVERIFY(PlayWave(QStringLiteral("/prog/sounds/cashin.wav")));
     QCOMPARE(dialogs.pendingReplies(), 1);
 
     QCOMPARE(dialogs.shown(DialogKind::ShellOpen).first().text, QStringLiteral("/prog/help.chm"));

@@ -133,7 +133,9 @@ void TestForms::loadsOnFirstUseBeforeShowing()
     QVERIFY(Forms::IsLoaded<frmProbe>());
     QVERIFY(!f.isVisible());
     QCOMPARE(f.objectName(), QStringLiteral("frmProbe"));
-    QCOMPARE(f.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(), QStringLiteral("loaded"));
+    const auto *txtName = f.findChild<QLineEdit *>(QStringLiteral("txtName"));
+    QVERIFY(txtName);
+    QCOMPARE(txtName->text(), QStringLiteral("loaded"));
 
     QCOMPARE(&Forms::Get<frmProbe>(), &f);   // the same instance, not loaded twice
     QCOMPARE(Forms::Find(QStringLiteral("frmProbe")), static_cast<Form *>(&f));
