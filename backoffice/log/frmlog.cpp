@@ -13,6 +13,7 @@
 #include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/resultrows.h"
+#include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
@@ -38,7 +39,7 @@ const QStringList &filterCaptions()
     return captions;
 }
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 // The entries' day and time forms. A log holds many entries of one day and of one minute,
 // so each form is worked out once per day and once per minute of the day during a fill.
@@ -150,11 +151,11 @@ void frmLog::FillLogList()
         const auto forms = std::make_shared<LogTimeTexts>();
         const QString when = QStringLiteral("LogDateLine");
         const std::vector<core::ResultRows::Column> columns{
-            {QStringLiteral("LogText"), textOf},
-            {QStringLiteral("LoggedUser"), textOf},
+            {QStringLiteral("LogText"), TextOf},
+            {QStringLiteral("LoggedUser"), TextOf},
             {when, [forms](const vb::Variant &value) { return forms->date(value); }},
             {when, [forms](const vb::Variant &value) { return forms->time(value); }},
-            {QStringLiteral("ID"), textOf},
+            {QStringLiteral("ID"), TextOf},
         };
         logList->setRows(std::make_shared<core::ResultRows>(rs->Rows(), columns));
         // Nothing reads the shared recordset after the fill: the entries go when the list goes.

@@ -10,6 +10,7 @@
 #include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
+#include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/booking/frmbooking.h"
 #include "ui/dialogs.h"
@@ -34,7 +35,7 @@ namespace {
 
 const QString NamePlaceholder = QStringLiteral("Tax Name");
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 // The typed percent as the amount it is stored as; nothing when the box is empty, reads
 // "0%", is no number, or is a number too large for an amount ("1e300").
@@ -159,15 +160,14 @@ void frmTax::Form_Unload(int &)
 void frmTax::fillList(controls::ReportList *list, int category)
 {
     list->clear();
-    if (!core::ResumeNext([category] { core::OpenRecordset(TaxListSql(category)); }))
+    std::shared_ptr<ado::Recordset> taxes;
+    if (!core::ResumeNext([&] { taxes = core::OpenRecordset(TaxListSql(category)); }) || !taxes)
         return;
-    ado::Recordset &rs = *core::State().mRS;
     core::ResumeNext([&] {
-        while (!rs.IsEOF()) {
-            list->addRow({textOf(rs.Fields(QStringLiteral("taxName")).Value()),
-                          textOf(rs.Fields(QStringLiteral("taxRate")).Value()) + QStringLiteral("%"),
-                          textOf(rs.Fields(QStringLiteral("ID")).Value())});
-            rs.MoveNext();
+        for (; !taxes->IsEOF(); taxes->MoveNext()) {
+            list->addRow({TextOf(taxes->Fields(QStringLiteral("taxName")).Value()),
+                          TextOf(taxes->Fields(QStringLiteral("taxRate")).Value()) + QStringLiteral("%"),
+                          TextOf(taxes->Fields(QStringLiteral("ID")).Value())});
         }
     });
 }

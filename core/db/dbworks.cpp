@@ -200,6 +200,13 @@ std::shared_ptr<ado::Recordset> OpenRecordset(const QString &sql)
 
 void CloseRecordset() { State().mRS.reset(); }
 
+ado::Recordset &Rows(const std::shared_ptr<ado::Recordset> &rows)
+{
+    if (!rows)
+        ado::raiseAdoError(ado::adErrObjectClosed, ado::RecordsetSource);
+    return *rows;
+}
+
 Transaction::Transaction()
 {
     auto &conn = State().mConn;

@@ -64,6 +64,10 @@ DrawnTable CreateDrawnTable(const QString &createSql, const QString &table);
 //         ...   // may call OpenRecordset again
 std::shared_ptr<ado::Recordset> OpenRecordset(const QString &sql);
 void CloseRecordset();
+// The rows OpenRecordset handed back, for code that reads them without looking at the failure
+// first: a query that failed has none, and reading them raises 3704, as a closed recordset does.
+// Keep the pointer while the reference is used.
+ado::Recordset &Rows(const std::shared_ptr<ado::Recordset> &rows);
 
 // Runs a group of statements all or nothing: begun on the open connection (taking the
 // database's write lock, waited for as a statement waits), rolled back unless committed.

@@ -41,6 +41,22 @@ namespace {
 
 const QString NotLoggedIn = QStringLiteral("Not Logged In");
 
+// The toolbar, left to right: each button's key, its tooltip, and the menu item it stands for.
+struct ToolbarButton {
+    const char *key;
+    const char *text;
+    void (mainFrm::*handler)();
+};
+const ToolbarButton ToolbarButtons[] = {
+    {"toolNewBooking", "New Booking", &mainFrm::mnuBooking_Click},
+    {"toolNewFoodOrder", "New Food & Beverages Order", &mainFrm::mnuFoodOrder_Click},
+    {"toolCustomerList", "Customer List", &mainFrm::mnuCustomerList_Click},
+    {"toolRoomSchedule", "Room(s) Schedule", &mainFrm::mnuRoomList_Click},
+    {"toolStats", "Stats View", &mainFrm::mnuReport_Click},
+    {"toolLogView", "Log View", &mainFrm::mnuLog_Click},
+    {"toolAdmin", "Administrator", &mainFrm::mnuAdministration_Click},
+};
+
 } // namespace
 
 mainFrm::mainFrm() : ui::Form(Name)
@@ -164,20 +180,12 @@ void mainFrm::buildToolbar()
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setMovable(false);
-    const std::pair<const char *, const char *> buttons[] = {
-        {"toolNewBooking", "New Booking"},
-        {"toolNewFoodOrder", "New Food & Beverages Order"},
-        {"toolCustomerList", "Customer List"},
-        {"toolRoomSchedule", "Room(s) Schedule"},
-        {"toolStats", "Stats View"},
-        {"toolLogView", "Log View"},
-        {"toolAdmin", "Administrator"},
-    };
-    for (const auto &[key, text] : buttons) {
-        const QString name = QString::fromLatin1(key);
-        QAction *button = Toolbar1->addAction(toolbarIcon(name), QString::fromLatin1(text));
+    for (const ToolbarButton &shown : ToolbarButtons) {
+        const QString name = QString::fromLatin1(shown.key);
+        const QString text = QString::fromLatin1(shown.text);
+        QAction *button = Toolbar1->addAction(toolbarIcon(name), text);
         button->setObjectName(name);
-        button->setToolTip(QString::fromLatin1(text));
+        button->setToolTip(text);
         Toolbar1->widgetForAction(button)->setObjectName(name);
         core::ConnectHandler(button, &QAction::triggered, this, [this, name] { Toolbar1_ButtonClick(name); });
     }
@@ -363,18 +371,9 @@ void mainFrm::Toolbar1_ButtonClick(const QString &key)
             showLoginWindow();
             return;
         }
-        const std::pair<const char *, void (mainFrm::*)()> handlers[] = {
-            {"toolNewBooking", &mainFrm::mnuBooking_Click},
-            {"toolNewFoodOrder", &mainFrm::mnuFoodOrder_Click},
-            {"toolCustomerList", &mainFrm::mnuCustomerList_Click},
-            {"toolRoomSchedule", &mainFrm::mnuRoomList_Click},
-            {"toolStats", &mainFrm::mnuReport_Click},
-            {"toolLogView", &mainFrm::mnuLog_Click},
-            {"toolAdmin", &mainFrm::mnuAdministration_Click},
-        };
-        for (const auto &[name, handler] : handlers) {
-            if (key == QLatin1String(name)) {
-                (this->*handler)();
+        for (const ToolbarButton &button : ToolbarButtons) {
+            if (key == QLatin1String(button.key)) {
+                (this->*button.handler)();
                 return;
             }
         }

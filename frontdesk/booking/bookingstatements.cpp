@@ -61,4 +61,14 @@ QString GuestNumberLookupSql(const QString &table, const QString &uniqueNo)
            + core::SqlText(uniqueNo) + QStringLiteral("'");
 }
 
+QString FormerGuestSql(const QString &uniqueNo)
+{
+    return QStringLiteral("SELECT * FROM tbl_customers_history WHERE cUniqueNo='")
+           + core::SqlText(QString(uniqueNo).remove(QLatin1Char('#'))) + QStringLiteral("'");
+}
+
+QString RoomListSql() { return QStringLiteral("SELECT * FROM tbl_Rooms"); }
+
+QString RoomTaxRatesSql() { return QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=1"); }
+
 } // namespace frontdesk

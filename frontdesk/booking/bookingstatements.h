@@ -44,4 +44,10 @@ QString BookingLogSql(const QString &firstName, const QString &lastName, const Q
 // Finds a guest number among the current or the former guests.
 QString GuestNumberLookupSql(const QString &table, const QString &uniqueNo);
 
+// The window's own look-ups: the former guest a new booking starts from (by number, the
+// order sign dropped), the rooms offered, and the rates of the room taxes.
+QString FormerGuestSql(const QString &uniqueNo);
+QString RoomListSql();
+QString RoomTaxRatesSql();
+
 } // namespace frontdesk

@@ -11,6 +11,8 @@
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
+#include "core/ui/showntext.h"
+#include "frontdesk/booking/bookingstatements.h"
 #include "frontdesk/booking/guestnumber.h"
 #include "ui/dialogs.h"
 #include "vb/conversions.h"
@@ -39,15 +41,15 @@ constexpr int ColumnTariff = 2;
 
 bool isBlank(const vb::Variant &value) { return value.isNull() || value.isEmpty() || vb::CStr(value).isEmpty(); }
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 // Room types and descriptions are stored with "!*!" in place of each apostrophe.
-QString shownText(const vb::Variant &value) { return textOf(value).replace(QStringLiteral("!*!"), QStringLiteral("'")); }
+QString shownText(const vb::Variant &value) { return core::ShownApostrophes(TextOf(value)); }
 
 // Amounts in the fields are texts in the locale's currency form.
 vb::Currency currencyOf(const QString &text) { return vb::CCur(vb::Variant(text)); }
 double doubleOf(const QString &text) { return vb::CDbl(vb::Variant(text)); }
-QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+using core::CurrencyText;
 
 QTreeWidgetItem *selectedRoom(QTreeWidget *list)
 {
@@ -137,11 +139,9 @@ void frmBooking::Form_Load()
 void frmBooking::loadHistoryCustomer()
 {
     auto &state = core::State();
-    core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_customers_history WHERE cUniqueNo='")
-                        + core::SqlText(QString(state.mHistoryCustomerNo).remove(QLatin1Char('#')))
-                        + QStringLiteral("'"));
-    const ado::Recordset &guest = *state.mRS;
-    comboTitle->setCurrentText(textOf(guest.Fields(QStringLiteral("cTitle")).Value()));
+    const auto found = core::OpenRecordset(FormerGuestSql(state.mHistoryCustomerNo));
+    const ado::Recordset &guest = core::Rows(found);
+    comboTitle->setCurrentText(TextOf(guest.Fields(QStringLiteral("cTitle")).Value()));
     txtFName->setText(shownText(guest.Fields(QStringLiteral("cFirstName")).Value()));
     txtLName->setText(shownText(guest.Fields(QStringLiteral("cLastName")).Value()));
     txtAddress->setText(shownText(guest.Fields(QStringLiteral("cAddress")).Value()));
@@ -190,14 +190,14 @@ void frmBooking::getRoomList()
     core::RunHandler(QStringLiteral("BOK010"), core::ReportMode::Modal, [this] {
         ListView1->clear();
         ListView2->clear();
-        core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Rooms"));
-        ado::Recordset &rooms = *core::State().mRS;
+        const auto opened = core::OpenRecordset(RoomListSql());
+        ado::Recordset &rooms = core::Rows(opened);
         while (!rooms.IsEOF()) {
             // A room without a description (the table's third column) is not offered.
             if (!isBlank(rooms.Fields(2).Value())) {
-                appendRoom(ListView1, textOf(rooms.Fields(QStringLiteral("RoomNameID")).Value()),
+                appendRoom(ListView1, TextOf(rooms.Fields(QStringLiteral("RoomNameID")).Value()),
                            shownText(rooms.Fields(QStringLiteral("RoomType")).Value()),
-                           currencyText(rooms.Fields(QStringLiteral("RoomPrice")).Value()));
+                           CurrencyText(rooms.Fields(QStringLiteral("RoomPrice")).Value()));
             }
             rooms.MoveNext();
         }
@@ -208,8 +208,8 @@ void frmBooking::getAllTax()
 {
     core::RunHandler(QStringLiteral("BOK011"), core::ReportMode::Modal, [this] {
         lbPercent->setText(QStringLiteral("0"));
-        core::OpenRecordset(QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=1"));
-        ado::Recordset &taxes = *core::State().mRS;
+        const auto opened = core::OpenRecordset(RoomTaxRatesSql());
+        ado::Recordset &taxes = core::Rows(opened);
         while (!taxes.IsEOF()) {
             const vb::Variant rate = taxes.Fields(QStringLiteral("TaxRate")).Value();
             if (!isBlank(rate))
@@ -251,9 +251,9 @@ void frmBooking::moveRoom(QTreeWidget *from, QTreeWidget *to, int sign)
     const vb::Currency amount =
         vb::Currency::fromDouble(currencyOf(price).toDouble() * vb::Val(txtNumberDays->text()));
     const vb::Currency rate = currencyOf(txtRoomRate->text());
-    txtRoomRate->setText(currencyText(sign > 0 ? rate + amount : rate - amount));
+    txtRoomRate->setText(CurrencyText(sign > 0 ? rate + amount : rate - amount));
 
-    appendRoom(to, room->text(ColumnRoom), room->text(ColumnType), currencyText(price));
+    appendRoom(to, room->text(ColumnRoom), room->text(ColumnType), CurrencyText(price));
     delete room;
     selectFirstRoom(from);
     updateTaxAndTotal();
@@ -263,8 +263,8 @@ void frmBooking::moveRoom(QTreeWidget *from, QTreeWidget *to, int sign)
 void frmBooking::updateTaxAndTotal()
 {
     const double tax = PercentFunction(doubleOf(lbPercent->text()), doubleOf(txtRoomRate->text()));
-    txtTax->setText(currencyText(vb::Currency::fromDouble(tax)));
-    txtGrandTotal->setText(currencyText(currencyOf(txtTax->text()) + currencyOf(txtRoomRate->text())));
+    txtTax->setText(CurrencyText(vb::Currency::fromDouble(tax)));
+    txtGrandTotal->setText(CurrencyText(currencyOf(txtTax->text()) + currencyOf(txtRoomRate->text())));
 }
 
 void frmBooking::Command1_Click()
@@ -286,7 +286,7 @@ void frmBooking::Command7_Click()
         int32_t sum = 0;
         for (int row = 0; row < ListView2->topLevelItemCount(); ++row)
             sum = vb::CLng(vb::Variant(doubleOf(ListView2->topLevelItem(row)->text(ColumnTariff)) + sum));
-        txtRoomRate->setText(currencyText(vb::Variant(sum * vb::Val(txtNumberDays->text()))));
+        txtRoomRate->setText(CurrencyText(vb::Variant(sum * vb::Val(txtNumberDays->text()))));
         updateTaxAndTotal();
     });
 }
@@ -303,11 +303,11 @@ void frmBooking::getDue()
             txtAdvance->setText(QStringLiteral("0"));
         const vb::Currency total = currencyOf(txtGrandTotal->text());
         const vb::Currency advance = currencyOf(txtAdvance->text());
-        txtDue->setText(currencyText(total - advance));
-        txtAdvance->setText(currencyText(advance));
+        txtDue->setText(CurrencyText(total - advance));
+        txtAdvance->setText(CurrencyText(advance));
         // A negative total (rooms removed after the days changed) owes nothing.
         if (total < vb::Currency(0))
-            txtDue->setText(currencyText(vb::Currency(0)));
+            txtDue->setText(CurrencyText(vb::Currency(0)));
     });
 }
 

@@ -5,6 +5,7 @@
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/state/connecthandler.h"
+#include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/food/customersearchstatements.h"
 #include "frontdesk/food/frmfoodingbook.h"
@@ -21,7 +22,7 @@
 namespace frontdesk {
 
 namespace {
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 } // namespace
 
 frmCustomerSearch::frmCustomerSearch() : ui::Form(Name, ui::FormKind::TopLevel)
@@ -62,9 +63,9 @@ void frmCustomerSearch::search()
     if (!guests)
         return;
     for (; !guests->IsEOF(); guests->MoveNext()) {
-        searchLV->addRow({textOf(guests->Fields(QStringLiteral("cUniqueNo")).Value()),
-                          core::ShownApostrophes(textOf(guests->Fields(QStringLiteral("cFirstName")).Value())),
-                          core::ShownApostrophes(textOf(guests->Fields(QStringLiteral("cLastName")).Value()))});
+        searchLV->addRow({TextOf(guests->Fields(QStringLiteral("cUniqueNo")).Value()),
+                          core::ShownApostrophes(TextOf(guests->Fields(QStringLiteral("cFirstName")).Value())),
+                          core::ShownApostrophes(TextOf(guests->Fields(QStringLiteral("cLastName")).Value()))});
     }
 }
 

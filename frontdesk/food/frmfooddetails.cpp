@@ -10,6 +10,7 @@
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
+#include "core/ui/showntext.h"
 #include "frontdesk/food/fooddetailsstatements.h"
 #include "frontdesk/food/foodingbookstatements.h"
 #include "frontdesk/bills/frmfoodtxtview.h"
@@ -31,9 +32,9 @@ namespace {
 constexpr int DesignWidth = 12000;
 constexpr int DesignHeight = 7800;
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
-QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+using core::CurrencyText;
 
 vb::Currency currencyOf(const QString &text) { return vb::CCur(vb::Variant(text)); }
 
@@ -105,16 +106,16 @@ void frmFoodDetails::ShowCustomerOrders()
     if (!orders)
         return;
     core::ResumeNext([&] {
-        txtTitle->setText(textOf(orders->Fields(QStringLiteral("cTitle")).Value()));
-        txtFName->setText(textOf(orders->Fields(QStringLiteral("cFirstName")).Value()));
-        txtLName->setText(textOf(orders->Fields(QStringLiteral("cLastName")).Value()));
+        txtTitle->setText(TextOf(orders->Fields(QStringLiteral("cTitle")).Value()));
+        txtFName->setText(TextOf(orders->Fields(QStringLiteral("cFirstName")).Value()));
+        txtLName->setText(TextOf(orders->Fields(QStringLiteral("cLastName")).Value()));
     });
     core::ResumeNext([&] {
         for (; !orders->IsEOF(); orders->MoveNext()) {
-            OrderLV->addRow({sign + textOf(orders->Fields(QStringLiteral("FoodOrderID")).Value()),
-                             textOf(orders->Fields(QStringLiteral("Dateline")).Value()),
-                             textOf(orders->Fields(QStringLiteral("Status")).Value()),
-                             textOf(orders->Fields(QStringLiteral("OrderNo")).Value())});
+            OrderLV->addRow({sign + TextOf(orders->Fields(QStringLiteral("FoodOrderID")).Value()),
+                             TextOf(orders->Fields(QStringLiteral("Dateline")).Value()),
+                             TextOf(orders->Fields(QStringLiteral("Status")).Value()),
+                             TextOf(orders->Fields(QStringLiteral("OrderNo")).Value())});
         }
     });
     if (OrderLV->count() >= 1) {
@@ -140,14 +141,14 @@ void frmFoodDetails::ShowOrderItems()
         ItemsLV->clear();
         if (items) {
             for (; !items->IsEOF(); items->MoveNext()) {
-                ItemsLV->addRow({textOf(items->Fields(QStringLiteral("FoodItem")).Value()),
-                                 currencyText(items->Fields(QStringLiteral("Price")).Value())});
+                ItemsLV->addRow({TextOf(items->Fields(QStringLiteral("FoodItem")).Value()),
+                                 CurrencyText(items->Fields(QStringLiteral("Price")).Value())});
             }
         }
         const auto order = core::OpenRecordset(OrderByIdSql(orderId));
         if (!order)
             return;
-        txtTotalAmount->setText(currencyText(order->Fields(QStringLiteral("TotalPrice")).Value()));
+        txtTotalAmount->setText(CurrencyText(order->Fields(QStringLiteral("TotalPrice")).Value()));
         CalculateFoodTax();
     });
 }
@@ -161,7 +162,7 @@ void frmFoodDetails::SumCustomerOrders()
             return;
         // A guest without orders sums to nothing (Null): the total is zero, not an error.
         const vb::Variant total = sum->Fields(QStringLiteral("tPrice")).Value();
-        txtTotalAmount->setText(currencyText(vb::Variant(total.isNull() ? vb::Currency() : vb::CCur(total))));
+        txtTotalAmount->setText(CurrencyText(vb::Variant(total.isNull() ? vb::Currency() : vb::CCur(total))));
     });
 }
 
@@ -181,9 +182,9 @@ void frmFoodDetails::CalculateFoodTax()
     core::RunHandler(QStringLiteral("FRFD003"), core::ReportMode::Modal, [this] {
         const double percent = lbPercent->text().isEmpty() ? 0 : vb::CDbl(vb::Variant(lbPercent->text()));
         const double tax = PercentFunction(percent, vb::CDbl(vb::Variant(txtTotalAmount->text())));
-        txtTax->setText(currencyText(vb::Variant(vb::CStr(vb::Variant(tax)))));
+        txtTax->setText(CurrencyText(vb::Variant(vb::CStr(vb::Variant(tax)))));
         txtAmoutWithTax->setText(
-            currencyText(vb::Variant(currencyOf(txtTotalAmount->text()) + currencyOf(txtTax->text()))));
+            CurrencyText(vb::Variant(currencyOf(txtTotalAmount->text()) + currencyOf(txtTax->text()))));
     });
 }
 

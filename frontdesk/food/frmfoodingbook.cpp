@@ -12,6 +12,7 @@
 #include "core/state/appstate.h"
 #include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
+#include "core/ui/showntext.h"
 #include "frontdesk/guests/customerdetailsstatements.h"
 #include "frontdesk/shared/drawunique.h"
 #include "frontdesk/food/frmcustomersearch.h"
@@ -47,9 +48,9 @@ constexpr int ColumnPrice = 1;
 // long is broken, and the save stops instead of waiting for ever.
 constexpr int MaxOrderIdDraws = 10000;
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
-QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+using core::CurrencyText;
 
 vb::Currency currencyOf(const QString &text) { return vb::CCur(vb::Variant(text)); }
 
@@ -136,8 +137,8 @@ void frmFoodingBook::LoadFoodTree()
         if (!categories)
             return;
         for (; !categories->IsEOF(); categories->MoveNext()) {
-            auto *node = new QTreeWidgetItem(QStringList{textOf(categories->Fields(QStringLiteral("catName")).Value())});
-            node->setData(0, KeyRole, QStringLiteral("T") + textOf(categories->Fields(QStringLiteral("ID")).Value()));
+            auto *node = new QTreeWidgetItem(QStringList{TextOf(categories->Fields(QStringLiteral("catName")).Value())});
+            node->setData(0, KeyRole, QStringLiteral("T") + TextOf(categories->Fields(QStringLiteral("ID")).Value()));
             node->setIcon(0, categoryPicture);
             TreeView1->addTopLevelItem(node);
         }
@@ -148,11 +149,11 @@ void frmFoodingBook::LoadFoodTree()
             return;
         for (; !items->IsEOF(); items->MoveNext()) {
             QTreeWidgetItem *category =
-                nodeWithKey(TreeView1, QStringLiteral("T") + textOf(items->Fields(QStringLiteral("ItemCat")).Value()));
+                nodeWithKey(TreeView1, QStringLiteral("T") + TextOf(items->Fields(QStringLiteral("ItemCat")).Value()));
             if (!category)
                 continue;
-            auto *node = new QTreeWidgetItem(category, QStringList{textOf(items->Fields(QStringLiteral("ItemName")).Value())});
-            node->setData(0, KeyRole, QStringLiteral("C") + textOf(items->Fields(QStringLiteral("ID")).Value()));
+            auto *node = new QTreeWidgetItem(category, QStringList{TextOf(items->Fields(QStringLiteral("ItemName")).Value())});
+            node->setData(0, KeyRole, QStringLiteral("C") + TextOf(items->Fields(QStringLiteral("ID")).Value()));
             node->setIcon(0, itemPicture);
         }
     });
@@ -170,9 +171,9 @@ void frmFoodingBook::GetCustomerDetails()
         if (!guest)
             return;
         // No such guest: the fields stay empty (and the save refuses), then the error is reported.
-        txtCTitle->setText(textOf(guest->Fields(QStringLiteral("cTitle")).Value()));
-        txtCFname->setText(textOf(guest->Fields(QStringLiteral("cFirstName")).Value()));
-        txtCLname->setText(textOf(guest->Fields(QStringLiteral("cLastName")).Value()));
+        txtCTitle->setText(TextOf(guest->Fields(QStringLiteral("cTitle")).Value()));
+        txtCFname->setText(TextOf(guest->Fields(QStringLiteral("cFirstName")).Value()));
+        txtCLname->setText(TextOf(guest->Fields(QStringLiteral("cLastName")).Value()));
     });
 }
 
@@ -183,7 +184,7 @@ void frmFoodingBook::addToTotal(const QString &amountText, int sign)
     vb::Currency total = currencyOf(txtTotalAmount->text());
     const vb::Currency amount = currencyOf(amountText);
     total = sign > 0 ? total + amount : total - amount;
-    txtTotalAmount->setText(currencyText(vb::Variant(total)));
+    txtTotalAmount->setText(CurrencyText(vb::Variant(total)));
 }
 
 void frmFoodingBook::Command1_Click()
@@ -202,9 +203,9 @@ void frmFoodingBook::Command1_Click()
         if (!item)
             return;
         const vb::Variant price = item->Fields(QStringLiteral("ItemPrice")).Value();
-        const int row = FoodLV->addItem(textOf(item->Fields(QStringLiteral("ItemName")).Value()));
-        FoodLV->setSubItem(row, ColumnPrice, currencyText(price));
-        FoodLV->setSubItem(row, 2, textOf(item->Fields(QStringLiteral("ItemNote")).Value()));
+        const int row = FoodLV->addItem(TextOf(item->Fields(QStringLiteral("ItemName")).Value()));
+        FoodLV->setSubItem(row, ColumnPrice, CurrencyText(price));
+        FoodLV->setSubItem(row, 2, TextOf(item->Fields(QStringLiteral("ItemNote")).Value()));
         addToTotal(FoodLV->subItem(row, ColumnPrice), +1);
     });
 }

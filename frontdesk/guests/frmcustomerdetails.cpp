@@ -10,6 +10,7 @@
 #include "core/db/tablenames.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
+#include "core/ui/showntext.h"
 #include "frontdesk/guests/customerdetailsstatements.h"
 #include "frontdesk/bills/frmcustomerprint.h"
 #include "frontdesk/shared/guestlistselection.h"
@@ -39,14 +40,14 @@ const QStringList StatusItems{QStringLiteral("Unknown"),     QStringLiteral("Che
                               QStringLiteral("Confirmed"),   QStringLiteral("Checked Out"),
                               QStringLiteral("Not Confirmed"), QStringLiteral("N/A")};
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 QString fieldText(const ado::Recordset &rs, const char *column)
 {
-    return textOf(rs.Fields(QLatin1String(column)).Value());
+    return TextOf(rs.Fields(QLatin1String(column)).Value());
 }
 
-QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+using core::CurrencyText;
 
 QDate dateOf(const vb::Variant &value) { return vb::CDate(value).toQDate(); }
 
@@ -128,11 +129,11 @@ void frmCustomerDetails::GetCustomerDetails()
         DtCheckinDate->setDate(dateOf(rs.Fields(QStringLiteral("cCheckInDate")).Value()));
         DtCheckoutDate->setDate(dateOf(rs.Fields(QStringLiteral("cCheckOutDate")).Value()));
         txtNumberOfDays->setText(fieldText(rs, "cNoOfDays"));
-        txtRoomRate->setText(currencyText(rs.Fields(QStringLiteral("cRoomsRate")).Value()));
-        txtTax->setText(currencyText(rs.Fields(QStringLiteral("cTax")).Value()));
-        txtGrandTotal->setText(currencyText(rs.Fields(QStringLiteral("cGrandTotal")).Value()));
-        txtAdvancePaid->setText(currencyText(rs.Fields(QStringLiteral("cAdvancePaid")).Value()));
-        txtDue->setText(currencyText(rs.Fields(QStringLiteral("cDue")).Value()));
+        txtRoomRate->setText(CurrencyText(rs.Fields(QStringLiteral("cRoomsRate")).Value()));
+        txtTax->setText(CurrencyText(rs.Fields(QStringLiteral("cTax")).Value()));
+        txtGrandTotal->setText(CurrencyText(rs.Fields(QStringLiteral("cGrandTotal")).Value()));
+        txtAdvancePaid->setText(CurrencyText(rs.Fields(QStringLiteral("cAdvancePaid")).Value()));
+        txtDue->setText(CurrencyText(rs.Fields(QStringLiteral("cDue")).Value()));
         txtPaymentMethod->setText(fieldText(rs, "cPaymentMethod"));
         txtPaymentDetails->setText(fieldText(rs, "cPaymentMethodDetails"));
         customerID->setText(fieldText(rs, "ID"));

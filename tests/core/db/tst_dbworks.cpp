@@ -175,8 +175,12 @@ void DbWorksTest::failedQueryLeavesUnopenedRecordset()
 {
     testsupport::CoreFixture fx;
     SettingsWindowProbe settings;
-    QVERIFY(core::OpenRecordset("SELECT * FROM tbl_HotelInfo"));
-    QVERIFY(!core::OpenRecordset("SELEC * FROM tbl_HotelInfo"));
+    const auto opened = core::OpenRecordset("SELECT * FROM tbl_HotelInfo");
+    QVERIFY(opened);
+    QCOMPARE(&core::Rows(opened), opened.get());
+    const auto failed = core::OpenRecordset("SELEC * FROM tbl_HotelInfo");
+    QVERIFY(!failed);
+    HOTEL_EXPECT_ERROR(core::Rows(failed), ado::adErrObjectClosed);
     QVERIFY(State().mRS);
     HOTEL_EXPECT_ERROR(State().mRS->RecordCount(), ado::adErrObjectClosed);
     HOTEL_EXPECT_ERROR(State().mRS->Fields("HotelName").Value(), ado::adErrObjectClosed);

@@ -95,6 +95,8 @@ void TestBookingStatements::quotesInTextsCannotBreakTheStatements()
     QVERIFY(sql.contains("'it''s'"));
     QCOMPARE(GuestNumberLookupSql("tbl_customers", "O'X"),
              QStringLiteral("SELECT cUniqueNo FROM tbl_customers WHERE cUniqueNo='O''X'"));
+    // A former guest's number as a list shows it: the order sign goes, the quote stays quoted.
+    QCOMPARE(FormerGuestSql("#O'X"), QStringLiteral("SELECT * FROM tbl_customers_history WHERE cUniqueNo='O''X'"));
 }
 
 void TestBookingStatements::guestNumberLettersAndInitials()
