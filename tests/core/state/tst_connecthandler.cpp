@@ -13,9 +13,6 @@
 #include <memory>
 #include <stdexcept>
 
-using Thrower = std::function<void()>;
-Q_DECLARE_METATYPE(Thrower)
-
 // Sends a signal with arguments, and takes them in a member handler.
 class Probe : public QObject {
     Q_OBJECT
@@ -62,19 +59,7 @@ private:
     std::unique_ptr<ReportProbe> reports;
 };
 
-void ConnectHandlerTest::errorOfAHandlerIsReportedAndTheProgramGoesOn_data()
-{
-    QTest::addColumn<Thrower>("thrower");
-    QTest::addColumn<QString>("report");
-    QTest::newRow("run-time error with source")
-        << Thrower([] { throw vb::Error(3021, "Either BOF or EOF is True", "frmTax"); })
-        << "Error Code : frmTax\r\nEither BOF or EOF is True";
-    QTest::newRow("run-time error without source")
-        << Thrower([] { throw vb::Error::standard(13); }) << "Error Code : Hotel\r\nType mismatch";
-    QTest::newRow("other exception") << Thrower([] { throw std::runtime_error("disk full"); })
-                                     << "Error Code : Hotel\r\ndisk full";
-    QTest::newRow("anything else") << Thrower([] { throw 42; }) << "Error Code : Hotel\r\nUnknown error";
-}
+void ConnectHandlerTest::errorOfAHandlerIsReportedAndTheProgramGoesOn_data() { AddErrorKindRows(); }
 
 void ConnectHandlerTest::errorOfAHandlerIsReportedAndTheProgramGoesOn()
 {

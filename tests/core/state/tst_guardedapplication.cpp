@@ -15,9 +15,6 @@
 #include <memory>
 #include <stdexcept>
 
-using Thrower = std::function<void()>;
-Q_DECLARE_METATYPE(Thrower)
-
 // An object whose own event handler raises.
 class Faulty : public QObject {
 public:
@@ -50,17 +47,7 @@ private:
     std::unique_ptr<ReportProbe> reports;
 };
 
-void GuardedApplicationTest::errorThroughQtIsReportedAndEndsTheProgram_data()
-{
-    QTest::addColumn<Thrower>("thrower");
-    QTest::addColumn<QString>("report");
-    QTest::newRow("run-time error with source")
-        << Thrower([] { throw vb::Error(3021, "Either BOF or EOF is True", "frmTax"); })
-        << "Error Code : frmTax\r\nEither BOF or EOF is True";
-    QTest::newRow("other exception") << Thrower([] { throw std::runtime_error("disk full"); })
-                                     << "Error Code : Hotel\r\ndisk full";
-    QTest::newRow("anything else") << Thrower([] { throw 42; }) << "Error Code : Hotel\r\nUnknown error";
-}
+void GuardedApplicationTest::errorThroughQtIsReportedAndEndsTheProgram_data() { AddErrorKindRows(); }
 
 void GuardedApplicationTest::errorThroughQtIsReportedAndEndsTheProgram()
 {
