@@ -6,7 +6,9 @@
 #include "controls/reportlist.h"
 #include "core/db/columnfit.h"
 #include "core/db/dbworks.h"
+#include "core/login/globallogin.h"
 #include "core/state/appstate.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "core/ui/windowkit.h"
@@ -55,6 +57,7 @@ frmTax::frmTax() : ui::Form(Name, ui::FormKind::TopLevel)
     SetCaption(QStringLiteral(" Tax Editor"));
     createControls();
     connectControls();
+    core::CloseWhenRightLost(*this, [] { return core::TaxRightGranted(); });
 }
 
 frmTax::~frmTax() = default;

@@ -10,11 +10,13 @@
 #include "core/mainwindow/mainfrm.h"
 #include "core/mainwindow/passwordbox.h"
 #include "core/state/appstate.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "vb/error.h"
+#include "vb/text.h"
 
 #include <QAction>
 #include <QEvent>
@@ -182,6 +184,8 @@ void frmLogInOut::Command1_Click()
         else
             logIn(name);
     });
+    // Someone else, or nobody, may be logged in now.
+    ResumeNext([] { CloseWindowsWithoutRight(); });
 }
 
 void frmLogInOut::createMasterAccount(const QString &name, const QString &password)

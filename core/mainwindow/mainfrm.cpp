@@ -12,6 +12,7 @@
 #include "core/mainwindow/modifypassword.h"
 #include "core/mainwindow/toolbaricons.h"
 #include "core/state/appstate.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
 #include "ui/dialogs.h"
@@ -280,6 +281,7 @@ void mainFrm::MDIForm_Unload()
         });
         ResumeNext([&] { state.mLoggedIn = false; });
         ResumeNext([] { ui::MsgBox(QStringLiteral("Successfully Logged Out!"), ui::vbInformation); });
+        ResumeNext([] { CloseWindowsWithoutRight(); });
     }
     // Child windows never outlive the main window, logged in or not.
     ResumeNext([&] { unloadChildWindows(); });
@@ -405,6 +407,8 @@ void mainFrm::logOut()
     });
     ResumeNext([] { ui::MsgBox(QStringLiteral("Successfully Logged Out!"), ui::vbInformation); });
     ResumeNext([&] { unloadChildWindows(); });
+    // Windows of their own that carry a right go too: nobody holds it now.
+    ResumeNext([] { CloseWindowsWithoutRight(); });
 }
 
 // These three have no handler of their own; an error must still not leave the event loop.

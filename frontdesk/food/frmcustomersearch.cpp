@@ -4,6 +4,7 @@
 #include "controls/reportlist.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
+#include "core/state/rightguard.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/food/customersearchstatements.h"
 #include "frontdesk/food/frmfoodingbook.h"
@@ -36,6 +37,8 @@ frmCustomerSearch::frmCustomerSearch() : ui::Form(Name, ui::FormKind::TopLevel)
     layout->addLayout(core::ButtonRow({Command1}));
     connect(searchLV, &controls::ReportList::dblClick, this, &frmCustomerSearch::searchLV_DblClick);
     connect(Command1, &QPushButton::clicked, this, &frmCustomerSearch::Command1_Click);
+    // It shows guests to a clerk and serves the order window, which a log-out closes.
+    core::CloseWhenRightLost(*this);
 }
 
 frmCustomerSearch::~frmCustomerSearch() = default;
