@@ -167,7 +167,9 @@ void frmLogInOut::Form_Load()
 void frmLogInOut::Command1_Click()
 {
     RunHandler(QStringLiteral("FRLOG001"), ReportMode::Modeless, [&] {
-        const QString name = txtUserName->text();
+        // The account's name is the typed one without blanks around it, when it is made and
+        // whenever it is looked up: a name of blanks alone is no name.
+        const QString name = vb::Trim(txtUserName->text());
         const QString password = txtPassWord->text();
         if (name.isEmpty()) {
             ShowBalloonHint(tip_, txtUserName, QStringLiteral("Please Enter Username"),
