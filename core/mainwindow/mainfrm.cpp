@@ -453,7 +453,10 @@ void mainFrm::RefreshWindowList()
         if (!window->isVisible() && !window->isMinimized())
             continue;
         ++number;
-        QAction *entry = mnuWin->addAction(QStringLiteral("&%1 %2").arg(number).arg(window->windowTitle()));
+        // The number is the entry's access key; an "&" of the caption shows as itself.
+        QString caption = window->windowTitle();
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *entry = mnuWin->addAction(QStringLiteral("&%1 %2").arg(number).arg(caption));
         entry->setCheckable(true);
         entry->setChecked(window == active);
         QPointer<QMdiSubWindow> target(window);
