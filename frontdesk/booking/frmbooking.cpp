@@ -193,8 +193,9 @@ void frmBooking::getRoomList()
         core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Rooms"));
         ado::Recordset &rooms = *core::State().mRS;
         while (!rooms.IsEOF()) {
-            // A room without a description (the table's third column) is not offered.
-            if (!isBlank(rooms.Fields(2).Value())) {
+            // A room is offered with or without a description; a row without a number has no
+            // booking table.
+            if (!isBlank(rooms.Fields(QStringLiteral("RoomNameID")).Value())) {
                 appendRoom(ListView1, textOf(rooms.Fields(QStringLiteral("RoomNameID")).Value()),
                            shownText(rooms.Fields(QStringLiteral("RoomType")).Value()),
                            currencyText(rooms.Fields(QStringLiteral("RoomPrice")).Value()));
