@@ -111,6 +111,8 @@ bool frmAdminArea::addRoom()
 void frmAdminArea::iRemoveRoom()
 {
     core::RunHandler(QStringLiteral("ADM0003"), core::ReportMode::Modal, [this] {
+        if (listRoomView->listIndex() < 1)
+            return;   // no room chosen: nothing to remove, as on the other tabs
         const int row = SelectedRow(listRoomView);
         if (ui::MsgBox(QStringLiteral("Remove Selected Room! Are you Sure?"), ConfirmStyle,
                        QStringLiteral("Remove Room")) != ui::vbYes)
