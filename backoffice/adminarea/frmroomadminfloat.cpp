@@ -58,6 +58,7 @@ frmRoomAdminFloat::frmRoomAdminFloat() : FloatEditor(Name)
     connect(cmdEditIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdEditIt_Click);
     connect(cmdCancelIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdCancelIt_Click);
     txtRoomIDedit->installEventFilter(this);
+    setDialogKeys(cmdEditIt);
 }
 
 frmRoomAdminFloat::~frmRoomAdminFloat() = default;

@@ -60,6 +60,7 @@ UserEditFloat::UserEditFloat() : FloatEditor(Name)
     connect(CheckModifySettings, &QCheckBox::toggled, this, &UserEditFloat::CheckModifySettings_Click);
     connect(Command1, &QPushButton::clicked, this, &UserEditFloat::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &UserEditFloat::Command2_Click);
+    setDialogKeys(Command1);
 }
 
 UserEditFloat::~UserEditFloat() = default;

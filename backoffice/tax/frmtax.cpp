@@ -117,6 +117,7 @@ void frmTax::createControls()
     AGPopUp1 = new controls::PopupMenu(this);
     AGPopUp1->setObjectName(QStringLiteral("AGPopUp1"));
     AGPopUp1->addItem(QStringLiteral("&Remove Tax"), QStringLiteral("TaxRemove"), 1000);
+    core::CloseOnEscape(*this);
     resize(ui::TwipsToPixelsX(6600), ui::TwipsToPixelsY(5400));
 }
 
@@ -180,7 +181,7 @@ void frmTax::gettaxList2() { fillList(ListView2, FoodTaxCategory); }
 
 void frmTax::addTax(QLineEdit *name, QLineEdit *percent, const QString &percentHint, int category)
 {
-    if (name->text().isEmpty() || name->text() == NamePlaceholder) {
+    if (vb::Trim(name->text()).isEmpty() || name->text() == NamePlaceholder) {
         core::ShowBalloonHint(tip(), name, QStringLiteral("Enter Tax Name"),
                               QStringLiteral("Please enter Tax Name!(eg: Service Tax, Sale Tax etc.)"));
         return;
