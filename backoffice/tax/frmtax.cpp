@@ -4,6 +4,7 @@
 #include "backoffice/tax/taxstatements.h"
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
+#include "core/aids/typedamount.h"
 #include "core/db/columnfit.h"
 #include "core/db/dbworks.h"
 #include "core/login/globallogin.h"
@@ -41,14 +42,13 @@ QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : v
 // "0%", is no number, or is a number too large for an amount ("1e300").
 std::optional<vb::Currency> percentOf(const QString &typed)
 {
-    if (typed.isEmpty() || typed == QLatin1String("0%") || !vb::IsNumeric(vb::Variant(typed)))
+    if (typed == QLatin1String("0%"))
         return std::nullopt;
-    try {
-        return vb::CCur(vb::Variant(typed));
-    } catch (const vb::Error &) {
-        return std::nullopt;
-    }
+    return core::TypedAmount(typed);
 }
+
+// A tax adds at most the whole price again.
+bool sensiblePercent(vb::Currency percent) { return percent >= vb::Currency(0) && percent <= vb::Currency(100); }
 
 } // namespace
 
@@ -98,6 +98,8 @@ QWidget *frmTax::createTab(QLineEdit *&name, QLineEdit *&percent, QLabel *&sign,
     grid->setColumnStretch(0, 1);
     for (QWidget *box : {static_cast<QWidget *>(name), static_cast<QWidget *>(percent)})
         box->installEventFilter(this);
+    // Enter on a tab adds its tax; Escape closes the editor as "&OK" does.
+    core::SetDefaultButton(*tab, add);
     return tab;
 }
 
@@ -189,6 +191,11 @@ void frmTax::addTax(QLineEdit *name, QLineEdit *percent, const QString &percentH
     const std::optional<vb::Currency> rate = percentOf(percent->text());
     if (!rate) {
         core::ShowBalloonHint(tip(), percent, QStringLiteral("Enter Tax Percent"), percentHint);
+        return;
+    }
+    if (!sensiblePercent(*rate)) {
+        core::ShowBalloonHint(tip(), percent, QStringLiteral("Invalid Tax Percent"),
+                              QStringLiteral("Please Enter Tax Percent from 0 to 100!"));
         return;
     }
     bool stored = false;
