@@ -1,6 +1,7 @@
 #include "backoffice/adminarea/floateditor.h"
 
 #include "core/state/runhandler.h"
+#include "core/ui/windowkit.h"
 
 namespace backoffice {
 
@@ -10,6 +11,12 @@ void FloatEditor::LoadIt(int32_t x, int32_t y)
 {
     WX = x;
     WY = y;
+}
+
+void FloatEditor::setDialogKeys(QPushButton *save)
+{
+    core::SetDefaultButton(*this, save);
+    core::CloseOnEscape(*this);
 }
 
 void FloatEditor::Form_Load()

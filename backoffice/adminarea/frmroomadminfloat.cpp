@@ -6,6 +6,7 @@
 #include "backoffice/adminarea/roomchanges.h"
 #include "backoffice/adminarea/roomstatements.h"
 #include "core/aids/replaceeach.h"
+#include "core/aids/typedamount.h"
 #include "core/db/columnfit.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
@@ -59,6 +60,7 @@ frmRoomAdminFloat::frmRoomAdminFloat() : FloatEditor(Name)
     core::ConnectHandler(cmdEditIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdEditIt_Click);
     core::ConnectHandler(cmdCancelIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdCancelIt_Click);
     txtRoomIDedit->installEventFilter(this);
+    setDialogKeys(cmdEditIt);
 }
 
 frmRoomAdminFloat::~frmRoomAdminFloat() = default;
@@ -120,10 +122,19 @@ bool frmRoomAdminFloat::saveRoom()
     const long roomId = adminArea().ListViewValueFromDB;
     if (roomId == 0)
         return true;
-    const vb::Currency price = vb::CCur(vb::Variant(txtPriceEdit->text()));
+    // Letters or nothing end the save in the critical message; a tariff misread by its
+    // group separators or out of bounds is told and may be corrected.
+    vb::CCur(vb::Variant(txtPriceEdit->text()));
+    const std::optional<vb::Currency> tariff = core::TypedAmount(txtPriceEdit->text());
+    if (!tariff || !IsSensibleTariff(*tariff)) {
+        ui::MsgBox(tariff ? TariffRangeHint() : QStringLiteral("Please Enter Tariff as Numeric Characters!"),
+                   ui::vbInformation);
+        return false;
+    }
+    const vb::Currency price = *tariff;
     const QString room = CleanRoomNumber(txtRoomIDedit->text());
     if (!IsUsableRoomNumber(room)) {
-        ui::MsgBox(QStringLiteral("Please Enter Room ID as Numeric Characters!"), ui::vbInformation);
+        ui::MsgBox(RoomNumberHint(room), ui::vbInformation);
         return false;
     }
     const std::optional<bool> taken = RoomNumberTaken(room, roomId);

@@ -61,6 +61,7 @@ UserEditFloat::UserEditFloat() : FloatEditor(Name)
     core::ConnectHandler(CheckModifySettings, &QCheckBox::toggled, this, &UserEditFloat::CheckModifySettings_Click);
     core::ConnectHandler(Command1, &QPushButton::clicked, this, &UserEditFloat::Command1_Click);
     core::ConnectHandler(Command2, &QPushButton::clicked, this, &UserEditFloat::Command2_Click);
+    setDialogKeys(Command1);
 }
 
 UserEditFloat::~UserEditFloat() = default;

@@ -4,10 +4,13 @@
 #include "backoffice/tax/taxstatements.h"
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
+#include "core/aids/typedamount.h"
 #include "core/db/columnfit.h"
 #include "core/db/dbworks.h"
+#include "core/login/globallogin.h"
 #include "core/state/appstate.h"
 #include "core/state/connecthandler.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "core/ui/showntext.h"
@@ -41,14 +44,13 @@ using core::TextOf;
 // "0%", is no number, or is a number too large for an amount ("1e300").
 std::optional<vb::Currency> percentOf(const QString &typed)
 {
-    if (typed.isEmpty() || typed == QLatin1String("0%") || !vb::IsNumeric(vb::Variant(typed)))
+    if (typed == QLatin1String("0%"))
         return std::nullopt;
-    try {
-        return vb::CCur(vb::Variant(typed));
-    } catch (const vb::Error &) {
-        return std::nullopt;
-    }
+    return core::TypedAmount(typed);
 }
+
+// A tax adds at most the whole price again.
+bool sensiblePercent(vb::Currency percent) { return percent >= vb::Currency(0) && percent <= vb::Currency(100); }
 
 } // namespace
 
@@ -57,6 +59,7 @@ frmTax::frmTax() : ui::Form(Name, ui::FormKind::TopLevel)
     SetCaption(QStringLiteral(" Tax Editor"));
     createControls();
     connectControls();
+    core::CloseWhenRightLost(*this, [] { return core::TaxRightGranted(); });
 }
 
 frmTax::~frmTax() = default;
@@ -97,6 +100,8 @@ QWidget *frmTax::createTab(QLineEdit *&name, QLineEdit *&percent, QLabel *&sign,
     grid->setColumnStretch(0, 1);
     for (QWidget *box : {static_cast<QWidget *>(name), static_cast<QWidget *>(percent)})
         box->installEventFilter(this);
+    // Enter on a tab adds its tax; Escape closes the editor as "&OK" does.
+    core::SetDefaultButton(*tab, add);
     return tab;
 }
 
@@ -116,6 +121,7 @@ void frmTax::createControls()
     AGPopUp1 = new controls::PopupMenu(this);
     AGPopUp1->setObjectName(QStringLiteral("AGPopUp1"));
     AGPopUp1->addItem(QStringLiteral("&Remove Tax"), QStringLiteral("TaxRemove"), 1000);
+    core::CloseOnEscape(*this);
     resize(ui::TwipsToPixelsX(6600), ui::TwipsToPixelsY(5400));
 }
 
@@ -178,7 +184,7 @@ void frmTax::gettaxList2() { fillList(ListView2, FoodTaxCategory); }
 
 void frmTax::addTax(QLineEdit *name, QLineEdit *percent, const QString &percentHint, int category)
 {
-    if (name->text().isEmpty() || name->text() == NamePlaceholder) {
+    if (vb::Trim(name->text()).isEmpty() || name->text() == NamePlaceholder) {
         core::ShowBalloonHint(tip(), name, QStringLiteral("Enter Tax Name"),
                               QStringLiteral("Please enter Tax Name!(eg: Service Tax, Sale Tax etc.)"));
         return;
@@ -186,6 +192,11 @@ void frmTax::addTax(QLineEdit *name, QLineEdit *percent, const QString &percentH
     const std::optional<vb::Currency> rate = percentOf(percent->text());
     if (!rate) {
         core::ShowBalloonHint(tip(), percent, QStringLiteral("Enter Tax Percent"), percentHint);
+        return;
+    }
+    if (!sensiblePercent(*rate)) {
+        core::ShowBalloonHint(tip(), percent, QStringLiteral("Invalid Tax Percent"),
+                              QStringLiteral("Please Enter Tax Percent from 0 to 100!"));
         return;
     }
     bool stored = false;

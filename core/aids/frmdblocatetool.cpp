@@ -272,6 +272,12 @@ bool frmDBLocateTool::saveAccess()
     const QString password = vb::Trim(txtDBpass->text());
     WriteIniValue(ini(), QStringLiteral("dbkey"),
                   password.size() > 1 ? crypto().Encrypt(password, ProgramKey(), true, CCrypto::RC2) : QString());
+    // The settings reader needs a whole number there: without one (the key missing, or not
+    // a number) the file chosen here could never be opened. A readable value stays.
+    const bool engineReadable =
+        ResumeNext([&] { vb::CInt(vb::Variant(ReadIniValue(ini(), QStringLiteral("UseSQL")))); });
+    if (!engineReadable)
+        WriteIniValue(ini(), QStringLiteral("UseSQL"), QStringLiteral("0"));
     return true;
 }
 

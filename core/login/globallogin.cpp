@@ -62,21 +62,21 @@ Credentials typedInLoginWindow()
     return {boxText(*window, "txtUserName"), boxText(*window, "txtPassWord")};
 }
 
-// The lookup trims the name; the match then wants it exactly as stored, capitals and
-// blanks included.
 std::shared_ptr<ado::Recordset> lookUp(const QString &name)
 {
     return OpenRecordset(UserLookupSql(name));
 }
 
-// The row's columns are read before the typed password is enciphered: a missing row ends
-// the check there.
+// A name is the same without the blanks around it, as the account was made and looked up;
+// capitals still count. The row's columns are read before the typed password is enciphered:
+// a missing row ends the check there.
 bool rowMatches(const ado::Recordset &row, const Credentials &typed)
 {
     const vb::Variant storedName = column(row, "cusername");
     const vb::Variant storedPassword = column(row, "cpassword");
     const QString enciphered = loginCrypto().Encrypt(typed.password, ProgramKey(), true, CCrypto::RC2);
-    return textEquals(storedName, typed.name) && textEquals(storedPassword, enciphered);
+    return !storedName.isNull() && vb::Trim(vb::CStr(storedName)) == vb::Trim(typed.name)
+           && textEquals(storedPassword, enciphered);
 }
 
 void loadRights(const ado::Recordset &row)
@@ -114,7 +114,7 @@ bool CheckLogin()
         return false;
     loadRights(user);
     ReadHotelInfo();
-    ExecuteSQL(LoginLogSql(typed.name, State().mUserName), SqlAction::Insert);
+    ExecuteSQL(LoginLogSql(vb::Trim(typed.name), State().mUserName), SqlAction::Insert);
     return true;
 }
 

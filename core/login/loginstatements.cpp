@@ -11,7 +11,7 @@ QString quoted(const QString &text) { return QStringLiteral("'") + SqlText(text)
 
 QString UserLookupSql(const QString &typedName)
 {
-    return QStringLiteral("SELECT * FROM tbl_users WHERE cusername = ") + quoted(vb::Trim(typedName));
+    return QStringLiteral("SELECT * FROM tbl_users WHERE TRIM(cusername) = ") + quoted(vb::Trim(typedName));
 }
 
 QString UserNamesSql() { return QStringLiteral("SELECT cusername FROM tbl_users"); }
@@ -28,7 +28,7 @@ QString MasterAccountInsertSql(const QString &name, const QString &encipheredPas
 QString PasswordUpdateSql(const QString &encipheredPassword, const QString &typedName)
 {
     return QStringLiteral("UPDATE tbl_users SET cpassword = ") + quoted(encipheredPassword)
-           + QStringLiteral(" WHERE cusername = ") + quoted(vb::Trim(typedName));
+           + QStringLiteral(" WHERE TRIM(cusername) = ") + quoted(vb::Trim(typedName));
 }
 
 QString LoginLogSql(const QString &typedName, const QString &userName)

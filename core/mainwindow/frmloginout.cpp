@@ -11,11 +11,13 @@
 #include "core/mainwindow/passwordbox.h"
 #include "core/state/appstate.h"
 #include "core/state/connecthandler.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "vb/error.h"
+#include "vb/text.h"
 
 #include <QAction>
 #include <QEvent>
@@ -166,7 +168,9 @@ void frmLogInOut::Form_Load()
 void frmLogInOut::Command1_Click()
 {
     RunHandler(QStringLiteral("FRLOG001"), ReportMode::Modeless, [&] {
-        const QString name = txtUserName->text();
+        // The account's name is the typed one without blanks around it, when it is made and
+        // whenever it is looked up: a name of blanks alone is no name.
+        const QString name = vb::Trim(txtUserName->text());
         const QString password = txtPassWord->text();
         if (name.isEmpty()) {
             ShowBalloonHint(tip_, txtUserName, QStringLiteral("Please Enter Username"),
@@ -183,6 +187,8 @@ void frmLogInOut::Command1_Click()
         else
             logIn(name);
     });
+    // Someone else, or nobody, may be logged in now.
+    ResumeNext([] { CloseWindowsWithoutRight(); });
 }
 
 void frmLogInOut::createMasterAccount(const QString &name, const QString &password)

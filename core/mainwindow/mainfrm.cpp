@@ -13,6 +13,7 @@
 #include "core/mainwindow/toolbaricons.h"
 #include "core/state/appstate.h"
 #include "core/state/connecthandler.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
 #include "ui/dialogs.h"
@@ -289,6 +290,7 @@ void mainFrm::MDIForm_Unload()
         });
         ResumeNext([&] { state.mLoggedIn = false; });
         ResumeNext([] { ui::MsgBox(QStringLiteral("Successfully Logged Out!"), ui::vbInformation); });
+        ResumeNext([] { CloseWindowsWithoutRight(); });
     }
     // Child windows never outlive the main window, logged in or not.
     ResumeNext([&] { unloadChildWindows(); });
@@ -405,6 +407,8 @@ void mainFrm::logOut()
     });
     ResumeNext([] { ui::MsgBox(QStringLiteral("Successfully Logged Out!"), ui::vbInformation); });
     ResumeNext([&] { unloadChildWindows(); });
+    // Windows of their own that carry a right go too: nobody holds it now.
+    ResumeNext([] { CloseWindowsWithoutRight(); });
 }
 
 // These three have no handler of their own; an error must still not leave the event loop.
@@ -449,7 +453,10 @@ void mainFrm::RefreshWindowList()
         if (!window->isVisible() && !window->isMinimized())
             continue;
         ++number;
-        QAction *entry = mnuWin->addAction(QStringLiteral("&%1 %2").arg(number).arg(window->windowTitle()));
+        // The number is the entry's access key; an "&" of the caption shows as itself.
+        QString caption = window->windowTitle();
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *entry = mnuWin->addAction(QStringLiteral("&%1 %2").arg(number).arg(caption));
         entry->setCheckable(true);
         entry->setChecked(window == active);
         QPointer<QMdiSubWindow> target(window);

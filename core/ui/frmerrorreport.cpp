@@ -84,6 +84,8 @@ frmErrorReport::frmErrorReport() : ui::Form(Name)
     buttons->addStretch(1);
     buttons->addWidget(Command1);
 
+    // Read, then dismissed from the keyboard: Enter or Escape closes it.
+    SetDefaultButton(*this, Command1);
     CloseOnEscape(*this);
 
     auto *outer = new QVBoxLayout(this);

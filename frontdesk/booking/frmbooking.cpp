@@ -193,8 +193,9 @@ void frmBooking::getRoomList()
         const auto opened = core::OpenRecordset(RoomListSql());
         ado::Recordset &rooms = core::Rows(opened);
         while (!rooms.IsEOF()) {
-            // A room without a description (the table's third column) is not offered.
-            if (!isBlank(rooms.Fields(2).Value())) {
+            // A room is offered with or without a description; a row without a number has no
+            // booking table.
+            if (!isBlank(rooms.Fields(QStringLiteral("RoomNameID")).Value())) {
                 appendRoom(ListView1, TextOf(rooms.Fields(QStringLiteral("RoomNameID")).Value()),
                            shownText(rooms.Fields(QStringLiteral("RoomType")).Value()),
                            CurrencyText(rooms.Fields(QStringLiteral("RoomPrice")).Value()));

@@ -5,6 +5,7 @@
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/state/connecthandler.h"
+#include "core/state/rightguard.h"
 #include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/food/customersearchstatements.h"
@@ -38,6 +39,8 @@ frmCustomerSearch::frmCustomerSearch() : ui::Form(Name, ui::FormKind::TopLevel)
     layout->addLayout(core::ButtonRow({Command1}));
     core::ConnectHandler(searchLV, &controls::ReportList::dblClick, this, &frmCustomerSearch::searchLV_DblClick);
     core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmCustomerSearch::Command1_Click);
+    // It shows guests to a clerk and serves the order window, which a log-out closes.
+    core::CloseWhenRightLost(*this);
 }
 
 frmCustomerSearch::~frmCustomerSearch() = default;

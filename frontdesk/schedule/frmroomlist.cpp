@@ -123,8 +123,10 @@ void frmRoomList::GetRoomInCombo()
     if (!rooms)
         return;
     for (; !rooms->IsEOF(); rooms->MoveNext()) {
-        if (!TextOf(rooms->Fields(2).Value()).isEmpty())
-            ComboRooms->addItem(TextOf(rooms->Fields(QStringLiteral("RoomNameID")).Value()));
+        // Rooms without a description are rooms too; a row without a number has no schedule.
+        const QString room = TextOf(rooms->Fields(QStringLiteral("RoomNameID")).Value());
+        if (!room.isEmpty())
+            ComboRooms->addItem(room);
     }
     if (ComboRooms->count() >= 1) {
         ComboRooms->setCurrentIndex(0);

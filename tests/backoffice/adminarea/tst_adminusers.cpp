@@ -92,6 +92,8 @@ private slots:
     void selfMasterAndLastAdministratorStay();
     void rightsEditorKeepsMasterAndLastAdministrator();
     void rightsEditorSavesTheChosenAccount();
+    void rightsEditorKeys_data();
+    void rightsEditorKeys();
 };
 
 void TestAdminUsers::addedAccountShowsItsRights()
@@ -325,6 +327,34 @@ void TestAdminUsers::rightsEditorSavesTheChosenAccount()
         editor.Command1_Click();
         QVERIFY(s.dialogs().messages().isEmpty());
     });
+}
+
+void TestAdminUsers::rightsEditorKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("reports");   // the right as stored afterwards
+    QTest::newRow("Escape closes without saving") << int(Qt::Key_Escape) << 1;
+    QTest::newRow("Enter modifies") << int(Qt::Key_Return) << 0;
+}
+
+// The rights editor answers the keys of a dialog box: Enter runs "Modify", Escape cancels.
+void TestAdminUsers::rightsEditorKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, reports);
+    AdminSession s;
+    addAccount(s, QStringLiteral("bob"), QStringLiteral("pw"), {false, false, false, false, true});
+    bool closed = false;
+    editRights(s, QStringLiteral("bob"), [&](UserEditFloat &editor) {
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.canViewReport->setChecked(false);
+        editor.canViewReport->setFocus();
+        QTest::keyClick(editor.canViewReport, Qt::Key(key));
+        closed = !editor.isVisible();
+    });
+    QVERIFY(closed);
+    QCOMPARE(s.count(QStringLiteral("SELECT canViewReport FROM tbl_users WHERE cusername = 'bob'")), reports);
 }
 
 QTEST_MAIN(TestAdminUsers)

@@ -14,6 +14,9 @@
 #include "vb/locale.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QDate>
 #include <QFile>
 #include <QWindow>
@@ -97,6 +100,8 @@ private slots:
     void closingLoggedOutWritesNothing();
     void positionSavedAtEveryResizeAndRestored();
     void windowMenuListsAndArrangesChildren();
+    void windowListShowsCaptionsAsTheyAre();
+    void menuShortcutsGiveWayToATextBox();
     void helpAndSupportPage();
     void aboutBoxModalWithoutLogin();
     void statusBarClockAndCapsLock();
@@ -381,6 +386,49 @@ void MainFrmTest::windowMenuListsAndArrangesChildren()
     trigger(QStringLiteral("mnuCascade"));
     QVERIFY(windows.at(0)->pos() != windows.at(1)->pos());
     QVERIFY(s.dialogs().shown().isEmpty());
+}
+
+// "&" in a caption is no access key in the list of windows: the menu shows it as it is, and
+// the window's number stays the key.
+void MainFrmTest::windowListShowsCaptionsAsTheyAre()
+{
+    Started s;
+    auto *order = new TaskWindow(QStringLiteral("frmFoodingBook"));
+    order->SetCaption(QStringLiteral("New Food & Beverages Order"));
+    order->Show(ui::vbModeless);
+    auto &main = MainWindow();
+    main.RefreshWindowList();
+    const QList<QAction *> entries = main.WindowListActions();
+    QCOMPARE(entries.size(), 1);
+    // The text as the menu shows it, its access-key marks taken out.
+    QCOMPARE(entries.first()->iconText(), QStringLiteral("1 New Food & Beverages Order"));
+    QCOMPARE(QKeySequence::mnemonic(entries.first()->text()), QKeySequence(Qt::ALT | Qt::Key_1));
+}
+
+// Ctrl+A and Ctrl+C select and copy in a text box that has the focus (a box has a use for
+// them); anywhere else they are the menu's "A&dministration" and "&Customer List".
+void MainFrmTest::menuShortcutsGiveWayToATextBox()
+{
+    Started s;
+    logInAs(s, QStringLiteral("admin"));
+    auto &main = MainWindow();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    auto *window = new TaskWindow(QStringLiteral("frmNotes"));
+    auto *box = new QLineEdit(QStringLiteral("Room 101"), window);
+    window->Show(ui::vbModeless);
+    box->setFocus();
+    QVERIFY(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(box->selectedText(), QStringLiteral("Room 101"));
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Room 101"));
+    QVERIFY(s.windows.opened.isEmpty());
+
+    main.MdiArea()->setFocus();
+    QTest::keyClick(main.MdiArea(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(main.MdiArea(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(s.windows.opened, (QStringList{"frmAdminArea", "frmCustomers"}));
 }
 
 void MainFrmTest::helpAndSupportPage()

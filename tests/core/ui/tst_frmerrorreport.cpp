@@ -56,6 +56,8 @@ private slots:
     void modalReportWhileOneIsOpenReturnsAtOnce();
     void reportWithoutStatement();
     void keyboardReadsAndCloses();
+    void enterCloses_data();
+    void enterCloses();
 };
 
 void TestErrorReport::reportShowsCodeDescriptionAndStatement()
@@ -180,6 +182,29 @@ void TestErrorReport::reportWithoutStatement()
     core::State().mLastSQL.clear();
     core::ReportError(QStringLiteral("ENDN001"), QStringLiteral("Bad data"), ReportMode::Modeless);
     QCOMPARE(reportLines(), (QStringList{"Error Code : ENDN001", "Bad data", "", "-----SQL QUERY WAS----", ""}));
+}
+
+void TestErrorReport::enterCloses_data()
+{
+    QTest::addColumn<bool>("inText");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter in the report text") << true << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter in the report text") << true << int(Qt::Key_Enter);
+    QTest::newRow("Enter on the button") << false << int(Qt::Key_Return);
+}
+
+// Read, then dismissed with Enter as with "&Close", wherever the focus is.
+void TestErrorReport::enterCloses()
+{
+    QFETCH(bool, inText);
+    QFETCH(int, key);
+    core::ReportError(QStringLiteral("FRLOG001"), QStringLiteral("Object required"), ReportMode::Modeless);
+    frmErrorReport *f = Forms::Find<frmErrorReport>();
+    QVERIFY(f && QTest::qWaitForWindowActive(f));
+    QWidget *focused = inText ? static_cast<QWidget *>(f->txtError) : f->Command1;
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key(key));
+    QVERIFY(!Forms::IsLoaded<frmErrorReport>());
 }
 
 // The text is read, not edited; Tab leaves it for the button; Escape closes the window.

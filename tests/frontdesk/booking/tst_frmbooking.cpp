@@ -75,15 +75,15 @@ void TestFrmBooking::loadFillsListsAndDefaults()
     testsupport::CoreFixture fx(engine);
     addRoom(fx, "101", "100", "Sea view", "Queen!*!s");
     addRoom(fx, "102", "1234.5");
-    addRoom(fx, "103", "80", "");
+    addRoom(fx, "103", "80", "");   // rooms without a description are offered as well
     addRoom(fx, "104", "80", QString());
     frmBooking &frm = openBooking(fx);
 
     QVERIFY(core::State().mBookingOpen);
     QCOMPARE(frm.Caption(), QStringLiteral("New Booking"));
-    QCOMPARE(roomsOf(frm.ListView1), QStringList({"101", "102"}));
-    QCOMPARE(roomsOf(frm.ListView1, 1), QStringList({"Queen's", "Double"}));
-    QCOMPARE(roomsOf(frm.ListView1, 2), QStringList({"$100.00", "$1,234.50"}));
+    QCOMPARE(roomsOf(frm.ListView1), QStringList({"101", "102", "103", "104"}));
+    QCOMPARE(roomsOf(frm.ListView1, 1), QStringList({"Queen's", "Double", "Double", "Double"}));
+    QCOMPARE(roomsOf(frm.ListView1, 2), QStringList({"$100.00", "$1,234.50", "$80.00", "$80.00"}));
     QCOMPARE(frm.ListView2->topLevelItemCount(), 0);
     for (QTreeWidget *list : {frm.ListView1, frm.ListView2}) {
         QCOMPARE(list->headerItem()->text(0), QStringLiteral("Room(s)"));
