@@ -3,6 +3,7 @@
 #include "core/db/sqldate.h"
 #include "core/db/sqltext.h"
 #include "core/db/tablenames.h"
+#include "frontdesk/shared/roomprices.h"
 
 namespace frontdesk {
 
@@ -34,7 +35,7 @@ QString CustomerInsertSql(const BookingRecord &b)
            + QStringLiteral(",") + amount(b.due) + QStringLiteral(",'") + cleaned(b.paymentMethod)
            + QStringLiteral("','") + core::SqlText(b.paymentDetails) + QStringLiteral("','")
            + core::SqlText(b.rooms.join(QLatin1Char(','))) + QStringLiteral("','")
-           + core::SqlText(b.prices.join(QLatin1Char(','))) + QStringLiteral("','") + cleaned(b.note)
+           + core::SqlText(StoredRoomPrices(b.prices)) + QStringLiteral("','") + cleaned(b.note)
            + QStringLiteral("','") + core::SqlText(b.uniqueNo) + QStringLiteral("','") + core::SqlText(b.status)
            + QStringLiteral("')");
 }
@@ -53,6 +54,12 @@ QString BookingLogSql(const QString &firstName, const QString &lastName, const Q
     return QStringLiteral("INSERT INTO tbl_logTable (LogText,LoggedUser, LogKey) values('New Booking of Customer : ")
            + cleaned(firstName) + QStringLiteral(" ") + cleaned(lastName) + QStringLiteral("','") + cleaned(userName)
            + QStringLiteral("','Bookings')");
+}
+
+QString RoomListedSql(const QString &room)
+{
+    return QStringLiteral("SELECT RoomNameID FROM tbl_Rooms WHERE RoomNameID = '") + core::SqlText(room)
+           + QStringLiteral("'");
 }
 
 QString GuestNumberLookupSql(const QString &table, const QString &uniqueNo)

@@ -14,7 +14,9 @@
 #include "core/ui/showntext.h"
 #include "frontdesk/booking/bookingstatements.h"
 #include "frontdesk/booking/guestnumber.h"
+#include "frontdesk/shared/typedamount.h"
 #include "ui/dialogs.h"
+#include "ui/forms.h"
 #include "vb/conversions.h"
 #include "vb/text.h"
 
@@ -136,6 +138,15 @@ void frmBooking::Form_Load()
     });
 }
 
+void frmBooking::ShowForFormerGuest(const QString &number)
+{
+    core::State().mHistoryCustomerNo = number;
+    // A window already open takes the guest now; a new one takes it as it loads.
+    if (frmBooking *open = ui::Forms::Find<frmBooking>())
+        core::RunHandler(QStringLiteral("BOK008"), core::ReportMode::Modal, [open] { open->loadHistoryCustomer(); });
+    ui::Forms::Get<frmBooking>().Show(ui::vbModeless);
+}
+
 void frmBooking::loadHistoryCustomer()
 {
     auto &state = core::State();
@@ -234,7 +245,14 @@ void frmBooking::CalculateNoDay()
             dtDepature->setDate(dtArrival->date().addDays(1));
             ui::MsgBox(QStringLiteral("Date cannot be minus"), ui::vbInformation);
         }
-        txtNumberDays->setText(QString::number(dtArrival->date().daysTo(dtDepature->date())));
+        const int days = static_cast<int>(dtArrival->date().daysTo(dtDepature->date()));
+        txtNumberDays->setText(QString::number(days));
+        // The booked rooms are rated for the stay: other days, another rate.
+        if (days != ratedDays_) {
+            ratedDays_ = days;
+            if (ListView2->topLevelItemCount() > 0)
+                rateBookedRooms();
+        }
     });
 }
 
@@ -248,11 +266,15 @@ void frmBooking::moveRoom(QTreeWidget *from, QTreeWidget *to, int sign)
     removeBalloon();
     if (txtRoomRate->text().isEmpty())
         txtRoomRate->setText(QStringLiteral("0"));
+    const std::optional<vb::Currency> rate = TypedAmount(txtRoomRate->text());
+    if (!rate) {
+        showAmountHint(txtRoomRate);
+        return;
+    }
     const QString price = room->text(ColumnTariff);
     const vb::Currency amount =
         vb::Currency::fromDouble(currencyOf(price).toDouble() * vb::Val(txtNumberDays->text()));
-    const vb::Currency rate = currencyOf(txtRoomRate->text());
-    txtRoomRate->setText(CurrencyText(sign > 0 ? rate + amount : rate - amount));
+    txtRoomRate->setText(CurrencyText(sign > 0 ? *rate + amount : *rate - amount));
 
     appendRoom(to, room->text(ColumnRoom), room->text(ColumnType), CurrencyText(price));
     delete room;
@@ -278,23 +300,26 @@ void frmBooking::Command2_Click()
     core::RunHandler(QStringLiteral("BOK002"), core::ReportMode::Modal, [this] { moveRoom(ListView2, ListView1, -1); });
 }
 
-// The rate rebuilt from the booked rooms in whole currency units: the running sum is
-// rounded (half to even) after each price.
 void frmBooking::Command7_Click()
 {
-    core::RunHandler(QStringLiteral("BOK006"), core::ReportMode::Modal, [this] {
-        txtRoomRate->setText(QString());
-        int32_t sum = 0;
-        for (int row = 0; row < ListView2->topLevelItemCount(); ++row)
-            sum = vb::CLng(vb::Variant(doubleOf(ListView2->topLevelItem(row)->text(ColumnTariff)) + sum));
-        txtRoomRate->setText(CurrencyText(vb::Variant(sum * vb::Val(txtNumberDays->text()))));
-        updateTaxAndTotal();
-    });
+    core::RunHandler(QStringLiteral("BOK006"), core::ReportMode::Modal, [this] { rateBookedRooms(); });
+}
+
+// Rate := the sum of the booked rooms' prices times the days, exact to the last fraction, as
+// adding the rooms one by one gives it; tax and total follow.
+void frmBooking::rateBookedRooms()
+{
+    vb::Currency sum;
+    for (int row = 0; row < ListView2->topLevelItemCount(); ++row)
+        sum += currencyOf(ListView2->topLevelItem(row)->text(ColumnTariff));
+    txtRoomRate->setText(CurrencyText(sum * vb::Currency::fromDouble(vb::Val(txtNumberDays->text()))));
+    updateTaxAndTotal();
 }
 
 void frmBooking::getDue()
 {
-    // A total or advance that is no amount leaves the due as it stands until corrected.
+    // A total or advance that is no amount leaves the due as it stands until corrected; the
+    // advance, which only the clerk types, shows its hint.
     core::ResumeNext([this] {
         if (txtGrandTotal->text().isEmpty())
             txtGrandTotal->setText(QStringLiteral("0"));
@@ -302,12 +327,18 @@ void frmBooking::getDue()
             txtDue->setText(QStringLiteral("0"));
         if (txtAdvance->text().isEmpty())
             txtAdvance->setText(QStringLiteral("0"));
-        const vb::Currency total = currencyOf(txtGrandTotal->text());
-        const vb::Currency advance = currencyOf(txtAdvance->text());
-        txtDue->setText(CurrencyText(total - advance));
-        txtAdvance->setText(CurrencyText(advance));
-        // A negative total (rooms removed after the days changed) owes nothing.
-        if (total < vb::Currency(0))
+        const std::optional<vb::Currency> advance = TypedAmount(txtAdvance->text());
+        if (!advance) {
+            showAmountHint(txtAdvance);
+            return;
+        }
+        const std::optional<vb::Currency> total = TypedAmount(txtGrandTotal->text());
+        if (!total)
+            return;
+        txtDue->setText(CurrencyText(*total - *advance));
+        txtAdvance->setText(CurrencyText(*advance));
+        // A negative total (a rate typed below zero) owes nothing.
+        if (*total < vb::Currency(0))
             txtDue->setText(CurrencyText(vb::Currency(0)));
     });
 }

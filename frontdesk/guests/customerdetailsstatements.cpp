@@ -3,6 +3,7 @@
 #include "core/db/sqldate.h"
 #include "core/db/sqltext.h"
 #include "core/db/tablenames.h"
+#include "frontdesk/shared/roomprices.h"
 #include "vb/error.h"
 
 namespace frontdesk {
@@ -87,9 +88,9 @@ QList<GuestRoom> GuestRooms(const QString &rooms, const QString &prices)
     if (rooms.isEmpty())
         return list;
     const QStringList roomParts = rooms.split(QLatin1Char(','));
-    const QStringList priceParts = prices.split(QLatin1Char(','));
+    const QList<RoomPrice> priceParts = ReadRoomPrices(prices);
     for (qsizetype i = 0; i < roomParts.size(); ++i)
-        list.append({roomParts[i].trimmed(), priceParts.value(i).trimmed(), i < priceParts.size()});
+        list.append({roomParts[i].trimmed(), priceParts.value(i).shown(), i < priceParts.size()});
     return list;
 }
 

@@ -32,8 +32,8 @@ struct GuestRoom {
     QString price;
     bool priced = true;   // false: the price list ended before this room
 };
-// The stored comma lists side by side, each element trimmed: one entry per room. A price
-// that itself holds a comma is split there too, so the prices after it shift by one.
+// The stored lists side by side: one entry per room, each room trimmed, with the price at
+// the same place of the price list (ReadRoomPrices), shown in currency form.
 QList<GuestRoom> GuestRooms(const QString &rooms, const QString &prices);
 // The distinct room numbers of the stored list, empty elements left out.
 QStringList GuestRoomNumbers(const QString &rooms);

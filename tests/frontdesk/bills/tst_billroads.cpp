@@ -68,6 +68,8 @@ private slots:
     }
     void eachDetailsWindowGivesItsOwnGuestsBill_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void eachDetailsWindowGivesItsOwnGuestsBill();
+    void pricesOfAThousandOrMoreListedWhole_data();
+    void pricesOfAThousandOrMoreListedWhole();
     void foodBillOfTheSelectedOrder_data();
     void foodBillOfTheSelectedOrder();
 };
@@ -109,6 +111,41 @@ void TestBillRoads::eachDetailsWindowGivesItsOwnGuestsBill()
     forAnn.Command4->click();
     QCOMPARE(billLines(*guestBill()), expectedGuestBill(forAnn, "", "101 ($100.00), 102 ($50.50),"));
     QVERIFY(fx.dialogs().messages().isEmpty());
+}
+
+// Rooms 301 at 1,200 and 101 at 100: the details and the bill list each room with its whole
+// price, for a guest booked now and for a price list stored earlier with separators.
+void TestBillRoads::pricesOfAThousandOrMoreListedWhole_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("storedEarlier");   // empty: as the booking stores it now
+    for (const char *engine : {"access", "mariadb"}) {
+        QTest::addRow("%s booked now", engine) << engine << QString();
+        QTest::addRow("%s stored earlier", engine) << engine << QStringLiteral("$1,200.00,$100.00");
+    }
+}
+
+void TestBillRoads::pricesOfAThousandOrMoreListedWhole()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    QFETCH(QString, storedEarlier);
+    testsupport::CoreFixture fx(engine);
+    bookingtesting::addRoom(fx, "301", "1200");
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"301", "101"});
+    QCOMPARE(vb::CStr(fx.scalar("SELECT cRoomNamePrice FROM tbl_customers")), QStringLiteral("1200,100"));
+    if (!storedEarlier.isEmpty())
+        fx.exec("UPDATE tbl_customers SET cRoomNamePrice = '" + storedEarlier + "'");
+    GuestListStandIn &guestList = openGuestList({ann});
+    frmCustomerDetails &details = openDetails(fx, guestList, 0);
+    QStringList rows;
+    for (int row = 0; row < details.ListView1->topLevelItemCount(); ++row)
+        rows << details.ListView1->topLevelItem(row)->text(0) + " " + details.ListView1->topLevelItem(row)->text(1);
+    QCOMPARE(rows, QStringList({"301 $1,200.00", "101 $100.00"}));
+
+    details.Command4->click();
+    QCOMPARE(billLines(*guestBill()).last(), QStringLiteral("Room(s) & Price(s) \t: 301 ($1,200.00), 101 ($100.00),"));
+    QVERIFY(core::State().mLastError.isEmpty());
 }
 
 void TestBillRoads::foodBillOfTheSelectedOrder_data()

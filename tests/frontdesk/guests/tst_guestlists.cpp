@@ -331,6 +331,18 @@ void TestGuestLists::formerGuestsShowNAAndStartABooking()
     QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->txtFName->text(), QStringLiteral("Bo"));
     QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->txtLName->text(), QStringLiteral("Li"));
     QVERIFY(core::State().mHistoryCustomerNo.isEmpty());
+
+    // With the booking window open, another former guest fills it the same way.
+    frm.txtSearchCustomer->setText("Lee");
+    frm.Command3_Click();
+    frm.customerList->setListIndex(1);
+    frm.AGMyPopUp1_Click("mnuNewBooking");
+    QCOMPARE(ui::Forms::Find(frontdesk::frmBooking::Name), booking);
+    QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->comboTitle->currentText(), QStringLiteral("Dr."));
+    QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->txtFName->text(), QStringLiteral("Ann"));
+    QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->txtLName->text(), QStringLiteral("Lee"));
+    QVERIFY(booking->isVisible());
+    QVERIFY(core::State().mHistoryCustomerNo.isEmpty());
 }
 
 void TestGuestLists::eachListFillsOnceAndHoldsItsRows_data()
