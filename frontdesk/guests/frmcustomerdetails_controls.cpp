@@ -96,6 +96,20 @@ void frmCustomerDetails::createControls()
     connect(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
+    // The number of days and the due are worked out, never typed; a change of a checked
+    // field takes its balloon hint away.
+    connect(DtCheckinDate, &QDateEdit::dateChanged, this, [this] {
+        removeBalloon();
+        showDays();
+    });
+    connect(DtCheckoutDate, &QDateEdit::dateChanged, this, [this] {
+        removeBalloon();
+        showDays();
+    });
+    connect(txtGrandTotal, &QLineEdit::textChanged, this, &frmCustomerDetails::showDue);
+    connect(txtAdvancePaid, &QLineEdit::textChanged, this, &frmCustomerDetails::showDue);
+    for (QLineEdit *box : {txtAdults, txtMinors, txtRoomRate, txtTax, txtGrandTotal, txtAdvancePaid})
+        connect(box, &QLineEdit::textEdited, this, &frmCustomerDetails::removeBalloon);
     fitContent();
 }
 
@@ -126,6 +140,7 @@ QGroupBox *frmCustomerDetails::createCustomerFrame()
     DtCheckoutDate = datePicker(QStringLiteral("DtCheckoutDate"), Frame1);
     addRow(grid, QStringLiteral("Check Out Date :"), DtCheckoutDate);
     txtNumberOfDays = core::TextBox(QStringLiteral("txtNumberOfDays"), Frame1);
+    txtNumberOfDays->setReadOnly(true);
     addRow(grid, QStringLiteral("Number of Days :"), txtNumberOfDays);
     comboStatus = core::ComboBox(QStringLiteral("comboStatus"), Frame1);
     addRow(grid, QStringLiteral("Booking Status :"), comboStatus);
@@ -146,6 +161,7 @@ QGroupBox *frmCustomerDetails::createPaymentFrame()
     txtAdvancePaid = core::AmountBox(QStringLiteral("txtAdvancePaid"), Frame2);
     addRow(grid, QStringLiteral("Advance Paid :"), txtAdvancePaid);
     txtDue = core::AmountBox(QStringLiteral("txtDue"), Frame2);
+    txtDue->setReadOnly(true);
     addRow(grid, QStringLiteral("Due :"), txtDue);
     txtPaymentMethod = core::TextBox(QStringLiteral("txtPaymentMethod"), Frame2);
     core::FitToColumn(txtPaymentMethod, QStringLiteral("tbl_customers"), QStringLiteral("cPaymentMethod"));
