@@ -149,6 +149,12 @@ void RichTextViewer::Form_Load()
     buildBill();
 }
 
+void RichTextViewer::setBill(const QString &text)
+{
+    RichText->SetText(text);
+    RichText->AlignTabColumns();
+}
+
 // The band bar spans the window: the toolbar band first, the lists band beside it, or on a
 // row of its own when the window is too narrow for both.
 int RichTextViewer::layoutBands()

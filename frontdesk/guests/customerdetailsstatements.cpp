@@ -69,6 +69,13 @@ QString CustomerUpdateLogSql(const QString &firstName, const QString &lastName, 
            + QStringLiteral("','Bookings')");
 }
 
+QString RoomBookingDatesSql(const QString &room, const BookingRecord &guest)
+{
+    return QStringLiteral("UPDATE ") + core::RoomTableName(room) + QStringLiteral(" SET CheckInDate = ")
+           + core::SqlDate(guest.arrival) + QStringLiteral(", CheckOutDate = ") + core::SqlDate(guest.departure)
+           + QStringLiteral(" WHERE cUniqueID = '") + core::SqlText(guest.uniqueNo) + QStringLiteral("'");
+}
+
 QString CustomerToHistorySql(qint64 id)
 {
     return QStringLiteral("INSERT INTO tbl_customers_history SELECT * FROM tbl_customers WHERE ID = ") + key(id);

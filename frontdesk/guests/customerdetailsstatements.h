@@ -21,6 +21,10 @@ QString CustomerByIdSql(qint64 id);
 QString CustomerUpdateSql(const BookingRecord &guest, qint64 id);
 QString CustomerUpdateLogSql(const QString &firstName, const QString &lastName, const QString &userName);
 
+// The stay of the guest `guest.uniqueNo` in one room's booking table: its check-in and
+// check-out dates; raises error 5 for a room that cannot name a table.
+QString RoomBookingDatesSql(const QString &room, const BookingRecord &guest);
+
 QString CustomerToHistorySql(qint64 id);
 // The guest's bookings in one room's table; raises error 5 for a room that cannot name a table.
 QString RoomBookingsDeleteSql(const QString &room, const QString &uniqueNo);

@@ -97,6 +97,20 @@ void frmCustomerDetails::createControls()
     core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
     core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
     core::ConnectHandler(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
+    // The number of days and the due are worked out, never typed; a change of a checked
+    // field takes its balloon hint away.
+    core::ConnectHandler(DtCheckinDate, &QDateEdit::dateChanged, this, [this] {
+        removeBalloon();
+        showDays();
+    });
+    core::ConnectHandler(DtCheckoutDate, &QDateEdit::dateChanged, this, [this] {
+        removeBalloon();
+        showDays();
+    });
+    core::ConnectHandler(txtGrandTotal, &QLineEdit::textChanged, this, &frmCustomerDetails::showDue);
+    core::ConnectHandler(txtAdvancePaid, &QLineEdit::textChanged, this, &frmCustomerDetails::showDue);
+    for (QLineEdit *box : {txtAdults, txtMinors, txtRoomRate, txtTax, txtGrandTotal, txtAdvancePaid})
+        core::ConnectHandler(box, &QLineEdit::textEdited, this, &frmCustomerDetails::removeBalloon);
     fitContent();
 }
 
@@ -127,6 +141,7 @@ QGroupBox *frmCustomerDetails::createCustomerFrame()
     DtCheckoutDate = datePicker(QStringLiteral("DtCheckoutDate"), Frame1);
     addRow(grid, QStringLiteral("Check Out Date :"), DtCheckoutDate);
     txtNumberOfDays = core::TextBox(QStringLiteral("txtNumberOfDays"), Frame1);
+    txtNumberOfDays->setReadOnly(true);
     addRow(grid, QStringLiteral("Number of Days :"), txtNumberOfDays);
     comboStatus = core::ComboBox(QStringLiteral("comboStatus"), Frame1);
     addRow(grid, QStringLiteral("Booking Status :"), comboStatus);
@@ -147,6 +162,7 @@ QGroupBox *frmCustomerDetails::createPaymentFrame()
     txtAdvancePaid = core::AmountBox(QStringLiteral("txtAdvancePaid"), Frame2);
     addRow(grid, QStringLiteral("Advance Paid :"), txtAdvancePaid);
     txtDue = core::AmountBox(QStringLiteral("txtDue"), Frame2);
+    txtDue->setReadOnly(true);
     addRow(grid, QStringLiteral("Due :"), txtDue);
     txtPaymentMethod = core::TextBox(QStringLiteral("txtPaymentMethod"), Frame2);
     core::FitToColumn(txtPaymentMethod, QStringLiteral("tbl_customers"), QStringLiteral("cPaymentMethod"));

@@ -157,6 +157,8 @@ void TestBillRoads::foodBillOfTheSelectedOrder_data()
     QTest::newRow("mariadb, order sign") << QStringLiteral("mariadb") << QStringLiteral("#");
 }
 
+// Each order's bill totals the items it lists, whatever the window's total shows (the orders
+// still to be paid) and whichever order was clicked first.
 void TestBillRoads::foodBillOfTheSelectedOrder()
 {
     HOTEL_FETCH_ENGINE(engine);
@@ -171,26 +173,49 @@ void TestBillRoads::foodBillOfTheSelectedOrder()
     frmFoodingBook &order = openOrder(ann.number);
     addItem(order, "Tea");
     addItem(order, "Chef's Special");
+    order.Combo1->setCurrentText("Due");
+    saveOrder(fx, order);
+    order.txtTotalAmount->setText("0");
+    addItem(order, "Tea");
+    order.Combo1->setCurrentText("Paid");
     saveOrder(fx, order);
     order.Unload();
     fx.dialogs().clear();
-    const QString orderId = vb::CStr(fx.scalar("SELECT FoodOrderID FROM tbl_FoodOrders"));
+    const QString dueId = vb::CStr(fx.scalar("SELECT FoodOrderID FROM tbl_FoodOrders WHERE Status = 'Due'"));
+    const QString paidId = vb::CStr(fx.scalar("SELECT FoodOrderID FROM tbl_FoodOrders WHERE Status = 'Paid'"));
 
     GuestListStandIn &guestList = openGuestList({ann});
     guestList.select(0);
     auto &orders = ui::Forms::Get<frmFoodDetails>();
     orders.Show(ui::vbModeless);
-    QCOMPARE(orders.ItemsLV->count(), 2);
+    QCOMPARE(orders.txtTotalAmount->text(), QStringLiteral("$15.25"));
+    const bool dueFirst = orders.OrderLV->text(1) == orderSign + dueId;
     orders.Command3->click();
     QVERIFY(foodBill() && foodBill()->isVisible());
+    const QStringList atLoad = billLines(*foodBill());
+    const auto billOf = [&](const QString &orderId) {
+        for (int row = 1; row <= orders.OrderLV->count(); ++row) {
+            if (orders.OrderLV->text(row) == orderSign + orderId)
+                orders.OrderLV->setListIndex(row);
+        }
+        orders.ShowOrderItems();
+        orders.Command3->click();
+        return foodBill() ? billLines(*foodBill()) : QStringList();
+    };
     const QString rule = QString(81, QLatin1Char('-')) + QLatin1Char(' ');
-    QCOMPARE(billLines(*foodBill()),
-             (QStringList{"Customer Name \t\t\t\t\t: Mr. Ann Lee", "",
-                          "Customer ID \t\t\t\t\t\t: " + orderSign + ann.number,
-                          "Food & Beverages Order No. \t\t\t: " + orderSign + orderId, "", rule,
-                          "Tea\t\t\t\t\t\t\t$2.50", "Chef's Special\t\t\t\t\t\t\t$12.75", rule,
-                          "Total \t\t\t\t\t\t\t$15.25", "Tax \t\t\t\t\t\t\t12.5%", "Tax Amount\t\t\t\t\t\t$1.91",
-                          "Grand Total \t\t\t\t\t\t$17.16"}));
+    const QStringList head{"Customer Name \t\t\t\t\t: Mr. Ann Lee", "", "Customer ID \t\t\t\t\t\t: " + orderSign + ann.number};
+    const QStringList paidBill = billOf(paidId);
+    QCOMPARE(paidBill,
+             (head + QStringList{"Food & Beverages Order No. \t\t\t: " + orderSign + paidId, "", rule,
+                                "Tea\t\t\t\t\t\t\t$2.50", rule, "Total \t\t\t\t\t\t\t$2.50", "Tax \t\t\t\t\t\t\t12.5%",
+                                "Tax Amount\t\t\t\t\t\t$0.31", "Grand Total \t\t\t\t\t\t$2.81"}));
+    const QStringList dueBill = billOf(dueId);
+    QCOMPARE(dueBill,
+             (head + QStringList{"Food & Beverages Order No. \t\t\t: " + orderSign + dueId, "", rule,
+                                "Tea\t\t\t\t\t\t\t$2.50", "Chef's Special\t\t\t\t\t\t\t$12.75", rule,
+                                "Total \t\t\t\t\t\t\t$15.25", "Tax \t\t\t\t\t\t\t12.5%", "Tax Amount\t\t\t\t\t\t$1.91",
+                                "Grand Total \t\t\t\t\t\t$17.16"}));
+    QCOMPARE(atLoad, dueFirst ? dueBill : paidBill);
 
     // With no item listed, "&Text View" shows nothing new.
     QVERIFY(ui::Forms::Unload<frmFoodTxtView>());

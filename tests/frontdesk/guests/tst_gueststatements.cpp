@@ -106,6 +106,12 @@ void TestGuestStatements::detailsLoadLogAndRemoval()
     QCOMPARE(RoomBookingsDeleteSql(" 101 ", "OS'ABC"),
              QStringLiteral("DELETE FROM  [room_101] WHERE cUniqueID = 'OS''ABC'"));
     HOTEL_EXPECT_ERROR(RoomBookingsDeleteSql("1]; DROP TABLE tbl_users", "X"), vb::errInvalidProcedureCall);
+    BookingRecord stay = correctedGuest();
+    stay.uniqueNo = "OS'ABC";
+    QCOMPARE(RoomBookingDatesSql(" 101 ", stay),
+             QStringLiteral("UPDATE [room_101] SET CheckInDate = #2026-04-03#, CheckOutDate = #2026-04-05# "
+                            "WHERE cUniqueID = 'OS''ABC'"));
+    HOTEL_EXPECT_ERROR(RoomBookingDatesSql("1]; DROP TABLE tbl_users", stay), vb::errInvalidProcedureCall);
     QCOMPARE(CustomerDeleteSql(7), QStringLiteral("DELETE FROM tbl_customers WHERE ID = 7"));
 }
 
