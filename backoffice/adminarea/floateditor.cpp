@@ -1,6 +1,9 @@
 #include "backoffice/adminarea/floateditor.h"
 
 #include "core/state/runhandler.h"
+#include "core/ui/windowkit.h"
+
+#include <QLayout>
 
 namespace backoffice {
 
@@ -16,6 +19,13 @@ void FloatEditor::Form_Load()
 {
     core::ResumeNext([this] { Move(WX, WY); });
     core::ResumeNext([this] { loadEditor(); });
+    // Opened beside a row near the screen's edge, or made large by a long text, the editor
+    // still shows whole.
+    core::ResumeNext([this] {
+        if (layout())
+            layout()->activate();
+        core::KeepOnScreen(*this);
+    });
 }
 
 } // namespace backoffice

@@ -19,6 +19,7 @@
 #include <QWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -96,6 +97,7 @@ private slots:
     void closingLoggedInWritesTerminateRow();
     void closingLoggedOutWritesNothing();
     void positionSavedAtEveryResizeAndRestored();
+    void longUserNameKeepsTheWindowOnScreen();
     void windowMenuListsAndArrangesChildren();
     void helpAndSupportPage();
     void aboutBoxModalWithoutLogin();
@@ -349,6 +351,23 @@ void MainFrmTest::positionSavedAtEveryResizeAndRestored()
     core::Main();
     QCOMPARE(MainWindow().frameGeometry().width(), 600);
     QCOMPARE(MainWindow().frameGeometry().height(), 400);
+}
+
+// The longest user name in the status bar: the main window stays as wide as it was, inside the
+// screen, and saves no wider position.
+void MainFrmTest::longUserNameKeepsTheWindowOnScreen()
+{
+    Started s;
+    auto &main = MainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const int width = main.frameGeometry().width();
+    const QString name(255, QLatin1Char('W'));
+    logInAs(s, name);
+    QCOMPARE(main.PanelText(1), QStringLiteral("Logged In as ") + name);
+    QTest::qWait(100);
+    QCOMPARE(main.frameGeometry().width(), width);
+    QVERIFY(main.screen()->availableGeometry().contains(main.frameGeometry()));
+    QVERIFY(iniValue(s.fx, "pos", "Width").toInt() <= width * 15);
 }
 
 void MainFrmTest::windowMenuListsAndArrangesChildren()
