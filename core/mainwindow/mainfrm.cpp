@@ -274,6 +274,13 @@ void mainFrm::MDIForm_Resize()
     });
 }
 
+void mainFrm::moveEvent(QMoveEvent *event)
+{
+    ui::Form::moveEvent(event);
+    if (IsLoaded() && isVisible() && WindowState() == ui::vbNormal)
+        MDIForm_Resize();
+}
+
 void mainFrm::MDIForm_Unload()
 {
     auto &state = State();
