@@ -10,6 +10,7 @@
 #include "core/state/windowregistry.h"
 #include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
+#include "support/screenchecks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -346,6 +347,7 @@ void TestAdminUsers::rightsEditorOfALongNameShowsWhole()
             QVERIFY2(editor.rect().contains(field->geometry()), qPrintable(field->objectName()));
         QCOMPARE(editor.lbusername->text(), QStringLiteral("User Name : ") + name);
         QVERIFY(editor.lbusername->shownText().endsWith(QChar(0x2026)));
+        QVERIFY(testsupport::SaveScreenshot(editor, QStringLiteral("UserEditFloat-long-name"), true));
     });
 }
 

@@ -6,6 +6,7 @@
 #include "bookingtesting.h"
 #include "core/state/windowregistry.h"
 #include "support/scratch_database.h"
+#include "support/screenchecks.h"
 #include "ui/twips.h"
 #include "vb/conversions.h"
 #include "vb/datetime.h"
@@ -656,6 +657,7 @@ void TestFrmStats::readableAtEverySizeTheWindowAllows()
             QVERIFY2(days[i - 1].second.right() <= days[i].second.left() + 0.5, qPrintable(days[i].first));
     }
     QVERIFY2(31 - days.last().first.toInt() <= step, qPrintable(days.last().first));
+    QVERIFY(testsupport::SaveScreenshot(frm, QStringLiteral("frmStats-%1x%2-type%3").arg(frm.width()).arg(frm.height()).arg(chartType), true));
     ui::Forms::Unload<frmStats>();
 }
 

@@ -8,6 +8,7 @@
 #include "core/login/globallogin.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/modifypassword.h"
+#include "support/screenchecks.h"
 #include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
@@ -368,6 +369,7 @@ void MainFrmTest::longUserNameKeepsTheWindowOnScreen()
     QCOMPARE(main.frameGeometry().width(), width);
     QVERIFY(main.screen()->availableGeometry().contains(main.frameGeometry()));
     QVERIFY(iniValue(s.fx, "pos", "Width").toInt() <= width * 15);
+    QVERIFY(testsupport::SaveScreenshot(main, QStringLiteral("mainFrm-long-user-name"), true));
 }
 
 void MainFrmTest::windowMenuListsAndArrangesChildren()
