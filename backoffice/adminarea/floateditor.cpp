@@ -3,6 +3,8 @@
 #include "core/state/runhandler.h"
 #include "core/ui/windowkit.h"
 
+#include <QLayout>
+
 namespace backoffice {
 
 FloatEditor::FloatEditor(const QString &name) : ui::Form(name, ui::FormKind::TopLevel) {}
@@ -23,6 +25,13 @@ void FloatEditor::Form_Load()
 {
     core::ResumeNext([this] { Move(WX, WY); });
     core::ResumeNext([this] { loadEditor(); });
+    // Opened beside a row near the screen's edge, or made large by a long text, the editor
+    // still shows whole.
+    core::ResumeNext([this] {
+        if (layout())
+            layout()->activate();
+        core::KeepOnScreen(*this);
+    });
 }
 
 } // namespace backoffice

@@ -16,6 +16,7 @@
 #include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
+#include "core/ui/elidinglabel.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "vb/app.h"
@@ -197,7 +198,9 @@ void mainFrm::buildStatusBar()
     const QString samples[] = {QString(), QStringLiteral(" CAPS "), QStringLiteral(" 12:00 PM "),
                                QStringLiteral(" 12/31/2000 ")};
     for (int i = 0; i < 4; ++i) {
-        auto *panel = new QLabel(StatusBar1);
+        // The login state holds the user's name, which may be long: it is cut to the room
+        // the panel has rather than widening the main window.
+        QLabel *panel = i == 0 ? new ElidingLabel(StatusBar1) : new QLabel(StatusBar1);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setContentsMargins(4, 0, 4, 0);
@@ -279,6 +282,13 @@ void mainFrm::MDIForm_Resize()
         ini->SetSection(QStringLiteral("pos"));
         SaveWindowPosition(*ini, *this);
     });
+}
+
+void mainFrm::moveEvent(QMoveEvent *event)
+{
+    ui::Form::moveEvent(event);
+    if (IsLoaded() && isVisible() && WindowState() == ui::vbNormal)
+        MDIForm_Resize();
 }
 
 void mainFrm::MDIForm_Unload()

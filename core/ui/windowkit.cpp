@@ -1,9 +1,12 @@
 #include "core/ui/windowkit.h"
 
 #include "core/state/connecthandler.h"
+#include "ui/form.h"
+#include "ui/twips.h"
 #include "ui/vbcolor.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -17,7 +20,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace core {
 
@@ -143,6 +149,25 @@ void CentreOnScreen(QWidget &window)
         return;
     const QRect available = screen->availableGeometry();
     window.move(available.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
+void KeepOnScreen(ui::Form &window)
+{
+    QRect frame = window.frameGeometry();
+    if (frame.size() == window.size())
+        frame.setHeight(frame.height() + window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = window.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize fits = frame.size().boundedTo(room.size());
+    const QPoint at(std::clamp(frame.x(), room.left(), room.left() + room.width() - fits.width()),
+                    std::clamp(frame.y(), room.top(), room.top() + room.height() - fits.height()));
+    if (at != frame.topLeft() || fits != frame.size())
+        window.Move(ui::PixelsToTwipsX(at.x()), ui::PixelsToTwipsY(at.y()), ui::PixelsToTwipsX(fits.width()),
+                    ui::PixelsToTwipsY(fits.height()));
 }
 
 void SetDefaultButton(QWidget &window, QPushButton *button)

@@ -24,6 +24,10 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 
+namespace ui {
+class Form;
+}
+
 namespace core {
 
 // Sets objectName and hands the object back, for controls the kit has no factory for.
@@ -59,6 +63,11 @@ QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, RowAlign ali
 
 // Places a window of its own in the middle of its screen's available area, as dialogs open.
 void CentreOnScreen(QWidget &window);
+// Moves a window of its own, not yet shown or shown, so that its frame lies within its
+// screen's available area, and makes it smaller where it is larger than that area, so that
+// its buttons and its close box can always be reached. A window not yet framed by the window
+// manager is given room for a title bar.
+void KeepOnScreen(ui::Form &window);
 
 // Enter in the window runs its default button, as in a dialog box: from any box that does
 // not take Enter itself; a button that has the focus is the one Enter presses.

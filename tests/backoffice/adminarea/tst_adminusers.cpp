@@ -10,11 +10,13 @@
 #include "core/state/windowregistry.h"
 #include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
+#include "support/screenchecks.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 using backoffice::frmAdminArea;
@@ -94,6 +96,7 @@ private slots:
     void rightsEditorSavesTheChosenAccount();
     void rightsEditorKeys_data();
     void rightsEditorKeys();
+    void rightsEditorOfALongNameShowsWhole();
 };
 
 void TestAdminUsers::addedAccountShowsItsRights()
@@ -355,6 +358,32 @@ void TestAdminUsers::rightsEditorKeys()
     });
     QVERIFY(closed);
     QCOMPARE(s.count(QStringLiteral("SELECT canViewReport FROM tbl_users WHERE cusername = 'bob'")), reports);
+}
+
+// The longest name an account can have: the editor opens inside the screen with both buttons
+// shown, and names the account in what room its boxes give it.
+void TestAdminUsers::rightsEditorOfALongNameShowsWhole()
+{
+    AdminSession s;
+    const QString name(255, QLatin1Char('W'));
+    s.fx.exec(QStringLiteral("INSERT INTO tbl_users (cusername, cpassword, cmodifysettings, croomlist, cmodifytax, "
+                             "canViewReport, ccustomerviewedit) VALUES ('%1', 'x', 0, 1, 0, 0, 1)")
+                  .arg(name));
+    s.window().UserListView();
+    editRights(s, name, [&](UserEditFloat &editor) {
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QRect room = editor.screen()->availableGeometry();
+        const QRect frame = editor.frameGeometry();
+        QVERIFY2(room.contains(frame), qPrintable(QStringLiteral("editor %1,%2 %3 x %4 on a screen of %5 x %6")
+                                                      .arg(frame.x()).arg(frame.y()).arg(frame.width())
+                                                      .arg(frame.height()).arg(room.width()).arg(room.height())));
+        for (QWidget *field : {static_cast<QWidget *>(editor.Command1), static_cast<QWidget *>(editor.Command2),
+                               static_cast<QWidget *>(editor.CheckModifySettings)})
+            QVERIFY2(editor.rect().contains(field->geometry()), qPrintable(field->objectName()));
+        QCOMPARE(editor.lbusername->text(), QStringLiteral("User Name : ") + name);
+        QVERIFY(editor.lbusername->shownText().endsWith(QChar(0x2026)));
+        QVERIFY(testsupport::SaveScreenshot(editor, QStringLiteral("UserEditFloat-long-name"), true));
+    });
 }
 
 QTEST_MAIN(TestAdminUsers)

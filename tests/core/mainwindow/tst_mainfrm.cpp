@@ -8,6 +8,7 @@
 #include "core/login/globallogin.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/modifypassword.h"
+#include "support/screenchecks.h"
 #include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
@@ -22,6 +23,7 @@
 #include <QWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -99,6 +101,7 @@ private slots:
     void closingLoggedInWritesTerminateRow();
     void closingLoggedOutWritesNothing();
     void positionSavedAtEveryResizeAndRestored();
+    void longUserNameKeepsTheWindowOnScreen();
     void windowMenuListsAndArrangesChildren();
     void windowListShowsCaptionsAsTheyAre();
     void menuShortcutsGiveWayToATextBox();
@@ -354,6 +357,24 @@ void MainFrmTest::positionSavedAtEveryResizeAndRestored()
     core::Main();
     QCOMPARE(MainWindow().frameGeometry().width(), 600);
     QCOMPARE(MainWindow().frameGeometry().height(), 400);
+}
+
+// The longest user name in the status bar: the main window stays as wide as it was, inside the
+// screen, and saves no wider position.
+void MainFrmTest::longUserNameKeepsTheWindowOnScreen()
+{
+    Started s;
+    auto &main = MainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const int width = main.frameGeometry().width();
+    const QString name(255, QLatin1Char('W'));
+    logInAs(s, name);
+    QCOMPARE(main.PanelText(1), QStringLiteral("Logged In as ") + name);
+    QTest::qWait(100);
+    QCOMPARE(main.frameGeometry().width(), width);
+    QVERIFY(main.screen()->availableGeometry().contains(main.frameGeometry()));
+    QVERIFY(iniValue(s.fx, "pos", "Width").toInt() <= width * 15);
+    QVERIFY(testsupport::SaveScreenshot(main, QStringLiteral("mainFrm-long-user-name"), true));
 }
 
 void MainFrmTest::windowMenuListsAndArrangesChildren()
