@@ -4,6 +4,7 @@
 
 #include "ado/recordset.h"
 #include "core/aids/playwave.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
@@ -176,7 +177,7 @@ bool frmBooking::storeBooking()
     if (!core::ExecuteSQL(BookingLogSql(booking.firstName, booking.lastName, core::State().mUserName),
                           core::SqlAction::Insert))
         return false;
-    transaction.Commit();
+    transaction.Commit([&booking] { return core::RowFound(GuestNumberLookupSql(QStringLiteral("tbl_customers"), booking.uniqueNo)); });
     return true;
 }
 

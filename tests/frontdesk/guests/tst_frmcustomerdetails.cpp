@@ -4,6 +4,7 @@
 #include "guesttesting.h"
 
 #include "frontdesk/guests/frmcustomerdetails.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/scratch_database.h"
 
 #include <QComboBox>
@@ -61,6 +62,8 @@ private slots:
     void removalFailingAtItsLastStatementKeepsEverything();
     void removalPassesOverADroppedRoomTable_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removalPassesOverADroppedRoomTable();
+    void removalWhoseCommitAnswerIsLost_data();
+    void removalWhoseCommitAnswerIsLost();
     void twoWindowsKeepTheirOwnGuests();
     void noSelectionShowsNobody();
 };
@@ -268,6 +271,49 @@ void TestCustomerDetails::removalPassesOverADroppedRoomTable()
 }
 
 // The guest list's selection moves on; each window goes on acting on its own guest.
+// MariaDB, the connection broken at the removal's COMMIT: "removed" when the guest row is gone
+// (the answer was lost), the error when it is still there; the guest is in the history once
+// or not at all, never without its removal.
+void TestCustomerDetails::removalWhoseCommitAnswerIsLost_data()
+{
+    using Cut = testsupport::MariaDbCutProxy::Cut;
+    QTest::addColumn<int>("cut");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("answer lost") << int(Cut::AnswerLost) << true;
+    QTest::newRow("commit lost") << int(Cut::StatementLost) << false;
+}
+
+void TestCustomerDetails::removalWhoseCommitAnswerIsLost()
+{
+    HOTEL_NEED_MARIADB();
+    QFETCH(int, cut);
+    QFETCH(bool, removed);
+    testsupport::CoreFixture fx("mariadb");
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    testsupport::MariaDbCutProxy proxy;
+    fx.openThroughHost(proxy.hostText());
+    openGuestList({ann}).select(0);
+    QPointer<frmCustomerDetails> frm = &openDetails(fx);
+    proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut(cut));
+    core::State().mLastError.clear();
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm->Command3_Click();
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(rowsIn(fx, "tbl_customers"), removed ? 0 : 1);
+    QCOMPARE(rowsIn(fx, "tbl_customers_history"), removed ? 1 : 0);
+    QCOMPARE(rowsIn(fx, "room_101"), removed ? 0 : 1);
+    QCOMPARE(fx.dialogs().messages().contains("Customer has succesfully Removed & Moved to Customer History List."),
+             removed);
+    if (removed) {
+        QCOMPARE(core::State().mLastError, QString());
+    } else {
+        QVERIFY2(core::State().mLastError.startsWith("Error Code : CDET002"), qPrintable(core::State().mLastError));
+        QVERIFY(frm && frm->isVisible());
+    }
+}
+
 void TestCustomerDetails::twoWindowsKeepTheirOwnGuests()
 {
     testsupport::CoreFixture fx;
