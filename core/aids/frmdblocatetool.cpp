@@ -2,6 +2,7 @@
 
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
+#include "core/db/configini.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
@@ -271,6 +272,7 @@ bool frmDBLocateTool::saveAccess()
     const QString password = vb::Trim(txtDBpass->text());
     WriteIniValue(ini(), QStringLiteral("dbkey"),
                   password.size() > 1 ? crypto().Encrypt(password, ProgramKey(), true, CCrypto::RC2) : QString());
+    KeepConfigIniPrivate();
     return true;
 }
 
@@ -288,6 +290,7 @@ bool frmDBLocateTool::saveMySql()
     WriteIniValue(ini(), QStringLiteral("SQLPassWord"),
                   crypto().Encrypt(vb::Trim(txtSQLPassWord->text()), ProgramKey(), true, CCrypto::RC2));
     WriteIniValue(ini(), QStringLiteral("UseSQL"), QString::number(Check1Value()));
+    KeepConfigIniPrivate();
     return true;
 }
 
