@@ -64,6 +64,7 @@ private slots:
     void removalPassesOverADroppedRoomTable();
     void removalWhoseCommitAnswerIsLost_data();
     void removalWhoseCommitAnswerIsLost();
+    void updateWhoseCommitAnswerIsLostIsFoundStored();
     void twoWindowsKeepTheirOwnGuests();
     void noSelectionShowsNobody();
 };
@@ -312,6 +313,34 @@ void TestCustomerDetails::removalWhoseCommitAnswerIsLost()
         QVERIFY2(core::State().mLastError.startsWith("Error Code : CDET002"), qPrintable(core::State().mLastError));
         QVERIFY(frm && frm->isVisible());
     }
+}
+
+// MariaDB, the answer to a correction's commit lost: the guest row is found holding every
+// corrected value, so the correction stands and the window shows it, with no error.
+void TestCustomerDetails::updateWhoseCommitAnswerIsLostIsFoundStored()
+{
+    HOTEL_NEED_MARIADB();
+    testsupport::CoreFixture fx("mariadb");
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    testsupport::MariaDbCutProxy proxy;
+    fx.openThroughHost(proxy.hostText());
+    openGuestList({ann}).select(0);
+    frmCustomerDetails &frm = openDetails(fx);
+    frm.txtFName->setText("Anna");
+    frm.DtCheckoutDate->setDate(QDate(2026, 4, 9));
+    frm.txtRoomRate->setText("$310.50");
+    frm.txtNote->setPlainText("late, after 10");
+    proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut::AnswerLost);
+    core::State().mLastError.clear();
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm.Command1_Click();
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(core::State().mLastError, QString());
+    QCOMPARE(vb::CStr(fx.scalar("SELECT cFirstName FROM tbl_customers")), QStringLiteral("Anna"));
+    QCOMPARE(rowsIn(fx, "tbl_logTable", "LogText = 'Customer details updated : Anna Lee!'"), 1);
+    QCOMPARE(frm.Caption(), QStringLiteral("Details of Mr. Anna Lee"));
 }
 
 void TestCustomerDetails::twoWindowsKeepTheirOwnGuests()
