@@ -147,7 +147,8 @@ void frmAdminArea::Command6_Click()
             core::Transaction transaction;
             if (core::ExecuteSQL(CategoryItemsDeleteSql(category), core::SqlAction::Delete) &&
                 core::ExecuteSQL(CategoryDeleteSql(category), core::SqlAction::Delete))
-                transaction.Commit([category] { return !core::RowFound(core::DeletedRowsSql(CategoryDeleteSql(category))); });
+                transaction.Commit(
+                    [category] { return !core::RowFound(core::DeletedRowsSql(CategoryDeleteSql(category))); });
         }
         CategoryListShow();
     });

@@ -68,8 +68,9 @@ const QString CommitTransactionText = QStringLiteral("COMMIT TRANSACTION");
 
 QString descriptionOf(const vb::Error &error)
 {
-    return dynamic_cast<const ado::UnknownOutcome *>(&error) ? error.Description() + QStringLiteral(" ") + MayBeStoredText
-                                                            : error.Description();
+    if (dynamic_cast<const ado::UnknownOutcome *>(&error))
+        return error.Description() + QStringLiteral(" ") + MayBeStoredText;
+    return error.Description();
 }
 
 void routeFailure(const QString &code, const vb::Error &error)

@@ -177,7 +177,8 @@ bool frmBooking::storeBooking()
     if (!core::ExecuteSQL(BookingLogSql(booking.firstName, booking.lastName, core::State().mUserName),
                           core::SqlAction::Insert))
         return false;
-    transaction.Commit([&booking] { return core::RowFound(GuestNumberLookupSql(QStringLiteral("tbl_customers"), booking.uniqueNo)); });
+    transaction.Commit(
+        [&booking] { return core::RowFound(GuestNumberLookupSql(QStringLiteral("tbl_customers"), booking.uniqueNo)); });
     return true;
 }
 

@@ -315,7 +315,8 @@ bool frmFoodingBook::saveOrder(QString orderId)
     bool keepTable = false;
     const auto dropUnlessKept = qScopeGuard([&] {
         if (!keepTable)
-            core::TidyAfterFailure([&orderId] { core::ExecuteSQL(FoodOrderTableDropSql(orderId), core::SqlAction::Delete); });
+            core::TidyAfterFailure(
+                [&orderId] { core::ExecuteSQL(FoodOrderTableDropSql(orderId), core::SqlAction::Delete); });
     });
     try {
         keepTable = writeOrderRows(orderId, order);

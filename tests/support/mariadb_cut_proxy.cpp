@@ -112,15 +112,16 @@ void MariaDbCutProxy::run()
             continue;
         const std::size_t polled = pairs.size();
         if (watched[0].revents & POLLIN) {
-            if (auto pair = std::make_unique<Pair>(); (pair->client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
-                const sockaddr_in server = loopback(serverPort_);
+            auto pair = std::make_unique<Pair>();
+            pair->client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+            const sockaddr_in server = loopback(serverPort_);
+            if (pair->client >= 0)
                 pair->server = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-                if (dark_ || pair->server < 0 ||
-                    ::connect(pair->server, reinterpret_cast<const sockaddr *>(&server), sizeof server) != 0)
-                    pair->close();
-                else
-                    pairs.push_back(std::move(pair));
-            }
+            if (dark_ || pair->server < 0 ||
+                ::connect(pair->server, reinterpret_cast<const sockaddr *>(&server), sizeof server) != 0)
+                pair->close();
+            else
+                pairs.push_back(std::move(pair));
         }
         for (std::size_t i = 0; i < polled; ++i) {
             Pair &pair = *pairs[i];

@@ -318,9 +318,8 @@ void TestFrmDBLocateTool::passwordStoredTrimmed()
     QCOMPARE(stored, encipher(QStringLiteral("s3cret")));
     QCOMPARE(decipher(stored), QStringLiteral("s3cret"));
     // The folder is no group's: the enciphered password is its owner's alone.
-    QCOMPARE(QFile::permissions(fx.programFolder() + QStringLiteral("/config.ini"))
-                 & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
-             QFileDevice::Permissions());
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    QCOMPARE(QFile::permissions(fx.programFolder() + QStringLiteral("/config.ini")) & others, QFileDevice::Permissions());
     QVERIFY(reports_.isEmpty());
     QVERIFY(!ui::Forms::IsLoaded<frmDBLocateTool>());
     QVERIFY(core::OpenRecordset(kHotelInfoQuery));

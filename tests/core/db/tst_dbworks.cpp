@@ -324,10 +324,12 @@ void DbWorksTest::changeLookupsFollowTheirStatements_data()
     QTest::addColumn<QString>("lookup");
     QTest::newRow("update") << "UPDATE tbl_customers SET cFirstName ='A, B',cNoOfMinors =2 WHERE ID=5"
                             << "SELECT * FROM tbl_customers WHERE (ID=5) AND cFirstName ='A, B' AND cNoOfMinors =2";
-    QTest::newRow("keywords quoted") << "UPDATE tbl_Rooms SET Description = 'x WHERE y, SET z' WHERE RoomID =3"
-                                     << "SELECT * FROM tbl_Rooms WHERE (RoomID =3) AND Description = 'x WHERE y, SET z'";
-    QTest::newRow("date, apostrophe, call") << "UPDATE [t] SET d =#2024-01-02#, n = 'O''Brien', m = Round(1,2) WHERE ID=1 OR ID=2"
-                                            << "SELECT * FROM [t] WHERE (ID=1 OR ID=2) AND d =#2024-01-02# AND n = 'O''Brien' AND m = Round(1,2)";
+    QTest::newRow("keywords quoted")
+        << "UPDATE tbl_Rooms SET Description = 'x WHERE y, SET z' WHERE RoomID =3"
+        << "SELECT * FROM tbl_Rooms WHERE (RoomID =3) AND Description = 'x WHERE y, SET z'";
+    QTest::newRow("date, apostrophe, call")
+        << "UPDATE [t] SET d =#2024-01-02#, n = 'O''Brien', m = Round(1,2) WHERE ID=1 OR ID=2"
+        << "SELECT * FROM [t] WHERE (ID=1 OR ID=2) AND d =#2024-01-02# AND n = 'O''Brien' AND m = Round(1,2)";
     QTest::newRow("delete") << "DELETE from tbl_Rooms WHERE RoomID = 4" << "SELECT * FROM tbl_Rooms WHERE RoomID = 4";
 }
 
