@@ -42,6 +42,20 @@ const char *const FailingDelete[] = {
     "MESSAGE_TEXT = 'kept'",
 };
 
+// MariaDB: a guest booked into room 101 and selected in the guest list; the program's
+// connection then goes through a relay of the test's own that cuts it where a test says.
+struct GuestBehindRelay {
+    testsupport::CoreFixture fx{QStringLiteral("mariadb")};
+    testsupport::MariaDbCutProxy proxy;
+    GuestBehindRelay()
+    {
+        bookingtesting::addRoom(fx, "101", "100");
+        const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+        fx.openThroughHost(proxy.hostText());
+        openGuestList({ann}).select(0);
+    }
+};
+
 } // namespace
 
 class TestCustomerDetails : public QObject {
@@ -289,12 +303,8 @@ void TestCustomerDetails::removalWhoseCommitAnswerIsLost()
     HOTEL_NEED_MARIADB();
     QFETCH(int, cut);
     QFETCH(bool, removed);
-    testsupport::CoreFixture fx("mariadb");
-    bookingtesting::addRoom(fx, "101", "100");
-    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
-    testsupport::MariaDbCutProxy proxy;
-    fx.openThroughHost(proxy.hostText());
-    openGuestList({ann}).select(0);
+    GuestBehindRelay relay;
+    auto &[fx, proxy] = relay;
     QPointer<frmCustomerDetails> frm = &openDetails(fx);
     proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut(cut));
     core::State().mLastError.clear();
@@ -320,12 +330,8 @@ void TestCustomerDetails::removalWhoseCommitAnswerIsLost()
 void TestCustomerDetails::updateWhoseCommitAnswerIsLostIsFoundStored()
 {
     HOTEL_NEED_MARIADB();
-    testsupport::CoreFixture fx("mariadb");
-    bookingtesting::addRoom(fx, "101", "100");
-    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
-    testsupport::MariaDbCutProxy proxy;
-    fx.openThroughHost(proxy.hostText());
-    openGuestList({ann}).select(0);
+    GuestBehindRelay relay;
+    auto &[fx, proxy] = relay;
     frmCustomerDetails &frm = openDetails(fx);
     frm.txtFName->setText("Anna");
     frm.DtCheckoutDate->setDate(QDate(2026, 4, 9));
