@@ -6,6 +6,7 @@
 #include "backoffice/adminarea/catalogstatements.h"
 #include "backoffice/adminarea/sqlliteral.h"
 #include "controls/reportlist.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/state/runhandler.h"
 #include "ui/dialogs.h"
@@ -153,7 +154,8 @@ void frmAdminArea::Command6_Click()
             core::Transaction transaction;
             if (core::ExecuteSQL(CategoryItemsDeleteSql(category), core::SqlAction::Delete) &&
                 core::ExecuteSQL(CategoryDeleteSql(category), core::SqlAction::Delete))
-                transaction.Commit();
+                transaction.Commit(
+                    [category] { return !core::RowFound(core::DeletedRowsSql(CategoryDeleteSql(category))); });
         }
         CategoryListShow();
     });

@@ -10,6 +10,7 @@
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
 #include "core/aids/typedamount.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
@@ -101,11 +102,14 @@ bool frmAdminArea::addRoom()
         return true;
     }
 
-    const bool stored = ChangeRoomTables(room, [&] {
-        return core::ExecuteSQL(RoomInsertSql(room, txtRoomDesc->text(), comboRoomType->currentText(), price),
-                                core::SqlAction::Insert) &&
-               core::ExecuteSQL(RoomAddedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
-    });
+    const bool stored = ChangeRoomTables(
+        room,
+        [&] {
+            return core::ExecuteSQL(RoomInsertSql(room, txtRoomDesc->text(), comboRoomType->currentText(), price),
+                                    core::SqlAction::Insert) &&
+                   core::ExecuteSQL(RoomAddedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
+        },
+        [&room] { return core::RowFound(RoomByNumberSql(room)); });
     if (!stored)
         return true;
     ui::MsgBox(QStringLiteral("Room ") + room + QStringLiteral(" Added on the Room List!"), ui::vbInformation);
@@ -139,6 +143,7 @@ void frmAdminArea::iRemoveRoom()
                 return core::ExecuteSQL(RoomDeleteSql(roomId), core::SqlAction::Delete, &rows) && rows > 0 &&
                        core::ExecuteSQL(RoomRemovedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
             },
+            [roomId] { return !core::RowFound(core::DeletedRowsSql(RoomDeleteSql(roomId))); },
             hasTable ? room : QString());
         if (!removed) {
             RoomListShow();

@@ -8,6 +8,7 @@
 #include "core/aids/replaceeach.h"
 #include "core/aids/typedamount.h"
 #include "core/db/columnfit.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/db/tableexists.h"
@@ -178,6 +179,11 @@ bool frmRoomAdminFloat::storeRoom(long roomId, const QString &room, vb::Currency
                    (!moveBookings ||
                     core::ExecuteSQL(RoomBookingsMoveSql(loadedRoom_, room), core::SqlAction::Insert)) &&
                    (!renumbered || renameInGuestLists(room));
+        },
+        [&] {
+            return core::RowFound(core::UpdatedRowSql(RoomNumberUpdateSql(roomId, room))) &&
+                   core::RowFound(core::UpdatedRowSql(RoomDescriptionUpdateSql(roomId, txtRoomDescEdit->text()))) &&
+                   core::RowFound(core::UpdatedRowSql(RoomPriceUpdateSql(roomId, price)));
         },
         moveBookings ? loadedRoom_ : QString());
 }

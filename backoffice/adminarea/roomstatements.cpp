@@ -112,6 +112,11 @@ QString RoomBookingsCountSql(const QString &room)
 
 QString RoomBookingsClearSql(const QString &room) { return QStringLiteral("DELETE FROM ") + core::RoomTableName(room); }
 
+QString RoomByNumberSql(const QString &room)
+{
+    return QStringLiteral("SELECT * FROM tbl_Rooms WHERE RoomNameID = ") + Quoted(room);
+}
+
 QString RoomByIdSql(long roomId) { return QStringLiteral("SELECT * FROM tbl_Rooms WHERE RoomID = ") + Number(roomId); }
 
 QString RoomNumberUpdateSql(long roomId, const QString &room)

@@ -43,6 +43,8 @@ QString RoomBookingsCountSql(const QString &room);
 // Every booking of the room's table removed.
 QString RoomBookingsClearSql(const QString &room);
 
+// The room of a number, as it was stored.
+QString RoomByNumberSql(const QString &room);
 // The room editor: the room by its key, and the three changes of a save.
 QString RoomByIdSql(long roomId);
 QString RoomNumberUpdateSql(long roomId, const QString &room);

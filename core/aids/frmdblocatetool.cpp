@@ -2,6 +2,7 @@
 
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
+#include "core/db/configini.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
 #include "core/state/connecthandler.h"
@@ -278,6 +279,7 @@ bool frmDBLocateTool::saveAccess()
         ResumeNext([&] { vb::CInt(vb::Variant(ReadIniValue(ini(), QStringLiteral("UseSQL")))); });
     if (!engineReadable)
         WriteIniValue(ini(), QStringLiteral("UseSQL"), QStringLiteral("0"));
+    KeepConfigIniPrivate();
     return true;
 }
 
@@ -295,6 +297,7 @@ bool frmDBLocateTool::saveMySql()
     WriteIniValue(ini(), QStringLiteral("SQLPassWord"),
                   crypto().Encrypt(vb::Trim(txtSQLPassWord->text()), ProgramKey(), true, CCrypto::RC2));
     WriteIniValue(ini(), QStringLiteral("UseSQL"), QString::number(Check1Value()));
+    KeepConfigIniPrivate();
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "ado/recordset.h"
 #include "core/aids/playwave.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/db/tableexists.h"
@@ -170,7 +171,9 @@ bool frmBooking::storeBooking()
         core::Transaction transaction;
         gone = roomsGoneFrom(booking.rooms);
         if (gone && gone->isEmpty() && writeBooking(booking, today)) {
-            transaction.Commit();
+            transaction.Commit([&booking] {
+                return core::RowFound(GuestNumberLookupSql(QStringLiteral("tbl_customers"), booking.uniqueNo));
+            });
             return true;
         }
     }

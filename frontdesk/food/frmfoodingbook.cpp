@@ -2,10 +2,12 @@
 // total, and the save.
 #include "frontdesk/food/frmfoodingbook.h"
 
+#include "ado/errors.h"
 #include "ado/recordset.h"
 #include "controls/reportlist.h"
 #include "core/aids/playwave.h"
 #include "core/aids/scrollresize.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
@@ -311,13 +313,20 @@ bool frmFoodingBook::saveOrder(QString orderId)
     }
     const FoodOrderRecord order{MyOrderID.trimmed(), orderId,       txtCTitle->text(), txtCFname->text(),
                                 txtCLname->text(),  currencyOf(txtTotalAmount->text()), Combo1->currentText()};
-    bool written = false;
-    const auto dropUnlessWritten = qScopeGuard([&] {
-        if (!written)
-            core::ResumeNext([&orderId] { core::ExecuteSQL(FoodOrderTableDropSql(orderId), core::SqlAction::Delete); });
+    // The table stays when the rows are stored, and when it is not known whether they are.
+    bool keepTable = false;
+    const auto dropUnlessKept = qScopeGuard([&] {
+        if (!keepTable)
+            core::TidyAfterFailure(
+                [&orderId] { core::ExecuteSQL(FoodOrderTableDropSql(orderId), core::SqlAction::Delete); });
     });
-    written = writeOrderRows(orderId, order);
-    return written;
+    try {
+        keepTable = writeOrderRows(orderId, order);
+    } catch (const ado::UnknownOutcome &) {
+        keepTable = true;
+        throw;
+    }
+    return keepTable;
 }
 
 bool frmFoodingBook::writeOrderRows(const QString &orderId, const FoodOrderRecord &order)
@@ -340,7 +349,7 @@ bool frmFoodingBook::writeOrderRows(const QString &orderId, const FoodOrderRecor
         if (!core::ExecuteSQL(sql, core::SqlAction::Insert))
             return false;
     }
-    transaction.Commit();
+    transaction.Commit([&orderId] { return core::RowFound(FoodOrderIdLookupSql(orderId)); });
     return true;
 }
 

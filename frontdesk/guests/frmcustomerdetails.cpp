@@ -4,6 +4,7 @@
 
 #include "ado/recordset.h"
 #include "core/aids/scrollresize.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
 #include "core/db/windowposition.h"
@@ -345,7 +346,7 @@ void frmCustomerDetails::UpdateCustomerRecord()
             if (!core::ExecuteSQL(CustomerUpdateLogSql(guest.firstName, guest.lastName, core::State().mUserName),
                                   core::SqlAction::Insert))
                 return;
-            transaction.Commit();
+            transaction.Commit([&] { return core::RowFound(core::UpdatedRowSql(CustomerUpdateSql(guest, guestId_))); });
         }
         GetCustomerDetails();
     });
@@ -388,7 +389,7 @@ bool frmCustomerDetails::removeCustomer()
     long removed = 0;
     if (!core::ExecuteSQL(CustomerDeleteSql(guestId_), core::SqlAction::Delete, &removed) || removed == 0)
         return false;
-    transaction.Commit();
+    transaction.Commit([this] { return !core::RowFound(CustomerByIdSql(guestId_)); });
     return true;
 }
 

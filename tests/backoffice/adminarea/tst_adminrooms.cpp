@@ -13,6 +13,7 @@
 #include "core/ui/cballoontooltip.h"
 #include "frontdesk/booking/bookingtesting.h"
 #include "frontdesk/schedule/frmroomlist.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/scratch_database.h"
 #include "support/settingswindowprobe.h"
 #include "support/sqlcipher_client.h"
@@ -107,6 +108,8 @@ private slots:
     void editorKeys();
     void keysFilteredAndPlaceholdersCleared();
     void exportReadByRealReaders();
+    void changeWhoseCommitAnswerIsLostIsFoundStored_data();
+    void changeWhoseCommitAnswerIsLostIsFoundStored();
 };
 
 void TestAdminRooms::addGivesRowTableAndOneLogRow()
@@ -669,6 +672,60 @@ void TestAdminRooms::exportReadByRealReaders()
     const testsupport::XlsBook office = testsupport::ReadXlsWithLibreOffice(path, folder + QStringLiteral("/office"));
     QVERIFY2(office.ok, qPrintable(office.error));
     QCOMPARE(testsupport::PaddedRows(office.sheets.value(0).rows, 4), expected);
+}
+
+// MariaDB, the answer to a room change's commit lost: the change is looked up (the new room by
+// its number, the edited row by its values, the removed row by its key) and found, so it counts
+// as done: the tables made or dropped around it are as after any success, and no error shows.
+void TestAdminRooms::changeWhoseCommitAnswerIsLostIsFoundStored_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("rooms");    // the room rows afterwards
+    QTest::addColumn<QStringList>("tables");   // the booking tables afterwards
+    QTest::newRow("add") << "add" << QStringList{"101", "102"} << QStringList{"101", "102"};
+    QTest::newRow("renumber") << "renumber" << QStringList{"201"} << QStringList{"201"};
+    QTest::newRow("remove") << "remove" << QStringList() << QStringList();
+}
+
+void TestAdminRooms::changeWhoseCommitAnswerIsLostIsFoundStored()
+{
+    HOTEL_NEED_MARIADB();
+    QFETCH(QString, change);
+    QFETCH(QStringList, rooms);
+    QFETCH(QStringList, tables);
+    AdminSession s(QStringLiteral("mariadb"));
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("100"));
+    testsupport::MariaDbCutProxy proxy;
+    s.fx.openThroughHost(proxy.hostText());
+    proxy.cutAt(QStringLiteral("COMMIT"), testsupport::MariaDbCutProxy::Cut::AnswerLost);
+    s.dialogs().clear();
+    core::State().mLastError.clear();
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("101")));
+    if (change == QLatin1String("add")) {
+        addRoom(admin, QStringLiteral("102"), QStringLiteral("80"));
+    } else if (change == QLatin1String("renumber")) {
+        editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+            editor.txtRoomIDedit->setText(QStringLiteral("201"));
+            editor.txtPriceEdit->setText(QStringLiteral("120"));
+            s.yes();
+            editor.cmdEditIt_Click();
+        });
+    } else {
+        s.yes();
+        admin.iRemoveRoom();
+    }
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(core::State().mLastError, QString());
+    QVERIFY2(!s.dialogs().messages().join(QLatin1Char('|')).contains(QStringLiteral("Error Code")),
+             qPrintable(s.dialogs().messages().join(QLatin1Char('|'))));
+    QStringList stored;
+    for (const auto &row : s.fx.query(QStringLiteral("SELECT RoomNameID FROM tbl_Rooms ORDER BY RoomNameID")))
+        stored << vb::CStr(row["roomnameid"]);
+    QCOMPARE(stored, rooms);
+    for (const QString room : {"101", "102", "201"})
+        QCOMPARE(roomTable(room), tables.contains(room));
 }
 
 QTEST_MAIN(TestAdminRooms)

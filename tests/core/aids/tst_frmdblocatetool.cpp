@@ -320,6 +320,9 @@ void TestFrmDBLocateTool::passwordStoredTrimmed()
     const QString stored = storedSetting(QStringLiteral("dbkey"));
     QCOMPARE(stored, encipher(QStringLiteral("s3cret")));
     QCOMPARE(decipher(stored), QStringLiteral("s3cret"));
+    // The folder is no group's: the enciphered password is its owner's alone.
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    QCOMPARE(QFile::permissions(fx.programFolder() + QStringLiteral("/config.ini")) & others, QFileDevice::Permissions());
     QVERIFY(reports_.isEmpty());
     QVERIFY(!ui::Forms::IsLoaded<frmDBLocateTool>());
     QVERIFY(core::OpenRecordset(kHotelInfoQuery));

@@ -9,6 +9,8 @@
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/modifypassword.h"
 #include "support/screenchecks.h"
+#include "support/mariadb_fault_server.h"
+#include "support/scratch_database.h"
 #include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
@@ -58,9 +60,9 @@ void trigger(const QString &name) { action(name)->trigger(); }
 
 // A fresh program folder and database, started as the program starts.
 struct Started {
-    testsupport::CoreFixture fx{QStringLiteral("access"), false};
+    testsupport::CoreFixture fx;
     OpenedWindows windows;
-    Started() { core::Main(); }
+    explicit Started(const QString &engine = QStringLiteral("access")) : fx(engine, false) { core::Main(); }
     ui::ScriptedDialogs &dialogs() { return fx.dialogs(); }
 };
 
@@ -99,6 +101,7 @@ private slots:
     void taxRuleKeepsRightOfLastLogin();
     void logoutWritesRowAndClosesChildWindows();
     void closingLoggedInWritesTerminateRow();
+    void closingAfterAnIdleServerRestartWritesTerminateRow();
     void closingLoggedOutWritesNothing();
     void positionSavedAtEveryResizeAndRestored();
     void longUserNameKeepsTheWindowOnScreen();
@@ -322,6 +325,23 @@ void MainFrmTest::closingLoggedInWritesTerminateRow()
     QVERIFY(!State().mLoggedIn);
     QVERIFY(!State().mRS);   // the shared result set is released
     QVERIFY(ui::Forms::Loaded().isEmpty());
+}
+
+// MariaDB restarted while the program idled: the terminate row goes out on the connection
+// opened again, with no error for the clerk.
+void MainFrmTest::closingAfterAnIdleServerRestartWritesTerminateRow()
+{
+    HOTEL_NEED_MARIADB_FAULT_SERVER();
+    testsupport::MariaDbFaultServer server;
+    Started s(QStringLiteral("mariadb"));
+    logInAs(s, QStringLiteral("night"));
+    server.killAndRestart();
+    State().mLastError.clear();
+    QVERIFY(MainWindow().close());
+    ProcessDeletes();
+    QCOMPARE(State().mLastError, QString());
+    QCOMPARE(s.dialogs().messages(), QStringList{"Successfully Logged Out!"});
+    QCOMPARE(logRows(s.fx, QStringLiteral("User Logged Out/Terminated Program : night")), 1);
 }
 
 void MainFrmTest::closingLoggedOutWritesNothing()

@@ -8,6 +8,7 @@
 #include "core/ui/cballoontooltip.h"
 #include "frontdesk/bills/frmcustomerprint.h"
 #include "frontdesk/guests/frmcustomerdetails.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/scratch_database.h"
 
 #include <QComboBox>
@@ -46,6 +47,20 @@ const char *const FailingDelete[] = {
     "MESSAGE_TEXT = 'kept'",
 };
 
+// MariaDB: a guest booked into room 101 and selected in the guest list; the program's
+// connection then goes through a relay of the test's own that cuts it where a test says.
+struct GuestBehindRelay {
+    testsupport::CoreFixture fx{QStringLiteral("mariadb")};
+    testsupport::MariaDbCutProxy proxy;
+    GuestBehindRelay()
+    {
+        bookingtesting::addRoom(fx, "101", "100");
+        const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+        fx.openThroughHost(proxy.hostText());
+        openGuestList({ann}).select(0);
+    }
+};
+
 } // namespace
 
 class TestCustomerDetails : public QObject {
@@ -70,6 +85,9 @@ private slots:
     void removalFailingAtItsLastStatementKeepsEverything();
     void removalPassesOverADroppedRoomTable_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removalPassesOverADroppedRoomTable();
+    void removalWhoseCommitAnswerIsLost_data();
+    void removalWhoseCommitAnswerIsLost();
+    void updateWhoseCommitAnswerIsLostIsFoundStored();
     void twoWindowsKeepTheirOwnGuests();
     void noSelectionShowsNobody();
 };
@@ -382,6 +400,69 @@ void TestCustomerDetails::removalPassesOverADroppedRoomTable()
 }
 
 // The guest list's selection moves on; each window goes on acting on its own guest.
+// MariaDB, the connection broken at the removal's COMMIT: "removed" when the guest row is gone
+// (the answer was lost), the error when it is still there; the guest is in the history once
+// or not at all, never without its removal.
+void TestCustomerDetails::removalWhoseCommitAnswerIsLost_data()
+{
+    using Cut = testsupport::MariaDbCutProxy::Cut;
+    QTest::addColumn<int>("cut");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("answer lost") << int(Cut::AnswerLost) << true;
+    QTest::newRow("commit lost") << int(Cut::StatementLost) << false;
+}
+
+void TestCustomerDetails::removalWhoseCommitAnswerIsLost()
+{
+    HOTEL_NEED_MARIADB();
+    QFETCH(int, cut);
+    QFETCH(bool, removed);
+    GuestBehindRelay relay;
+    auto &[fx, proxy] = relay;
+    QPointer<frmCustomerDetails> frm = &openDetails(fx);
+    proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut(cut));
+    core::State().mLastError.clear();
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm->Command3_Click();
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(rowsIn(fx, "tbl_customers"), removed ? 0 : 1);
+    QCOMPARE(rowsIn(fx, "tbl_customers_history"), removed ? 1 : 0);
+    QCOMPARE(rowsIn(fx, "room_101"), removed ? 0 : 1);
+    QCOMPARE(fx.dialogs().messages().contains("Customer has succesfully Removed & Moved to Customer History List."),
+             removed);
+    if (removed) {
+        QCOMPARE(core::State().mLastError, QString());
+    } else {
+        QVERIFY2(core::State().mLastError.startsWith("Error Code : CDET002"), qPrintable(core::State().mLastError));
+        QVERIFY(frm && frm->isVisible());
+    }
+}
+
+// MariaDB, the answer to a correction's commit lost: the guest row is found holding every
+// corrected value, so the correction stands and the window shows it, with no error.
+void TestCustomerDetails::updateWhoseCommitAnswerIsLostIsFoundStored()
+{
+    HOTEL_NEED_MARIADB();
+    GuestBehindRelay relay;
+    auto &[fx, proxy] = relay;
+    frmCustomerDetails &frm = openDetails(fx);
+    frm.txtFName->setText("Anna");
+    frm.DtCheckoutDate->setDate(QDate(2026, 4, 9));
+    frm.txtRoomRate->setText("$310.50");
+    frm.txtNote->setPlainText("late, after 10");
+    proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut::AnswerLost);
+    core::State().mLastError.clear();
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm.Command1_Click();
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(core::State().mLastError, QString());
+    QCOMPARE(vb::CStr(fx.scalar("SELECT cFirstName FROM tbl_customers")), QStringLiteral("Anna"));
+    QCOMPARE(rowsIn(fx, "tbl_logTable", "LogText = 'Customer details updated : Anna Lee!'"), 1);
+    QCOMPARE(frm.Caption(), QStringLiteral("Details of Mr. Anna Lee"));
+}
+
 void TestCustomerDetails::twoWindowsKeepTheirOwnGuests()
 {
     testsupport::CoreFixture fx;
