@@ -68,7 +68,7 @@ Window &GuestList(const bench::RawDatabase &raw, const QString &path, const QStr
     return frm;
 }
 
-// Writes `bytes` into a new file with the plain system calls, on to the disk (fsync), as the
+// Writes `bytes` into a new file with the plain system calls, on to the disk (fdatasync), as the
 // export's own file is before it takes its place.
 inline void WriteToDisk(const QString &path, const QByteArray &bytes)
 {
@@ -80,7 +80,7 @@ inline void WriteToDisk(const QString &path, const QByteArray &bytes)
             break;
         written += n;
     }
-    if (fd < 0 || written != bytes.size() || ::fsync(fd) != 0 || ::close(fd) != 0) {
+    if (fd < 0 || written != bytes.size() || ::fdatasync(fd) != 0 || ::close(fd) != 0) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
