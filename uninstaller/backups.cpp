@@ -109,7 +109,7 @@ void ProcessBackups(const std::vector<BackupLine> &lines, bool hasBody, const St
     if (!hasBody)
         return;
     const bool restoring = !context.silent
-                           && ui::MsgBox(MessageText(3), ui::vbYesNo, context.caption) == ui::vbYes;
+                           && ui::MsgBoxCaptioned(MessageText(3), ui::vbYesNo, context.caption) == ui::vbYes;
     for (const BackupLine &line : lines) {
         if (restoring) {
             restore(line);

@@ -1,5 +1,7 @@
 #include "filesteps.h"
 
+#include "heartbeat.h"
+
 #include "safepaths.h"
 
 #include "system/pendingdeletes.h"
@@ -15,6 +17,7 @@ bool alreadyGone(int error) { return error == 2 || error == 3; }
 void RemoveFiles(const std::vector<ByteString> &lines, const StepContext &context)
 {
     for (const ByteString &line : lines) {
+        Heartbeat();
         const std::optional<QString> path = SafeLocalPath(line);
         if (!path) {
             AppendLine(&context.left->files, line);
@@ -33,6 +36,7 @@ void RemoveFiles(const std::vector<ByteString> &lines, const StepContext &contex
 void RemoveDirectories(const std::vector<ByteString> &lines, const StepContext &context)
 {
     for (const ByteString &line : lines) {
+        Heartbeat();
         const std::optional<QString> path = SafeLocalPath(line);
         if (!path) {
             AppendLine(&context.left->directories, line);

@@ -1,5 +1,6 @@
 #include "registrywalk.h"
 
+#include "heartbeat.h"
 #include "texts.h"
 
 namespace uninst {
@@ -83,6 +84,7 @@ bool ProcessRegistryTree(const reg::HKEY *key, const RegistryNode &node, WalkMod
             if (value.flag == 1)
                 reg::RegDeleteValue(*key, FromAnsi(value.name));
     for (const RegistrySubkey &subkey : node.subkeys) {
+        Heartbeat();
         const QString name = FromAnsi(subkey.name);
         if (!usableName(name)) {
             if (mode == WalkMode::Remove && path)
@@ -135,6 +137,7 @@ void DeleteKeyTree(const reg::HKEY &key)
     for (reg::DWORD i = 0; reg::RegEnumKeyEx(key, i, &name) == reg::ERROR_SUCCESS; ++i)
         names.append(name);
     for (const QString &subkey : names) {
+        Heartbeat();
         reg::HKEY child;
         if (reg::RegOpenKeyEx(key, subkey, 0, readWrite, &child) != reg::ERROR_SUCCESS)
             continue;

@@ -24,6 +24,11 @@ bool CountsAsBatchFile(const QString &commandLine)
 
 namespace {
 
+// Windows refuses a command line longer than this at once, and looks for the program only
+// among names that fit in a path (MAX_PATH): no longer prefix is ever tried.
+constexpr qsizetype MaxCommandLine = 32767;
+constexpr qsizetype MaxProgramName = 260;
+
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 // The file a program name stands for: a path of this machine when it is written with a
@@ -50,18 +55,23 @@ QString withDefaultExtension(const QString &name)
 
 std::optional<CommandProgram> FindCommandProgram(const QString &commandLine)
 {
+    if (commandLine.size() > MaxCommandLine)
+        return std::nullopt;
     qsizetype begin = 0;
     while (begin < commandLine.size() && isBlank(commandLine.at(begin)))
         ++begin;
     const QString line = commandLine.mid(begin);
     if (line.startsWith(QLatin1Char('"'))) {
         const qsizetype close = line.indexOf(QLatin1Char('"'), 1);
+        if ((close < 0 ? line.size() - 1 : close - 1) > MaxProgramName)
+            return std::nullopt;
         const std::optional<QString> program = programFile(close < 0 ? line.mid(1) : line.mid(1, close - 1));
         if (!program)
             return std::nullopt;
         return CommandProgram{*program, QProcess::splitCommand(close < 0 ? QString() : line.mid(close + 1))};
     }
-    for (qsizetype end = 1; end <= line.size(); ++end) {
+    const qsizetype longest = qMin(line.size(), MaxProgramName);
+    for (qsizetype end = 1; end <= longest; ++end) {
         if ((end < line.size() && !isBlank(line.at(end))) || isBlank(line.at(end - 1)))
             continue;   // each prefix ends at a blank, or at the end of the line
         if (const std::optional<QString> program = programFile(withDefaultExtension(line.left(end))))

@@ -21,7 +21,8 @@ struct CommandProgram {
 // The program a Windows command line starts when no application name is given, found as
 // Windows finds it: a quoted first token is the program as it stands; otherwise each
 // prefix that ends at a blank is tried in turn (".exe" added to one without an extension)
-// until one names a file. Nothing when none does.
+// until one names a file. Nothing when none does, for a command line over 32,767 characters
+// and for a program name longer than a path may be (260 characters): Windows refuses both.
 std::optional<CommandProgram> FindCommandProgram(const QString &commandLine);
 
 } // namespace uninst

@@ -1,5 +1,6 @@
 #include "sharedfiles.h"
 
+#include "heartbeat.h"
 #include "safepaths.h"
 #include "texts.h"
 #include "unregister.h"
@@ -80,7 +81,10 @@ void RemoveSharedFiles(const std::vector<ByteString> &lines, const StepContext &
     ByteString answers;
     bool yesToAll = context.silent;
     bool noToAll = false;
+    // The counters change in one store write per run of lines between questions.
+    reg::Batch batch;
     for (const ByteString &text : lines) {
+        Heartbeat();
         const SharedLine line = splitLine(text);
         const QString valueName = FromAnsi(line.path);
         reg::DWORD counter = 0;
@@ -106,6 +110,7 @@ void RemoveSharedFiles(const std::vector<ByteString> &lines, const StepContext &
         } else if (yesToAll) {
             deleteSharedFile(counters, line);
         } else {
+            batch.end();   // the store is free while the user decides
             switch (askAboutSharedFile(line.path, context)) {
             case SharedYesToAll:
                 yesToAll = true;

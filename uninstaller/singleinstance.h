@@ -18,12 +18,20 @@ public:
     SingleInstance(const SingleInstance &) = delete;
     SingleInstance &operator=(const SingleInstance &) = delete;
 
-    // False when another copy holds the lock (the name "already exists").
+    // False when another copy holds the lock (the name "already exists"), or when the lock
+    // file cannot be made at all (then `failure()` says why).
     bool acquired() const { return fd_ >= 0; }
+    bool heldElsewhere() const { return fd_ < 0 && failure_.isEmpty(); }
+    const QString &failure() const { return failure_; }
     const QByteArray &path() const { return path_; }
+
+    // The lock file's name for a name: the name itself when it fits a file name, else as
+    // much of it as fits followed by a digest of the whole, so every name has its own file.
+    static QString FileNameFor(const QString &name);
 
 private:
     QByteArray path_;
+    QString failure_;
     int fd_ = -1;
 };
 

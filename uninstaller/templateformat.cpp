@@ -1,5 +1,6 @@
 #include "templateformat.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -70,6 +71,11 @@ uint32_t littleEndian(const ByteString &bytes, int64_t at, int width)
 
 } // namespace
 
+int32_t Clamped(int32_t value)
+{
+    return std::clamp(value, -TemplateCoordinateLimit, TemplateCoordinateLimit);
+}
+
 int32_t Scaled(int32_t value, int scale)
 {
     return int32_t(int64_t(value) * scale / 1000);
@@ -119,10 +125,10 @@ int ParseTemplate(const ByteString &bytes, int scale, uint32_t languageId, Windo
     record.word1 = reader.u32();
     record.word2 = reader.u32();
     record.placement = reader.u32();
-    record.xOffset = reader.i32();
-    record.yOffset = reader.i32();
-    record.width = reader.i32();
-    record.height = reader.i32();
+    record.xOffset = Clamped(reader.i32());
+    record.yOffset = Clamped(reader.i32());
+    record.width = Clamped(reader.i32());
+    record.height = Clamped(reader.i32());
     record.fontSize = reader.u16();
     record.fontFlags = reader.u16();
     record.faceName = reader.string();
@@ -148,10 +154,10 @@ int ParseTemplate(const ByteString &bytes, int scale, uint32_t languageId, Windo
         if (record.version == 1)
             reader.skip(4);
         control.id = reader.u32();
-        control.x = reader.i32();
-        control.y = reader.i32();
-        control.width = reader.i32();
-        control.height = reader.i32();
+        control.x = Clamped(reader.i32());
+        control.y = Clamped(reader.i32());
+        control.width = Clamped(reader.i32());
+        control.height = Clamped(reader.i32());
         control.textColour = reader.u32();
         control.backColour = reader.u32();
         if (record.version >= 5)

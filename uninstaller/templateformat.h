@@ -59,6 +59,12 @@ int ParseTemplate(const ByteString &bytes, int scale, uint32_t languageId, Windo
 // else the language 1 block, else the whole text.
 ByteString LanguageBlock(const ByteString &text, uint32_t languageId);
 
+// Every coordinate, offset and size of a template is held within this range when it is read,
+// so that no sum of two of them (a right edge, a placement) can overflow, whatever the data
+// holds; screens are far smaller.
+inline constexpr int32_t TemplateCoordinateLimit = 32767;
+int32_t Clamped(int32_t value);
+
 // A value in thousandths of the screen's scale (toward zero).
 int32_t Scaled(int32_t value, int scale);
 

@@ -2,6 +2,7 @@
 
 #include "backups.h"
 #include "filesteps.h"
+#include "heartbeat.h"
 #include "messagetable.h"
 #include "rebootdelete.h"
 #include "registrywalk.h"
@@ -21,6 +22,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace uninst {
 
@@ -69,8 +72,15 @@ UninstallRun::~UninstallRun() = default;
 std::optional<int> UninstallRun::stop(const char *text)
 {
     if (!switches_.silent)
-        ui::MsgBox(QString::fromLatin1(text), ui::vbCritical, caption_);
+        ui::MsgBoxCaptioned(QString::fromLatin1(text), ui::vbCritical, caption_);
     return 0;
+}
+
+void UninstallRun::report(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    if (!switches_.silent)
+        ui::MsgBoxCaptioned(text, ui::vbCritical, caption_);
 }
 
 void UninstallRun::pump()
@@ -121,11 +131,17 @@ std::optional<int> UninstallRun::start()
     }
 
     instance_ = std::make_unique<SingleInstance>(QStringLiteral("cuin_") + productName + QStringLiteral("_mutex"));
-    if (!instance_->acquired())
+    if (!instance_->acquired()) {
+        // Another copy at work ends this one quietly; a lock that cannot be made is no reason
+        // to believe that, and nothing has been removed: say so.
+        if (!instance_->heldElsewhere())
+            report(QStringLiteral("The uninstaller cannot lock its run (%1), so nothing was removed.")
+                       .arg(instance_->failure()));
         return 0;
+    }
 
     if (!switches_.silent && !switches_.noQuery
-        && ui::MsgBox(MessageWith(1, data_.product.name), ui::vbYesNo + ui::vbQuestion, caption_) == ui::vbNo)
+        && ui::MsgBoxCaptioned(MessageWith(1, data_.product.name), ui::vbYesNo + ui::vbQuestion, caption_) == ui::vbNo)
         return 0;
 
     const ByteString &kind = data_.product.commandKind;
@@ -151,11 +167,13 @@ std::optional<int> UninstallRun::start()
 
     if (data_.hasRegistryTree && !registryRightsSuffice()) {
         if (!switches_.silent)
-            ui::MsgBox(MessageText(2), ui::vbOKOnly, caption_);
+            ui::MsgBoxCaptioned(MessageText(2), ui::vbOKOnly, caption_);
         return 0;
     }
     mark(MarkRights);
 
+    if (!switches_.silent)
+        SetHeartbeat([this] { pump(); });
     const StepContext context{switches_.silent, window_.get(), caption_, &left_};
     RemoveSharedFiles(data_.shared, context);
     mark(MarkShared);
@@ -177,6 +195,7 @@ std::optional<int> UninstallRun::start()
             if (const std::optional<QString> path = SafeLocalPath(line))
                 DeleteAtReboot(*path);
     rebootFlag_ = !left_.inUse.isEmpty();
+    SetHeartbeat({});
 
     if (switches_.silent)
         return 1;
@@ -202,15 +221,18 @@ int UninstallRun::exec()
 
 bool UninstallRun::registryRightsSuffice()
 {
-    for (int root = 0; root < 4; ++root)
+    for (int root = 0; root < 4; ++root) {
+        const reg::Batch batch;   // one read of the root's store for the whole walk
         if (!ProcessRegistryTree(&RegistryRoot(root), data_.registry[size_t(root)], WalkMode::Check, nullptr, nullptr))
             return false;
+    }
     return true;
 }
 
 void UninstallRun::removeRegistry()
 {
     for (int root = 0; root < 4; ++root) {
+        const reg::Batch batch;   // one read and one write of the root's store
         QStringList path{reg::RootName(RegistryRoot(root).root())};
         ProcessRegistryTree(&RegistryRoot(root), data_.registry[size_t(root)], WalkMode::Remove, &path,
                             &left_.registryKeys);
@@ -248,7 +270,7 @@ void UninstallRun::offerReboot()
     if (!rebootFlag_)
         return;
     rebootFlag_ = false;
-    if (ui::MsgBox(MessageText(8), ui::vbYesNo, caption_) == ui::vbYes)
+    if (ui::MsgBoxCaptioned(MessageText(8), ui::vbYesNo, caption_) == ui::vbYes)
         sys::RequestRestart();
 }
 

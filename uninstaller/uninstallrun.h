@@ -59,6 +59,8 @@ public:
 
 private:
     std::optional<int> stop(const char *text);
+    // A failure of our own: on standard error, and in a message box unless the run is silent.
+    void report(const QString &text);
     void pump();
     void mark(uint32_t id);
     bool registryRightsSuffice();

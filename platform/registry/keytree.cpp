@@ -17,12 +17,27 @@ QString foldName(const QString &name)
 
 namespace {
 
-template <class Item>
-auto findByName(std::vector<Item> &items, const QString &name)
+// Values keep the order they were set in: a scan, comparing without a copy of each name.
+std::vector<RegValue>::iterator findValueByName(std::vector<RegValue> &values, const QString &name)
+{
+    return std::find_if(values.begin(), values.end(), [&](const RegValue &value) {
+        return value.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
+}
+
+bool foldedBefore(const RegKey &key, const QString &folded) { return foldName(key.name) < folded; }
+
+// Subkeys are sorted by folded name: the first one not before `folded`.
+std::vector<RegKey>::iterator subkeyPlace(std::vector<RegKey> &subkeys, const QString &folded)
+{
+    return std::lower_bound(subkeys.begin(), subkeys.end(), folded, foldedBefore);
+}
+
+std::vector<RegKey>::iterator findSubkeyByName(std::vector<RegKey> &subkeys, const QString &name)
 {
     const QString folded = foldName(name);
-    return std::find_if(items.begin(), items.end(),
-                        [&](const Item &item) { return foldName(item.name) == folded; });
+    const auto place = subkeyPlace(subkeys, folded);
+    return place != subkeys.end() && foldName(place->name) == folded ? place : subkeys.end();
 }
 
 bool isTextType(uint32_t type)
@@ -79,6 +94,9 @@ RegKey keyFromJson(const QJsonObject &object)
         key.values.push_back(valueFromJson(value.toObject()));
     for (const QJsonValue &subkey : object.value("keys").toArray())
         key.subkeys.push_back(keyFromJson(subkey.toObject()));
+    // Look-ups search by folded name: keep that order whatever the file holds.
+    std::stable_sort(key.subkeys.begin(), key.subkeys.end(),
+                     [](const RegKey &a, const RegKey &b) { return foldName(a.name) < foldName(b.name); });
     return key;
 }
 
@@ -86,15 +104,13 @@ RegKey keyFromJson(const QJsonObject &object)
 
 RegKey *RegKey::findSubkey(const QString &subkeyName)
 {
-    const auto it = findByName(subkeys, subkeyName);
+    const auto it = findSubkeyByName(subkeys, subkeyName);
     return it == subkeys.end() ? nullptr : &*it;
 }
 
 RegKey &RegKey::addSubkey(const QString &subkeyName)
 {
-    const QString folded = foldName(subkeyName);
-    const auto at = std::find_if(subkeys.begin(), subkeys.end(),
-                                 [&](const RegKey &key) { return foldName(key.name) > folded; });
+    const auto at = subkeyPlace(subkeys, foldName(subkeyName));
     RegKey key;
     key.name = subkeyName;
     return *subkeys.insert(at, std::move(key));
@@ -102,7 +118,7 @@ RegKey &RegKey::addSubkey(const QString &subkeyName)
 
 bool RegKey::removeSubkey(const QString &subkeyName)
 {
-    const auto it = findByName(subkeys, subkeyName);
+    const auto it = findSubkeyByName(subkeys, subkeyName);
     if (it == subkeys.end())
         return false;
     subkeys.erase(it);
@@ -111,13 +127,13 @@ bool RegKey::removeSubkey(const QString &subkeyName)
 
 RegValue *RegKey::findValue(const QString &valueName)
 {
-    const auto it = findByName(values, valueName);
+    const auto it = findValueByName(values, valueName);
     return it == values.end() ? nullptr : &*it;
 }
 
 bool RegKey::removeValue(const QString &valueName)
 {
-    const auto it = findByName(values, valueName);
+    const auto it = findValueByName(values, valueName);
     if (it == values.end())
         return false;
     values.erase(it);

@@ -35,13 +35,12 @@ LONG readKey(const HKEY &key, DWORD neededAccess, Look look)
 {
     if (const LONG error = checkHandle(key, neededAccess); error != ERROR_SUCCESS)
         return error;
-    RegKey tree;
-    if (const LONG error = StoreFile(key.root()).read(&tree); error != ERROR_SUCCESS)
-        return error;
-    RegKey *found = detail::findKey(tree, key.path());
-    if (!found)
-        return ERROR_KEY_DELETED;
-    return look(*found);
+    return StoreFile(key.root()).view([&](RegKey &tree) -> LONG {
+        RegKey *found = detail::findKey(tree, key.path());
+        if (!found)
+            return ERROR_KEY_DELETED;
+        return look(*found);
+    });
 }
 
 // Runs `change` on the handle's key under the root's lock and stores the result.
@@ -167,6 +166,17 @@ QString RegistryDirectory()
     if (!configured.isEmpty())
         return configured;
     return QDir::homePath() + QStringLiteral("/.local/share/brevant/registry");
+}
+
+Batch::Batch() { StoreFile::beginBatch(); }
+
+Batch::~Batch() { StoreFile::endBatch(); }
+
+LONG Batch::end()
+{
+    const LONG error = StoreFile::endBatch();
+    StoreFile::beginBatch();
+    return error;
 }
 
 LONG RegOpenKeyEx(const HKEY &key, const QString &subKey, DWORD /*options*/, DWORD samDesired, HKEY *result)

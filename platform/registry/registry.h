@@ -140,6 +140,23 @@ LONG RegDeleteValue(const HKEY &key, const QString &valueName);
 // values, creating keys below it or deleting it then gives ERROR_ACCESS_DENIED.
 LONG SetKeyReadOnly(const HKEY &key, const QString &subKey, bool readOnly);
 
+// Many calls as one: from the first call that touches a root until the batch ends, this
+// process holds that root's lock and keeps its tree in memory; every change is written once,
+// when the batch ends. Other processes wait for the root meanwhile, so a batch spans one
+// step of work, never a question to the user. Batches nest (the outermost one writes); a
+// batch that touches several roots takes them in the order of Root, as every batch does.
+class Batch {
+public:
+    Batch();
+    ~Batch();   // ends the batch
+    Batch(const Batch &) = delete;
+    Batch &operator=(const Batch &) = delete;
+
+    // Writes what changed and lets the roots go (the outermost batch only); the calls after
+    // it start the batch again. ERROR_CANTWRITE when a root's store could not be written.
+    LONG end();
+};
+
 // Typed conveniences over RegSetValueEx / RegQueryValueEx.
 LONG SetStringValue(const HKEY &key, const QString &valueName, const QString &text, DWORD type = REG_SZ);
 LONG SetDwordValue(const HKEY &key, const QString &valueName, DWORD number);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <map>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -47,7 +48,46 @@ private:
 
 } // namespace
 
-StoreFile::StoreFile(Root root)
+// The roots a batch holds: locked from the first call that touches them until the batch
+// ends, each with its tree in memory and whether it changed.
+struct HeldRoot {
+    std::unique_ptr<ExclusiveLock> lock;
+    RegKey tree;
+    bool changed = false;
+};
+
+namespace {
+
+struct BatchState {
+    int depth = 0;
+    std::map<Root, HeldRoot> roots;
+};
+
+BatchState &batch()
+{
+    static BatchState state;
+    return state;
+}
+
+} // namespace
+
+void StoreFile::beginBatch() { ++batch().depth; }
+
+LONG StoreFile::endBatch()
+{
+    BatchState &state = batch();
+    if (state.depth == 0 || --state.depth > 0)
+        return ERROR_SUCCESS;
+    LONG result = ERROR_SUCCESS;
+    for (auto &[root, held] : state.roots)
+        if (held.changed)
+            if (const LONG error = StoreFile(root).write(held.tree); error != ERROR_SUCCESS)
+                result = error;
+    state.roots.clear();   // releases the locks
+    return result;
+}
+
+StoreFile::StoreFile(Root root) : root_(root)
 {
     const QString base = RegistryDirectory() + QLatin1Char('/') + RootName(root);
     storePath_ = base + QStringLiteral(".json");
@@ -71,8 +111,65 @@ LONG StoreFile::read(RegKey *tree) const
     return ERROR_SUCCESS;
 }
 
+// The batch's hold on this root, taken (lock and tree) at its first use; null outside a batch
+// and when the root cannot be locked or read (`error` then says why).
+HeldRoot *StoreFile::batchHold(LONG *error) const
+{
+    BatchState &state = batch();
+    *error = ERROR_SUCCESS;
+    if (state.depth == 0)
+        return nullptr;
+    if (const auto found = state.roots.find(root_); found != state.roots.end())
+        return &found->second;
+    if (!QDir().mkpath(RegistryDirectory())) {
+        *error = ERROR_CANTWRITE;
+        return nullptr;
+    }
+    HeldRoot held;
+    held.lock = std::make_unique<ExclusiveLock>(lockPath_);
+    if (!held.lock->held()) {
+        *error = ERROR_CANTWRITE;
+        return nullptr;
+    }
+    if ((*error = read(&held.tree)) != ERROR_SUCCESS)
+        return nullptr;
+    return &state.roots.emplace(root_, std::move(held)).first->second;
+}
+
+LONG StoreFile::view(const std::function<LONG(RegKey &tree)> &look) const
+{
+    LONG error;
+    if (HeldRoot *held = batchHold(&error))
+        return look(held->tree);
+    if (error != ERROR_SUCCESS)
+        return error;
+    RegKey tree;
+    if ((error = read(&tree)) != ERROR_SUCCESS)
+        return error;
+    return look(tree);
+}
+
+LONG StoreFile::write(const RegKey &tree) const
+{
+    QSaveFile file(storePath_);
+    if (!file.open(QIODevice::WriteOnly))
+        return ERROR_CANTWRITE;
+    const QByteArray text = serialize(tree);
+    if (file.write(text) != text.size() || !file.commit())
+        return ERROR_CANTWRITE;
+    return ERROR_SUCCESS;
+}
+
 LONG StoreFile::update(const std::function<ChangeResult(RegKey &tree)> &change) const
 {
+    LONG error;
+    if (HeldRoot *held = batchHold(&error)) {
+        const ChangeResult result = change(held->tree);
+        held->changed = held->changed || (result.error == ERROR_SUCCESS && result.changed);
+        return result.error;
+    }
+    if (error != ERROR_SUCCESS)
+        return error;
     if (!QDir().mkpath(RegistryDirectory()))
         return ERROR_CANTWRITE;
     ExclusiveLock lock(lockPath_);
@@ -85,14 +182,7 @@ LONG StoreFile::update(const std::function<ChangeResult(RegKey &tree)> &change) 
     const ChangeResult result = change(tree);
     if (result.error != ERROR_SUCCESS || !result.changed)
         return result.error;
-
-    QSaveFile file(storePath_);
-    if (!file.open(QIODevice::WriteOnly))
-        return ERROR_CANTWRITE;
-    const QByteArray text = serialize(tree);
-    if (file.write(text) != text.size() || !file.commit())
-        return ERROR_CANTWRITE;
-    return ERROR_SUCCESS;
+    return write(tree);
 }
 
 } // namespace reg::detail

@@ -3,6 +3,7 @@
 #include "registry/registry.h"
 
 #include <QFile>
+#include <QList>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -44,6 +45,68 @@ bool lockedByOther(const QByteArray &path)
     const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return locked;
+}
+
+// Holds a file descriptor, closing it at the end.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return fd_; }
+    void reset(int fd)
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_;
+};
+
+// Deletes a pending path the way DeleteFileEntry and RemoveFolder do, walking to it one
+// folder at a time from the root without following a link on the way: a folder replaced by
+// a link between the recording and now leaves the entry (access denied) instead of reaching
+// outside. A link at the end goes as the link.
+int deleteWithoutFollowing(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (!native.startsWith('/'))
+        return 3;
+    QList<QByteArray> names = native.split('/');
+    names.removeAll(QByteArray());
+    if (names.isEmpty() || names.contains(".") || names.contains(".."))
+        return 3;
+    const QByteArray last = names.takeLast();
+    Descriptor folder(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    for (const QByteArray &name : names) {
+        const int next = ::openat(folder.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0) {
+            const int error = errno;
+            struct stat info;
+            const bool link = ::fstatat(folder.get(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
+                              && S_ISLNK(info.st_mode);
+            return link ? 5 : windowsError(error);
+        }
+        folder.reset(next);
+    }
+    struct stat info;
+    if (::fstatat(folder.get(), last.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return windowsError(errno);
+    if (S_ISDIR(info.st_mode))
+        return ::unlinkat(folder.get(), last.constData(), AT_REMOVEDIR) == 0 ? 0 : windowsError(errno);
+    if (S_ISREG(info.st_mode)) {
+        const Descriptor file(::openat(folder.get(), last.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+        if (file.get() >= 0 && ::flock(file.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+            return 32;
+    }
+    return ::unlinkat(folder.get(), last.constData(), 0) == 0 ? 0 : windowsError(errno);
 }
 
 // The list as stored: pairs of source and target (an empty target deletes).
@@ -154,12 +217,8 @@ QStringList CarryOutPendingDeletions()
         if (!pairs.at(i + 1).isEmpty())
             continue;   // renames are not recorded by this platform
         const QString &path = pairs.at(i);
-        struct stat info;
-        const QByteArray native = QFile::encodeName(path);
-        if (::lstat(native.constData(), &info) != 0)
-            continue;
-        const int error = S_ISDIR(info.st_mode) ? RemoveFolder(path) : DeleteFileEntry(path);
-        if (error != 0)
+        const int error = deleteWithoutFollowing(path);
+        if (error != 0 && error != 2 && error != 3)   // what is already gone is done
             left.append(path);
     }
     writePairs({});

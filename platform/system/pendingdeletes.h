@@ -15,8 +15,9 @@ QStringList PendingDeletions();
 void RequestRestart();
 bool RestartRequested();
 
-// Deletes every pending path (a file, a symbolic link as itself, an empty folder), then
-// empties the list and clears the restart request. Returns the paths that could not go.
+// Deletes every pending path (a file, a symbolic link as itself, an empty folder), never
+// through a link on its way (such a path stays), then empties the list and clears the
+// restart request. Returns the paths that could not go.
 QStringList CarryOutPendingDeletions();
 
 // Deletes a file or symbolic link, or removes an empty folder, never following a link.

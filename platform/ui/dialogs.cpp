@@ -39,6 +39,11 @@ int MsgBox(const QString &prompt, int style, const QString &title)
     return CurrentDialogs().messageBox({prompt, style, titleOrApplication(title)});
 }
 
+int MsgBoxCaptioned(const QString &prompt, int style, const QString &caption)
+{
+    return CurrentDialogs().messageBox({prompt, style, caption});
+}
+
 int Choose(const ChoiceRequest &request) { return CurrentDialogs().choose(request); }
 
 std::optional<QString> InputBox(const QString &prompt, const QString &title,

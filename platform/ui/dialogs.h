@@ -157,7 +157,11 @@ Dialogs &CurrentDialogs();
 Dialogs *InstallDialogs(Dialogs *dialogs);
 
 // What the windows call.
+// An empty title becomes the program's name, as a message box without one shows.
 int MsgBox(const QString &prompt, int style = vbOKOnly, const QString &title = QString());
+// A message box titled exactly `caption`, an empty one included (a program whose caption
+// comes from its data keeps what the data says).
+int MsgBoxCaptioned(const QString &prompt, int style, const QString &caption);
 int Choose(const ChoiceRequest &request);
 std::optional<QString> InputBox(const QString &prompt, const QString &title = QString(),
                                 const QString &defaultText = QString());

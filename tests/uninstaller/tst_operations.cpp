@@ -497,6 +497,30 @@ private slots:
         QVERIFY(!sys::RestartRequested());
     }
 
+    // The product's folder replaced by a link between the run and the restart: the pending
+    // path now leads outside, and the file there stays; the entry is reported as left.
+    void pendingDeletionNeverFollowsALink()
+    {
+        Scratch machine;
+        machine.write("C:\\Brevant\\Data\\busy.dll");
+        DeleteAtReboot(machine.local("C:\\Brevant\\Data\\busy.dll"));
+        const QString outside = machine.outsideFolder();
+        QVERIFY(QDir().mkpath(outside));
+        QFile victim(outside + "/busy.dll");
+        QVERIFY(victim.open(QIODevice::WriteOnly));
+        victim.close();
+        QVERIFY(QDir(machine.local("C:\\Brevant\\Data")).removeRecursively());
+        QVERIFY(QFile::link(outside, machine.local("C:\\Brevant\\Data")));
+        QProcess tool;
+        tool.setProcessEnvironment(machine.environment());
+        tool.start(QDir(qEnvironmentVariable("HOTEL_PROGRAM_DIR")).filePath("run-pending-deletes"));
+        QVERIFY(tool.waitForFinished());
+        QVERIFY(QFile::exists(outside + "/busy.dll"));
+        QCOMPARE(tool.exitCode(), 1);
+        QVERIFY(tool.readAllStandardError().contains("busy.dll"));
+        QVERIFY(sys::PendingDeletions().isEmpty());
+    }
+
     void deletionFallsBackToWininit_data()
     {
         QTest::addColumn<bool>("linked");
@@ -566,6 +590,14 @@ private slots:
         QTest::newRow("a folder is no program") << QStringList{"C:\\Tools.d\\x.txt"} << "C:\\Tools.d run" << ""
                                                 << QStringList{};
         QTest::newRow("nothing there") << QStringList{} << clean + " arg.BAT" << "" << QStringList{};
+        // Windows refuses both at once, however many blanks follow.
+        QTest::newRow("a command line over 32,767 characters")
+            << QStringList{clean} << "\"" + clean + "\" " + QString(32767, ' ') << "" << QStringList{};
+        const QString deep = "C:\\" + QString(130, 'd') + "\\" + QString(130, 'p') + ".exe";
+        QTest::newRow("a program name longer than a path") << QStringList{deep} << deep + " /x" << ""
+                                                           << QStringList{};
+        QTest::newRow("a quoted program name longer than a path")
+            << QStringList{deep} << "\"" + deep + "\" /x" << "" << QStringList{};
     }
     void commandProgram()
     {

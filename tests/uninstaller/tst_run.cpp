@@ -462,6 +462,77 @@ private slots:
         QVERIFY(!QFile::exists(lock));
     }
 
+    // A product name too long for a file name still gets a lock file of its own, and the
+    // run goes on; a lock file that cannot be made at all is said, not taken for a second copy.
+    void lockFileOfAnyProductName_data()
+    {
+        QTest::addColumn<QByteArray>("productName");
+        QTest::addColumn<bool>("temporaryFolderUsable");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("240 bytes of UTF-8") << QByteArray("\xc3\xa9").repeated(120) << true << true;
+        QTest::newRow("a name of 1,000 characters") << QByteArray("p").repeated(1000) << true << true;
+        QTest::newRow("no temporary folder") << QByteArray("Brevant Hotel") << false << false;
+    }
+    void lockFileOfAnyProductName()
+    {
+        QFETCH(QByteArray, productName);
+        QFETCH(bool, temporaryFolderUsable);
+        QFETCH(bool, removed);
+        Scratch machine;
+        TestData data = installProduct(machine);
+        data.productName = productName;
+        data.shared.clear();    // no question on the way
+        data.backups.clear();
+        const QString own = attach(machine, data);
+        const QString temporary = machine.root() + "/tmp";
+        if (!temporaryFolderUsable) {
+            QVERIFY(QDir(temporary).removeRecursively());
+            QFile file(temporary);   // a file where the folder should be
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        ui::ScriptedDialogs dialogs;
+        UninstallRun run(own, own + " /NOQUERY");
+        const std::optional<int> result = run.start();
+        QCOMPARE(!machine.exists("C:\\Brevant\\Hotel.exe"), removed);
+        if (removed) {
+            QVERIFY(!result.has_value());
+            QVERIFY(QDir(temporary).entryList({"cuin_*.lock"}, QDir::Files).size() == 1);
+        } else {
+            QCOMPARE(result, std::optional<int>(0));
+            QCOMPARE(dialogs.messages().size(), 1);
+            QVERIFY(dialogs.last().text.startsWith("The uninstaller cannot lock its run"));
+        }
+    }
+    void lockFileNamesFitAndDiffer()
+    {
+        const QString a = "cuin_" + QString(300, QChar(0x00E9)) + "a_mutex";
+        const QString b = "cuin_" + QString(300, QChar(0x00E9)) + "b_mutex";
+        const QString withPair = "cuin_" + QString(126, 'x') + QString::fromUtf8("\xF0\x9F\x98\x80").repeated(40);
+        for (const QString &name : {a, b, withPair}) {
+            const QString file = SingleInstance::FileNameFor(name);
+            QVERIFY(QFile::encodeName(file).size() <= 255);
+            QVERIFY(file.endsWith(".lock"));
+            QVERIFY(QString::fromUtf8(QFile::encodeName(file)) == file);   // no half character
+        }
+        QVERIFY(SingleInstance::FileNameFor(a) != SingleInstance::FileNameFor(b));
+        QCOMPARE(SingleInstance::FileNameFor("cuin_Brevant Hotel_mutex"), "cuin_Brevant Hotel_mutex.lock");
+    }
+
+    // A caption that the data leaves empty stays empty on every message box.
+    void emptyCaptionStaysEmpty()
+    {
+        Scratch machine;
+        TestData data = installProduct(machine);
+        data.messages[0].text = "";
+        const QString own = attach(machine, data);
+        ui::ScriptedDialogs dialogs;
+        dialogs.reply(ui::Reply::button(ui::vbNo));
+        UninstallRun run(own, own);
+        QCOMPARE(run.start(), std::optional<int>(0));
+        QCOMPARE(dialogs.shown().size(), 1);
+        QCOMPARE(dialogs.last().title, QString());
+    }
+
     void secondCopyInThisProcessEndsAtOnce()
     {
         Scratch machine;

@@ -309,6 +309,36 @@ private slots:
         TemplateWindow notATemplate;
         QCOMPARE(notATemplate.create(Bytes("XYZ")), int(NotATemplate));
     }
+
+    // Extreme coordinates and sizes are held in range before any arithmetic: the window is
+    // built (the sanitizer build sees no overflow) and every control keeps a real rectangle.
+    void hostileCoordinatesAreHeldInRange_data()
+    {
+        QTest::addColumn<int>("field");   // 0-3 control x, y, width, height; 4-7 window x/y offset, width, height
+        QTest::addColumn<qint64>("value");
+        const QList<qint64> extremes{0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
+        for (int field = 0; field < 8; ++field)
+            for (qint64 value : extremes)
+                QTest::addRow("field %d = 0x%llX", field, value) << field << value;
+    }
+    void hostileCoordinatesAreHeldInRange()
+    {
+        QFETCH(int, field);
+        QFETCH(qint64, value);
+        const int32_t raw = int32_t(uint32_t(value));
+        Control control = label(57, "text");
+        Template t;
+        int32_t *fields[8] = {&control.x, &control.y, &control.width, &control.height,
+                              &t.xOffset, &t.yOffset, &t.width, &t.height};
+        *fields[field] = raw;
+        t.controls = {control};
+        TemplateWindow window;
+        QCOMPARE(window.create(Bytes(t.bytes())), int(WindowCreated));
+        const QRect placed = window.control(57)->geometry();
+        QVERIFY(qAbs(placed.x()) <= TemplateCoordinateLimit && qAbs(placed.y()) <= TemplateCoordinateLimit);
+        QVERIFY(placed.width() <= TemplateCoordinateLimit && placed.height() <= TemplateCoordinateLimit);
+        QVERIFY(window.width() <= TemplateCoordinateLimit && window.height() <= TemplateCoordinateLimit);
+    }
 };
 
 QTEST_MAIN(TestUninstWindow)

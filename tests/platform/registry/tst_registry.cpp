@@ -516,6 +516,40 @@ private slots:
         QCOMPARE(number, 2u);
     }
 
+    // A batch works on its tree in memory and writes it once at its end; another process
+    // waits for the root meanwhile, and neither loses the other's changes.
+    void batchWritesOnceAndOthersWait()
+    {
+        const QString store = RegistryDirectory() + QStringLiteral("/HKEY_CURRENT_USER.json");
+        QProcess child;
+        {
+            Batch batch;
+            const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Software\\Brevant\\Shared"));
+            for (int i = 0; i < 100; ++i)
+                QCOMPARE(SetDwordValue(create(key, QStringLiteral("k%1").arg(i)), QStringLiteral("n"), DWORD(i)), ERROR_SUCCESS);
+            QCOMPARE(RegDeleteKey(key, QStringLiteral("k99")), ERROR_SUCCESS);
+            HKEY read;
+            QCOMPARE(RegOpenKeyEx(key, QStringLiteral("K42"), 0, KEY_READ, &read), ERROR_SUCCESS);   // seen in the batch
+            QVERIFY(!QFile::exists(store));   // not written yet
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-values"), QStringLiteral("c"), QStringLiteral("3")});
+            QVERIFY(child.waitForStarted());
+            QVERIFY(!child.waitForFinished(300));   // the child waits for the root
+        }
+        QVERIFY(QFile::exists(store));
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+        HKEY key;
+        QCOMPARE(RegOpenKeyEx(HKEY_CURRENT_USER, QStringLiteral("Software\\Brevant\\Shared"), 0, KEY_READ, &key), ERROR_SUCCESS);
+        QString name;
+        int keys = 0;
+        while (RegEnumKeyEx(key, DWORD(keys), &name) == ERROR_SUCCESS)
+            ++keys;
+        QCOMPARE(keys, 99);
+        DWORD number = 0;
+        QCOMPARE(QueryDwordValue(key, QStringLiteral("c2"), &number), ERROR_SUCCESS);
+        QCOMPARE(number, 2u);
+    }
+
     void twoProcessesWritingAtOnceLoseNothing()
     {
         constexpr int PerProcess = 200;
