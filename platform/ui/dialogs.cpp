@@ -112,4 +112,9 @@ bool StartProgram(const QStringList &candidates, const QStringList &arguments)
 
 bool PlayWave(const QString &file) { return CurrentDialogs().playSound(file); }
 
+std::unique_ptr<Progress> ShowProgress(const QString &label, qint64 total, QWidget *owner)
+{
+    return CurrentDialogs().progress({ApplicationTitle(), label, total, owner});
+}
+
 } // namespace ui
