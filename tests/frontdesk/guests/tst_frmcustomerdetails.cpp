@@ -448,7 +448,7 @@ void TestCustomerDetails::updateWhoseCommitAnswerIsLostIsFoundStored()
     auto &[fx, proxy] = relay;
     frmCustomerDetails &frm = openDetails(fx);
     frm.txtFName->setText("Anna");
-    frm.DtCheckoutDate->setDate(QDate(2026, 4, 9));
+    frm.DtCheckoutDate->setDate(frm.DtCheckinDate->date().addDays(3));
     frm.txtRoomRate->setText("$310.50");
     frm.txtNote->setPlainText("late, after 10");
     proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut::AnswerLost);
