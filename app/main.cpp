@@ -5,6 +5,7 @@
 #include "core/state/guardedapplication.h"
 
 #include <QIcon>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
 
     app::RegisterProgramWindows();
     core::Main();
+    if (app.EndedByError())
+        return EXIT_FAILURE;
     if (core::ProgramEnded())
         return 0;
     return app.exec();

@@ -1,8 +1,9 @@
 #pragma once
 // What the administration window and its two editors share: the confirmation style, the
-// reading of a column value for a list, and the selected row of a list.
+// test for an empty column value, and the selected row of a list.
 #include "controls/reportlist.h"
 #include "core/aids/replaceeach.h"
+#include "core/ui/showntext.h"
 #include "ui/msgbox.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
@@ -15,8 +16,7 @@ namespace backoffice {
 // The confirmations' buttons: Yes/No, the information icon, "No" the default (324).
 inline constexpr int ConfirmStyle = ui::vbYesNo + ui::vbInformation + ui::vbDefaultButton2;
 
-// A column value as a list shows it: Null as an empty text.
-inline QString TextOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 // The lists leave out rows whose tested column is empty.
 inline bool IsBlank(const vb::Variant &value) { return TextOf(value).isEmpty(); }

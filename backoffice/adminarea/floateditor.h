@@ -7,6 +7,8 @@
 #include <QString>
 #include <cstdint>
 
+class QPushButton;
+
 namespace backoffice {
 
 class FloatEditor : public ui::Form {
@@ -21,6 +23,9 @@ public:
     void LoadIt(int32_t x, int32_t y);
 
 protected:
+    // As in a dialog box: Enter runs `save` (or the button that has the focus), Escape closes
+    // the editor without saving.
+    void setDialogKeys(QPushButton *save);
     // Continues past every error: the position, then the editor's own loading.
     void Form_Load() override;
     virtual void loadEditor() = 0;

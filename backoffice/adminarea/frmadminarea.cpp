@@ -8,6 +8,7 @@
 #include "core/aids/scrollbar.h"
 #include "core/aids/scrollresize.h"
 #include "core/crypto/ccrypto.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "ui/commondialog.h"
@@ -103,35 +104,36 @@ void frmAdminArea::Form_Resize()
 
 void frmAdminArea::connectControls()
 {
-    connect(cmdAddRoom, &QPushButton::clicked, this, &frmAdminArea::cmdAddRoom_Click);
-    connect(cmdRemoveRoom, &QPushButton::clicked, this, &frmAdminArea::iRemoveRoom);
+    core::ConnectHandler(cmdAddRoom, &QPushButton::clicked, this, &frmAdminArea::cmdAddRoom_Click);
+    core::ConnectHandler(cmdRemoveRoom, &QPushButton::clicked, this, &frmAdminArea::iRemoveRoom);
     for (QLineEdit *box : {txtRoomID, txtRoomDesc, txtRoomPrice})
-        connect(box, &QLineEdit::textChanged, cmdAddRoom, [this] { cmdAddRoom->setEnabled(true); });
-    connect(comboRoomType, &QComboBox::currentTextChanged, cmdAddRoom, [this] { cmdAddRoom->setEnabled(true); });
-    connect(listRoomView, &controls::ReportList::mouseUp, this,
-            [this](int button, int, int, int) { listRoomView_MouseDown(button); });
-    connect(AGPopUp1, &controls::PopupMenu::click, this, &frmAdminArea::AGPopUp1_Click);
-    connect(Timer1, &QTimer::timeout, this, &frmAdminArea::Timer1_Timer);
+        core::ConnectHandler(box, &QLineEdit::textChanged, cmdAddRoom, [this] { cmdAddRoom->setEnabled(true); });
+    core::ConnectHandler(comboRoomType, &QComboBox::currentTextChanged, cmdAddRoom,
+                         [this] { cmdAddRoom->setEnabled(true); });
+    core::ConnectHandler(listRoomView, &controls::ReportList::mouseUp, this,
+                         [this](int button, int, int, int) { listRoomView_MouseDown(button); });
+    core::ConnectHandler(AGPopUp1, &controls::PopupMenu::click, this, &frmAdminArea::AGPopUp1_Click);
+    core::ConnectHandler(Timer1, &QTimer::timeout, this, &frmAdminArea::Timer1_Timer);
 
-    connect(Command4, &QPushButton::clicked, this, &frmAdminArea::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmAdminArea::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmAdminArea::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmAdminArea::Command7_Click);
-    connect(ItemCatLV, &controls::ReportList::itemClick, this, &frmAdminArea::ItemCatLV_ItemClick);
-    connect(FoodLV, &controls::ReportList::itemClick, this, &frmAdminArea::removeBalloon);
+    core::ConnectHandler(Command4, &QPushButton::clicked, this, &frmAdminArea::Command4_Click);
+    core::ConnectHandler(Command5, &QPushButton::clicked, this, &frmAdminArea::Command5_Click);
+    core::ConnectHandler(Command6, &QPushButton::clicked, this, &frmAdminArea::Command6_Click);
+    core::ConnectHandler(Command7, &QPushButton::clicked, this, &frmAdminArea::Command7_Click);
+    core::ConnectHandler(ItemCatLV, &controls::ReportList::itemClick, this, &frmAdminArea::ItemCatLV_ItemClick);
+    core::ConnectHandler(FoodLV, &controls::ReportList::itemClick, this, &frmAdminArea::removeBalloon);
 
-    connect(UseMySQL, &QCheckBox::stateChanged, this, &frmAdminArea::UseMySQL_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmAdminArea::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmAdminArea::Command3_Click);
+    core::ConnectHandler(UseMySQL, &QCheckBox::stateChanged, this, &frmAdminArea::UseMySQL_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmAdminArea::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmAdminArea::Command3_Click);
 
-    connect(Command1, &QPushButton::clicked, this, &frmAdminArea::Command1_Click);
-    connect(UserList, &controls::ReportList::itemClick, this, &frmAdminArea::UserList_ItemClick);
-    connect(UserList, &controls::ReportList::mouseUp, this,
-            [this](int button, int, int, int) { UserList_MouseDown(button); });
-    connect(AGPopUp2, &controls::PopupMenu::click, this, &frmAdminArea::AGPopUp2_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmAdminArea::Command1_Click);
+    core::ConnectHandler(UserList, &controls::ReportList::itemClick, this, &frmAdminArea::UserList_ItemClick);
+    core::ConnectHandler(UserList, &controls::ReportList::mouseUp, this,
+                         [this](int button, int, int, int) { UserList_MouseDown(button); });
+    core::ConnectHandler(AGPopUp2, &controls::PopupMenu::click, this, &frmAdminArea::AGPopUp2_Click);
 
-    connect(Command9, &QPushButton::clicked, this, &frmAdminArea::Command9_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmAdminArea::Command8_Click);
+    core::ConnectHandler(Command9, &QPushButton::clicked, this, &frmAdminArea::Command9_Click);
+    core::ConnectHandler(Command8, &QPushButton::clicked, this, &frmAdminArea::Command8_Click);
 }
 
 void frmAdminArea::watchClicksAndKeys()
@@ -143,17 +145,19 @@ void frmAdminArea::watchClicksAndKeys()
 
 bool frmAdminArea::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        removeBalloon();
-        if (watched == txtRoomID)
-            txtRoomID_Click();
-        else if (watched == txtRoomDesc)
-            txtRoomDesc_Click();
-    } else if (event->type() == QEvent::KeyPress && watched == txtRoomID) {
-        txtRoomID_KeyDown();
-    } else if (event->type() == QEvent::FocusOut && watched == itmPrice) {
-        itmPrice_LostFocus();
-    }
+    core::RunGuarded([&] {
+        if (event->type() == QEvent::MouseButtonPress) {
+            removeBalloon();
+            if (watched == txtRoomID)
+                txtRoomID_Click();
+            else if (watched == txtRoomDesc)
+                txtRoomDesc_Click();
+        } else if (event->type() == QEvent::KeyPress && watched == txtRoomID) {
+            txtRoomID_KeyDown();
+        } else if (event->type() == QEvent::FocusOut && watched == itmPrice) {
+            itmPrice_LostFocus();
+        }
+    });
     return ui::Form::eventFilter(watched, event);
 }
 

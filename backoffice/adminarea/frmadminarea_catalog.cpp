@@ -6,6 +6,7 @@
 #include "backoffice/adminarea/catalogstatements.h"
 #include "backoffice/adminarea/sqlliteral.h"
 #include "controls/reportlist.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/state/runhandler.h"
 #include "ui/dialogs.h"
@@ -27,6 +28,9 @@ constexpr int ItemKeyColumn = 3;
 void frmAdminArea::CategoryListShow()
 {
     core::RunHandler(QStringLiteral("ADM0008"), core::ReportMode::Modal, [this] {
+        // The items listed are those of the selected category; the rebuilt list has none
+        // selected (and a removed category's items are gone).
+        FoodLV->clear();
         ItemCatLV->clearColumnHeaders();
         ItemCatLV->addColumnHeader(QStringLiteral("Categories"),
                                    ui::TextWidthTwips(this, QStringLiteral("Abbrdreopuiopuououv36535653")));
@@ -52,7 +56,7 @@ void frmAdminArea::ItemListShow()
 {
     core::RunHandler(QStringLiteral("ADM0017"), core::ReportMode::Modal, [this] {
         FoodLV->clear();
-        if (ItemCatLV->count() == 0)
+        if (ItemCatLV->listIndex() < 1)
             return;
         const auto items = core::OpenRecordset(ItemListSql(selectedCategoryId()));
         if (!items)
@@ -117,6 +121,10 @@ void frmAdminArea::Command5_Click()
             ui::MsgBox(QStringLiteral("First create new Category for the Items!"), ui::vbInformation);
             return;
         }
+        if (ItemCatLV->listIndex() < 1) {
+            ui::MsgBox(QStringLiteral("First select a Category for the Item!"), ui::vbInformation);
+            return;
+        }
         const long category = selectedCategoryId();
         const auto existing = core::OpenRecordset(ItemLookupSql(name, category));
         if (!existing)
@@ -136,8 +144,8 @@ void frmAdminArea::Command5_Click()
 void frmAdminArea::Command6_Click()
 {
     core::RunHandler(QStringLiteral("ADM0010"), core::ReportMode::Modal, [this] {
-        if (ItemCatLV->count() == 0)
-            return;
+        if (ItemCatLV->listIndex() < 1)
+            return;   // no category chosen: nothing to remove, as on the other tabs
         const int row = SelectedRow(ItemCatLV);
         if (ui::MsgBox(QStringLiteral("Remove '") + ItemCatLV->text(row) +
                            QStringLiteral("' Category? All the items inside it will also be removed!"),
@@ -146,7 +154,8 @@ void frmAdminArea::Command6_Click()
             core::Transaction transaction;
             if (core::ExecuteSQL(CategoryItemsDeleteSql(category), core::SqlAction::Delete) &&
                 core::ExecuteSQL(CategoryDeleteSql(category), core::SqlAction::Delete))
-                transaction.Commit();
+                transaction.Commit(
+                    [category] { return !core::RowFound(core::DeletedRowsSql(CategoryDeleteSql(category))); });
         }
         CategoryListShow();
     });
@@ -155,7 +164,7 @@ void frmAdminArea::Command6_Click()
 void frmAdminArea::Command7_Click()
 {
     core::RunHandler(QStringLiteral("ADM0011"), core::ReportMode::Modal, [this] {
-        if (FoodLV->count() == 0)
+        if (FoodLV->listIndex() < 1)
             return;
         const int row = SelectedRow(FoodLV);
         if (ui::MsgBox(QStringLiteral("Do you want to remove selected Item?"), ConfirmStyle,

@@ -204,7 +204,7 @@ QWidget *frmAdminArea::createFoodTab()
     addLabelled(items, 0, QStringLiteral("Item Name :"), itmName);
     addLabelled(items, 0, QStringLiteral("Price :"), itmPrice, 2);
     addLabelled(items, 1, QStringLiteral("Note :"), itmNote);
-    items->addLayout(core::ButtonRow({Command5, Command7}, true), 1, 2, 1, 2);
+    items->addLayout(core::ButtonRow({Command5, Command7}, core::RowAlign::Left), 1, 2, 1, 2);
     items->addWidget(FoodLV, 2, 0, 1, 4);
     items->setColumnStretch(1, 2);
     items->setColumnStretch(3, 1);

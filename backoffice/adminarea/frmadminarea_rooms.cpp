@@ -9,6 +9,8 @@
 #include "backoffice/adminarea/roomstatements.h"
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
+#include "core/aids/typedamount.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
@@ -69,8 +71,7 @@ bool frmAdminArea::addRoom()
         return true;
     }
     if (!IsUsableRoomNumber(room)) {
-        showHint(txtRoomID, QStringLiteral("Invalid Room ID"),
-                 QStringLiteral("Please Enter Room ID as Numeric Characters!"));
+        showHint(txtRoomID, QStringLiteral("Invalid Room ID"), RoomNumberHint(room));
         return true;
     }
     const std::optional<bool> taken = RoomNumberTaken(room);
@@ -81,14 +82,19 @@ bool frmAdminArea::addRoom()
         return false;
     }
     const QString priceText = txtRoomPrice->text();
-    if (priceText.isEmpty() || !vb::IsNumeric(vb::Variant(priceText))) {
+    const std::optional<vb::Currency> tariff = core::TypedAmount(priceText);
+    if (!tariff) {
         showHint(txtRoomPrice,
                  priceText.isEmpty() ? QStringLiteral("Please enter Numeric values in the Box")
                                      : QStringLiteral("Invalid Tariff"),
                  QStringLiteral("Please Enter Tariff as Numeric Characters!"));
         return true;
     }
-    const vb::Currency price = vb::CCur(vb::Variant(priceText));
+    if (!IsSensibleTariff(*tariff)) {
+        showHint(txtRoomPrice, QStringLiteral("Invalid Tariff"), TariffRangeHint());
+        return true;
+    }
+    const vb::Currency price = *tariff;
     if (txtRoomDesc->text() == QLatin1String("Description"))
         txtRoomDesc->clear();
     if (RoomTableUseOf(room) == RoomTableUse::HoldsBookings) {
@@ -96,11 +102,14 @@ bool frmAdminArea::addRoom()
         return true;
     }
 
-    const bool stored = ChangeRoomTables(room, [&] {
-        return core::ExecuteSQL(RoomInsertSql(room, txtRoomDesc->text(), comboRoomType->currentText(), price),
-                                core::SqlAction::Insert) &&
-               core::ExecuteSQL(RoomAddedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
-    });
+    const bool stored = ChangeRoomTables(
+        room,
+        [&] {
+            return core::ExecuteSQL(RoomInsertSql(room, txtRoomDesc->text(), comboRoomType->currentText(), price),
+                                    core::SqlAction::Insert) &&
+                   core::ExecuteSQL(RoomAddedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
+        },
+        [&room] { return core::RowFound(RoomByNumberSql(room)); });
     if (!stored)
         return true;
     ui::MsgBox(QStringLiteral("Room ") + room + QStringLiteral(" Added on the Room List!"), ui::vbInformation);
@@ -111,6 +120,8 @@ bool frmAdminArea::addRoom()
 void frmAdminArea::iRemoveRoom()
 {
     core::RunHandler(QStringLiteral("ADM0003"), core::ReportMode::Modal, [this] {
+        if (listRoomView->listIndex() < 1)
+            return;   // no room chosen: nothing to remove, as on the other tabs
         const int row = SelectedRow(listRoomView);
         if (ui::MsgBox(QStringLiteral("Remove Selected Room! Are you Sure?"), ConfirmStyle,
                        QStringLiteral("Remove Room")) != ui::vbYes)
@@ -132,6 +143,7 @@ void frmAdminArea::iRemoveRoom()
                 return core::ExecuteSQL(RoomDeleteSql(roomId), core::SqlAction::Delete, &rows) && rows > 0 &&
                        core::ExecuteSQL(RoomRemovedLogSql(room, core::State().mUserName), core::SqlAction::Insert);
             },
+            [roomId] { return !core::RowFound(core::DeletedRowsSql(RoomDeleteSql(roomId))); },
             hasTable ? room : QString());
         if (!removed) {
             RoomListShow();
@@ -194,7 +206,7 @@ void frmAdminArea::ExportListToExcel(controls::ReportList *list, QString &fileNa
         Timer1->start();
         {
             const ui::Hourglass hourglass;
-            list->exportTo(fileName, true);
+            list->exportTo(fileName);
         }
         ProgressBar1->setValue(1000);
         ProgressBar1->hide();

@@ -95,12 +95,14 @@ void frmAdminArea::saveDatabaseSettings()
         write(QStringLiteral("SQLUserName"), encrypted(txtSQLUserName->text()));
         write(QStringLiteral("SQLPassWord"), encrypted(txtSQLPassWord->text()));
         write(QStringLiteral("UseSQL"), QStringLiteral("1"));
+        core::KeepConfigIniPrivate();
         return;
     }
     write(QStringLiteral("db"), txtDBpath->text());
     // A password of one character counts as none: the built-in one is used.
     const QString password = vb::Trim(txtDBpass->text());
     write(QStringLiteral("dbkey"), password.size() > 1 ? encrypted(password) : QString());
+    core::KeepConfigIniPrivate();
 }
 
 void frmAdminArea::LoadHotelInfo()

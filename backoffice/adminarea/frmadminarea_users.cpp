@@ -12,6 +12,7 @@
 #include "controls/reportlist.h"
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
@@ -96,7 +97,7 @@ bool frmAdminArea::addUser()
     core::Transaction transaction;
     if (core::ExecuteSQL(UserInsertSql(name, encrypted, rights), core::SqlAction::Insert) &&
         core::ExecuteSQL(UserCreatedLogSql(name, core::State().mUserName), core::SqlAction::Insert))
-        transaction.Commit();
+        transaction.Commit([&name] { return core::RowFound(UserLookupSql(name)); });
     return true;
 }
 

@@ -6,12 +6,15 @@
 #include "backoffice/adminarea/roomchanges.h"
 #include "backoffice/adminarea/roomstatements.h"
 #include "core/aids/replaceeach.h"
-#include "core/ui/columnfit.h"
+#include "core/aids/typedamount.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
+#include "core/ui/columnfit.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
@@ -55,9 +58,10 @@ frmRoomAdminFloat::frmRoomAdminFloat() : FloatEditor(Name)
     grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 28);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmdEditIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdEditIt_Click);
-    connect(cmdCancelIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdCancelIt_Click);
+    core::ConnectHandler(cmdEditIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdEditIt_Click);
+    core::ConnectHandler(cmdCancelIt, &QPushButton::clicked, this, &frmRoomAdminFloat::cmdCancelIt_Click);
     txtRoomIDedit->installEventFilter(this);
+    setDialogKeys(cmdEditIt);
 }
 
 frmRoomAdminFloat::~frmRoomAdminFloat() = default;
@@ -84,7 +88,7 @@ void frmRoomAdminFloat::loadRoom()
 bool frmRoomAdminFloat::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtRoomIDedit && event->type() == QEvent::KeyPress)
-        txtRoomIDedit_KeyDown();
+        core::RunGuarded([this] { txtRoomIDedit_KeyDown(); });
     return ui::Form::eventFilter(watched, event);
 }
 
@@ -119,10 +123,19 @@ bool frmRoomAdminFloat::saveRoom()
     const long roomId = adminArea().ListViewValueFromDB;
     if (roomId == 0)
         return true;
-    const vb::Currency price = vb::CCur(vb::Variant(txtPriceEdit->text()));
+    // Letters or nothing end the save in the critical message; a tariff misread by its
+    // group separators or out of bounds is told and may be corrected.
+    vb::CCur(vb::Variant(txtPriceEdit->text()));
+    const std::optional<vb::Currency> tariff = core::TypedAmount(txtPriceEdit->text());
+    if (!tariff || !IsSensibleTariff(*tariff)) {
+        ui::MsgBox(tariff ? TariffRangeHint() : QStringLiteral("Please Enter Tariff as Numeric Characters!"),
+                   ui::vbInformation);
+        return false;
+    }
+    const vb::Currency price = *tariff;
     const QString room = CleanRoomNumber(txtRoomIDedit->text());
     if (!IsUsableRoomNumber(room)) {
-        ui::MsgBox(QStringLiteral("Please Enter Room ID as Numeric Characters!"), ui::vbInformation);
+        ui::MsgBox(RoomNumberHint(room), ui::vbInformation);
         return false;
     }
     const std::optional<bool> taken = RoomNumberTaken(room, roomId);
@@ -166,6 +179,11 @@ bool frmRoomAdminFloat::storeRoom(long roomId, const QString &room, vb::Currency
                    (!moveBookings ||
                     core::ExecuteSQL(RoomBookingsMoveSql(loadedRoom_, room), core::SqlAction::Insert)) &&
                    (!renumbered || renameInGuestLists(room));
+        },
+        [&] {
+            return core::RowFound(core::UpdatedRowSql(RoomNumberUpdateSql(roomId, room))) &&
+                   core::RowFound(core::UpdatedRowSql(RoomDescriptionUpdateSql(roomId, txtRoomDescEdit->text()))) &&
+                   core::RowFound(core::UpdatedRowSql(RoomPriceUpdateSql(roomId, price)));
         },
         moveBookings ? loadedRoom_ : QString());
 }

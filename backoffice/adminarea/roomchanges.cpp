@@ -1,5 +1,6 @@
 #include "backoffice/adminarea/roomchanges.h"
 
+#include "ado/errors.h"
 #include "ado/recordset.h"
 #include "backoffice/adminarea/adminaids.h"
 #include "backoffice/adminarea/roomstatements.h"
@@ -7,7 +8,6 @@
 #include "core/db/schemachanges.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
-#include "core/state/runhandler.h"
 #include "ui/dialogs.h"
 
 namespace backoffice {
@@ -52,14 +52,15 @@ void ShowRoomTableHoldsBookings(const QString &room)
                ui::vbInformation);
 }
 
-bool ChangeRoomTables(const QString &newRoom, const std::function<bool()> &rows, const QString &oldRoom)
+bool ChangeRoomTables(const QString &newRoom, const std::function<bool()> &rows,
+                      const core::ChangeLookup &storedRows, const QString &oldRoom)
 {
     const bool leftover = !newRoom.isEmpty() && core::TableExists(core::RoomTableName(newRoom));
     if (core::SchemaChangesJoinTransactions()) {
         core::Transaction transaction;
         if ((!newRoom.isEmpty() && !makeTable(newRoom, leftover)) || !rows() || (!oldRoom.isEmpty() && !dropTable(oldRoom)))
             return false;
-        transaction.Commit();
+        transaction.Commit(storedRows);
         return true;
     }
 
@@ -72,10 +73,12 @@ bool ChangeRoomTables(const QString &newRoom, const std::function<bool()> &rows,
         stored = rows() && (oldRoom.isEmpty() ||
                             core::ExecuteSQL(RoomBookingsClearSql(oldRoom), core::SqlAction::Delete));
         if (stored)
-            transaction.Commit();
+            transaction.Commit(storedRows);
+    } catch (const ado::UnknownOutcome &) {
+        throw;   // the rows may be stored: the new table stays with them
     } catch (const vb::Error &) {
         if (!newRoom.isEmpty())
-            core::ResumeNext([&newRoom] { dropTable(newRoom); });
+            core::TidyAfterFailure([&newRoom] { dropTable(newRoom); });
         throw;
     }
     if (!stored) {

@@ -7,6 +7,8 @@
 // row names (MariaDB makes and drops tables outside the transaction); the next room of that
 // number takes it over. A table of a free number that still holds bookings is never taken
 // over: the clerk is told and chooses another number.
+#include "core/db/dbworks.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -27,7 +29,9 @@ void ShowRoomTableHoldsBookings(const QString &room);
 // (a leftover one is dropped before) and, once the rows are stored, `oldRoom`'s table
 // emptied and dropped; either room may be empty for none. False when a statement failed
 // (the statement layer has reported it) and nothing was kept; a commit that fails raises its
-// error, with nothing kept either.
-bool ChangeRoomTables(const QString &newRoom, const std::function<bool()> &rows, const QString &oldRoom = QString());
+// error, with nothing kept either. `stored` looks the rows up when the commit's answer is lost
+// (core::Transaction::Commit); while that stays unknown, no table is made or dropped further.
+bool ChangeRoomTables(const QString &newRoom, const std::function<bool()> &rows, const core::ChangeLookup &stored,
+                      const QString &oldRoom = QString());
 
 } // namespace backoffice

@@ -15,16 +15,42 @@ QString CleanRoomNumber(const QString &typed)
     return vb::Trim(room);
 }
 
-bool IsUsableRoomNumber(const QString &room)
+namespace {
+
+bool allDigits(const QString &room)
 {
-    if (room.isEmpty() || room.size() > 9)
-        return false;
     for (const QChar c : room) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
     }
-    return true;
+    return !room.isEmpty();
 }
+
+// Leading zeros do not count: "007" is room 7.
+bool withinRoomNumbers(const QString &digits)
+{
+    qsizetype first = 0;
+    while (first < digits.size() - 1 && digits.at(first) == QLatin1Char('0'))
+        ++first;
+    const QString significant = digits.mid(first);
+    return significant.size() <= 10 && significant.toLongLong() <= MaxRoomNumber;
+}
+
+constexpr int64_t MaxTariff = 1000000;
+
+} // namespace
+
+bool IsUsableRoomNumber(const QString &room) { return allDigits(room) && withinRoomNumbers(room); }
+
+QString RoomNumberHint(const QString &room)
+{
+    return allDigits(room) ? QStringLiteral("Please Enter Room ID up to %1!").arg(MaxRoomNumber)
+                           : QStringLiteral("Please Enter Room ID as Numeric Characters!");
+}
+
+bool IsSensibleTariff(vb::Currency tariff) { return tariff >= vb::Currency(0) && tariff <= vb::Currency(MaxTariff); }
+
+QString TariffRangeHint() { return QStringLiteral("Please Enter Tariff from 0 to %1!").arg(MaxTariff); }
 
 bool SameRoomNumber(const QString &a, const QString &b)
 {
@@ -85,6 +111,11 @@ QString RoomBookingsCountSql(const QString &room)
 }
 
 QString RoomBookingsClearSql(const QString &room) { return QStringLiteral("DELETE FROM ") + core::RoomTableName(room); }
+
+QString RoomByNumberSql(const QString &room)
+{
+    return QStringLiteral("SELECT * FROM tbl_Rooms WHERE RoomNameID = ") + Quoted(room);
+}
 
 QString RoomByIdSql(long roomId) { return QStringLiteral("SELECT * FROM tbl_Rooms WHERE RoomID = ") + Number(roomId); }
 

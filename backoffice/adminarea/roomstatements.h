@@ -12,8 +12,17 @@ namespace backoffice {
 // boxes filter as keys are typed).
 QString CleanRoomNumber(const QString &typed);
 // A room number names the room's table room_<number> and is written into that table's
-// whole-number column at every booking: one to nine digits.
+// whole-number column (INT) at every booking: digits only, up to MaxRoomNumber.
+inline constexpr long MaxRoomNumber = 2147483647;
 bool IsUsableRoomNumber(const QString &room);
+// What the rooms tab and the editor tell of a number that is not usable.
+QString RoomNumberHint(const QString &room);
+
+// The tariffs a room takes. At the highest, a stay of every day the booking window offers,
+// taxes and all, still fits an amount, for as many rooms as a hotel has.
+bool IsSensibleTariff(vb::Currency tariff);
+// What the rooms tab and the editor tell of a tariff outside them.
+QString TariffRangeHint();
 // Two room numbers name the same room when they are equal as numbers ("7" and "007": the
 // bookings store both as 7), or, for a number stored before numbers were checked, as texts
 // (without regard to case, as the database compares them).
@@ -34,6 +43,8 @@ QString RoomBookingsCountSql(const QString &room);
 // Every booking of the room's table removed.
 QString RoomBookingsClearSql(const QString &room);
 
+// The room of a number, as it was stored.
+QString RoomByNumberSql(const QString &room);
 // The room editor: the room by its key, and the three changes of a save.
 QString RoomByIdSql(long roomId);
 QString RoomNumberUpdateSql(long roomId, const QString &room);

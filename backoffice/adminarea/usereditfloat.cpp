@@ -6,8 +6,10 @@
 #include "backoffice/adminarea/frmadminarea.h"
 #include "backoffice/adminarea/userstatements.h"
 #include "core/db/dbworks.h"
+#include "core/state/connecthandler.h"
 #include "vb/crlf.h"
 #include "core/state/runhandler.h"
+#include "core/ui/elidinglabel.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
@@ -36,7 +38,9 @@ void setTicked(QCheckBox *box, const vb::Variant &value)
 UserEditFloat::UserEditFloat() : FloatEditor(Name)
 {
     SetCaption(QStringLiteral("User Prevelages Editor"));
-    lbusername = core::Label(QStringLiteral("Username :"), QStringLiteral("lbusername"), this);
+    // A long user name is cut to the width the rights' boxes give the editor.
+    lbusername = core::Named(new core::ElidingLabel(this), QStringLiteral("lbusername"));
+    lbusername->setText(QStringLiteral("Username :"));
     CheckModifySettings = core::CheckBox(QStringLiteral("Access to Admin Area. Can Modify Settings"),
                                          QStringLiteral("CheckModifySettings"), this);
     CheckCanViewRoomList =
@@ -56,10 +60,12 @@ UserEditFloat::UserEditFloat() : FloatEditor(Name)
         column->addWidget(field);
     column->addLayout(core::ButtonRow({Command1, Command2}));
     column->setSizeConstraint(QLayout::SetFixedSize);
+    lbusername->setWidest(CheckModifySettings->sizeHint().width());
 
-    connect(CheckModifySettings, &QCheckBox::toggled, this, &UserEditFloat::CheckModifySettings_Click);
-    connect(Command1, &QPushButton::clicked, this, &UserEditFloat::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &UserEditFloat::Command2_Click);
+    core::ConnectHandler(CheckModifySettings, &QCheckBox::toggled, this, &UserEditFloat::CheckModifySettings_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &UserEditFloat::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &UserEditFloat::Command2_Click);
+    setDialogKeys(Command1);
 }
 
 UserEditFloat::~UserEditFloat() = default;

@@ -4,12 +4,12 @@
 // account keeps its access to the administration area, and so does the last account that
 // has it.
 #include "backoffice/adminarea/floateditor.h"
+#include "core/ui/elidinglabel.h"
 
 #include <QString>
 #include <cstdint>
 
 class QCheckBox;
-class QLabel;
 class QPushButton;
 
 namespace backoffice {
@@ -22,7 +22,7 @@ public:
     UserEditFloat();
     ~UserEditFloat() override;
 
-    QLabel *lbusername;
+    core::ElidingLabel *lbusername;
     QCheckBox *CheckModifySettings;
     QCheckBox *CheckCanViewRoomList;
     QCheckBox *CheckCanAddModifyTax;

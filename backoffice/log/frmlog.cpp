@@ -10,8 +10,10 @@
 #include "core/aids/scrollresize.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/resultrows.h"
+#include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
@@ -37,7 +39,7 @@ const QStringList &filterCaptions()
     return captions;
 }
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 // The entries' day and time forms. A log holds many entries of one day and of one minute,
 // so each form is worked out once per day and once per minute of the day during a fill.
@@ -95,10 +97,11 @@ frmLog::frmLog() : ui::Form(Name, ui::FormKind::MdiChild)
     AGPopUp1->addItem(QStringLiteral("&Remove Selected Log"), QStringLiteral("mnuRemoveLog"));
     AGPopUp1->addItem(QStringLiteral("&Clear Log"), QStringLiteral("mnuClearLog"));
 
-    connect(Combo1, &QComboBox::activated, this, &frmLog::Combo1_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmLog::Command1_Click);
-    connect(logList, &controls::ReportList::mouseUp, this, [this](int button, int, int, int) { logList_MouseUp(button); });
-    connect(AGPopUp1, &controls::PopupMenu::click, this, &frmLog::AGPopUp1_Click);
+    core::ConnectHandler(Combo1, &QComboBox::activated, this, &frmLog::Combo1_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmLog::Command1_Click);
+    core::ConnectHandler(logList, &controls::ReportList::mouseUp, this,
+                         [this](int button, int, int, int) { logList_MouseUp(button); });
+    core::ConnectHandler(AGPopUp1, &controls::PopupMenu::click, this, &frmLog::AGPopUp1_Click);
     resize(ui::TwipsToPixelsX(9600), ui::TwipsToPixelsY(6600));
 }
 
@@ -148,11 +151,11 @@ void frmLog::FillLogList()
         const auto forms = std::make_shared<LogTimeTexts>();
         const QString when = QStringLiteral("LogDateLine");
         const std::vector<core::ResultRows::Column> columns{
-            {QStringLiteral("LogText"), textOf},
-            {QStringLiteral("LoggedUser"), textOf},
+            {QStringLiteral("LogText"), TextOf},
+            {QStringLiteral("LoggedUser"), TextOf},
             {when, [forms](const vb::Variant &value) { return forms->date(value); }},
             {when, [forms](const vb::Variant &value) { return forms->time(value); }},
-            {QStringLiteral("ID"), textOf},
+            {QStringLiteral("ID"), TextOf},
         };
         logList->setRows(std::make_shared<core::ResultRows>(rs->Rows(), columns));
         // Nothing reads the shared recordset after the fill: the entries go when the list goes.

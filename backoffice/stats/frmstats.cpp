@@ -2,6 +2,8 @@
 // chart's own events are in frmstats_chart.cpp.
 #include "backoffice/stats/frmstats.h"
 
+#include "core/state/connecthandler.h"
+#include "core/ui/flowlayout.h"
 #include "core/ui/windowkit.h"
 #include "ui/twips.h"
 #include "vb/datetime.h"
@@ -9,10 +11,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace backoffice {
@@ -24,6 +26,10 @@ constexpr int DesignWidth = 12000;
 constexpr int DesignHeight = 8400;
 // The chart leaves this much of the window's width free on its right.
 constexpr int ChartRightGap = 200;
+// The smallest window in which the band's choices, the chart's titles and its day labels all
+// show whole (the band then takes three lines), twips.
+constexpr int SmallestWidth = 6000;
+constexpr int SmallestHeight = 6000;
 
 const QStringList &monthNames()
 {
@@ -47,36 +53,39 @@ frmStats::~frmStats() = default;
 
 void frmStats::createControls()
 {
+    // The band's choices in groups that wrap onto a further line when the window is narrow.
     CoolBar1 = core::Named(new QWidget(this), QStringLiteral("CoolBar1"));
     CoolBar1->setAutoFillBackground(true);
-    auto *band = new QGridLayout(CoolBar1);
+    auto *band = new core::FlowLayout(CoolBar1);
     band->setContentsMargins(6, 4, 6, 4);
-    band->setHorizontalSpacing(8);
-    band->setVerticalSpacing(3);
+    const auto group = [&](std::initializer_list<QWidget *> choices) {
+        auto *box = new QWidget(CoolBar1);
+        auto *column = new QVBoxLayout(box);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(3);
+        for (QWidget *choice : choices) {
+            choice->setParent(box);
+            column->addWidget(choice, 0, Qt::AlignVCenter);
+        }
+        band->addWidget(box);
+    };
 
     StatView = core::ComboBox(QStringLiteral("StatView"), CoolBar1);
     ComboChartType = core::ComboBox(QStringLiteral("ComboChartType"), CoolBar1);
     CMonth = core::ComboBox(QStringLiteral("CMonth"), CoolBar1);
     CYear = core::ComboBox(QStringLiteral("CYear"), CoolBar1);
-    band->addWidget(StatView, 0, 0);
-    band->addWidget(ComboChartType, 1, 0);
-    band->addWidget(CMonth, 0, 1);
-    band->addWidget(CYear, 1, 1);
-
     Check1 = core::CheckBox(QStringLiteral("Title"), QStringLiteral("Check1"), CoolBar1);
     Check2 = core::CheckBox(QStringLiteral("Legends"), QStringLiteral("Check2"), CoolBar1);
     Check3 = core::CheckBox(QStringLiteral("Y Axis Title"), QStringLiteral("Check3"), CoolBar1);
     Check4 = core::CheckBox(QStringLiteral("X Axis Title"), QStringLiteral("Check4"), CoolBar1);
     Check5 = core::CheckBox(QStringLiteral("Values"), QStringLiteral("Check5"), CoolBar1);
-    band->addWidget(Check1, 0, 2);
-    band->addWidget(Check2, 1, 2);
-    band->addWidget(Check3, 0, 3);
-    band->addWidget(Check4, 1, 3);
-    band->addWidget(Check5, 0, 4);
-
     Command1 = core::Button(QStringLiteral("&Save"), QStringLiteral("Command1"), CoolBar1);
-    band->addWidget(Command1, 0, 5, 2, 1, Qt::AlignVCenter);
-    band->setColumnStretch(6, 1);
+    group({StatView, ComboChartType});
+    group({CMonth, CYear});
+    group({Check1, Check2});
+    group({Check3, Check4});
+    group({Check5});
+    group({Command1});
 
     MSChart1 = core::Named(new controls::Chart(this), QStringLiteral("MSChart1"));
     MSChart1->setTitle(QStringLiteral("Revenue"));
@@ -86,23 +95,24 @@ void frmStats::createControls()
     picGraph = core::Named(new QLabel(this), QStringLiteral("picGraph"));
     picGraph->hide();
 
+    setMinimumSize(ui::TwipsToPixelsX(SmallestWidth), ui::TwipsToPixelsY(SmallestHeight));
     resize(ui::TwipsToPixelsX(DesignWidth), ui::TwipsToPixelsY(DesignHeight));
 }
 
 void frmStats::connectControls()
 {
-    connect(CMonth, &QComboBox::currentIndexChanged, this, &frmStats::CMonth_Click);
-    connect(CYear, &QComboBox::currentIndexChanged, this, &frmStats::CYear_Click);
-    connect(StatView, &QComboBox::currentIndexChanged, this, &frmStats::StatView_Click);
-    connect(ComboChartType, &QComboBox::currentIndexChanged, this, &frmStats::ComboChartType_Click);
-    connect(Check1, &QCheckBox::toggled, this, &frmStats::Check1_Click);
-    connect(Check2, &QCheckBox::toggled, this, &frmStats::Check2_Click);
-    connect(Check3, &QCheckBox::toggled, this, &frmStats::Check3_Click);
-    connect(Check4, &QCheckBox::toggled, this, &frmStats::Check4_Click);
-    connect(Check5, &QCheckBox::toggled, this, &frmStats::Check5_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmStats::Command1_Click);
-    connect(MSChart1, &controls::Chart::partActivated, this, &frmStats::MSChart1_Activated);
-    connect(MSChart1, &controls::Chart::partHovered, this, &frmStats::MSChart1_MouseMove);
+    core::ConnectHandler(CMonth, &QComboBox::currentIndexChanged, this, &frmStats::CMonth_Click);
+    core::ConnectHandler(CYear, &QComboBox::currentIndexChanged, this, &frmStats::CYear_Click);
+    core::ConnectHandler(StatView, &QComboBox::currentIndexChanged, this, &frmStats::StatView_Click);
+    core::ConnectHandler(ComboChartType, &QComboBox::currentIndexChanged, this, &frmStats::ComboChartType_Click);
+    core::ConnectHandler(Check1, &QCheckBox::toggled, this, &frmStats::Check1_Click);
+    core::ConnectHandler(Check2, &QCheckBox::toggled, this, &frmStats::Check2_Click);
+    core::ConnectHandler(Check3, &QCheckBox::toggled, this, &frmStats::Check3_Click);
+    core::ConnectHandler(Check4, &QCheckBox::toggled, this, &frmStats::Check4_Click);
+    core::ConnectHandler(Check5, &QCheckBox::toggled, this, &frmStats::Check5_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmStats::Command1_Click);
+    core::ConnectHandler(MSChart1, &controls::Chart::partActivated, this, &frmStats::MSChart1_Activated);
+    core::ConnectHandler(MSChart1, &controls::Chart::partHovered, this, &frmStats::MSChart1_MouseMove);
 }
 
 void frmStats::Form_Load()
@@ -133,7 +143,7 @@ void frmStats::Form_Load()
 // small for that it shrinks to nothing instead of asking for a negative size.
 void frmStats::Form_Resize()
 {
-    const int band = CoolBar1->sizeHint().height();
+    const int band = CoolBar1->layout()->heightForWidth(width());
     CoolBar1->setGeometry(0, 0, width(), band);
     const int gap = ui::TwipsToPixelsX(ChartRightGap);
     MSChart1->setGeometry(0, band, std::max(0, width() - gap), std::max(0, height() - band));

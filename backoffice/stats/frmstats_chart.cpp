@@ -54,9 +54,8 @@ const QString SaveFilter = QStringLiteral("JPG - Joint Photographic Experts Grou
                                           "EMF - Enhanced MetaFile|*.emf|");
 
 // The day's figure: a day without a row of its own had nothing, so it shows 0.
-double dayFigure(const QString &column)
+double dayFigure(const ado::Recordset &rs, const QString &column)
 {
-    const ado::Recordset &rs = *core::State().mRS;
     if (rs.IsEOF())
         return 0.0;
     const vb::Variant value = rs.Fields(column).Value();
@@ -100,8 +99,8 @@ void frmStats::ChartRowDaysCount()
     MSChart1->setWholeNumberValues(!shown.money);
     MSChart1->setRowCount(days);
     for (int day = 1; day <= days; ++day) {
-        core::OpenRecordset(DayFiguresSql(month_, day, year));
-        MSChart1->setData(day, dayFigure(QLatin1String(shown.column)));
+        const auto figures = core::OpenRecordset(DayFiguresSql(month_, day, year));
+        MSChart1->setData(day, dayFigure(core::Rows(figures), QLatin1String(shown.column)));
         MSChart1->setRowLabel(day, QString::number(day));
     }
     Check5_Click();

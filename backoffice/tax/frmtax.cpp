@@ -4,11 +4,16 @@
 #include "backoffice/tax/taxstatements.h"
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
-#include "core/ui/columnfit.h"
+#include "core/aids/typedamount.h"
 #include "core/db/dbworks.h"
+#include "core/login/globallogin.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
+#include "core/ui/columnfit.h"
+#include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/booking/frmbooking.h"
 #include "ui/dialogs.h"
@@ -33,20 +38,19 @@ namespace {
 
 const QString NamePlaceholder = QStringLiteral("Tax Name");
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 // The typed percent as the amount it is stored as; nothing when the box is empty, reads
 // "0%", is no number, or is a number too large for an amount ("1e300").
 std::optional<vb::Currency> percentOf(const QString &typed)
 {
-    if (typed.isEmpty() || typed == QLatin1String("0%") || !vb::IsNumeric(vb::Variant(typed)))
+    if (typed == QLatin1String("0%"))
         return std::nullopt;
-    try {
-        return vb::CCur(vb::Variant(typed));
-    } catch (const vb::Error &) {
-        return std::nullopt;
-    }
+    return core::TypedAmount(typed);
 }
+
+// A tax adds at most the whole price again.
+bool sensiblePercent(vb::Currency percent) { return percent >= vb::Currency(0) && percent <= vb::Currency(100); }
 
 } // namespace
 
@@ -55,6 +59,7 @@ frmTax::frmTax() : ui::Form(Name, ui::FormKind::TopLevel)
     SetCaption(QStringLiteral(" Tax Editor"));
     createControls();
     connectControls();
+    core::CloseWhenRightLost(*this, [] { return core::TaxRightGranted(); });
 }
 
 frmTax::~frmTax() = default;
@@ -95,6 +100,8 @@ QWidget *frmTax::createTab(QLineEdit *&name, QLineEdit *&percent, QLabel *&sign,
     grid->setColumnStretch(0, 1);
     for (QWidget *box : {static_cast<QWidget *>(name), static_cast<QWidget *>(percent)})
         box->installEventFilter(this);
+    // Enter on a tab adds its tax; Escape closes the editor as "&OK" does.
+    core::SetDefaultButton(*tab, add);
     return tab;
 }
 
@@ -114,21 +121,22 @@ void frmTax::createControls()
     AGPopUp1 = new controls::PopupMenu(this);
     AGPopUp1->setObjectName(QStringLiteral("AGPopUp1"));
     AGPopUp1->addItem(QStringLiteral("&Remove Tax"), QStringLiteral("TaxRemove"), 1000);
+    core::CloseOnEscape(*this);
     resize(ui::TwipsToPixelsX(6600), ui::TwipsToPixelsY(5400));
 }
 
 void frmTax::connectControls()
 {
-    connect(Command1, &QPushButton::clicked, this, &frmTax::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmTax::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmTax::Command3_Click);
-    connect(ListView1, &controls::ReportList::itemClick, this, &frmTax::ListView1_Click);
-    connect(ListView2, &controls::ReportList::itemClick, this, &frmTax::ListView2_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmTax::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmTax::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmTax::Command3_Click);
+    core::ConnectHandler(ListView1, &controls::ReportList::itemClick, this, &frmTax::ListView1_Click);
+    core::ConnectHandler(ListView2, &controls::ReportList::itemClick, this, &frmTax::ListView2_Click);
     for (controls::ReportList *list : {ListView1, ListView2}) {
-        connect(list, &controls::ReportList::mouseUp, this,
-                [this, list](int button, int, int, int) { ListView_MouseUp(list, button); });
+        core::ConnectHandler(list, &controls::ReportList::mouseUp, this,
+                             [this, list](int button, int, int, int) { ListView_MouseUp(list, button); });
     }
-    connect(AGPopUp1, &controls::PopupMenu::click, this, &frmTax::AGPopUp1_Click);
+    core::ConnectHandler(AGPopUp1, &controls::PopupMenu::click, this, &frmTax::AGPopUp1_Click);
 }
 
 void frmTax::Form_Load()
@@ -158,15 +166,14 @@ void frmTax::Form_Unload(int &)
 void frmTax::fillList(controls::ReportList *list, int category)
 {
     list->clear();
-    if (!core::ResumeNext([category] { core::OpenRecordset(TaxListSql(category)); }))
+    std::shared_ptr<ado::Recordset> taxes;
+    if (!core::ResumeNext([&] { taxes = core::OpenRecordset(TaxListSql(category)); }) || !taxes)
         return;
-    ado::Recordset &rs = *core::State().mRS;
     core::ResumeNext([&] {
-        while (!rs.IsEOF()) {
-            list->addRow({textOf(rs.Fields(QStringLiteral("taxName")).Value()),
-                          textOf(rs.Fields(QStringLiteral("taxRate")).Value()) + QStringLiteral("%"),
-                          textOf(rs.Fields(QStringLiteral("ID")).Value())});
-            rs.MoveNext();
+        for (; !taxes->IsEOF(); taxes->MoveNext()) {
+            list->addRow({TextOf(taxes->Fields(QStringLiteral("taxName")).Value()),
+                          TextOf(taxes->Fields(QStringLiteral("taxRate")).Value()) + QStringLiteral("%"),
+                          TextOf(taxes->Fields(QStringLiteral("ID")).Value())});
         }
     });
 }
@@ -177,7 +184,7 @@ void frmTax::gettaxList2() { fillList(ListView2, FoodTaxCategory); }
 
 void frmTax::addTax(QLineEdit *name, QLineEdit *percent, const QString &percentHint, int category)
 {
-    if (name->text().isEmpty() || name->text() == NamePlaceholder) {
+    if (vb::Trim(name->text()).isEmpty() || name->text() == NamePlaceholder) {
         core::ShowBalloonHint(tip(), name, QStringLiteral("Enter Tax Name"),
                               QStringLiteral("Please enter Tax Name!(eg: Service Tax, Sale Tax etc.)"));
         return;
@@ -185,6 +192,11 @@ void frmTax::addTax(QLineEdit *name, QLineEdit *percent, const QString &percentH
     const std::optional<vb::Currency> rate = percentOf(percent->text());
     if (!rate) {
         core::ShowBalloonHint(tip(), percent, QStringLiteral("Enter Tax Percent"), percentHint);
+        return;
+    }
+    if (!sensiblePercent(*rate)) {
+        core::ShowBalloonHint(tip(), percent, QStringLiteral("Invalid Tax Percent"),
+                              QStringLiteral("Please Enter Tax Percent from 0 to 100!"));
         return;
     }
     bool stored = false;
@@ -257,7 +269,7 @@ bool frmTax::eventFilter(QObject *watched, QEvent *event)
             box->clear();
         else if (box == txtTaxPercent && box->text() == QLatin1String("0%"))
             box->clear();
-        removeBalloon();
+        core::RunGuarded([this] { removeBalloon(); });
     }
     return ui::Form::eventFilter(watched, event);
 }

@@ -1,6 +1,6 @@
 // A month's revenue chart: the 31 days read from the database and the chart drawn into a
-// picture, in every chart type; against the floor of taking the picture of an empty window
-// of the chart's size. Prints the medians and their ratio (the goal is under 20 ms a month).
+// picture, in every chart type. The work has no floor worth the name (what it draws is its
+// own), so each median is printed against the goal: under 20 ms a month.
 #include "backoffice/stats/frmstats.h"
 #include "benchenvironment.h"
 #include "schemacheck.h"
@@ -32,21 +32,14 @@ int main(int argc, char **argv)
     bench::CheckSchemaAsTheProgramMakes(fx.databasePath(), {}, benchmark.scratch().path());
 
     constexpr int Runs = 15;
-    QWidget empty;
-    empty.resize(frm.MSChart1->size());
-    empty.show();
-    QApplication::processEvents();
-    const double floor = bench::MedianMillis(Runs, [&] { (void)empty.grab().toImage(); });
-    std::printf("floor: picture of an empty %dx%d window: %.2f ms\n", empty.width(), empty.height(), floor);
-
     for (int type = 0; type < frm.ComboChartType->count(); ++type) {
         frm.ComboChartType->setCurrentIndex(type);
         const double month = bench::MedianMillis(Runs, [&] {
             frm.ChartRowDaysCount();
             (void)frm.MSChart1->picture();
         });
-        std::printf("%-15s month read and drawn: %7.2f ms, ratio to the floor %5.1f (goal: under 20 ms)\n",
-                    qPrintable(frm.ComboChartType->currentText()), month, month / floor);
+        bench::FigureAgainstGoal(qPrintable(frm.ComboChartType->currentText() + QStringLiteral(": month read and drawn")),
+                                 month, 20);
     }
     const double fill = bench::MedianMillis(Runs, [&] { frm.ChartRowDaysCount(); });
     std::printf("the month's 31 queries alone: %.2f ms\n", fill);

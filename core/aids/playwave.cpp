@@ -4,6 +4,6 @@
 
 namespace core {
 
-bool PlayWave(const QString &file, bool wait) { return ui::PlayWave(file, wait); }
+bool PlayWave(const QString &file) { return ui::PlayWave(file); }
 
 } // namespace core

@@ -6,7 +6,6 @@
 
 namespace core {
 
-// `wait` is accepted for the callers' sake: the sound never holds up the window.
-bool PlayWave(const QString &file, bool wait);
+bool PlayWave(const QString &file);
 
 } // namespace core

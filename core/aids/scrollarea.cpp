@@ -1,6 +1,7 @@
 #include "core/aids/scrollarea.h"
 
 #include "core/aids/scrollbar.h"
+#include "core/state/connecthandler.h"
 #include "ui/form.h"
 #include "ui/twips.h"
 
@@ -37,10 +38,10 @@ ScrollArea BuildScrollArea(ui::Form &frm, int contentWidth, int contentHeight)
     area.VBar->hide();
 
     QWidget *inner = area.PicInner;
-    QObject::connect(area.HBar, &ScrollBar::Change, inner, [inner](int value) {
+    core::ConnectHandler(area.HBar, &ScrollBar::Change, inner, [inner](int value) {
         SetInnerPosition(inner, {value, InnerPosition(inner).y()});
     });
-    QObject::connect(area.VBar, &ScrollBar::Change, inner, [inner](int value) {
+    core::ConnectHandler(area.VBar, &ScrollBar::Change, inner, [inner](int value) {
         SetInnerPosition(inner, {InnerPosition(inner).x(), value});
     });
     return area;

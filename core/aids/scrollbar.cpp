@@ -1,5 +1,6 @@
 #include "core/aids/scrollbar.h"
 
+#include "core/state/connecthandler.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
 
@@ -25,8 +26,8 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(
     setPageStep(largeChange_);
     setSingleStep(smallChange_);
     applyRange();
-    connect(this, &QScrollBar::valueChanged, this, &ScrollBar::positionChanged);
-    connect(this, &QScrollBar::sliderMoved, this, [this](int pos) { emit Scroll(valueAt(pos)); });
+    core::ConnectHandler(this, &QScrollBar::valueChanged, this, &ScrollBar::positionChanged);
+    core::ConnectHandler(this, &QScrollBar::sliderMoved, this, [this](int pos) { emit Scroll(valueAt(pos)); });
 }
 
 int ScrollBar::position(int value) const { return std::abs(value - min_); }

@@ -4,6 +4,11 @@
 #include "vb/app.h"
 #include "vb/error.h"
 
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace core {
 
 QString ConfigIniPath() { return vb::AppPath() + QStringLiteral("\\config.ini"); }
@@ -31,5 +36,24 @@ bool WriteIniValue(tarvolinkini::_INI &ini, const QString &key, const QString &v
     ini.SetValue(value);
     return ini.Success();
 }
+
+bool KeepSecretFilePrivate(const QString &nativePath)
+{
+    const QByteArray file = QFile::encodeName(nativePath);
+    const QByteArray folder = QFile::encodeName(QFileInfo(nativePath).absolutePath());
+    struct stat folderStatus {};
+    if (::stat(folder.constData(), &folderStatus) != 0)
+        return false;
+    mode_t mode = S_IRUSR | S_IWUSR;
+    if (folderStatus.st_mode & S_IWGRP) {
+        mode |= S_IRGRP | S_IWGRP;
+        // Best effort: only a member of the folder's group may hand the file to it.
+        if (::chown(file.constData(), static_cast<uid_t>(-1), folderStatus.st_gid) != 0)
+            mode &= ~static_cast<mode_t>(S_IRGRP | S_IWGRP);
+    }
+    return ::chmod(file.constData(), mode) == 0;
+}
+
+bool KeepConfigIniPrivate() { return KeepSecretFilePrivate(vb::NativePath(ConfigIniPath())); }
 
 } // namespace core

@@ -22,4 +22,14 @@ QString ReadIniValue(tarvolinkini::_INI &ini, const QString &key);
 // Writes one key; false when the profile write failed.
 bool WriteIniValue(tarvolinkini::_INI &ini, const QString &key, const QString &value);
 
+// A file that holds secrets (config.ini with enciphered passwords, whose key every copy of the
+// program carries) is kept from other users of the machine: its owner reads and writes it, and
+// so does the folder's group when the folder is shared with a group (group-writable, as a
+// program folder that several users of one machine run the program from must be: the file is
+// then given the folder's group); others nothing. Later rewrites keep the permissions. False
+// when they could not be set.
+bool KeepSecretFilePrivate(const QString &nativePath);
+// The same for the program's own config.ini, after the settings windows wrote a secret into it.
+bool KeepConfigIniPrivate();
+
 } // namespace core

@@ -61,19 +61,37 @@ ado::Connection &connection()
     return *conn;
 }
 
+// A change whose answer was lost may have been made all the same: the clerk is told so, to
+// look before entering it again.
+const QString OutcomeNotKnownText = QStringLiteral("Whether the change was stored is not known: the database could "
+                                                   "not be asked again. Look for it before entering it again.");
+const QString MayBeStoredText = QStringLiteral("The database may have stored the change before the connection was "
+                                               "lost: look for it before entering it again.");
+
+// What the error report shows as the statement when beginning or committing failed.
+const QString BeginTransactionText = QStringLiteral("BEGIN TRANSACTION");
+const QString CommitTransactionText = QStringLiteral("COMMIT TRANSACTION");
+
+QString descriptionOf(const vb::Error &error)
+{
+    if (dynamic_cast<const ado::UnknownOutcome *>(&error))
+        return error.Description() + QStringLiteral(" ") + MayBeStoredText;
+    return error.Description();
+}
+
 void routeFailure(const QString &code, const vb::Error &error)
 {
     auto &state = State();
     if (error.Number() == ado::E_FAIL_UNSPECIFIED) {
         state.mLastError = QStringLiteral("Error Code : ") + code;
-        const QString text = state.mLastError + vbCrLf + error.Description();
+        const QString text = state.mLastError + vbCrLf + descriptionOf(error);
         if (failureMessageBox())
             failureMessageBox()(text);
         else
             qCInfo(lcDb).noquote() << text << "\n" << state.mLastSQL;
         return;
     }
-    state.mLastError = ErrorCodeText(code, error.Description());
+    state.mLastError = ErrorCodeText(code, descriptionOf(error));
     const auto &window = settingsWindow();
     if (!window.showModal) {
         qCInfo(lcDb).noquote() << state.mLastError << "\n" << state.mLastSQL;
@@ -211,12 +229,24 @@ std::shared_ptr<ado::Recordset> OpenRecordset(const QString &sql)
 
 void CloseRecordset() { State().mRS.reset(); }
 
+ado::Recordset &Rows(const std::shared_ptr<ado::Recordset> &rows)
+{
+    if (!rows)
+        ado::raiseAdoError(ado::adErrObjectClosed, ado::RecordsetSource);
+    return *rows;
+}
+
 Transaction::Transaction()
 {
     auto &conn = State().mConn;
     if (!conn || conn->State() != ado::adStateOpen || conn->InTransaction())
         return;   // no connection: the statements fail on their own; inside one: they join it
-    conn->BeginTrans();   // a file that stays locked fails here, before any statement runs
+    try {
+        conn->BeginTrans();   // a file that stays locked fails here, before any statement runs
+    } catch (const vb::Error &) {
+        State().mLastSQL = BeginTransactionText;
+        throw;
+    }
     connection_ = conn;
 }
 
@@ -231,11 +261,40 @@ Transaction::~Transaction()
     }
 }
 
-void Transaction::Commit()
+void Transaction::Commit(const ChangeLookup &stored)
 {
     const auto conn = std::move(connection_);
-    if (conn)
+    if (!conn)
+        return;
+    try {
         conn->CommitTrans();
+        return;
+    } catch (const ado::UnknownOutcome &lost) {
+        State().mLastSQL = CommitTransactionText;
+        bool found = false;
+        try {
+            found = stored();
+        } catch (const vb::Error &) {
+            throw ado::UnknownOutcome(lost, lost.Description() + QStringLiteral(" ") + OutcomeNotKnownText);
+        }
+        if (!found)
+            throw vb::Error(lost.Number(), lost.Description(), lost.Source());
+        qCInfo(lcDb) << "The commit's answer was lost; the change was found stored.";
+    } catch (const vb::Error &) {
+        State().mLastSQL = CommitTransactionText;
+        throw;
+    }
+}
+
+void TidyAfterFailure(const std::function<void()> &step)
+{
+    const QString failed = State().mLastSQL;
+    try {
+        step();
+    } catch (const vb::Error &) {
+        // The tidying is best effort; the failure that called for it is what gets reported.
+    }
+    State().mLastSQL = failed;
 }
 
 void SetDatabaseSettingsWindow(DatabaseSettingsWindow window) { settingsWindow() = std::move(window); }

@@ -66,25 +66,44 @@ DrawnTable CreateDrawnTable(const QString &createSql, const QString &table);
 //         ...   // may call OpenRecordset again
 std::shared_ptr<ado::Recordset> OpenRecordset(const QString &sql);
 void CloseRecordset();
+// The rows OpenRecordset handed back, for code that reads them without looking at the failure
+// first: a query that failed has none, and reading them raises 3704, as a closed recordset does.
+// Keep the pointer while the reference is used.
+ado::Recordset &Rows(const std::shared_ptr<ado::Recordset> &rows);
+
+// Tells, on the connection opened again, whether a change is stored; raises a vb::Error when it
+// cannot look (changelookup.h has the quiet queries to build it from).
+using ChangeLookup = std::function<bool()>;
 
 // Runs a group of statements all or nothing: begun on the open connection (taking the
 // database's write lock, waited for as a statement waits), rolled back unless committed.
 // Without an open connection it does nothing, and the statements fail on their own; inside
 // another transaction the statements join that one. Beginning and committing raise the
-// engine's error; a commit that fails has rolled everything back, and no transaction stays
-// open, so the next action starts clean.
+// engine's error (and make it the last statement text of the error report); a commit that
+// fails has rolled everything back, and no transaction stays open, so the next action starts
+// clean.
+//
+// A commit whose answer is lost (the connection broke after it was sent) may have been made.
+// Commit then looks the change up with `stored` on a new connection: found, the commit stands
+// and Commit returns as after any commit; not found, the commit's error is raised, and the
+// caller may tidy up what the change needed; when it cannot be looked up either, Commit raises
+// ado::UnknownOutcome, and the caller undoes nothing.
 class Transaction {
 public:
     Transaction();
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
-    void Commit();
+    void Commit(const ChangeLookup &stored);
 
 private:
     // The connection it was begun on (a reopened connection holds none of it).
     std::shared_ptr<ado::Connection> connection_;
 };
+
+// Runs a step that tidies up after a failed change (drops a table the change needed), past its
+// own errors; the error report keeps showing the statement that failed.
+void TidyAfterFailure(const std::function<void()> &step);
 
 // The database settings window, reached through these hooks so that this layer does not
 // depend on the window (which itself calls OpenDatabase).

@@ -14,12 +14,15 @@ bool TableExists(const QString &table)
         ado::raiseAdoError(ado::adErrInvalidConnection, ado::ConnectionSource);
     // A query that reads no row: cheap on both engines, and it leaves the shared recordset,
     // the last statement text and any open transaction as they were.
+    // A failure that is no answer goes to the caller's report, which shows this query.
     ado::Recordset probe;
+    const QString sql = QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" WHERE 1=0");
     try {
-        probe.Open(QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" WHERE 1=0"), *conn);
+        probe.Open(sql, *conn);
     } catch (const vb::Error &error) {
         if (error.Number() == ado::E_NO_TABLE)
             return false;
+        State().mLastSQL = sql;
         throw;
     }
     return true;

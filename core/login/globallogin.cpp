@@ -25,15 +25,10 @@ CCrypto &loginCrypto()
     return *crypto;
 }
 
-ado::Recordset &resultSet()
+vb::Variant column(const ado::Recordset &row, const char *name)
 {
-    const auto &rs = State().mRS;
-    if (!rs)
-        throw vb::Error::standard(91);
-    return *rs;
+    return row.Fields(QString::fromLatin1(name)).Value();
 }
-
-vb::Variant column(const char *name) { return resultSet().Fields(QString::fromLatin1(name)).Value(); }
 
 // A comparison with a Null column is not true, and raises nothing.
 bool textEquals(const vb::Variant &value, const QString &text)
@@ -67,57 +62,59 @@ Credentials typedInLoginWindow()
     return {boxText(*window, "txtUserName"), boxText(*window, "txtPassWord")};
 }
 
-// The lookup trims the name; the match then wants it exactly as stored, capitals and
-// blanks included.
-void lookUp(const QString &name)
+std::shared_ptr<ado::Recordset> lookUp(const QString &name)
 {
-    OpenRecordset(UserLookupSql(name));
+    return OpenRecordset(UserLookupSql(name));
 }
 
-// The row's columns are read before the typed password is enciphered: a missing row ends
-// the check there.
-bool rowMatches(const Credentials &typed)
+// A name is the same without the blanks around it, as the account was made and looked up;
+// capitals still count. The row's columns are read before the typed password is enciphered:
+// a missing row ends the check there.
+bool rowMatches(const ado::Recordset &row, const Credentials &typed)
 {
-    const vb::Variant storedName = column("cusername");
-    const vb::Variant storedPassword = column("cpassword");
+    const vb::Variant storedName = column(row, "cusername");
+    const vb::Variant storedPassword = column(row, "cpassword");
     const QString enciphered = loginCrypto().Encrypt(typed.password, ProgramKey(), true, CCrypto::RC2);
-    return textEquals(storedName, typed.name) && textEquals(storedPassword, enciphered);
+    return !storedName.isNull() && vb::Trim(vb::CStr(storedName)) == vb::Trim(typed.name)
+           && textEquals(storedPassword, enciphered);
 }
 
-void loadRights()
+void loadRights(const ado::Recordset &row)
 {
     auto &state = State();
     state.mLoginChecked = true;
-    state.mRightSettings = vb::CInt(column("cmodifysettings"));
-    state.mRightRoomList = vb::CInt(column("croomlist"));
-    state.mRightTax = column("cmodifytax");
-    state.mRightCustomers = vb::CInt(column("ccustomerviewedit"));
-    state.mRightReport = vb::CInt(column("canViewReport"));
-    state.mUserName = vb::CStr(column("cusername"));
+    state.mRightSettings = vb::CInt(column(row, "cmodifysettings"));
+    state.mRightRoomList = vb::CInt(column(row, "croomlist"));
+    state.mRightTax = column(row, "cmodifytax");
+    state.mRightCustomers = vb::CInt(column(row, "ccustomerviewedit"));
+    state.mRightReport = vb::CInt(column(row, "canViewReport"));
+    state.mUserName = vb::CStr(column(row, "cusername"));
 }
 
 } // namespace
 
 void ReadHotelInfo()
 {
-    OpenRecordset(HotelInfoSql());
+    const auto found = OpenRecordset(HotelInfoSql());
+    const ado::Recordset &hotel = Rows(found);
     auto &state = State();
-    state.mHotelName = vb::CStr(column("HotelName"));
-    state.mHotelPhoneNo = vb::CStr(column("HotelPhoneNo"));
-    state.mHotelFaxNo = vb::CStr(column("HotelFaxNo"));
-    state.mHotelAddress = vb::CStr(column("HotelAddress"));
-    state.mOrderSign = isOne(column("AddOrderSign")) ? QStringLiteral("#") : QString();
+    state.mHotelName = vb::CStr(column(hotel, "HotelName"));
+    state.mHotelPhoneNo = vb::CStr(column(hotel, "HotelPhoneNo"));
+    state.mHotelFaxNo = vb::CStr(column(hotel, "HotelFaxNo"));
+    state.mHotelAddress = vb::CStr(column(hotel, "HotelAddress"));
+    state.mOrderSign = isOne(column(hotel, "AddOrderSign")) ? QStringLiteral("#") : QString();
 }
 
 bool CheckLogin()
 {
     const Credentials typed = typedInLoginWindow();
-    lookUp(typed.name);
-    if (resultSet().IsEOF() || !rowMatches(typed))
+    const auto found = lookUp(typed.name);
+    const ado::Recordset &user = Rows(found);
+    if (user.IsEOF() || !rowMatches(user, typed))
         return false;
-    loadRights();
+    loadRights(user);
     ReadHotelInfo();
-    ExecuteSQL(LoginLogSql(typed.name, State().mUserName), SqlAction::Insert);
+    ExecuteSQL(LoginLogSql(vb::Trim(typed.name), State().mUserName), SqlAction::Insert);
     return true;
 }
 
@@ -126,10 +123,11 @@ bool CheckLoginQuiet()
     bool matched = false;
     RunHandler(QStringLiteral("GL0003"), ReportMode::Modeless, [&] {
         const Credentials typed = typedInLoginWindow();
-        lookUp(typed.name);
-        if (!rowMatches(typed))
+        const auto found = lookUp(typed.name);
+        const ado::Recordset &user = Rows(found);
+        if (!rowMatches(user, typed))
             return;
-        loadRights();
+        loadRights(user);
         matched = true;
     });
     return matched;
@@ -139,8 +137,9 @@ bool CheckUserPassword(const QString &user, const QString &password)
 {
     bool matched = false;
     RunHandler(QStringLiteral("GL0003"), ReportMode::Modeless, [&] {
-        lookUp(user);
-        matched = !resultSet().IsEOF() && rowMatches({user, password});
+        const auto found = lookUp(user);
+        const ado::Recordset &row = Rows(found);
+        matched = !row.IsEOF() && rowMatches(row, {user, password});
     });
     return matched;
 }

@@ -11,7 +11,7 @@ QString quoted(const QString &text) { return QStringLiteral("'") + SqlText(text)
 
 QString UserLookupSql(const QString &typedName)
 {
-    return QStringLiteral("SELECT * FROM tbl_users WHERE cusername = ") + quoted(vb::Trim(typedName));
+    return QStringLiteral("SELECT * FROM tbl_users WHERE TRIM(cusername) = ") + quoted(vb::Trim(typedName));
 }
 
 QString UserNamesSql() { return QStringLiteral("SELECT cusername FROM tbl_users"); }
@@ -28,7 +28,7 @@ QString MasterAccountInsertSql(const QString &name, const QString &encipheredPas
 QString PasswordUpdateSql(const QString &encipheredPassword, const QString &typedName)
 {
     return QStringLiteral("UPDATE tbl_users SET cpassword = ") + quoted(encipheredPassword)
-           + QStringLiteral(" WHERE cusername = ") + quoted(vb::Trim(typedName));
+           + QStringLiteral(" WHERE TRIM(cusername) = ") + quoted(vb::Trim(typedName));
 }
 
 QString LoginLogSql(const QString &typedName, const QString &userName)
@@ -37,10 +37,10 @@ QString LoginLogSql(const QString &typedName, const QString &userName)
            + SqlText(typedName) + QStringLiteral("',") + quoted(userName) + QStringLiteral(",'LoginLogout')");
 }
 
-QString LogoutLogSql(const QString &userName, bool terminated)
+QString LogoutLogSql(const QString &userName, SessionEnd end)
 {
-    const QString text = terminated ? QStringLiteral("User Logged Out/Terminated Program : ")
-                                    : QStringLiteral("User Logged Out : ");
+    const QString text = end == SessionEnd::ProgramClosed ? QStringLiteral("User Logged Out/Terminated Program : ")
+                                                          : QStringLiteral("User Logged Out : ");
     return QStringLiteral("INSERT INTO tbl_logTable (LogText,LoggedUser, LogKey) values('") + text + SqlText(userName)
            + QStringLiteral("',") + quoted(userName) + QStringLiteral(",'LoginLogout')");
 }

@@ -1,5 +1,7 @@
 #include "core/mainwindow/capslockwatch.h"
 
+#include "core/state/connecthandler.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 
@@ -16,7 +18,7 @@ CapsLockWatch::CapsLockWatch(QObject *parent, std::function<void(bool)> changed)
 bool CapsLockWatch::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && watched->isWindowType())
-        seen(*static_cast<QKeyEvent *>(event));
+        RunGuarded([&] { seen(*static_cast<QKeyEvent *>(event)); });
     return QObject::eventFilter(watched, event);
 }
 

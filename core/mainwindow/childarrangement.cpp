@@ -31,6 +31,7 @@ QList<QMdiSubWindow *> arrangeable(QMdiArea &area)
 void TileChildWindows(QMdiArea &area, Qt::Orientation stacking)
 {
     const QList<QMdiSubWindow *> windows = arrangeable(area);
+    const ArrangingWindows arranging;
     const QRect room = area.viewport()->rect();
     const int count = static_cast<int>(windows.size());
     const int span = stacking == Qt::Vertical ? room.height() : room.width();
@@ -47,6 +48,7 @@ void CascadeChildWindows(QMdiArea &area)
     const QList<QMdiSubWindow *> windows = arrangeable(area);
     if (windows.isEmpty())
         return;
+    const ArrangingWindows arranging;
     QStyleOptionTitleBar title;
     title.initFrom(windows.first());
     const int step = windows.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight, &title, windows.first());

@@ -1,6 +1,7 @@
 #pragma once
 // The Window menu's arrangements of the child windows in the main window's client area.
-// Minimised windows keep their place; a maximised one is restored first.
+// Minimised windows keep their place; a maximised one is restored first. The sizes an
+// arrangement gives are not remembered.
 #include <Qt>
 
 class QMdiArea;

@@ -48,11 +48,8 @@ bool InitControlsLibrary() { return true; }
 
 bool NoUserAccounts()
 {
-    OpenRecordset(UserNamesSql());
-    const auto &rs = State().mRS;
-    if (!rs)
-        throw vb::Error::standard(91);
-    return !(rs->RecordCount() > 0);
+    const auto users = OpenRecordset(UserNamesSql());
+    return !(Rows(users).RecordCount() > 0);
 }
 
 QString InstanceLockPath()

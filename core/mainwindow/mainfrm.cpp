@@ -10,8 +10,11 @@
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/toolbaricons.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
+#include "core/ui/elidinglabel.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "vb/app.h"
@@ -37,6 +40,22 @@ namespace core {
 namespace {
 
 const QString NotLoggedIn = QStringLiteral("Not Logged In");
+
+// The toolbar, left to right: each button's key, its tooltip, and the menu item it stands for.
+struct ToolbarButton {
+    const char *key;
+    const char *text;
+    void (mainFrm::*handler)();
+};
+const ToolbarButton ToolbarButtons[] = {
+    {"toolNewBooking", "New Booking", &mainFrm::mnuBooking_Click},
+    {"toolNewFoodOrder", "New Food & Beverages Order", &mainFrm::mnuFoodOrder_Click},
+    {"toolCustomerList", "Customer List", &mainFrm::mnuCustomerList_Click},
+    {"toolRoomSchedule", "Room(s) Schedule", &mainFrm::mnuRoomList_Click},
+    {"toolStats", "Stats View", &mainFrm::mnuReport_Click},
+    {"toolLogView", "Log View", &mainFrm::mnuLog_Click},
+    {"toolAdmin", "Administrator", &mainFrm::mnuAdministration_Click},
+};
 
 } // namespace
 
@@ -104,7 +123,7 @@ void mainFrm::buildMenus()
         QAction *a = m->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         a->setShortcut(shortcut);
-        connect(a, &QAction::triggered, this, handler);
+        core::ConnectHandler(a, &QAction::triggered, this, handler);
         return a;
     };
     auto separator = [](QMenu *m, const char *name) {
@@ -147,7 +166,7 @@ void mainFrm::buildMenus()
                            &mainFrm::mnuTileVertical_Click);
     windowListSeparator_ = mnuWin->addSeparator();
     windowListSeparator_->setVisible(false);
-    connect(mnuWin, &QMenu::aboutToShow, this, &mainFrm::RefreshWindowList);
+    core::ConnectHandler(mnuWin, &QMenu::aboutToShow, this, &mainFrm::RefreshWindowList);
 
     mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
     mnuOnlineHelp = item(mnuHelp, "mnuOnlineHelp", QStringLiteral("&Online Support"), &mainFrm::mnuOnlineHelp_Click);
@@ -161,22 +180,14 @@ void mainFrm::buildToolbar()
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setMovable(false);
-    const std::pair<const char *, const char *> buttons[] = {
-        {"toolNewBooking", "New Booking"},
-        {"toolNewFoodOrder", "New Food & Beverages Order"},
-        {"toolCustomerList", "Customer List"},
-        {"toolRoomSchedule", "Room(s) Schedule"},
-        {"toolStats", "Stats View"},
-        {"toolLogView", "Log View"},
-        {"toolAdmin", "Administrator"},
-    };
-    for (const auto &[key, text] : buttons) {
-        const QString name = QString::fromLatin1(key);
-        QAction *button = Toolbar1->addAction(toolbarIcon(name), QString::fromLatin1(text));
+    for (const ToolbarButton &shown : ToolbarButtons) {
+        const QString name = QString::fromLatin1(shown.key);
+        const QString text = QString::fromLatin1(shown.text);
+        QAction *button = Toolbar1->addAction(toolbarIcon(name), text);
         button->setObjectName(name);
-        button->setToolTip(QString::fromLatin1(text));
+        button->setToolTip(text);
         Toolbar1->widgetForAction(button)->setObjectName(name);
-        connect(button, &QAction::triggered, this, [this, name] { Toolbar1_ButtonClick(name); });
+        core::ConnectHandler(button, &QAction::triggered, this, [this, name] { Toolbar1_ButtonClick(name); });
     }
 }
 
@@ -185,7 +196,9 @@ void mainFrm::buildStatusBar()
     const QString samples[] = {QString(), QStringLiteral(" CAPS "), QStringLiteral(" 12:00 PM "),
                                QStringLiteral(" 12/31/2000 ")};
     for (int i = 0; i < 4; ++i) {
-        auto *panel = new QLabel(StatusBar1);
+        // The login state holds the user's name, which may be long: it is cut to the room
+        // the panel has rather than widening the main window.
+        QLabel *panel = i == 0 ? new ElidingLabel(StatusBar1) : new QLabel(StatusBar1);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setContentsMargins(4, 0, 4, 0);
@@ -200,7 +213,7 @@ void mainFrm::buildStatusBar()
     }
     clock_ = new QTimer(this);
     clock_->setInterval(1000);
-    connect(clock_, &QTimer::timeout, this, &mainFrm::updateClock);
+    core::ConnectHandler(clock_, &QTimer::timeout, this, &mainFrm::updateClock);
     clock_->start();
     updateClock();
 }
@@ -269,15 +282,23 @@ void mainFrm::MDIForm_Resize()
     });
 }
 
+void mainFrm::moveEvent(QMoveEvent *event)
+{
+    ui::Form::moveEvent(event);
+    if (IsLoaded() && isVisible() && WindowState() == ui::vbNormal)
+        MDIForm_Resize();
+}
+
 void mainFrm::MDIForm_Unload()
 {
     auto &state = State();
     if (state.mLoggedIn) {
         ResumeNext([&] {
-            ExecuteSQL(LogoutLogSql(state.mUserName, true), SqlAction::Insert);
+            ExecuteSQL(LogoutLogSql(state.mUserName, SessionEnd::ProgramClosed), SqlAction::Insert);
         });
         ResumeNext([&] { state.mLoggedIn = false; });
         ResumeNext([] { ui::MsgBox(QStringLiteral("Successfully Logged Out!"), ui::vbInformation); });
+        ResumeNext([] { CloseWindowsWithoutRight(); });
     }
     // Child windows never outlive the main window, logged in or not.
     ResumeNext([&] { unloadChildWindows(); });
@@ -360,18 +381,9 @@ void mainFrm::Toolbar1_ButtonClick(const QString &key)
             showLoginWindow();
             return;
         }
-        const std::pair<const char *, void (mainFrm::*)()> handlers[] = {
-            {"toolNewBooking", &mainFrm::mnuBooking_Click},
-            {"toolNewFoodOrder", &mainFrm::mnuFoodOrder_Click},
-            {"toolCustomerList", &mainFrm::mnuCustomerList_Click},
-            {"toolRoomSchedule", &mainFrm::mnuRoomList_Click},
-            {"toolStats", &mainFrm::mnuReport_Click},
-            {"toolLogView", &mainFrm::mnuLog_Click},
-            {"toolAdmin", &mainFrm::mnuAdministration_Click},
-        };
-        for (const auto &[name, handler] : handlers) {
-            if (key == QLatin1String(name)) {
-                (this->*handler)();
+        for (const ToolbarButton &button : ToolbarButtons) {
+            if (key == QLatin1String(button.key)) {
+                (this->*button.handler)();
                 return;
             }
         }
@@ -393,7 +405,7 @@ void mainFrm::logOut()
 {
     auto &state = State();
     ResumeNext([&] {
-        ExecuteSQL(LogoutLogSql(state.mUserName, false), SqlAction::Insert);
+        ExecuteSQL(LogoutLogSql(state.mUserName, SessionEnd::LoggedOut), SqlAction::Insert);
     });
     ResumeNext([&] { state.mLoggedIn = false; });
     ResumeNext([&] {
@@ -403,6 +415,8 @@ void mainFrm::logOut()
     });
     ResumeNext([] { ui::MsgBox(QStringLiteral("Successfully Logged Out!"), ui::vbInformation); });
     ResumeNext([&] { unloadChildWindows(); });
+    // Windows of their own that carry a right go too: nobody holds it now.
+    ResumeNext([] { CloseWindowsWithoutRight(); });
 }
 
 // These three have no handler of their own; an error must still not leave the event loop.
@@ -447,11 +461,14 @@ void mainFrm::RefreshWindowList()
         if (!window->isVisible() && !window->isMinimized())
             continue;
         ++number;
-        QAction *entry = mnuWin->addAction(QStringLiteral("&%1 %2").arg(number).arg(window->windowTitle()));
+        // The number is the entry's access key; an "&" of the caption shows as itself.
+        QString caption = window->windowTitle();
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *entry = mnuWin->addAction(QStringLiteral("&%1 %2").arg(number).arg(caption));
         entry->setCheckable(true);
         entry->setChecked(window == active);
         QPointer<QMdiSubWindow> target(window);
-        connect(entry, &QAction::triggered, this, [this, target] {
+        core::ConnectHandler(entry, &QAction::triggered, this, [this, target] {
             if (target)
                 mdiArea_->setActiveSubWindow(target);
         });

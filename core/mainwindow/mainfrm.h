@@ -96,6 +96,9 @@ protected:
     void Form_Load() override;
     void Form_Resize() override;
     void Form_Unload(int &cancel) override;
+    // The window manager gives a restored window its place after its size: the position is
+    // saved again once it has moved, so that config.ini holds where the window ended.
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void MDIForm_Load();

@@ -2,6 +2,10 @@
 
 #include "core/state/appstate.h"
 #include "core/state/tracing.h"
+#include "ui/handlerguard.h"
+#include "vb/error.h"
+
+#include <exception>
 
 namespace core {
 
@@ -14,6 +18,12 @@ ErrorReportPresenter &presenter()
     static ErrorReportPresenter p;
     return p;
 }
+
+// Every program that reports errors has the window layer report its handlers' errors alike.
+[[maybe_unused]] const bool handlerReportInstalled = [] {
+    ui::SetHandlerErrorReporter([] { ReportCaughtError(); });
+    return true;
+}();
 } // namespace
 
 QString ErrorCodeText(const QString &code, const QString &description)
@@ -25,6 +35,24 @@ void ReportError(const QString &code, const QString &description, ReportMode mod
 {
     State().mLastError = ErrorCodeText(code, description);
     ShowErrorReport(mode);
+}
+
+void ReportCaughtError(ReportMode mode)
+{
+    QString code = QStringLiteral("Hotel");
+    QString description;
+    try {
+        throw;
+    } catch (const vb::Error &error) {
+        if (!error.Source().isEmpty())
+            code = error.Source();
+        description = error.Description();
+    } catch (const std::exception &error) {
+        description = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        description = QStringLiteral("Unknown error");
+    }
+    ReportError(code, description, mode);
 }
 
 void SetErrorReportPresenter(ErrorReportPresenter p) { presenter() = std::move(p); }

@@ -20,7 +20,8 @@
 //     around the whole procedure. Returns false when the step raised.
 //
 // Only vb::Error is caught. Anything else (std::bad_alloc, a logic fault) is no run-time
-// error of the program's own: it passes on to the top-level guard.
+// error of the program's own: it passes on to the plain guard every connected handler runs
+// in (core/state/connecthandler.h).
 #include "core/state/errorreport.h"
 #include "vb/error.h"
 

@@ -4,7 +4,7 @@
 // read or exported. A list of 100,000 guests then keeps the query's compact cells and no
 // texts of its own; the result stays alive as long as the list shows it.
 //
-//   auto rows = std::make_shared<core::ResultRows>(recordset->Rows(), columns);  // {"cTitle", textOf}, ...
+//   auto rows = std::make_shared<core::ResultRows>(recordset->Rows(), columns);  // {"cTitle", core::TextOf}, ...
 //   rows->keepRowsWithText(2);
 //   list->setRows(rows);
 #include "controls/reportlistmodel.h"

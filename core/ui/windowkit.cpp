@@ -1,8 +1,12 @@
 #include "core/ui/windowkit.h"
 
+#include "core/state/connecthandler.h"
+#include "ui/form.h"
+#include "ui/twips.h"
 #include "ui/vbcolor.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -16,7 +20,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace core {
 
@@ -103,10 +110,10 @@ QLineEdit *AmountBox(const QString &name, QWidget *parent)
     return box;
 }
 
-QComboBox *ComboBox(const QString &name, QWidget *parent, bool editable)
+QComboBox *ComboBox(const QString &name, QWidget *parent, ComboStyle style)
 {
     auto *combo = Named(new QComboBox(parent), name);
-    combo->setEditable(editable);
+    combo->setEditable(style == ComboStyle::DropdownCombo);
     return combo;
 }
 
@@ -122,15 +129,15 @@ void SetBoxesEnabled(std::initializer_list<QLineEdit *> boxes, bool enabled)
     }
 }
 
-QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLeft)
+QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, RowAlign align)
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(ButtonGap);
-    if (!alignLeft)
+    if (align == RowAlign::Right)
         row->addStretch();
     for (QPushButton *button : buttons)
         row->addWidget(button);
-    if (alignLeft)
+    if (align == RowAlign::Left)
         row->addStretch();
     return row;
 }
@@ -144,6 +151,25 @@ void CentreOnScreen(QWidget &window)
     window.move(available.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
+void KeepOnScreen(ui::Form &window)
+{
+    QRect frame = window.frameGeometry();
+    if (frame.size() == window.size())
+        frame.setHeight(frame.height() + window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = window.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize fits = frame.size().boundedTo(room.size());
+    const QPoint at(std::clamp(frame.x(), room.left(), room.left() + room.width() - fits.width()),
+                    std::clamp(frame.y(), room.top(), room.top() + room.height() - fits.height()));
+    if (at != frame.topLeft() || fits != frame.size())
+        window.Move(ui::PixelsToTwipsX(at.x()), ui::PixelsToTwipsY(at.y()), ui::PixelsToTwipsX(fits.width()),
+                    ui::PixelsToTwipsY(fits.height()));
+}
+
 void SetDefaultButton(QWidget &window, QPushButton *button)
 {
     button->setDefault(true);
@@ -153,7 +179,7 @@ void SetDefaultButton(QWidget &window, QPushButton *button)
 void CloseOnEscape(QWidget &window)
 {
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
-    QObject::connect(escape, &QShortcut::activated, &window, &QWidget::close);
+    core::ConnectHandler(escape, &QShortcut::activated, &window, &QWidget::close);
 }
 
 } // namespace core

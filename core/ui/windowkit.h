@@ -24,6 +24,10 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 
+namespace ui {
+class Form;
+}
+
 namespace core {
 
 // Sets objectName and hands the object back, for controls the kit has no factory for.
@@ -44,19 +48,26 @@ QLineEdit *TextBox(const QString &name, QWidget *parent);
 // A text box for an amount ("$0.00"): right-aligned, and a click or tab into it selects the
 // whole text, so that typing replaces the amount instead of landing before it.
 QLineEdit *AmountBox(const QString &name, QWidget *parent);
-// A drop-down list; editable ones also take typed text.
-QComboBox *ComboBox(const QString &name, QWidget *parent, bool editable = false);
+// A drop-down list of items only, or a drop-down combo that also takes typed text.
+enum class ComboStyle { DropdownList, DropdownCombo };
+QComboBox *ComboBox(const QString &name, QWidget *parent, ComboStyle style = ComboStyle::DropdownList);
 
 // Text boxes enabled with a white background, or disabled and grey (the button face), as
 // the settings windows show the boxes of the engine in use and of the other one.
 void SetBoxesEnabled(std::initializer_list<QLineEdit *> boxes, bool enabled);
 
-// Buttons side by side with the usual gap between them, pushed to the right (or, with
-// alignLeft, to the left); add the row to the window's layout.
-QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, bool alignLeft = false);
+// Buttons side by side with the usual gap between them, pushed to the right or to the left;
+// add the row to the window's layout.
+enum class RowAlign { Right, Left };
+QBoxLayout *ButtonRow(std::initializer_list<QPushButton *> buttons, RowAlign align = RowAlign::Right);
 
 // Places a window of its own in the middle of its screen's available area, as dialogs open.
 void CentreOnScreen(QWidget &window);
+// Moves a window of its own, not yet shown or shown, so that its frame lies within its
+// screen's available area, and makes it smaller where it is larger than that area, so that
+// its buttons and its close box can always be reached. A window not yet framed by the window
+// manager is given room for a title bar.
+void KeepOnScreen(ui::Form &window);
 
 // Enter in the window runs its default button, as in a dialog box: from any box that does
 // not take Enter itself; a button that has the focus is the one Enter presses.

@@ -1,5 +1,6 @@
 #include "core/windows/frmabout.h"
 
+#include "core/state/connecthandler.h"
 #include "core/state/windowregistry.h"
 #include "core/ui/windowkit.h"
 #include "profile/ansi.h"
@@ -107,8 +108,8 @@ frmAbout::frmAbout() : ui::Form(Name)
     showLinkHovered(false);
     CloseOnEscape(*this);
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    core::ConnectHandler(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    core::ConnectHandler(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
 
 void frmAbout::buildLayout()
@@ -230,7 +231,7 @@ void frmAbout::showLinkHovered(bool hovered)
 
 void frmAbout::mouseMoveEvent(QMouseEvent *event)
 {
-    Form_MouseMove();
+    RunGuarded([this] { Form_MouseMove(); });
     ui::Form::mouseMoveEvent(event);
 }
 
@@ -238,7 +239,7 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Label5) {
         if (event->type() == QEvent::MouseMove) {
-            Label5_MouseMove();
+            RunGuarded([this] { Label5_MouseMove(); });
             return true;   // the window beneath would take the pointer back
         }
         if (event->type() == QEvent::MouseButtonPress)
@@ -246,7 +247,7 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::MouseButtonRelease) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton && Label5->rect().contains(mouse->position().toPoint()))
-                Label5_Click();
+                RunGuarded([this] { Label5_Click(); });
             return true;
         }
     }

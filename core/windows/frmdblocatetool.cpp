@@ -2,8 +2,10 @@
 
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
+#include "core/db/configini.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "core/ui/cballoontooltip.h"
@@ -77,9 +79,9 @@ frmDBLocateTool::frmDBLocateTool() : ui::Form(Name)
     SetBoxesEnabled({txtSQLHost, txtSQLDBName, txtSQLUserName, txtSQLPassWord}, false);
     buildLayout();
 
-    connect(Check1, &QCheckBox::stateChanged, this, &frmDBLocateTool::Check1_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmDBLocateTool::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmDBLocateTool::Command2_Click);
+    core::ConnectHandler(Check1, &QCheckBox::stateChanged, this, &frmDBLocateTool::Check1_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmDBLocateTool::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmDBLocateTool::Command2_Click);
 }
 
 frmDBLocateTool::~frmDBLocateTool() = default;
@@ -271,6 +273,13 @@ bool frmDBLocateTool::saveAccess()
     const QString password = vb::Trim(txtDBpass->text());
     WriteIniValue(ini(), QStringLiteral("dbkey"),
                   password.size() > 1 ? crypto().Encrypt(password, ProgramKey(), true, CCrypto::RC2) : QString());
+    // The settings reader needs a whole number there: without one (the key missing, or not
+    // a number) the file chosen here could never be opened. A readable value stays.
+    const bool engineReadable =
+        ResumeNext([&] { vb::CInt(vb::Variant(ReadIniValue(ini(), QStringLiteral("UseSQL")))); });
+    if (!engineReadable)
+        WriteIniValue(ini(), QStringLiteral("UseSQL"), QStringLiteral("0"));
+    KeepConfigIniPrivate();
     return true;
 }
 
@@ -288,6 +297,7 @@ bool frmDBLocateTool::saveMySql()
     WriteIniValue(ini(), QStringLiteral("SQLPassWord"),
                   crypto().Encrypt(vb::Trim(txtSQLPassWord->text()), ProgramKey(), true, CCrypto::RC2));
     WriteIniValue(ini(), QStringLiteral("UseSQL"), QString::number(Check1Value()));
+    KeepConfigIniPrivate();
     return true;
 }
 

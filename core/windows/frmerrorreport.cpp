@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/errorreport.h"
 #include "core/ui/windowkit.h"
 #include "ui/forms.h"
@@ -78,11 +79,13 @@ frmErrorReport::frmErrorReport() : ui::Form(Name)
 
     Command1 = new QPushButton(QStringLiteral("&Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    connect(Command1, &QPushButton::clicked, this, &frmErrorReport::Command1_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmErrorReport::Command1_Click);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Command1);
 
+    // Read, then dismissed from the keyboard: Enter or Escape closes it.
+    SetDefaultButton(*this, Command1);
     CloseOnEscape(*this);
 
     auto *outer = new QVBoxLayout(this);

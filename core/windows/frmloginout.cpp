@@ -10,11 +10,14 @@
 #include "core/mainwindow/mainfrm.h"
 #include "core/ui/passwordbox.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
+#include "core/state/rightguard.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "vb/error.h"
+#include "vb/text.h"
 
 #include <QAction>
 #include <QEvent>
@@ -129,10 +132,10 @@ frmLogInOut::frmLogInOut() : ui::Form(Name, ui::FormKind::MdiChild)
     const int width = 380;
     setFixedSize(width, layout->totalHeightForWidth(width));
 
-    connect(Command1, &QPushButton::clicked, this, &frmLogInOut::Command1_Click);
-    connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
-    connect(txtPassWord, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
-    connect(txtPassWord, &QLineEdit::textChanged, this, &frmLogInOut::txtPassWord_Change);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmLogInOut::Command1_Click);
+    core::ConnectHandler(txtUserName, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
+    core::ConnectHandler(txtPassWord, &QLineEdit::returnPressed, this, &frmLogInOut::Command1_Click);
+    core::ConnectHandler(txtPassWord, &QLineEdit::textChanged, this, &frmLogInOut::txtPassWord_Change);
     txtUserName->installEventFilter(this);
     txtPassWord->installEventFilter(this);
 }
@@ -165,7 +168,9 @@ void frmLogInOut::Form_Load()
 void frmLogInOut::Command1_Click()
 {
     RunHandler(QStringLiteral("FRLOG001"), ReportMode::Modeless, [&] {
-        const QString name = txtUserName->text();
+        // The account's name is the typed one without blanks around it, when it is made and
+        // whenever it is looked up: a name of blanks alone is no name.
+        const QString name = vb::Trim(txtUserName->text());
         const QString password = txtPassWord->text();
         if (name.isEmpty()) {
             ShowBalloonHint(tip_, txtUserName, QStringLiteral("Please Enter Username"),
@@ -182,6 +187,8 @@ void frmLogInOut::Command1_Click()
         else
             logIn(name);
     });
+    // Someone else, or nobody, may be logged in now.
+    ResumeNext([] { CloseWindowsWithoutRight(); });
 }
 
 void frmLogInOut::createMasterAccount(const QString &name, const QString &password)
@@ -235,7 +242,7 @@ void frmLogInOut::txtPassWord_Change()
 bool frmLogInOut::eventFilter(QObject *watched, QEvent *event)
 {
     if ((watched == txtUserName || watched == txtPassWord) && event->type() == QEvent::MouseButtonPress)
-        tip_.Destroy();
+        RunGuarded([this] { tip_.Destroy(); });
     return ui::Form::eventFilter(watched, event);
 }
 

@@ -4,8 +4,9 @@
 #include "core/db/dbworks.h"
 #include "core/login/globallogin.h"
 #include "core/login/loginstatements.h"
-#include "core/ui/passwordbox.h"
+#include "core/state/connecthandler.h"
 #include "core/ui/balloonhint.h"
+#include "core/ui/passwordbox.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
 #include "vb/text.h"
@@ -59,7 +60,7 @@ ModifyPassword::ModifyPassword() : ui::Form(Name, ui::FormKind::MdiChild)
     Command1 = new QPushButton(QStringLiteral("&Modify"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setMinimumWidth(90);
-    connect(Command1, &QPushButton::clicked, this, &ModifyPassword::Command1_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &ModifyPassword::Command1_Click);
     SetDefaultButton(*this, Command1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -107,13 +108,13 @@ bool ModifyPassword::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress
         && (watched == Frame1 || watched == txtUserName || watched == txtPassWord || watched == txtNewPassWord))
-        tip_.Destroy();
+        RunGuarded([this] { tip_.Destroy(); });
     return ui::Form::eventFilter(watched, event);
 }
 
 void ModifyPassword::mousePressEvent(QMouseEvent *event)
 {
-    tip_.Destroy();   // Form_Click
+    RunGuarded([this] { tip_.Destroy(); });   // Form_Click
     ui::Form::mousePressEvent(event);
 }
 

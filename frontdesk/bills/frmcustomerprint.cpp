@@ -20,7 +20,7 @@ frmCustomerPrint::frmCustomerPrint()
 void frmCustomerPrint::ShowBill(const GuestDetails &guest)
 {
     if (auto *open = ui::Forms::Find<frmCustomerPrint>()) {
-        if (open->guest_.guestNumber != guest.guestNumber) {
+        if (open->guest_ != guest) {
             open->guest_ = guest;
             open->display_RichText();
         }
@@ -48,7 +48,7 @@ QList<RoomTax> frmCustomerPrint::roomTaxes()
 
 void frmCustomerPrint::display_RichText()
 {
-    RichText->SetText(GuestBillText(guest_, core::State().mOrderSign, roomTaxes()));
+    setBill(GuestBillText(guest_, core::State().mOrderSign, roomTaxes()));
 }
 
 } // namespace frontdesk

@@ -16,7 +16,8 @@ public:
     frmCustomerPrint();
 
     // Shows the bill of `guest`, not modal. The open viewer is brought forward as it stands
-    // when it shows this guest's bill, and builds the bill anew for another guest.
+    // when it shows this bill already, and builds the bill anew for another guest or for
+    // details that have changed since (a saved correction).
     static void ShowBill(const GuestDetails &guest);
 
     // Builds the bill of the window's guest with the room taxes stored now.

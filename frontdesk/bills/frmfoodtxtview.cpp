@@ -16,7 +16,7 @@ frmFoodTxtView::frmFoodTxtView()
 void frmFoodTxtView::ShowBill(const FoodOrderDetails &order)
 {
     if (auto *open = ui::Forms::Find<frmFoodTxtView>()) {
-        if (open->order_.guestNumber != order.guestNumber || open->order_.orderText != order.orderText) {
+        if (open->order_ != order) {
             open->order_ = order;
             open->Display_FoodDetails();
         }
@@ -29,7 +29,7 @@ void frmFoodTxtView::ShowBill(const FoodOrderDetails &order)
 
 void frmFoodTxtView::Display_FoodDetails()
 {
-    RichText->SetText(FoodBillText(order_, core::State().mOrderSign));
+    setBill(FoodBillText(order_, core::State().mOrderSign));
 }
 
 } // namespace frontdesk

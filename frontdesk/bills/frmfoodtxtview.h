@@ -16,7 +16,8 @@ public:
     frmFoodTxtView();
 
     // Shows the bill of `order`, not modal. The open viewer is brought forward as it stands
-    // when it shows this order of this guest, and builds the bill anew for another.
+    // when it shows this bill already, and builds the bill anew for another order or for
+    // figures that have changed since.
     static void ShowBill(const FoodOrderDetails &order);
 
     void Display_FoodDetails();

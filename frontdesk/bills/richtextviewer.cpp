@@ -2,6 +2,7 @@
 
 #include "controls/popupmenu.h"
 #include "controls/richtextbox.h"
+#include "core/state/connecthandler.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/bills/viewericons.h"
 #include "ui/commondialog.h"
@@ -81,7 +82,7 @@ void RichTextViewer::createPopupMenu()
     popMnu->addItem(QStringLiteral("Redo"), QStringLiteral("txtMnuRedo"), 1005);
     popMnu->addItem(QStringLiteral("-"), QStringLiteral("sepp"), 1006);
     popMnu->addItem(QStringLiteral("&Select All"), QStringLiteral("txtMnuSelect"), 1007);
-    connect(popMnu, &controls::PopupMenu::click, this, &RichTextViewer::popMnu_ItemClick);
+    core::ConnectHandler(popMnu, &controls::PopupMenu::click, this, &RichTextViewer::popMnu_ItemClick);
 }
 
 void RichTextViewer::createControls()
@@ -93,9 +94,9 @@ void RichTextViewer::createControls()
     Picture2 = core::Named(new QWidget(CoolBar1), QStringLiteral("Picture2"));
     auto *lists = new QHBoxLayout(Picture2);
     lists->setContentsMargins(0, 0, 0, 0);
-    Combo1 = core::ComboBox(QStringLiteral("Combo1"), Picture2, true);
+    Combo1 = core::ComboBox(QStringLiteral("Combo1"), Picture2, core::ComboStyle::DropdownCombo);
     Combo1->setMinimumContentsLength(18);
-    Combo2 = core::ComboBox(QStringLiteral("Combo2"), Picture2, true);
+    Combo2 = core::ComboBox(QStringLiteral("Combo2"), Picture2, core::ComboStyle::DropdownCombo);
     Combo2->setMinimumContentsLength(3);
     lists->addWidget(Combo1);
     lists->addWidget(Combo2);
@@ -103,10 +104,10 @@ void RichTextViewer::createControls()
     RichText = core::Named(new controls::RichTextBox(this), QStringLiteral("RichText"));
     RichText->setFont(QFont(QStringLiteral("Arial"), 10));
 
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
-    connect(RichText, &controls::RichTextBox::KeyDown, this, &RichTextViewer::RichText_KeyDown);
-    connect(RichText, &controls::RichTextBox::MouseDown, this, &RichTextViewer::RichText_MouseDown);
+    core::ConnectHandler(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    core::ConnectHandler(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
+    core::ConnectHandler(RichText, &controls::RichTextBox::KeyDown, this, &RichTextViewer::RichText_KeyDown);
+    core::ConnectHandler(RichText, &controls::RichTextBox::MouseDown, this, &RichTextViewer::RichText_MouseDown);
 
     Move(0, 0, DesignWidth, DesignHeight);
 }
@@ -125,7 +126,7 @@ void RichTextViewer::createToolbar()
         button->setObjectName(key);
         button->setToolTip(QString::fromLatin1(spec.toolTip));
         button->setCheckable(spec.checkable);
-        connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        core::ConnectHandler(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
 }
 
@@ -146,6 +147,12 @@ void RichTextViewer::Form_Load()
         Combo2->addItem(QString::number(size));
     Combo2->setCurrentIndex(-1);
     buildBill();
+}
+
+void RichTextViewer::setBill(const QString &text)
+{
+    RichText->SetText(text);
+    RichText->AlignTabColumns();
 }
 
 // The band bar spans the window: the toolbar band first, the lists band beside it, or on a

@@ -64,6 +64,8 @@ protected:
     void Form_Resize() override;
     // Puts the window's bill into RichText.
     virtual void buildBill() = 0;
+    // The bill's text, its columns lined up by tab stops.
+    void setBill(const QString &text);
 
 private:
     void createControls();

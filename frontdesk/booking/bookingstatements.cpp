@@ -3,6 +3,7 @@
 #include "core/db/sqldate.h"
 #include "core/db/sqltext.h"
 #include "core/db/tablenames.h"
+#include "frontdesk/shared/roomprices.h"
 
 namespace frontdesk {
 
@@ -34,7 +35,7 @@ QString CustomerInsertSql(const BookingRecord &b)
            + QStringLiteral(",") + amount(b.due) + QStringLiteral(",'") + cleaned(b.paymentMethod)
            + QStringLiteral("','") + core::SqlText(b.paymentDetails) + QStringLiteral("','")
            + core::SqlText(b.rooms.join(QLatin1Char(','))) + QStringLiteral("','")
-           + core::SqlText(b.prices.join(QLatin1Char(','))) + QStringLiteral("','") + cleaned(b.note)
+           + core::SqlText(StoredRoomPrices(b.prices)) + QStringLiteral("','") + cleaned(b.note)
            + QStringLiteral("','") + core::SqlText(b.uniqueNo) + QStringLiteral("','") + core::SqlText(b.status)
            + QStringLiteral("')");
 }
@@ -55,10 +56,26 @@ QString BookingLogSql(const QString &firstName, const QString &lastName, const Q
            + QStringLiteral("','Bookings')");
 }
 
+QString RoomListedSql(const QString &room)
+{
+    return QStringLiteral("SELECT RoomNameID FROM tbl_Rooms WHERE RoomNameID = '") + core::SqlText(room)
+           + QStringLiteral("'");
+}
+
 QString GuestNumberLookupSql(const QString &table, const QString &uniqueNo)
 {
     return QStringLiteral("SELECT cUniqueNo FROM ") + table + QStringLiteral(" WHERE cUniqueNo='")
            + core::SqlText(uniqueNo) + QStringLiteral("'");
 }
+
+QString FormerGuestSql(const QString &uniqueNo)
+{
+    return QStringLiteral("SELECT * FROM tbl_customers_history WHERE cUniqueNo='")
+           + core::SqlText(QString(uniqueNo).remove(QLatin1Char('#'))) + QStringLiteral("'");
+}
+
+QString RoomListSql() { return QStringLiteral("SELECT * FROM tbl_Rooms"); }
+
+QString RoomTaxRatesSql() { return QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=1"); }
 
 } // namespace frontdesk

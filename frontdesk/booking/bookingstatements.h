@@ -7,6 +7,7 @@
 #include "vb/currency.h"
 #include "vb/datetime.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -31,7 +32,7 @@ struct BookingRecord {
     QString paymentMethod;
     QString paymentDetails;   // already in its stored form (see StoredPaymentDetails)
     QStringList rooms;        // RoomNameID of each booked room, in list order
-    QStringList prices;       // the tariff of each, as shown
+    QList<vb::Currency> prices;   // the tariff of each
     QString note;
     QString uniqueNo;
     QString status;
@@ -41,7 +42,15 @@ QString CustomerInsertSql(const BookingRecord &booking);
 // The row of one booked room in its table room_<room>; `today` is the booking date.
 QString RoomBookingInsertSql(const QString &room, const BookingRecord &booking, vb::Date today);
 QString BookingLogSql(const QString &firstName, const QString &lastName, const QString &userName);
+// The room's row in the room list, when it is still there.
+QString RoomListedSql(const QString &room);
 // Finds a guest number among the current or the former guests.
 QString GuestNumberLookupSql(const QString &table, const QString &uniqueNo);
+
+// The window's own look-ups: the former guest a new booking starts from (by number, the
+// order sign dropped), the rooms offered, and the rates of the room taxes.
+QString FormerGuestSql(const QString &uniqueNo);
+QString RoomListSql();
+QString RoomTaxRatesSql();
 
 } // namespace frontdesk

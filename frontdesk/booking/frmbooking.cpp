@@ -11,8 +11,12 @@
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
+#include "core/ui/showntext.h"
+#include "frontdesk/booking/bookingstatements.h"
 #include "frontdesk/booking/guestnumber.h"
+#include "frontdesk/shared/typedamount.h"
 #include "ui/dialogs.h"
+#include "ui/forms.h"
 #include "vb/conversions.h"
 #include "vb/text.h"
 
@@ -39,15 +43,15 @@ constexpr int ColumnTariff = 2;
 
 bool isBlank(const vb::Variant &value) { return value.isNull() || value.isEmpty() || vb::CStr(value).isEmpty(); }
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 // Room types and descriptions are stored with "!*!" in place of each apostrophe.
-QString shownText(const vb::Variant &value) { return textOf(value).replace(QStringLiteral("!*!"), QStringLiteral("'")); }
+QString shownText(const vb::Variant &value) { return core::ShownApostrophes(TextOf(value)); }
 
 // Amounts in the fields are texts in the locale's currency form.
 vb::Currency currencyOf(const QString &text) { return vb::CCur(vb::Variant(text)); }
 double doubleOf(const QString &text) { return vb::CDbl(vb::Variant(text)); }
-QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+using core::CurrencyText;
 
 QTreeWidgetItem *selectedRoom(QTreeWidget *list)
 {
@@ -134,14 +138,21 @@ void frmBooking::Form_Load()
     });
 }
 
+void frmBooking::ShowForFormerGuest(const QString &number)
+{
+    core::State().mHistoryCustomerNo = number;
+    // A window already open takes the guest now; a new one takes it as it loads.
+    if (frmBooking *open = ui::Forms::Find<frmBooking>())
+        core::RunHandler(QStringLiteral("BOK008"), core::ReportMode::Modal, [open] { open->loadHistoryCustomer(); });
+    ui::Forms::Get<frmBooking>().Show(ui::vbModeless);
+}
+
 void frmBooking::loadHistoryCustomer()
 {
     auto &state = core::State();
-    core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_customers_history WHERE cUniqueNo='")
-                        + core::SqlText(QString(state.mHistoryCustomerNo).remove(QLatin1Char('#')))
-                        + QStringLiteral("'"));
-    const ado::Recordset &guest = *state.mRS;
-    comboTitle->setCurrentText(textOf(guest.Fields(QStringLiteral("cTitle")).Value()));
+    const auto found = core::OpenRecordset(FormerGuestSql(state.mHistoryCustomerNo));
+    const ado::Recordset &guest = core::Rows(found);
+    comboTitle->setCurrentText(TextOf(guest.Fields(QStringLiteral("cTitle")).Value()));
     txtFName->setText(shownText(guest.Fields(QStringLiteral("cFirstName")).Value()));
     txtLName->setText(shownText(guest.Fields(QStringLiteral("cLastName")).Value()));
     txtAddress->setText(shownText(guest.Fields(QStringLiteral("cAddress")).Value()));
@@ -190,14 +201,15 @@ void frmBooking::getRoomList()
     core::RunHandler(QStringLiteral("BOK010"), core::ReportMode::Modal, [this] {
         ListView1->clear();
         ListView2->clear();
-        core::OpenRecordset(QStringLiteral("SELECT * FROM tbl_Rooms"));
-        ado::Recordset &rooms = *core::State().mRS;
+        const auto opened = core::OpenRecordset(RoomListSql());
+        ado::Recordset &rooms = core::Rows(opened);
         while (!rooms.IsEOF()) {
-            // A room without a description (the table's third column) is not offered.
-            if (!isBlank(rooms.Fields(2).Value())) {
-                appendRoom(ListView1, textOf(rooms.Fields(QStringLiteral("RoomNameID")).Value()),
+            // A room is offered with or without a description; a row without a number has no
+            // booking table.
+            if (!isBlank(rooms.Fields(QStringLiteral("RoomNameID")).Value())) {
+                appendRoom(ListView1, TextOf(rooms.Fields(QStringLiteral("RoomNameID")).Value()),
                            shownText(rooms.Fields(QStringLiteral("RoomType")).Value()),
-                           currencyText(rooms.Fields(QStringLiteral("RoomPrice")).Value()));
+                           CurrencyText(rooms.Fields(QStringLiteral("RoomPrice")).Value()));
             }
             rooms.MoveNext();
         }
@@ -208,8 +220,8 @@ void frmBooking::getAllTax()
 {
     core::RunHandler(QStringLiteral("BOK011"), core::ReportMode::Modal, [this] {
         lbPercent->setText(QStringLiteral("0"));
-        core::OpenRecordset(QStringLiteral("SELECT TaxRate FROM tbl_Tax WHERE TaxCat=1"));
-        ado::Recordset &taxes = *core::State().mRS;
+        const auto opened = core::OpenRecordset(RoomTaxRatesSql());
+        ado::Recordset &taxes = core::Rows(opened);
         while (!taxes.IsEOF()) {
             const vb::Variant rate = taxes.Fields(QStringLiteral("TaxRate")).Value();
             if (!isBlank(rate))
@@ -233,7 +245,14 @@ void frmBooking::CalculateNoDay()
             dtDepature->setDate(dtArrival->date().addDays(1));
             ui::MsgBox(QStringLiteral("Date cannot be minus"), ui::vbInformation);
         }
-        txtNumberDays->setText(QString::number(dtArrival->date().daysTo(dtDepature->date())));
+        const int days = static_cast<int>(dtArrival->date().daysTo(dtDepature->date()));
+        txtNumberDays->setText(QString::number(days));
+        // The booked rooms are rated for the stay: other days, another rate.
+        if (days != ratedDays_) {
+            ratedDays_ = days;
+            if (ListView2->topLevelItemCount() > 0)
+                rateBookedRooms();
+        }
     });
 }
 
@@ -247,13 +266,17 @@ void frmBooking::moveRoom(QTreeWidget *from, QTreeWidget *to, int sign)
     removeBalloon();
     if (txtRoomRate->text().isEmpty())
         txtRoomRate->setText(QStringLiteral("0"));
+    const std::optional<vb::Currency> rate = TypedAmount(txtRoomRate->text());
+    if (!rate) {
+        showAmountHint(txtRoomRate);
+        return;
+    }
     const QString price = room->text(ColumnTariff);
     const vb::Currency amount =
         vb::Currency::fromDouble(currencyOf(price).toDouble() * vb::Val(txtNumberDays->text()));
-    const vb::Currency rate = currencyOf(txtRoomRate->text());
-    txtRoomRate->setText(currencyText(sign > 0 ? rate + amount : rate - amount));
+    txtRoomRate->setText(CurrencyText(sign > 0 ? *rate + amount : *rate - amount));
 
-    appendRoom(to, room->text(ColumnRoom), room->text(ColumnType), currencyText(price));
+    appendRoom(to, room->text(ColumnRoom), room->text(ColumnType), CurrencyText(price));
     delete room;
     selectFirstRoom(from);
     updateTaxAndTotal();
@@ -263,8 +286,8 @@ void frmBooking::moveRoom(QTreeWidget *from, QTreeWidget *to, int sign)
 void frmBooking::updateTaxAndTotal()
 {
     const double tax = PercentFunction(doubleOf(lbPercent->text()), doubleOf(txtRoomRate->text()));
-    txtTax->setText(currencyText(vb::Currency::fromDouble(tax)));
-    txtGrandTotal->setText(currencyText(currencyOf(txtTax->text()) + currencyOf(txtRoomRate->text())));
+    txtTax->setText(CurrencyText(vb::Currency::fromDouble(tax)));
+    txtGrandTotal->setText(CurrencyText(currencyOf(txtTax->text()) + currencyOf(txtRoomRate->text())));
 }
 
 void frmBooking::Command1_Click()
@@ -277,23 +300,26 @@ void frmBooking::Command2_Click()
     core::RunHandler(QStringLiteral("BOK002"), core::ReportMode::Modal, [this] { moveRoom(ListView2, ListView1, -1); });
 }
 
-// The rate rebuilt from the booked rooms in whole currency units: the running sum is
-// rounded (half to even) after each price.
 void frmBooking::Command7_Click()
 {
-    core::RunHandler(QStringLiteral("BOK006"), core::ReportMode::Modal, [this] {
-        txtRoomRate->setText(QString());
-        int32_t sum = 0;
-        for (int row = 0; row < ListView2->topLevelItemCount(); ++row)
-            sum = vb::CLng(vb::Variant(doubleOf(ListView2->topLevelItem(row)->text(ColumnTariff)) + sum));
-        txtRoomRate->setText(currencyText(vb::Variant(sum * vb::Val(txtNumberDays->text()))));
-        updateTaxAndTotal();
-    });
+    core::RunHandler(QStringLiteral("BOK006"), core::ReportMode::Modal, [this] { rateBookedRooms(); });
+}
+
+// Rate := the sum of the booked rooms' prices times the days, exact to the last fraction, as
+// adding the rooms one by one gives it; tax and total follow.
+void frmBooking::rateBookedRooms()
+{
+    vb::Currency sum;
+    for (int row = 0; row < ListView2->topLevelItemCount(); ++row)
+        sum += currencyOf(ListView2->topLevelItem(row)->text(ColumnTariff));
+    txtRoomRate->setText(CurrencyText(sum * vb::Currency::fromDouble(vb::Val(txtNumberDays->text()))));
+    updateTaxAndTotal();
 }
 
 void frmBooking::getDue()
 {
-    // A total or advance that is no amount leaves the due as it stands until corrected.
+    // A total or advance that is no amount leaves the due as it stands until corrected; the
+    // advance, which only the clerk types, shows its hint.
     core::ResumeNext([this] {
         if (txtGrandTotal->text().isEmpty())
             txtGrandTotal->setText(QStringLiteral("0"));
@@ -301,13 +327,19 @@ void frmBooking::getDue()
             txtDue->setText(QStringLiteral("0"));
         if (txtAdvance->text().isEmpty())
             txtAdvance->setText(QStringLiteral("0"));
-        const vb::Currency total = currencyOf(txtGrandTotal->text());
-        const vb::Currency advance = currencyOf(txtAdvance->text());
-        txtDue->setText(currencyText(total - advance));
-        txtAdvance->setText(currencyText(advance));
-        // A negative total (rooms removed after the days changed) owes nothing.
-        if (total < vb::Currency(0))
-            txtDue->setText(currencyText(vb::Currency(0)));
+        const std::optional<vb::Currency> advance = TypedAmount(txtAdvance->text());
+        if (!advance) {
+            showAmountHint(txtAdvance);
+            return;
+        }
+        const std::optional<vb::Currency> total = TypedAmount(txtGrandTotal->text());
+        if (!total)
+            return;
+        txtDue->setText(CurrencyText(*total - *advance));
+        txtAdvance->setText(CurrencyText(*advance));
+        // A negative total (a rate typed below zero) owes nothing.
+        if (*total < vb::Currency(0))
+            txtDue->setText(CurrencyText(vb::Currency(0)));
     });
 }
 

@@ -6,6 +6,7 @@
 #include "ui/form.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -15,6 +16,7 @@ class QComboBox;
 class QDateEdit;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -28,7 +30,13 @@ namespace core {
 class ScrollBar;
 }
 
+namespace vb {
+class Date;
+}
+
 namespace frontdesk {
+
+struct BookingRecord;
 
 class frmBooking : public ui::Form {
     Q_OBJECT
@@ -37,6 +45,10 @@ public:
 
     frmBooking();
     ~frmBooking() override;
+
+    // "New Booking" for a former guest (`number` as the former guest list shows it, order sign
+    // included): the window opened or brought forward, with the guest filled in.
+    static void ShowForFormerGuest(const QString &number);
 
     // Six random capital letters "A" to "Y", from a source seeded from the clock.
     QString getRndNumber();
@@ -141,9 +153,15 @@ private:
 
     void loadHistoryCustomer();
     void setStayFromToday();
+    void datesChanged(QDateEdit *changed);
+    void dateKeyPressed(QDateEdit *date, const QKeyEvent &key);
+    void dateLeft(QDateEdit *date);
     void moveRoom(QTreeWidget *from, QTreeWidget *to, int sign);
+    void rateBookedRooms();
     void updateTaxAndTotal();
     void removeBalloon();
+    void showAmountHint(QLineEdit *box);
+    bool refusesAmount(QLineEdit *box);
     bool handleEnter(QObject *watched);
     bool handleMousePress(QObject *watched);
 
@@ -152,12 +170,22 @@ private:
     void showHint(QWidget *anchor, QWidget *toolBox, const QString &title, const QString &text);
     void fillDefaults();
     bool storeBooking();
+    BookingRecord bookingOfFields() const;
+    bool writeBooking(BookingRecord &booking, vb::Date today);
+    std::optional<QStringList> roomsGoneFrom(const QStringList &rooms);
+    void takeOutGoneRooms(QStringList gone);
     std::optional<QString> newGuestNumber();
     void resetAfterBooking();
 
     core::CBalloonToolTip &tip();
     std::unique_ptr<core::CBalloonToolTip> tip_;
     core::IniObject ini_;
+    // The number of days the booked rooms were last rated for.
+    int ratedDays_ = -1;
+    // The date box being typed into, digit by digit, and whether its date waits to be checked.
+    QDateEdit *typedDate_ = nullptr;
+    int typedSection_ = -1;
+    bool dateCheckPending_ = false;
 };
 
 } // namespace frontdesk

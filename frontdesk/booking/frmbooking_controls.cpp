@@ -76,10 +76,10 @@ void wholeNumbersOnly(QComboBox *combo)
 }
 
 // Combo boxes as wide as their column, not as their longest item.
-QComboBox *comboBox(const QString &name, const QString &toolTip, bool editable)
+QComboBox *comboBox(const QString &name, const QString &toolTip, core::ComboStyle style)
 {
     auto *combo = named(new QComboBox, name, toolTip);
-    combo->setEditable(editable);
+    combo->setEditable(style == core::ComboStyle::DropdownCombo);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(4);
     return combo;
@@ -174,7 +174,8 @@ void frmBooking::addRoomColumns(QTreeWidget *list, const QStringList &samples)
 QGroupBox *frmBooking::createCustomerFrame()
 {
     Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Customer Details"));
-    comboTitle = comboBox(QStringLiteral("comboTitle"), QStringLiteral("Customer Title"), true);
+    comboTitle = comboBox(QStringLiteral("comboTitle"), QStringLiteral("Customer Title"),
+                          core::ComboStyle::DropdownCombo);
     txtFName = textBox(QStringLiteral("txtFName"), QStringLiteral("Customer First Name"));
     txtLName = textBox(QStringLiteral("txtLName"), QStringLiteral("Customer Last Name"));
     txtAddress = textBox(QStringLiteral("txtAddress"), QStringLiteral("Customer Address"));
@@ -183,15 +184,17 @@ QGroupBox *frmBooking::createCustomerFrame()
     core::FitToColumn(txtFName, QStringLiteral("tbl_customers"), QStringLiteral("cFirstName"));
     core::FitToColumn(txtLName, QStringLiteral("tbl_customers"), QStringLiteral("cLastName"));
     core::FitToColumn(txtPhone, QStringLiteral("tbl_customers"), QStringLiteral("cPhone"));
-    comboAdults = comboBox(QStringLiteral("comboAdults"), QStringLiteral("Number of Adults"), true);
-    comboMinors = comboBox(QStringLiteral("comboMinors"), QStringLiteral("Number of Minors / Kids"), true);
+    comboAdults = comboBox(QStringLiteral("comboAdults"), QStringLiteral("Number of Adults"),
+                           core::ComboStyle::DropdownCombo);
+    comboMinors = comboBox(QStringLiteral("comboMinors"), QStringLiteral("Number of Minors / Kids"),
+                           core::ComboStyle::DropdownCombo);
     for (QComboBox *count : {comboAdults, comboMinors}) {
         wholeNumbersOnly(count);
         count->setMinimumContentsLength(2);
     }
     dtArrival = datePicker(QStringLiteral("dtArrival"), QStringLiteral("Check In Date (Arrival)"));
     dtDepature = datePicker(QStringLiteral("dtDepature"), QStringLiteral("Check In Date (Arrival)"));
-    comboStatus = comboBox(QStringLiteral("comboStatus"), QString(), false);
+    comboStatus = comboBox(QStringLiteral("comboStatus"), QString(), core::ComboStyle::DropdownList);
 
     // The status hint is anchored on a box of its own lying at the status list's corner.
     Text2 = named(new QLineEdit(comboStatus), QStringLiteral("Text2"));

@@ -3,6 +3,7 @@
 #include "frontdesk/booking/frmbooking.h"
 
 #include "core/aids/scrollbar.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "frontdesk/booking/paymentmethod.h"
 
@@ -19,27 +20,25 @@ namespace frontdesk {
 
 void frmBooking::connectControls()
 {
-    connect(Command1, &QPushButton::clicked, this, &frmBooking::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmBooking::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmBooking::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmBooking::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmBooking::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmBooking::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmBooking::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmBooking::Command8_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmBooking::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmBooking::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmBooking::Command3_Click);
+    core::ConnectHandler(Command4, &QPushButton::clicked, this, &frmBooking::Command4_Click);
+    core::ConnectHandler(Command5, &QPushButton::clicked, this, &frmBooking::Command5_Click);
+    core::ConnectHandler(Command6, &QPushButton::clicked, this, &frmBooking::Command6_Click);
+    core::ConnectHandler(Command7, &QPushButton::clicked, this, &frmBooking::Command7_Click);
+    core::ConnectHandler(Command8, &QPushButton::clicked, this, &frmBooking::Command8_Click);
     for (int index = 0; index < PaymentOptionCount; ++index)
-        connect(paymentMethod[index], &QRadioButton::clicked, this, [this, index] { paymentMethod_Click(index); });
+        core::ConnectHandler(paymentMethod[index], &QRadioButton::clicked, this,
+                             [this, index] { paymentMethod_Click(index); });
 
     // The number of days always follows the dates: typing into it is undone at once.
-    connect(dtArrival, &QDateEdit::dateChanged, this, &frmBooking::CalculateNoDay);
-    connect(dtDepature, &QDateEdit::dateChanged, this, [this] {
-        removeBalloon();
-        CalculateNoDay();
-    });
-    connect(txtNumberDays, &QLineEdit::textChanged, this, &frmBooking::CalculateNoDay);
-    connect(txtGrandTotal, &QLineEdit::textChanged, this, &frmBooking::getDue);
+    core::ConnectHandler(dtArrival, &QDateEdit::dateChanged, this, [this] { datesChanged(dtArrival); });
+    core::ConnectHandler(dtDepature, &QDateEdit::dateChanged, this, [this] { datesChanged(dtDepature); });
+    core::ConnectHandler(txtNumberDays, &QLineEdit::textChanged, this, &frmBooking::CalculateNoDay);
+    core::ConnectHandler(txtGrandTotal, &QLineEdit::textChanged, this, &frmBooking::getDue);
     // Choosing a status, by mouse or by keys, is the status list's click.
-    connect(comboStatus, &QComboBox::currentIndexChanged, this, [this] { removeBalloon(); });
+    core::ConnectHandler(comboStatus, &QComboBox::currentIndexChanged, this, [this] { removeBalloon(); });
 }
 
 void frmBooking::watchKeysAndClicks()
@@ -61,17 +60,36 @@ bool frmBooking::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && handleEnter(watched))
+        const auto *keyEvent = static_cast<QKeyEvent *>(event);
+        if (watched == dtArrival || watched == dtDepature)
+            core::RunGuarded([&] { dateKeyPressed(static_cast<QDateEdit *>(watched), *keyEvent); });
+        const int key = keyEvent->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+            && core::RunGuardedFilter([&] { return handleEnter(watched); }))
             return true;
         break;
     }
+    case QEvent::KeyRelease:
+        // The box moves on to the next part of the date once a part is typed in full.
+        if (watched == typedDate_ && typedDate_->currentSectionIndex() != typedSection_)
+            core::RunGuarded([this] { dateLeft(typedDate_); });
+        break;
     case QEvent::MouseButtonPress:
-        handleMousePress(watched);
+        core::RunGuarded([&] {
+            if (watched == typedDate_)
+                dateLeft(typedDate_);
+            handleMousePress(watched);
+        });
         break;
     case QEvent::FocusOut:
-        if (watched == txtAdvance)
-            getDue();
+        core::RunGuarded([&] {
+            if (watched == txtAdvance)
+                getDue();
+            else if (watched == dtArrival || watched == dtDepature)
+                dateLeft(static_cast<QDateEdit *>(watched));
+            else if (watched == txtRoomRate || watched == txtTax || watched == txtGrandTotal || watched == txtDue)
+                refusesAmount(static_cast<QLineEdit *>(watched));
+        });
         break;
     case QEvent::Resize:
         if (watched == ListView2)
@@ -112,6 +130,42 @@ bool frmBooking::handleEnter(QObject *watched)
     return true;
 }
 
+// Typing a date digit by digit passes through dates that are not meant (the "1" of "15"):
+// a date before the arrival is checked once the part being typed is complete, the box is
+// left or typing in it ends.
+void frmBooking::datesChanged(QDateEdit *changed)
+{
+    if (changed == dtDepature)
+        removeBalloon();
+    if (changed == typedDate_ && dtDepature->date() < dtArrival->date()) {
+        dateCheckPending_ = true;
+        return;
+    }
+    dateCheckPending_ = false;
+    CalculateNoDay();
+}
+
+// A digit starts or goes on typing a date; any other key ends it.
+void frmBooking::dateKeyPressed(QDateEdit *date, const QKeyEvent &key)
+{
+    const bool digit = key.text().size() == 1 && key.text().front().isDigit();
+    if (!digit)
+        dateLeft(date);
+    typedDate_ = digit ? date : nullptr;
+    typedSection_ = date->currentSectionIndex();
+}
+
+void frmBooking::dateLeft(QDateEdit *date)
+{
+    if (date != typedDate_)
+        return;
+    typedDate_ = nullptr;
+    if (dateCheckPending_) {
+        dateCheckPending_ = false;
+        CalculateNoDay();
+    }
+}
+
 bool frmBooking::handleMousePress(QObject *watched)
 {
     for (int index = 0; index < PaymentOptionCount; ++index) {
@@ -141,6 +195,9 @@ void frmBooking::paymentMethod_MouseDown(int)
 void frmBooking::paymentMethod_Click(int Index)
 {
     core::RunHandler(QStringLiteral("BOK014"), core::ReportMode::Modal, [this, Index] {
+        // Details typed for one method are not those of another.
+        if (!paymentMethod[paymentIndex]->isChecked())
+            txtPaymentDetails->setText(PaymentPrompt(Index));
         if (paymentMethod[PaymentCash]->isChecked()) {
             picPayDetails->hide();
         } else {

@@ -4,16 +4,22 @@
 
 #include "ado/recordset.h"
 #include "core/aids/playwave.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
+#include "core/db/sqltext.h"
+#include "core/db/tableexists.h"
+#include "core/db/tablenames.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/ui/balloonhint.h"
 #include "frontdesk/booking/bookingstatements.h"
 #include "frontdesk/booking/guestnumber.h"
 #include "frontdesk/booking/paymentmethod.h"
+#include "frontdesk/shared/typedamount.h"
 #include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
+#include "vb/text.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -56,6 +62,15 @@ QStringList columnOf(const QTreeWidget *list, int column)
     return texts;
 }
 
+QTreeWidgetItem *rowOf(const QTreeWidget *list, const QString &room)
+{
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        if (list->topLevelItem(row)->text(ColumnRoom) == room)
+            return list->topLevelItem(row);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void frmBooking::Command5_Click()
@@ -67,7 +82,7 @@ void frmBooking::Command5_Click()
         fillDefaults();
         if (!storeBooking())
             return;   // the statement layer has told the user; the input stays for another try
-        core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"), false);
+        core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"));
         resetAfterBooking();
         ui::MsgBox(QStringLiteral("Customer details has been added to the Record"), ui::vbInformation,
                    QStringLiteral("Customer Added"));
@@ -76,15 +91,15 @@ void frmBooking::Command5_Click()
 }
 
 // The first check that fails shows its hint and takes the focus to its field. A name of
-// blanks counts as given.
+// blanks counts as given; one that cleaning leaves empty (only apostrophes) does not.
 bool frmBooking::checkInput()
 {
-    if (txtFName->text().isEmpty()) {
+    if (core::WithoutApostrophes(txtFName->text()).isEmpty()) {
         showHint(txtFName, txtFName, QStringLiteral("First Name"), QStringLiteral("Please enter First Name of the Customer!"));
         txtFName->setFocus();
         return false;
     }
-    if (txtLName->text().isEmpty()) {
+    if (core::WithoutApostrophes(txtLName->text()).isEmpty()) {
         showHint(txtLName, txtLName, QStringLiteral("Last Name"), QStringLiteral("Please enter Last Name of the Customer!"));
         txtLName->setFocus();
         return false;
@@ -99,7 +114,30 @@ bool frmBooking::checkInput()
         ListView2->setFocus();
         return false;
     }
+    for (QLineEdit *amount : {txtRoomRate, txtTax, txtGrandTotal, txtAdvance, txtDue}) {
+        if (refusesAmount(amount)) {
+            amount->setFocus();
+            return false;
+        }
+    }
     return true;
+}
+
+// A money box that holds something other than an amount shows its hint; an empty one is 0.
+bool frmBooking::refusesAmount(QLineEdit *box)
+{
+    if (box->text().isEmpty() || TypedAmount(box->text()))
+        return false;
+    showAmountHint(box);
+    return true;
+}
+
+// Titled with the box's own description.
+void frmBooking::showAmountHint(QLineEdit *box)
+{
+    showHint(box, box, box->toolTip(),
+             QStringLiteral("Please enter an amount, e.g. ")
+                 + vb::Format(vb::Variant(vb::Currency(100)), QStringLiteral("Currency")) + QStringLiteral("!"));
 }
 
 // The balloon is made on the tool box and points at its lower left corner; the anchor box
@@ -113,8 +151,7 @@ void frmBooking::showHint(QWidget *anchor, QWidget *toolBox, const QString &titl
 void frmBooking::fillDefaults()
 {
     defaultWhenEmpty(txtAddress, QStringLiteral("N/A"));
-    if (!vb::IsNumeric(vb::Variant(txtPhone->text())))
-        txtPhone->setText(QStringLiteral("0"));
+    defaultWhenEmpty(txtPhone, QStringLiteral("0"));
     defaultWhenEmpty(comboAdults, QStringLiteral("0"));
     defaultWhenEmpty(comboMinors, QStringLiteral("0"));
     for (QLineEdit *amount : {txtRoomRate, txtTax, txtGrandTotal, txtAdvance, txtDue})
@@ -122,8 +159,30 @@ void frmBooking::fillDefaults()
 }
 
 // Runs the booking's statements in one transaction: when one fails (the statement layer has
-// reported it) nothing of the booking is kept.
+// reported it) nothing of the booking is kept. Rooms removed or renumbered since the lists
+// were read are taken out of the booking instead, and nothing is stored either.
 bool frmBooking::storeBooking()
+{
+    BookingRecord booking = bookingOfFields();
+    const vb::Date today = vb::Today();
+    std::optional<QStringList> gone;
+    {
+        // The rooms are looked at inside the transaction, so that they stay as seen until it ends.
+        core::Transaction transaction;
+        gone = roomsGoneFrom(booking.rooms);
+        if (gone && gone->isEmpty() && writeBooking(booking, today)) {
+            transaction.Commit([&booking] {
+                return core::RowFound(GuestNumberLookupSql(QStringLiteral("tbl_customers"), booking.uniqueNo));
+            });
+            return true;
+        }
+    }
+    if (gone && !gone->isEmpty())
+        takeOutGoneRooms(*gone);
+    return false;
+}
+
+BookingRecord frmBooking::bookingOfFields() const
 {
     const bool cash = paymentIndex == PaymentCash || paymentMethod[PaymentCash]->isChecked();
     BookingRecord booking;
@@ -145,12 +204,16 @@ bool frmBooking::storeBooking()
     booking.paymentMethod = PaymentMethodName(cash ? PaymentCash : paymentIndex);
     booking.paymentDetails = StoredPaymentDetails(cash, txtPaymentDetails->text());
     booking.rooms = columnOf(ListView2, ColumnRoom);
-    booking.prices = columnOf(ListView2, ColumnTariff);
+    for (const QString &price : columnOf(ListView2, ColumnTariff))
+        booking.prices << vb::CCur(vb::Variant(price));
     booking.note = txtAdditionalNote->toPlainText();
     booking.status = comboStatus->currentText();
-    const vb::Date today = vb::Today();
+    return booking;
+}
 
-    core::Transaction transaction;
+// The booking's statements, in order; false as soon as one fails.
+bool frmBooking::writeBooking(BookingRecord &booking, vb::Date today)
+{
     const std::optional<QString> uniqueNo = newGuestNumber();
     if (!uniqueNo)
         return false;
@@ -165,8 +228,6 @@ bool frmBooking::storeBooking()
     if (!revenueOfDay)
         return false;
     const bool firstOfDay = revenueOfDay->RecordCount() < 1;
-    // The day's revenue takes the grand total as it stands: unlike the guest row, an
-    // apostrophe in it is not dropped but makes it no amount.
     const vb::Currency dayTotal = vb::CCur(vb::Variant(txtGrandTotal->text()));
     const bool revenueKept = firstOfDay
                                  ? core::ExecuteSQL(RevenueInsertSql(RevenueSource::Booking, dayTotal), core::SqlAction::Insert)
@@ -176,8 +237,45 @@ bool frmBooking::storeBooking()
     if (!core::ExecuteSQL(BookingLogSql(booking.firstName, booking.lastName, core::State().mUserName),
                           core::SqlAction::Insert))
         return false;
-    transaction.Commit();
     return true;
+}
+
+// The rooms of the list that no room row names any more, or whose booking table is missing;
+// nothing when a look-up failed (reported already).
+std::optional<QStringList> frmBooking::roomsGoneFrom(const QStringList &rooms)
+{
+    QStringList gone;
+    for (const QString &room : rooms) {
+        const auto listed = core::OpenRecordset(RoomListedSql(room));
+        if (!listed)
+            return std::nullopt;
+        if (listed->IsEOF() || !core::TableExists(core::RoomTableName(room)))
+            gone << room;
+    }
+    return gone;
+}
+
+// The clerk is told; the room lists are read again, and the booking keeps its other rooms
+// (at their prices now) and is rated for them.
+void frmBooking::takeOutGoneRooms(QStringList gone)
+{
+    QStringList kept = columnOf(ListView2, ColumnRoom);
+    for (const QString &room : gone)
+        kept.removeAll(room);
+    getRoomList();
+    for (const QString &room : kept) {
+        if (QTreeWidgetItem *offered = rowOf(ListView1, room))
+            ListView2->addTopLevelItem(ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(offered)));
+        else
+            gone << room;
+    }
+    if (QTreeWidgetItem *first = ListView1->topLevelItem(0))
+        ListView1->setCurrentItem(first);
+    rateBookedRooms();
+    ui::MsgBox(QStringLiteral("Room(s) ") + gone.join(QStringLiteral(", "))
+                   + QStringLiteral(" can no longer be booked and were taken out of this booking. Please check the "
+                                    "rooms and Submit again."),
+               ui::vbInformation);
 }
 
 // The guest's initials and six random letters, drawn again while a current or former guest
@@ -199,7 +297,7 @@ std::optional<QString> frmBooking::newGuestNumber()
                                  });
 }
 
-// Ready for the next guest; title, status and payment stay as they are.
+// Ready for the next guest; title, status and payment method stay as they are.
 void frmBooking::resetAfterBooking()
 {
     for (QLineEdit *field : {txtFName, txtLName, txtAddress, txtPhone})
@@ -210,6 +308,8 @@ void frmBooking::resetAfterBooking()
     for (QLineEdit *amount : {txtRoomRate, txtTax, txtGrandTotal, txtAdvance, txtDue})
         amount->setText(QString());
     txtAdditionalNote->clear();
+    // The payment details were this guest's.
+    txtPaymentDetails->setText(PaymentPrompt(paymentIndex));
     getRoomList();
 }
 

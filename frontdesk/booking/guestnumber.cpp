@@ -8,12 +8,18 @@
 namespace frontdesk {
 
 namespace {
-QChar initialOf(const QString &name)
+// The first character whole: a letter of the Basic Multilingual Plane is stored as typed by
+// both engines; anything else (a digit, a blank, an emoji, half of a surrogate pair) is no
+// initial, and a letter "A" to "Y" is drawn instead.
+QString initialOf(const QString &name)
 {
     const QString cleaned = QString(name).remove(QLatin1Char('\''));
     if (cleaned.isEmpty())
         throw vb::Error::standard(vb::errInvalidProcedureCall);
-    return cleaned.front();
+    const QChar first = cleaned.front();
+    if (!first.isSurrogate() && first.isLetter())
+        return QString(first);
+    return RandomLetters(1);
 }
 } // namespace
 
@@ -29,7 +35,7 @@ QString RandomLetters(int count)
 
 QString GuestInitials(const QString &firstName, const QString &lastName)
 {
-    return QString(initialOf(firstName)) + initialOf(lastName);
+    return initialOf(firstName) + initialOf(lastName);
 }
 
 std::optional<QString> DrawUniqueGuestNumber(const QString &initials, const std::function<QString()> &draw,

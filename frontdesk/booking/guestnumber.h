@@ -10,8 +10,9 @@ namespace frontdesk {
 // `count` letters "A" to "Y", each "A" + Int(Rnd * 25), the source seeded from the clock first.
 QString RandomLetters(int count);
 
-// The first character of each name with its apostrophes removed. A name that is nothing but
-// apostrophes has no initial: Invalid procedure call (5).
+// The first character of each name with its apostrophes removed when it is a letter, else a
+// letter "A" to "Y" drawn. A name that is nothing but apostrophes has no initial: Invalid
+// procedure call (5).
 QString GuestInitials(const QString &firstName, const QString &lastName);
 
 // initials + draw(), drawn again while `inUse` finds the number held by a guest (DrawUnique).

@@ -17,16 +17,10 @@ QString OrderItemsSql(const QString &orderId)
     return QStringLiteral("SELECT * FROM  ") + core::FoodOrderTableName(orderId);
 }
 
-QString OrderByIdSql(const QString &orderId)
-{
-    return QStringLiteral("SELECT * FROM  tbl_FoodOrders WHERE FoodOrderID = '") + core::SqlText(orderId)
-           + QStringLiteral("'");
-}
-
 QString GuestOrdersTotalSql(const QString &guestNo)
 {
     return QStringLiteral("SELECT  SUM(TotalPrice) as tPrice FROM tbl_FoodOrders WHERE OrderNo = '")
-           + core::SqlText(guestNo) + QStringLiteral("'");
+           + core::SqlText(guestNo) + QStringLiteral("' AND (Status IS NULL OR Status <> 'Paid')");
 }
 
 QString FoodTaxPercentSql() { return QStringLiteral("SELECT  SUM(TaxRate) as tTax FROM tbl_tax WHERE TaxCat = 2"); }

@@ -4,6 +4,9 @@
 #include "controls/reportlist.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
+#include "core/state/connecthandler.h"
+#include "core/state/rightguard.h"
+#include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/food/customersearchstatements.h"
 #include "frontdesk/food/frmfoodingbook.h"
@@ -20,7 +23,7 @@
 namespace frontdesk {
 
 namespace {
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 } // namespace
 
 frmCustomerSearch::frmCustomerSearch() : ui::Form(Name, ui::FormKind::TopLevel)
@@ -34,8 +37,10 @@ frmCustomerSearch::frmCustomerSearch() : ui::Form(Name, ui::FormKind::TopLevel)
     layout->addWidget(Label1);
     layout->addWidget(searchLV, 1);
     layout->addLayout(core::ButtonRow({Command1}));
-    connect(searchLV, &controls::ReportList::dblClick, this, &frmCustomerSearch::searchLV_DblClick);
-    connect(Command1, &QPushButton::clicked, this, &frmCustomerSearch::Command1_Click);
+    core::ConnectHandler(searchLV, &controls::ReportList::dblClick, this, &frmCustomerSearch::searchLV_DblClick);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmCustomerSearch::Command1_Click);
+    // It shows guests to a clerk and serves the order window, which a log-out closes.
+    core::CloseWhenRightLost(*this);
 }
 
 frmCustomerSearch::~frmCustomerSearch() = default;
@@ -61,9 +66,9 @@ void frmCustomerSearch::search()
     if (!guests)
         return;
     for (; !guests->IsEOF(); guests->MoveNext()) {
-        searchLV->addRow({textOf(guests->Fields(QStringLiteral("cUniqueNo")).Value()),
-                          core::ShownApostrophes(textOf(guests->Fields(QStringLiteral("cFirstName")).Value())),
-                          core::ShownApostrophes(textOf(guests->Fields(QStringLiteral("cLastName")).Value()))});
+        searchLV->addRow({TextOf(guests->Fields(QStringLiteral("cUniqueNo")).Value()),
+                          core::ShownApostrophes(TextOf(guests->Fields(QStringLiteral("cFirstName")).Value())),
+                          core::ShownApostrophes(TextOf(guests->Fields(QStringLiteral("cLastName")).Value()))});
     }
 }
 

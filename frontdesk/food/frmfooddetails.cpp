@@ -10,6 +10,7 @@
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
+#include "core/ui/showntext.h"
 #include "frontdesk/food/fooddetailsstatements.h"
 #include "frontdesk/food/foodingbookstatements.h"
 #include "frontdesk/bills/frmfoodtxtview.h"
@@ -22,6 +23,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace frontdesk {
 
@@ -31,13 +35,16 @@ namespace {
 constexpr int DesignWidth = 12000;
 constexpr int DesignHeight = 7800;
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
-QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+using core::CurrencyText;
 
 vb::Currency currencyOf(const QString &text) { return vb::CCur(vb::Variant(text)); }
 
 QString withoutSign(const QString &text) { return QString(text).remove(QLatin1Char('#')).trimmed(); }
+
+// The widest order id: the order sign and 18 digits (six draws of three digits each).
+const QString WidestOrderId = QLatin1Char('#') + QString(18, QLatin1Char('0'));
 
 } // namespace
 
@@ -56,7 +63,7 @@ void frmFoodDetails::Form_Load()
     core::RunHandler(QStringLiteral("FRFD002"), core::ReportMode::Modal, [this] {
         OrderLV->setFullRowSelect(true);
         ItemsLV->setFullRowSelect(true);
-        OrderLV->addColumnHeader(QStringLiteral("Order ID"), ui::TextWidthTwips(this, QStringLiteral("Abbrdreopuiiyiiy")));
+        OrderLV->addColumnHeader(QStringLiteral("Order ID"), orderIdWidth());
         OrderLV->addColumnHeader(QStringLiteral("Order Date"),
                                  ui::TextWidthTwips(this, QStringLiteral("Item Priceoo45245452iuyiuiuyiy")));
         OrderLV->addColumnHeader(QStringLiteral("Status"), ui::TextWidthTwips(this, QStringLiteral("Item Priceoo")));
@@ -68,6 +75,15 @@ void frmFoodDetails::Form_Load()
         fitContent();
         Move(Left(), Top(), DesignWidth, DesignHeight);
     });
+}
+
+// The order ids show whole, however many digits they have; never narrower than the sample.
+int frmFoodDetails::orderIdWidth() const
+{
+    // A cell's text keeps a margin on either side, and the grid line takes a pixel.
+    const int margins = 2 * (OrderLV->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, OrderLV) + 1) + 1;
+    return std::max(ui::TextWidthTwips(this, QStringLiteral("Abbrdreopuiiyiiy")),
+                    ui::TextWidthTwips(OrderLV, WidestOrderId) + ui::PixelsToTwipsX(margins));
 }
 
 void frmFoodDetails::Form_Resize()
@@ -105,16 +121,20 @@ void frmFoodDetails::ShowCustomerOrders()
     if (!orders)
         return;
     core::ResumeNext([&] {
-        txtTitle->setText(textOf(orders->Fields(QStringLiteral("cTitle")).Value()));
-        txtFName->setText(textOf(orders->Fields(QStringLiteral("cFirstName")).Value()));
-        txtLName->setText(textOf(orders->Fields(QStringLiteral("cLastName")).Value()));
+        txtTitle->setText(TextOf(orders->Fields(QStringLiteral("cTitle")).Value()));
+        txtFName->setText(TextOf(orders->Fields(QStringLiteral("cFirstName")).Value()));
+        txtLName->setText(TextOf(orders->Fields(QStringLiteral("cLastName")).Value()));
     });
     core::ResumeNext([&] {
         for (; !orders->IsEOF(); orders->MoveNext()) {
-            OrderLV->addRow({sign + textOf(orders->Fields(QStringLiteral("FoodOrderID")).Value()),
-                             textOf(orders->Fields(QStringLiteral("Dateline")).Value()),
-                             textOf(orders->Fields(QStringLiteral("Status")).Value()),
-                             textOf(orders->Fields(QStringLiteral("OrderNo")).Value())});
+            // A guest without orders comes as one row without an order: it lists nothing.
+            const QString orderId = TextOf(orders->Fields(QStringLiteral("FoodOrderID")).Value());
+            if (orderId.isEmpty())
+                continue;
+            OrderLV->addRow({sign + orderId,
+                             TextOf(orders->Fields(QStringLiteral("Dateline")).Value()),
+                             TextOf(orders->Fields(QStringLiteral("Status")).Value()),
+                             TextOf(orders->Fields(QStringLiteral("OrderNo")).Value())});
         }
     });
     if (OrderLV->count() >= 1) {
@@ -129,7 +149,7 @@ QString frmFoodDetails::selectedOrderId() const
     return row >= 1 ? withoutSign(OrderLV->text(row)) : QString();
 }
 
-// The row a guest without orders shows has no order id: it shows no items.
+// The items of the selected order. The total boxes stay those of the guest's orders.
 void frmFoodDetails::ShowOrderItems()
 {
     core::RunHandler(QStringLiteral("FRFD007"), core::ReportMode::Modal, [this] {
@@ -138,21 +158,17 @@ void frmFoodDetails::ShowOrderItems()
             return;
         const auto items = core::OpenRecordset(OrderItemsSql(orderId));
         ItemsLV->clear();
-        if (items) {
-            for (; !items->IsEOF(); items->MoveNext()) {
-                ItemsLV->addRow({textOf(items->Fields(QStringLiteral("FoodItem")).Value()),
-                                 currencyText(items->Fields(QStringLiteral("Price")).Value())});
-            }
-        }
-        const auto order = core::OpenRecordset(OrderByIdSql(orderId));
-        if (!order)
+        if (!items)
             return;
-        txtTotalAmount->setText(currencyText(order->Fields(QStringLiteral("TotalPrice")).Value()));
-        CalculateFoodTax();
+        for (; !items->IsEOF(); items->MoveNext()) {
+            ItemsLV->addRow({TextOf(items->Fields(QStringLiteral("FoodItem")).Value()),
+                             CurrencyText(items->Fields(QStringLiteral("Price")).Value())});
+        }
     });
 }
 
-// Every order of the guest, paid ones included.
+// The guest's orders that are still to be paid, as the window's note says: paid orders are
+// not included in the total.
 void frmFoodDetails::SumCustomerOrders()
 {
     core::RunHandler(QStringLiteral("FRFD005"), core::ReportMode::Modal, [this] {
@@ -161,7 +177,7 @@ void frmFoodDetails::SumCustomerOrders()
             return;
         // A guest without orders sums to nothing (Null): the total is zero, not an error.
         const vb::Variant total = sum->Fields(QStringLiteral("tPrice")).Value();
-        txtTotalAmount->setText(currencyText(vb::Variant(total.isNull() ? vb::Currency() : vb::CCur(total))));
+        txtTotalAmount->setText(CurrencyText(vb::Variant(total.isNull() ? vb::Currency() : vb::CCur(total))));
     });
 }
 
@@ -176,22 +192,31 @@ void frmFoodDetails::LoadFoodTaxPercent()
     });
 }
 
+// The food tax on a total shown in the currency format, at the percent the window shows.
+frmFoodDetails::TaxedAmount frmFoodDetails::taxOn(const QString &total)
+{
+    const double percent = lbPercent->text().isEmpty() ? 0 : vb::CDbl(vb::Variant(lbPercent->text()));
+    const double tax = PercentFunction(percent, vb::CDbl(vb::Variant(total)));
+    const QString taxText = CurrencyText(vb::Variant(vb::CStr(vb::Variant(tax))));
+    return {taxText, CurrencyText(vb::Variant(currencyOf(total) + currencyOf(taxText)))};
+}
+
 void frmFoodDetails::CalculateFoodTax()
 {
     core::RunHandler(QStringLiteral("FRFD003"), core::ReportMode::Modal, [this] {
-        const double percent = lbPercent->text().isEmpty() ? 0 : vb::CDbl(vb::Variant(lbPercent->text()));
-        const double tax = PercentFunction(percent, vb::CDbl(vb::Variant(txtTotalAmount->text())));
-        txtTax->setText(currencyText(vb::Variant(vb::CStr(vb::Variant(tax)))));
-        txtAmoutWithTax->setText(
-            currencyText(vb::Variant(currencyOf(txtTotalAmount->text()) + currencyOf(txtTax->text()))));
+        const TaxedAmount taxed = taxOn(txtTotalAmount->text());
+        txtTax->setText(taxed.tax);
+        txtAmoutWithTax->setText(taxed.withTax);
     });
 }
 
-void frmFoodDetails::Command1_Click() { ShowCustomerOrders(); }
+// The same figures as at the load: the totals do not change with a refresh.
+void frmFoodDetails::Command1_Click() { refreshAll(); }
 
 void frmFoodDetails::Command2_Click() { Unload(); }
 
-// The bill of the selected order, as the window shows it; nothing without items.
+// The bill of the selected order: its items, and their total with the food tax at the
+// window's percent. Nothing without items.
 void frmFoodDetails::Command3_Click()
 {
     if (ItemsLV->count() < 1)
@@ -202,12 +227,16 @@ void frmFoodDetails::Command3_Click()
     order.lastName = txtLName->text();
     order.guestNumber = xOrderNo;
     order.orderText = OrderLV->listIndex() >= 1 ? OrderLV->text(OrderLV->listIndex()) : QString();
-    for (int row = 1; row <= ItemsLV->count(); ++row)
+    vb::Currency total;
+    for (int row = 1; row <= ItemsLV->count(); ++row) {
         order.items.append({ItemsLV->text(row), ItemsLV->subItem(row, 1)});
-    order.totalAmount = txtTotalAmount->text();
+        total += currencyOf(ItemsLV->subItem(row, 1));
+    }
+    order.totalAmount = CurrencyText(vb::Variant(total));
+    const TaxedAmount taxed = taxOn(order.totalAmount);
     order.taxPercent = lbPercent->text();
-    order.taxAmount = txtTax->text();
-    order.amountWithTax = txtAmoutWithTax->text();
+    order.taxAmount = taxed.tax;
+    order.amountWithTax = taxed.withTax;
     frmFoodTxtView::ShowBill(order);
 }
 

@@ -81,6 +81,12 @@ private:
     QGroupBox *createAmountFrame();
     void fitContent();
 
+    struct TaxedAmount {
+        QString tax;       // both in the currency format
+        QString withTax;
+    };
+    TaxedAmount taxOn(const QString &total);
+    int orderIdWidth() const;
     void refreshAll();
     void ShowCustomerOrders();
     void SumCustomerOrders();

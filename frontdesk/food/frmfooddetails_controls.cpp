@@ -5,6 +5,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "core/state/connecthandler.h"
 #include "core/ui/windowkit.h"
 
 #include <QGridLayout>
@@ -45,12 +46,12 @@ void frmFoodDetails::createControls()
     Command2 = core::Button(QStringLiteral("&Close"), QStringLiteral("Command2"), PicInner);
     layout->addLayout(core::ButtonRow({Command1, Command2}));
 
-    connect(Command1, &QPushButton::clicked, this, &frmFoodDetails::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmFoodDetails::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmFoodDetails::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmFoodDetails::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmFoodDetails::Command5_Click);
-    connect(OrderLV, &controls::ReportList::itemClick, this, &frmFoodDetails::ShowOrderItems);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmFoodDetails::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmFoodDetails::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmFoodDetails::Command3_Click);
+    core::ConnectHandler(Command4, &QPushButton::clicked, this, &frmFoodDetails::Command4_Click);
+    core::ConnectHandler(Command5, &QPushButton::clicked, this, &frmFoodDetails::Command5_Click);
+    core::ConnectHandler(OrderLV, &controls::ReportList::itemClick, this, &frmFoodDetails::ShowOrderItems);
     fitContent();
 }
 

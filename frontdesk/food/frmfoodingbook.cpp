@@ -2,15 +2,19 @@
 // total, and the save.
 #include "frontdesk/food/frmfoodingbook.h"
 
+#include "ado/errors.h"
 #include "ado/recordset.h"
 #include "controls/reportlist.h"
 #include "core/aids/playwave.h"
 #include "core/aids/scrollresize.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
+#include "core/ui/showntext.h"
 #include "frontdesk/guests/customerdetailsstatements.h"
 #include "frontdesk/shared/drawunique.h"
 #include "frontdesk/food/frmcustomersearch.h"
@@ -46,9 +50,9 @@ constexpr int ColumnPrice = 1;
 // long is broken, and the save stops instead of waiting for ever.
 constexpr int MaxOrderIdDraws = 10000;
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
-QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+using core::CurrencyText;
 
 vb::Currency currencyOf(const QString &text) { return vb::CCur(vb::Variant(text)); }
 
@@ -110,11 +114,11 @@ bool frmFoodingBook::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (watched == txtSearchCustomer) {
-                Command3_Click();
+                core::RunGuarded([this] { Command3_Click(); });
                 return true;
             }
             if (watched == txtTotalAmount) {
-                Command4_Click();
+                core::RunGuarded([this] { Command4_Click(); });
                 return true;
             }
         }
@@ -135,8 +139,8 @@ void frmFoodingBook::LoadFoodTree()
         if (!categories)
             return;
         for (; !categories->IsEOF(); categories->MoveNext()) {
-            auto *node = new QTreeWidgetItem(QStringList{textOf(categories->Fields(QStringLiteral("catName")).Value())});
-            node->setData(0, KeyRole, QStringLiteral("T") + textOf(categories->Fields(QStringLiteral("ID")).Value()));
+            auto *node = new QTreeWidgetItem(QStringList{TextOf(categories->Fields(QStringLiteral("catName")).Value())});
+            node->setData(0, KeyRole, QStringLiteral("T") + TextOf(categories->Fields(QStringLiteral("ID")).Value()));
             node->setIcon(0, categoryPicture);
             TreeView1->addTopLevelItem(node);
         }
@@ -147,11 +151,11 @@ void frmFoodingBook::LoadFoodTree()
             return;
         for (; !items->IsEOF(); items->MoveNext()) {
             QTreeWidgetItem *category =
-                nodeWithKey(TreeView1, QStringLiteral("T") + textOf(items->Fields(QStringLiteral("ItemCat")).Value()));
+                nodeWithKey(TreeView1, QStringLiteral("T") + TextOf(items->Fields(QStringLiteral("ItemCat")).Value()));
             if (!category)
                 continue;
-            auto *node = new QTreeWidgetItem(category, QStringList{textOf(items->Fields(QStringLiteral("ItemName")).Value())});
-            node->setData(0, KeyRole, QStringLiteral("C") + textOf(items->Fields(QStringLiteral("ID")).Value()));
+            auto *node = new QTreeWidgetItem(category, QStringList{TextOf(items->Fields(QStringLiteral("ItemName")).Value())});
+            node->setData(0, KeyRole, QStringLiteral("C") + TextOf(items->Fields(QStringLiteral("ID")).Value()));
             node->setIcon(0, itemPicture);
         }
     });
@@ -169,9 +173,9 @@ void frmFoodingBook::GetCustomerDetails()
         if (!guest)
             return;
         // No such guest: the fields stay empty (and the save refuses), then the error is reported.
-        txtCTitle->setText(textOf(guest->Fields(QStringLiteral("cTitle")).Value()));
-        txtCFname->setText(textOf(guest->Fields(QStringLiteral("cFirstName")).Value()));
-        txtCLname->setText(textOf(guest->Fields(QStringLiteral("cLastName")).Value()));
+        txtCTitle->setText(TextOf(guest->Fields(QStringLiteral("cTitle")).Value()));
+        txtCFname->setText(TextOf(guest->Fields(QStringLiteral("cFirstName")).Value()));
+        txtCLname->setText(TextOf(guest->Fields(QStringLiteral("cLastName")).Value()));
     });
 }
 
@@ -182,7 +186,7 @@ void frmFoodingBook::addToTotal(const QString &amountText, int sign)
     vb::Currency total = currencyOf(txtTotalAmount->text());
     const vb::Currency amount = currencyOf(amountText);
     total = sign > 0 ? total + amount : total - amount;
-    txtTotalAmount->setText(currencyText(vb::Variant(total)));
+    txtTotalAmount->setText(CurrencyText(vb::Variant(total)));
 }
 
 void frmFoodingBook::Command1_Click()
@@ -201,9 +205,9 @@ void frmFoodingBook::Command1_Click()
         if (!item)
             return;
         const vb::Variant price = item->Fields(QStringLiteral("ItemPrice")).Value();
-        const int row = FoodLV->addItem(textOf(item->Fields(QStringLiteral("ItemName")).Value()));
-        FoodLV->setSubItem(row, ColumnPrice, currencyText(price));
-        FoodLV->setSubItem(row, 2, textOf(item->Fields(QStringLiteral("ItemNote")).Value()));
+        const int row = FoodLV->addItem(TextOf(item->Fields(QStringLiteral("ItemName")).Value()));
+        FoodLV->setSubItem(row, ColumnPrice, CurrencyText(price));
+        FoodLV->setSubItem(row, 2, TextOf(item->Fields(QStringLiteral("ItemNote")).Value()));
         addToTotal(FoodLV->subItem(row, ColumnPrice), +1);
     });
 }
@@ -285,7 +289,7 @@ void frmFoodingBook::Command4_Click()
         // status stay for it).
         FoodLV->clear();
         txtTotalAmount->clear();
-        core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"), false);
+        core::PlayWave(vb::AppPath() + QStringLiteral("/sounds/cashin.wav"));
     });
 }
 
@@ -309,13 +313,20 @@ bool frmFoodingBook::saveOrder(QString orderId)
     }
     const FoodOrderRecord order{MyOrderID.trimmed(), orderId,       txtCTitle->text(), txtCFname->text(),
                                 txtCLname->text(),  currencyOf(txtTotalAmount->text()), Combo1->currentText()};
-    bool written = false;
-    const auto dropUnlessWritten = qScopeGuard([&] {
-        if (!written)
-            core::ResumeNext([&orderId] { core::ExecuteSQL(FoodOrderTableDropSql(orderId), core::SqlAction::Delete); });
+    // The table stays when the rows are stored, and when it is not known whether they are.
+    bool keepTable = false;
+    const auto dropUnlessKept = qScopeGuard([&] {
+        if (!keepTable)
+            core::TidyAfterFailure(
+                [&orderId] { core::ExecuteSQL(FoodOrderTableDropSql(orderId), core::SqlAction::Delete); });
     });
-    written = writeOrderRows(orderId, order);
-    return written;
+    try {
+        keepTable = writeOrderRows(orderId, order);
+    } catch (const ado::UnknownOutcome &) {
+        keepTable = true;
+        throw;
+    }
+    return keepTable;
 }
 
 bool frmFoodingBook::writeOrderRows(const QString &orderId, const FoodOrderRecord &order)
@@ -338,7 +349,7 @@ bool frmFoodingBook::writeOrderRows(const QString &orderId, const FoodOrderRecor
         if (!core::ExecuteSQL(sql, core::SqlAction::Insert))
             return false;
     }
-    transaction.Commit();
+    transaction.Commit([&orderId] { return core::RowFound(FoodOrderIdLookupSql(orderId)); });
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "core/state/connecthandler.h"
 #include "core/ui/columnfit.h"
 #include "core/ui/windowkit.h"
 
@@ -38,10 +39,10 @@ void frmFoodingBook::createControls()
     columns->addWidget(createCatalogue());
     columns->addWidget(createOrderSide(), 1);
 
-    connect(Command1, &QPushButton::clicked, this, &frmFoodingBook::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmFoodingBook::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmFoodingBook::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmFoodingBook::Command4_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmFoodingBook::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmFoodingBook::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmFoodingBook::Command3_Click);
+    core::ConnectHandler(Command4, &QPushButton::clicked, this, &frmFoodingBook::Command4_Click);
     txtSearchCustomer->installEventFilter(this);
     txtTotalAmount->installEventFilter(this);
     fitContent();

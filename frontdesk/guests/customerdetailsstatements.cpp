@@ -3,6 +3,7 @@
 #include "core/db/sqldate.h"
 #include "core/db/sqltext.h"
 #include "core/db/tablenames.h"
+#include "frontdesk/shared/roomprices.h"
 #include "vb/error.h"
 
 namespace frontdesk {
@@ -68,6 +69,13 @@ QString CustomerUpdateLogSql(const QString &firstName, const QString &lastName, 
            + QStringLiteral("','Bookings')");
 }
 
+QString RoomBookingDatesSql(const QString &room, const BookingRecord &guest)
+{
+    return QStringLiteral("UPDATE ") + core::RoomTableName(room) + QStringLiteral(" SET CheckInDate = ")
+           + core::SqlDate(guest.arrival) + QStringLiteral(", CheckOutDate = ") + core::SqlDate(guest.departure)
+           + QStringLiteral(" WHERE cUniqueID = '") + core::SqlText(guest.uniqueNo) + QStringLiteral("'");
+}
+
 QString CustomerToHistorySql(qint64 id)
 {
     return QStringLiteral("INSERT INTO tbl_customers_history SELECT * FROM tbl_customers WHERE ID = ") + key(id);
@@ -87,9 +95,9 @@ QList<GuestRoom> GuestRooms(const QString &rooms, const QString &prices)
     if (rooms.isEmpty())
         return list;
     const QStringList roomParts = rooms.split(QLatin1Char(','));
-    const QStringList priceParts = prices.split(QLatin1Char(','));
+    const QList<RoomPrice> priceParts = ReadRoomPrices(prices);
     for (qsizetype i = 0; i < roomParts.size(); ++i)
-        list.append({roomParts[i].trimmed(), priceParts.value(i).trimmed(), i < priceParts.size()});
+        list.append({roomParts[i].trimmed(), priceParts.value(i).shown(), i < priceParts.size()});
     return list;
 }
 

@@ -21,6 +21,10 @@ QString CustomerByIdSql(qint64 id);
 QString CustomerUpdateSql(const BookingRecord &guest, qint64 id);
 QString CustomerUpdateLogSql(const QString &firstName, const QString &lastName, const QString &userName);
 
+// The stay of the guest `guest.uniqueNo` in one room's booking table: its check-in and
+// check-out dates; raises error 5 for a room that cannot name a table.
+QString RoomBookingDatesSql(const QString &room, const BookingRecord &guest);
+
 QString CustomerToHistorySql(qint64 id);
 // The guest's bookings in one room's table; raises error 5 for a room that cannot name a table.
 QString RoomBookingsDeleteSql(const QString &room, const QString &uniqueNo);
@@ -32,8 +36,8 @@ struct GuestRoom {
     QString price;
     bool priced = true;   // false: the price list ended before this room
 };
-// The stored comma lists side by side, each element trimmed: one entry per room. A price
-// that itself holds a comma is split there too, so the prices after it shift by one.
+// The stored lists side by side: one entry per room, each room trimmed, with the price at
+// the same place of the price list (ReadRoomPrices), shown in currency form.
 QList<GuestRoom> GuestRooms(const QString &rooms, const QString &prices);
 // The distinct room numbers of the stored list, empty elements left out.
 QStringList GuestRoomNumbers(const QString &rooms);

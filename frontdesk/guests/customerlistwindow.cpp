@@ -4,8 +4,10 @@
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/resultrows.h"
+#include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/guests/customerliststatements.h"
 #include "frontdesk/shared/listexport.h"
@@ -68,8 +70,7 @@ constexpr Column Columns[] = {
 };
 static_assert(std::size(Columns) == CustomerListColumns);
 
-// A missing (NULL) value shows as an empty text: the row and the rows after it still list.
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 // Most texts hold no stored apostrophe: skip the search for "!*!" in them.
 QString withApostrophes(const QString &text)
@@ -85,7 +86,7 @@ public:
     {
         if (value.type() == vb::VarType::Date)
             return cached(dates_, value.asDate().serial(), value, [](const vb::Variant &v) { return vb::CStr(v); });
-        return textOf(value);
+        return TextOf(value);
     }
     QString currency(const vb::Variant &value)
     {
@@ -116,11 +117,11 @@ core::ResultRows::CellText cellText(Shown shown, const std::shared_ptr<FormatCac
 {
     switch (shown) {
     case Shown::Apostrophes:
-        return [](const vb::Variant &value) { return withApostrophes(textOf(value)); };
+        return [](const vb::Variant &value) { return withApostrophes(TextOf(value)); };
     case Shown::Currency:
         return [formats](const vb::Variant &value) { return formats->currency(value); };
     case Shown::CustomerId:
-        return [sign = core::State().mOrderSign](const vb::Variant &value) { return sign + textOf(value); };
+        return [sign = core::State().mOrderSign](const vb::Variant &value) { return sign + TextOf(value); };
     case Shown::Status:
         return status;
     case Shown::AsStored:
@@ -153,12 +154,13 @@ CustomerListWindow::CustomerListWindow(const QString &name, const QString &capti
     SetCaption(caption);
     createControls();
     AGMyPopUp1 = new controls::PopupMenu(customerList);
-    connect(Command3, &QPushButton::clicked, this, &CustomerListWindow::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &CustomerListWindow::Command1_Click);
-    connect(txtSearchCustomer, &QLineEdit::returnPressed, this, &CustomerListWindow::Command3_Click);
-    connect(customerList, &controls::ReportList::dblClick, this, &CustomerListWindow::customerList_DblClick);
-    connect(customerList, &controls::ReportList::mouseUp, this, &CustomerListWindow::customerList_MouseUp);
-    connect(AGMyPopUp1, &controls::PopupMenu::click, this, &CustomerListWindow::AGMyPopUp1_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &CustomerListWindow::Command3_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &CustomerListWindow::Command1_Click);
+    core::ConnectHandler(txtSearchCustomer, &QLineEdit::returnPressed, this, &CustomerListWindow::Command3_Click);
+    core::ConnectHandler(customerList, &controls::ReportList::dblClick, this,
+                         &CustomerListWindow::customerList_DblClick);
+    core::ConnectHandler(customerList, &controls::ReportList::mouseUp, this, &CustomerListWindow::customerList_MouseUp);
+    core::ConnectHandler(AGMyPopUp1, &controls::PopupMenu::click, this, &CustomerListWindow::AGMyPopUp1_Click);
 }
 
 void CustomerListWindow::createControls()
@@ -200,7 +202,7 @@ void CustomerListWindow::loadList()
     definePopup();
 }
 
-QString CustomerListWindow::statusText(const vb::Variant &stored) const { return textOf(stored); }
+QString CustomerListWindow::statusText(const vb::Variant &stored) const { return TextOf(stored); }
 
 // The list shows the query's rows as they are: a row's texts are made when it is shown, read
 // or exported. Guests without a first name are left out.

@@ -4,12 +4,16 @@
 
 #include "ado/recordset.h"
 #include "core/aids/scrollresize.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
 #include "core/ui/windowposition.h"
 #include "core/db/tablenames.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
+#include "core/ui/showntext.h"
+#include "core/ui/balloonhint.h"
+#include "core/ui/cballoontooltip.h"
 #include "frontdesk/guests/customerdetailsstatements.h"
 #include "frontdesk/bills/frmcustomerprint.h"
 #include "frontdesk/shared/guestlistselection.h"
@@ -39,18 +43,44 @@ const QStringList StatusItems{QStringLiteral("Unknown"),     QStringLiteral("Che
                               QStringLiteral("Confirmed"),   QStringLiteral("Checked Out"),
                               QStringLiteral("Not Confirmed"), QStringLiteral("N/A")};
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 QString fieldText(const ado::Recordset &rs, const char *column)
 {
-    return textOf(rs.Fields(QLatin1String(column)).Value());
+    return TextOf(rs.Fields(QLatin1String(column)).Value());
 }
 
-QString currencyText(const vb::Variant &value) { return vb::Format(value, QStringLiteral("Currency")); }
+using core::CurrencyText;
 
 QDate dateOf(const vb::Variant &value) { return vb::CDate(value).toQDate(); }
 
-vb::Currency amountOf(const QLineEdit *box) { return vb::CCur(vb::Variant(box->text())); }
+// A box's text as an amount that can be stored: a number of at least 0 (the currency format
+// is one) within the range of amounts; nothing for any other text, an empty one too.
+std::optional<vb::Currency> amountOf(const QLineEdit *box)
+{
+    const QString text = box->text().trimmed();
+    if (text.isEmpty() || !vb::IsNumeric(vb::Variant(text)))
+        return std::nullopt;
+    try {
+        const vb::Currency amount = vb::CCur(vb::Variant(text));
+        if (amount < vb::Currency())
+            return std::nullopt;
+        return amount;
+    } catch (const vb::Error &) {
+        return std::nullopt;
+    }
+}
+
+QString currencyText(vb::Currency amount) { return CurrencyText(vb::Variant(amount)); }
+
+// The guest lists that are open show the guests as stored now.
+void showGuestListsAgain(const QStringList &lists)
+{
+    for (const QString &name : lists) {
+        if (ui::Form *list = ui::Forms::Find(name))
+            QMetaObject::invokeMethod(list, "RoomListShow", Qt::DirectConnection);
+    }
+}
 
 } // namespace
 
@@ -128,11 +158,11 @@ void frmCustomerDetails::GetCustomerDetails()
         DtCheckinDate->setDate(dateOf(rs.Fields(QStringLiteral("cCheckInDate")).Value()));
         DtCheckoutDate->setDate(dateOf(rs.Fields(QStringLiteral("cCheckOutDate")).Value()));
         txtNumberOfDays->setText(fieldText(rs, "cNoOfDays"));
-        txtRoomRate->setText(currencyText(rs.Fields(QStringLiteral("cRoomsRate")).Value()));
-        txtTax->setText(currencyText(rs.Fields(QStringLiteral("cTax")).Value()));
-        txtGrandTotal->setText(currencyText(rs.Fields(QStringLiteral("cGrandTotal")).Value()));
-        txtAdvancePaid->setText(currencyText(rs.Fields(QStringLiteral("cAdvancePaid")).Value()));
-        txtDue->setText(currencyText(rs.Fields(QStringLiteral("cDue")).Value()));
+        txtRoomRate->setText(CurrencyText(rs.Fields(QStringLiteral("cRoomsRate")).Value()));
+        txtTax->setText(CurrencyText(rs.Fields(QStringLiteral("cTax")).Value()));
+        txtGrandTotal->setText(CurrencyText(rs.Fields(QStringLiteral("cGrandTotal")).Value()));
+        txtAdvancePaid->setText(CurrencyText(rs.Fields(QStringLiteral("cAdvancePaid")).Value()));
+        txtDue->setText(CurrencyText(rs.Fields(QStringLiteral("cDue")).Value()));
         txtPaymentMethod->setText(fieldText(rs, "cPaymentMethod"));
         txtPaymentDetails->setText(fieldText(rs, "cPaymentMethodDetails"));
         customerID->setText(fieldText(rs, "ID"));
@@ -169,9 +199,7 @@ void frmCustomerDetails::Command1_Click()
                    QStringLiteral("Update Records")) != ui::vbYes)
         return;
     UpdateCustomerRecord();
-    // The guest list shows the corrected guest (when it is open).
-    if (ui::Form *guestList = ui::Forms::Find(QStringLiteral("frmCustomers")))
-        QMetaObject::invokeMethod(guestList, "RoomListShow", Qt::DirectConnection);
+    showGuestListsAgain({QStringLiteral("frmCustomers")});
 }
 
 void frmCustomerDetails::Command2_Click() { Unload(); }
@@ -201,30 +229,88 @@ void frmCustomerDetails::Command4_Click()
     frmCustomerPrint::ShowBill(guest);
 }
 
-// Adults, minors and days go into the guest row as numbers: anything else is refused
-// before a statement is built.
-bool frmCustomerDetails::checkCounts()
+core::CBalloonToolTip &frmCustomerDetails::tip()
+{
+    if (!tip_)
+        tip_ = std::make_unique<core::CBalloonToolTip>();
+    return *tip_;
+}
+
+void frmCustomerDetails::showHint(QWidget *box, const QString &title, const QString &text)
+{
+    core::ShowBalloonHint(tip(), box, title, text);
+    box->setFocus();
+}
+
+void frmCustomerDetails::removeBalloon()
+{
+    if (tip_)
+        tip_->Destroy();
+}
+
+// The nights from check-in to check-out; nothing while the check-out is before the check-in.
+void frmCustomerDetails::showDays()
+{
+    const qint64 days = DtCheckinDate->date().daysTo(DtCheckoutDate->date());
+    if (days >= 0)
+        txtNumberOfDays->setText(QString::number(days));
+}
+
+void frmCustomerDetails::showDue()
+{
+    const std::optional<vb::Currency> grandTotal = amountOf(txtGrandTotal);
+    const std::optional<vb::Currency> advance = amountOf(txtAdvancePaid);
+    if (grandTotal && advance)
+        txtDue->setText(currencyText(*grandTotal - *advance));
+}
+
+// Adults and minors go into the guest row as whole numbers and the amounts as amounts; the
+// stay cannot end before it begins. Anything else is refused before a statement is built.
+bool frmCustomerDetails::checkFields()
 {
     const std::pair<QLineEdit *, QString> counts[] = {{txtAdults, QStringLiteral("Adults")},
-                                                      {txtMinors, QStringLiteral("Minors")},
-                                                      {txtNumberOfDays, QStringLiteral("Number of Days")}};
+                                                      {txtMinors, QStringLiteral("Minors")}};
     for (const auto &[box, name] : counts) {
         if (!WholeNumber(box->text().trimmed())) {
-            ui::MsgBox(name + QStringLiteral(" must be a whole number."), ui::vbInformation,
-                       QStringLiteral("Update Records"));
-            box->setFocus();
+            showHint(box, name, name + QStringLiteral(" must be a whole number."));
             return false;
         }
+    }
+    const std::pair<QLineEdit *, QString> amounts[] = {{txtRoomRate, QStringLiteral("Room Rate(s)")},
+                                                       {txtTax, QStringLiteral("Tax(s)")},
+                                                       {txtGrandTotal, QStringLiteral("Grand Total")},
+                                                       {txtAdvancePaid, QStringLiteral("Advance Paid")}};
+    for (const auto &[box, name] : amounts) {
+        if (!amountOf(box)) {
+            showHint(box, name, name + QStringLiteral(" must be an amount."));
+            return false;
+        }
+    }
+    if (DtCheckoutDate->date() < DtCheckinDate->date()) {
+        showHint(DtCheckoutDate, QStringLiteral("Check Out Date"), QStringLiteral("Date cannot be minus"));
+        return false;
     }
     return true;
 }
 
-// The correction and its log row are kept together or not at all; the log row is written
-// only when the correction took effect.
+QStringList frmCustomerDetails::roomTables() const
+{
+    QStringList rooms;
+    for (const QString &room : GuestRoomNumbers(txtRooms->text())) {
+        if (core::TableExists(core::RoomTableName(room)))
+            rooms << room;
+    }
+    return rooms;
+}
+
+// The correction, the guest's rows in the booking tables of its rooms and the log row are
+// kept together or not at all; the log row is written only when the correction took effect.
+// The number of days and the due are worked out from the dates and the amounts, whatever
+// their boxes held.
 void frmCustomerDetails::UpdateCustomerRecord()
 {
     core::RunHandler(QStringLiteral("CDET004"), core::ReportMode::Modal, [this] {
-        if (!checkCounts())
+        if (!checkFields())
             return;
         BookingRecord guest;
         guest.title = txtTitle->currentText();
@@ -236,25 +322,31 @@ void frmCustomerDetails::UpdateCustomerRecord()
         guest.minors = txtMinors->text().trimmed();
         guest.arrival = vb::Date::fromQDate(DtCheckinDate->date());
         guest.departure = vb::Date::fromQDate(DtCheckoutDate->date());
-        guest.days = static_cast<double>(*WholeNumber(txtNumberOfDays->text().trimmed()));
-        guest.rate = amountOf(txtRoomRate);
-        guest.tax = amountOf(txtTax);
-        guest.grandTotal = amountOf(txtGrandTotal);
-        guest.advance = amountOf(txtAdvancePaid);
-        guest.due = amountOf(txtDue);
+        guest.days = static_cast<double>(DtCheckinDate->date().daysTo(DtCheckoutDate->date()));
+        guest.rate = *amountOf(txtRoomRate);
+        guest.tax = *amountOf(txtTax);
+        guest.grandTotal = *amountOf(txtGrandTotal);
+        guest.advance = *amountOf(txtAdvancePaid);
+        guest.due = guest.grandTotal - guest.advance;
         guest.paymentMethod = txtPaymentMethod->text();
         guest.paymentDetails = txtPaymentDetails->text();
         guest.note = txtNote->toPlainText();
         guest.status = comboStatus->currentText();
+        guest.uniqueNo = MyOrderUniqueID;
+        const QStringList rooms = roomTables();
         {
             core::Transaction transaction;
             long changed = 0;
             if (!core::ExecuteSQL(CustomerUpdateSql(guest, guestId_), core::SqlAction::Update, &changed) || changed == 0)
                 return;
+            for (const QString &room : rooms) {
+                if (!core::ExecuteSQL(RoomBookingDatesSql(room, guest), core::SqlAction::Update))
+                    return;
+            }
             if (!core::ExecuteSQL(CustomerUpdateLogSql(guest.firstName, guest.lastName, core::State().mUserName),
                                   core::SqlAction::Insert))
                 return;
-            transaction.Commit();
+            transaction.Commit([&] { return core::RowFound(core::UpdatedRowSql(CustomerUpdateSql(guest, guestId_))); });
         }
         GetCustomerDetails();
     });
@@ -277,6 +369,8 @@ void frmCustomerDetails::Command3_Click()
                    ui::vbInformation);
         clearFields();
         Unload();
+        // The guest leaves the current guests and joins the former ones at once.
+        showGuestListsAgain({QStringLiteral("frmCustomers"), QStringLiteral("frmCustomersHistory")});
     });
 }
 
@@ -284,22 +378,18 @@ void frmCustomerDetails::Command3_Click()
 // row, all or nothing. Room tables removed since the booking are passed over.
 bool frmCustomerDetails::removeCustomer()
 {
-    QStringList roomTables;
-    for (const QString &room : GuestRoomNumbers(txtRooms->text())) {
-        if (core::TableExists(core::RoomTableName(room)))
-            roomTables << room;
-    }
+    const QStringList rooms = roomTables();
     core::Transaction transaction;
     if (!core::ExecuteSQL(CustomerToHistorySql(guestId_), core::SqlAction::Insert))
         return false;
-    for (const QString &room : roomTables) {
+    for (const QString &room : rooms) {
         if (!core::ExecuteSQL(RoomBookingsDeleteSql(room, MyOrderUniqueID), core::SqlAction::Delete))
             return false;
     }
     long removed = 0;
     if (!core::ExecuteSQL(CustomerDeleteSql(guestId_), core::SqlAction::Delete, &removed) || removed == 0)
         return false;
-    transaction.Commit();
+    transaction.Commit([this] { return !core::RowFound(CustomerByIdSql(guestId_)); });
     return true;
 }
 

@@ -8,6 +8,8 @@
 #include "ui/form.h"
 
 #include <QString>
+#include <QStringList>
+#include <memory>
 
 class QComboBox;
 class QDateEdit;
@@ -20,6 +22,7 @@ class QTreeWidget;
 class QWidget;
 
 namespace core {
+class CBalloonToolTip;
 class ScrollBar;
 }
 
@@ -59,14 +62,14 @@ public:
     QLineEdit *txtMinors;
     QDateEdit *DtCheckinDate;
     QDateEdit *DtCheckoutDate;
-    QLineEdit *txtNumberOfDays;
+    QLineEdit *txtNumberOfDays;   // read-only: the nights between the two dates
     QComboBox *comboStatus;
     QGroupBox *Frame2;   // "Payment Details"
     QLineEdit *txtRoomRate;
     QLineEdit *txtTax;
     QLineEdit *txtGrandTotal;
     QLineEdit *txtAdvancePaid;
-    QLineEdit *txtDue;
+    QLineEdit *txtDue;            // read-only: grand total less advance
     QLineEdit *txtPaymentMethod;
     QLineEdit *txtPaymentDetails;
     QPlainTextEdit *txtNote;   // every note a booking can store, line breaks and all
@@ -97,12 +100,22 @@ private:
     void fitContent();
 
     void UpdateCustomerRecord();
-    bool checkCounts();
+    // Counts, amounts and dates that can be stored; the first that cannot gets a balloon hint.
+    bool checkFields();
+    core::CBalloonToolTip &tip();
+    void showHint(QWidget *box, const QString &title, const QString &text);
+    void removeBalloon();
+    // The derived boxes follow what they are derived from.
+    void showDays();
+    void showDue();
+    // The guest's booked rooms whose booking tables are still there.
+    QStringList roomTables() const;
     bool removeCustomer();
     void clearFields();
 
     qint64 guestId_ = 0;
     core::IniObject ini_;
+    std::unique_ptr<core::CBalloonToolTip> tip_;
 };
 
 } // namespace frontdesk

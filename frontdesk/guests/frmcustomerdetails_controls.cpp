@@ -4,6 +4,7 @@
 #include "core/aids/fitscrollcontent.h"
 #include "core/aids/scrollarea.h"
 #include "core/aids/scrollbar.h"
+#include "core/state/connecthandler.h"
 #include "core/ui/columnfit.h"
 #include "core/ui/windowkit.h"
 #include "vb/locale.h"
@@ -92,10 +93,24 @@ void frmCustomerDetails::createControls()
     txtRooms = hiddenBox(QStringLiteral("txtRooms"), PicInner);
     txtRoomPrice = hiddenBox(QStringLiteral("txtRoomPrice"), PicInner);
 
-    connect(Command1, &QPushButton::clicked, this, &frmCustomerDetails::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmCustomerDetails::Command1_Click);
+    core::ConnectHandler(Command2, &QPushButton::clicked, this, &frmCustomerDetails::Command2_Click);
+    core::ConnectHandler(Command3, &QPushButton::clicked, this, &frmCustomerDetails::Command3_Click);
+    core::ConnectHandler(Command4, &QPushButton::clicked, this, &frmCustomerDetails::Command4_Click);
+    // The number of days and the due are worked out, never typed; a change of a checked
+    // field takes its balloon hint away.
+    core::ConnectHandler(DtCheckinDate, &QDateEdit::dateChanged, this, [this] {
+        removeBalloon();
+        showDays();
+    });
+    core::ConnectHandler(DtCheckoutDate, &QDateEdit::dateChanged, this, [this] {
+        removeBalloon();
+        showDays();
+    });
+    core::ConnectHandler(txtGrandTotal, &QLineEdit::textChanged, this, &frmCustomerDetails::showDue);
+    core::ConnectHandler(txtAdvancePaid, &QLineEdit::textChanged, this, &frmCustomerDetails::showDue);
+    for (QLineEdit *box : {txtAdults, txtMinors, txtRoomRate, txtTax, txtGrandTotal, txtAdvancePaid})
+        core::ConnectHandler(box, &QLineEdit::textEdited, this, &frmCustomerDetails::removeBalloon);
     fitContent();
 }
 
@@ -103,7 +118,7 @@ QGroupBox *frmCustomerDetails::createCustomerFrame()
 {
     Frame1 = core::Frame(QStringLiteral("Customer Details"), QStringLiteral("Frame1"), PicInner);
     QGridLayout *grid = frameGrid(Frame1);
-    txtTitle = core::ComboBox(QStringLiteral("txtTitle"), Frame1, true);
+    txtTitle = core::ComboBox(QStringLiteral("txtTitle"), Frame1, core::ComboStyle::DropdownCombo);
     txtFName = core::TextBox(QStringLiteral("txtFName"), Frame1);
     txtLName = core::TextBox(QStringLiteral("txtLName"), Frame1);
     core::FitToColumn(txtTitle, QStringLiteral("tbl_customers"), QStringLiteral("cTitle"));
@@ -126,6 +141,7 @@ QGroupBox *frmCustomerDetails::createCustomerFrame()
     DtCheckoutDate = datePicker(QStringLiteral("DtCheckoutDate"), Frame1);
     addRow(grid, QStringLiteral("Check Out Date :"), DtCheckoutDate);
     txtNumberOfDays = core::TextBox(QStringLiteral("txtNumberOfDays"), Frame1);
+    txtNumberOfDays->setReadOnly(true);
     addRow(grid, QStringLiteral("Number of Days :"), txtNumberOfDays);
     comboStatus = core::ComboBox(QStringLiteral("comboStatus"), Frame1);
     addRow(grid, QStringLiteral("Booking Status :"), comboStatus);
@@ -146,6 +162,7 @@ QGroupBox *frmCustomerDetails::createPaymentFrame()
     txtAdvancePaid = core::AmountBox(QStringLiteral("txtAdvancePaid"), Frame2);
     addRow(grid, QStringLiteral("Advance Paid :"), txtAdvancePaid);
     txtDue = core::AmountBox(QStringLiteral("txtDue"), Frame2);
+    txtDue->setReadOnly(true);
     addRow(grid, QStringLiteral("Due :"), txtDue);
     txtPaymentMethod = core::TextBox(QStringLiteral("txtPaymentMethod"), Frame2);
     core::FitToColumn(txtPaymentMethod, QStringLiteral("tbl_customers"), QStringLiteral("cPaymentMethod"));

@@ -3,10 +3,12 @@
 #include "core/db/dbworks.h"
 #include "core/ui/windowposition.h"
 #include "core/state/appstate.h"
+#include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
 #include "core/ui/windowkit.h"
 #include "ado/recordset.h"
+#include "frontdesk/guests/customerdetailsstatements.h"
 #include "frontdesk/guests/customerliststatements.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
@@ -28,7 +30,7 @@ frmCustomers::frmCustomers()
     Label1 = core::Label(QStringLiteral("View by Status :"), QStringLiteral("Label1"), Frame2);
     comboStatus = core::ComboBox(QStringLiteral("comboStatus"), Frame2);
     addToSearchRow(LabelAbove(Label1, comboStatus));
-    connect(comboStatus, &QComboBox::activated, this, &frmCustomers::comboStatus_Click);
+    core::ConnectHandler(comboStatus, &QComboBox::activated, this, &frmCustomers::comboStatus_Click);
 }
 
 frmCustomers::~frmCustomers() = default;
@@ -81,8 +83,7 @@ void frmCustomers::definePopup()
 void frmCustomers::popupChosen(const QString &itemName)
 {
     if (itemName == QLatin1String("mnuCustomerDetail")) {
-        // Each choice opens a details window of its own, for the guest selected now.
-        core::ShowWindow(QStringLiteral("frmCustomerDetails"), ui::vbModeless);
+        showCustomerDetails();
     } else if (itemName == QLatin1String("mnuExportExcel")) {
         exportList(QStringLiteral("Customer List"));
     } else if (itemName == QLatin1String("mnuFoodBeveragesDetails")) {
@@ -90,6 +91,24 @@ void frmCustomers::popupChosen(const QString &itemName)
     } else if (itemName == QLatin1String("mnuFoodOrder")) {
         newFoodOrder();
     }
+}
+
+// Each choice opens a details window of its own, for the guest selected now. A guest removed
+// since the list was filled (in a details window, or at another workstation) has no details
+// to show: the list is filled again instead, without that guest.
+void frmCustomers::showCustomerDetails()
+{
+    const std::optional<qint64> key = WholeNumber(customerList->subItem(customerList->listIndex(), KeySubItem));
+    if (!key)
+        return;
+    const auto guest = core::OpenRecordset(CustomerByIdSql(*key));
+    if (!guest)
+        return;   // reported by the statement layer
+    if (guest->IsEOF()) {
+        RoomListShow();
+        return;
+    }
+    core::ShowWindow(QStringLiteral("frmCustomerDetails"), ui::vbModeless);
 }
 
 void frmCustomers::showFoodDetails()

@@ -33,6 +33,7 @@ protected:
     QString statusFilter() const override;
 
 private:
+    void showCustomerDetails();
     void showFoodDetails();
     void newFoodOrder();
 

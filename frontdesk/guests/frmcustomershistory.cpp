@@ -1,10 +1,7 @@
 #include "frontdesk/guests/frmcustomershistory.h"
 
-#include "core/state/appstate.h"
 #include "core/state/runhandler.h"
-#include "core/state/windowregistry.h"
 #include "frontdesk/booking/frmbooking.h"
-#include "ui/forms.h"
 
 namespace frontdesk {
 
@@ -33,9 +30,7 @@ void frmCustomersHistory::definePopup()
 void frmCustomersHistory::popupChosen(const QString &itemName)
 {
     if (itemName == QLatin1String("mnuNewBooking")) {
-        // The booking window fills in the former guest when it next loads.
-        core::State().mHistoryCustomerNo = customerList->subItem(customerList->listIndex(), CustomerIdSubItem);
-        core::ShowWindow(frmBooking::Name, ui::vbModeless);
+        frmBooking::ShowForFormerGuest(customerList->subItem(customerList->listIndex(), CustomerIdSubItem));
     } else if (itemName == QLatin1String("mnuExportExcel")) {
         exportList(QStringLiteral("Customer History List"));
     }

@@ -5,8 +5,10 @@
 #include "core/aids/scrollresize.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
+#include "core/state/connecthandler.h"
 #include "core/state/errorreport.h"
 #include "core/state/runhandler.h"
+#include "core/ui/showntext.h"
 #include "core/ui/windowkit.h"
 #include "frontdesk/schedule/roomliststatements.h"
 #include "frontdesk/shared/listexport.h"
@@ -31,7 +33,7 @@ constexpr int DesignHeight = 7830;
 constexpr int ContentWidth = 10140;
 constexpr int ContentHeight = 7140;
 
-QString textOf(const vb::Variant &value) { return value.isNull() ? QString() : vb::CStr(value); }
+using core::TextOf;
 
 void place(QWidget *widget, int left, int top, int width, int height)
 {
@@ -55,10 +57,10 @@ frmRoomList::frmRoomList() : ui::Form(Name, ui::FormKind::MdiChild)
 {
     SetCaption(QStringLiteral("Room(s) Booking Schedules"));
     createControls();
-    connect(ComboRooms, &QComboBox::activated, this, &frmRoomList::ComboRooms_Click);
+    core::ConnectHandler(ComboRooms, &QComboBox::activated, this, &frmRoomList::ComboRooms_Click);
     for (int i = 0; i < 3; ++i)
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-    connect(Command1, &QPushButton::clicked, this, &frmRoomList::Command1_Click);
+        core::ConnectHandler(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    core::ConnectHandler(Command1, &QPushButton::clicked, this, &frmRoomList::Command1_Click);
 }
 
 void frmRoomList::createControls()
@@ -121,8 +123,10 @@ void frmRoomList::GetRoomInCombo()
     if (!rooms)
         return;
     for (; !rooms->IsEOF(); rooms->MoveNext()) {
-        if (!textOf(rooms->Fields(2).Value()).isEmpty())
-            ComboRooms->addItem(textOf(rooms->Fields(QStringLiteral("RoomNameID")).Value()));
+        // Rooms without a description are rooms too; a row without a number has no schedule.
+        const QString room = TextOf(rooms->Fields(QStringLiteral("RoomNameID")).Value());
+        if (!room.isEmpty())
+            ComboRooms->addItem(room);
     }
     if (ComboRooms->count() >= 1) {
         ComboRooms->setCurrentIndex(0);
@@ -152,14 +156,14 @@ void frmRoomList::getRoomList()
             return;
         const int order = nameOrder();
         for (; !rows->IsEOF(); rows->MoveNext()) {
-            if (textOf(rows->Fields(2).Value()).isEmpty())
+            if (TextOf(rows->Fields(2).Value()).isEmpty())
                 continue;
             const int row = listRoomView->addItem(
-                nameInOrder(order, textOf(rows->Fields(QStringLiteral("cTitle")).Value()),
-                            textOf(rows->Fields(QStringLiteral("cFirstName")).Value()),
-                            textOf(rows->Fields(QStringLiteral("cLastName")).Value())));
-            listRoomView->setSubItem(row, 1, core::ShownApostrophes(textOf(rows->Fields(QStringLiteral("CheckInDate")).Value())));
-            listRoomView->setSubItem(row, 2, core::ShownApostrophes(textOf(rows->Fields(QStringLiteral("CheckOutDate")).Value())));
+                nameInOrder(order, TextOf(rows->Fields(QStringLiteral("cTitle")).Value()),
+                            TextOf(rows->Fields(QStringLiteral("cFirstName")).Value()),
+                            TextOf(rows->Fields(QStringLiteral("cLastName")).Value())));
+            listRoomView->setSubItem(row, 1, core::ShownApostrophes(TextOf(rows->Fields(QStringLiteral("CheckInDate")).Value())));
+            listRoomView->setSubItem(row, 2, core::ShownApostrophes(TextOf(rows->Fields(QStringLiteral("CheckOutDate")).Value())));
         }
     } catch (const vb::Error &error) {
         // This list reports in a plain box, not in the error report.

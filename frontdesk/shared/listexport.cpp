@@ -12,7 +12,7 @@ void ExportListToExcel(const controls::ReportList &list, const QString &proposed
     if (target.isEmpty())
         return;
     ui::Hourglass busy;
-    list.exportTo(target, true);
+    list.exportTo(target);
 }
 
 } // namespace frontdesk

@@ -28,6 +28,18 @@ QString adoErrorText(long number)
 
 } // namespace
 
+ProviderError::ProviderError(long number, const QString &description, QString sqlState, long nativeError)
+    : vb::Error(number, description, OdbcSource), sqlState_(std::move(sqlState)), nativeError_(nativeError)
+{
+}
+
+UnknownOutcome::UnknownOutcome(const vb::Error &lost) : UnknownOutcome(lost, lost.Description()) {}
+
+UnknownOutcome::UnknownOutcome(const vb::Error &lost, const QString &description)
+    : vb::Error(lost.Number(), description, lost.Source())
+{
+}
+
 vb::Error adoError(long number, const QString &source) { return vb::Error(number, adoErrorText(number), source); }
 
 void raiseAdoError(long number, const QString &source) { throw adoError(number, source); }

@@ -33,6 +33,30 @@ inline const QString OdbcSource = QStringLiteral("Microsoft OLE DB Provider for 
 inline const QString ConnectionSource = QStringLiteral("ADODB.Connection");
 inline const QString RecordsetSource = QStringLiteral("ADODB.Recordset");
 
+// A failure the driver reported, with what ADO's Error object adds to it: the SQLSTATE and the
+// server's own error number (MariaDB's 1045, 2003, ...), for a tool that explains the cause. The
+// statement layer routes on Number() alone.
+class ProviderError : public vb::Error {
+public:
+    ProviderError(long number, const QString &description, QString sqlState, long nativeError);
+    const QString &SQLState() const { return sqlState_; }
+    long NativeError() const { return nativeError_; }
+
+private:
+    QString sqlState_;
+    long nativeError_;
+};
+
+// A change whose answer never came: the connection was lost after the change (or the commit of
+// its transaction) went to the server, which may have made it or not. Nothing may be undone or
+// sent again until the change has been looked up. Number, text and source are the lost
+// connection's.
+class UnknownOutcome : public vb::Error {
+public:
+    explicit UnknownOutcome(const vb::Error &lost);
+    UnknownOutcome(const vb::Error &lost, const QString &description);
+};
+
 // ADO's own error with its standard text.
 vb::Error adoError(long number, const QString &source);
 [[noreturn]] void raiseAdoError(long number, const QString &source);

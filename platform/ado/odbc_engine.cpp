@@ -22,7 +22,8 @@ namespace {
 
 [[noreturn]] void failConnecting(SQLHDBC dbc)
 {
-    throw vb::Error(E_FAIL_UNSPECIFIED, DiagnosticOf(SQL_HANDLE_DBC, dbc).message, OdbcSource);
+    const OdbcDiagnostic diag = DiagnosticOf(SQL_HANDLE_DBC, dbc);
+    throw ProviderError(E_FAIL_UNSPECIFIED, diag.message, diag.state, diag.native);
 }
 
 // Statements that only read, which can run again without changing anything twice.
@@ -77,33 +78,34 @@ void OdbcEngine::connect()
         if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
             throw vb::Error(E_FAIL_UNSPECIFIED, QStringLiteral("The ODBC driver manager could not be loaded."),
                             OdbcSource);
-        env_ = env;
+        env_.reset(env);
         SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     }
     if (!dbc_) {
         SQLHDBC dbc = SQL_NULL_HDBC;
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env_, &dbc)))
-            failFrom(SQL_HANDLE_ENV, env_);
-        dbc_ = dbc;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env_.get(), &dbc)))
+            failFrom(SQL_HANDLE_ENV, env_.get());
+        dbc_.reset(dbc);
     }
+    SQLHDBC dbc = dbc_.get();
     // A host that never answers fails after the connection timeout instead of hanging the window.
-    SQLSetConnectAttr(dbc_, SQL_ATTR_LOGIN_TIMEOUT,
+    SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
                       reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(timeouts_.connectSeconds)), 0);
     SQLWCHAR completed[1024];
     SQLSMALLINT completedLength = 0;
-    const SQLRETURN rc = SQLDriverConnectW(dbc_, nullptr, Wide(connectionText_),
+    const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, Wide(connectionText_),
                                            static_cast<SQLSMALLINT>(connectionText_.size()), completed,
                                            static_cast<SQLSMALLINT>(std::size(completed)), &completedLength,
                                            SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc))
-        failConnecting(dbc_);
+        failConnecting(dbc);
     connected_ = true;
     health_ = OdbcHealth();
     // The handle may come back from a transaction that the lost connection ended.
-    SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    SQLSetConnectAttr(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
 
     // Text literals of the Access dialect take a backslash as it stands.
-    StatementHandle stmt(dbc_, health_);
+    StatementHandle stmt(dbc, health_);
     const QString mode = QStringLiteral("SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')");
     stmt.check(SQLExecDirectW(stmt.get(), Wide(mode), static_cast<SQLINTEGER>(mode.size())));
 }
@@ -111,7 +113,7 @@ void OdbcEngine::connect()
 void OdbcEngine::disconnect()
 {
     if (connected_)
-        SQLDisconnect(dbc_);
+        SQLDisconnect(dbc_.get());
     connected_ = false;
 }
 
@@ -128,14 +130,7 @@ void OdbcEngine::reconnectWhenLost()
     connect();
 }
 
-OdbcEngine::~OdbcEngine()
-{
-    disconnect();
-    if (dbc_)
-        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
-    if (env_)
-        SQLFreeHandle(SQL_HANDLE_ENV, env_);
-}
+OdbcEngine::~OdbcEngine() { disconnect(); }
 
 std::unique_ptr<ResultTable> OdbcEngine::run(const QString &accessSql, bool wantRows)
 {
@@ -148,9 +143,19 @@ std::unique_ptr<ResultTable> OdbcEngine::run(const QString &accessSql, bool want
     reconnectWhenLost();
     if (inTransaction_ && health_.transactionEnded)
         throw vb::Error(E_FAIL_UNSPECIFIED, TransactionEndedText, OdbcSource);
+    const bool reads = onlyReads(statements);
+    const bool commitsAlone = !inTransaction_ && !reads;
+    if (commitsAlone)
+        reviveBeforeChange();
     std::unique_ptr<ResultTable> result;
-    reconnectingOnce(!inTransaction_ && onlyReads(statements),
-                     [&] { result = runStatements(statements, wantRows); });
+    try {
+        reconnectingOnce(!inTransaction_ && reads, [&] { result = runStatements(statements, wantRows); });
+    } catch (const vb::Error &error) {
+        // Inside a transaction a lost change is rolled back with it; alone it may have been made.
+        if (commitsAlone && health_.lost)
+            throw UnknownOutcome(error);
+        throw;
+    }
     return result;
 }
 
@@ -159,7 +164,7 @@ std::unique_ptr<ResultTable> OdbcEngine::runStatements(const QStringList &statem
     std::unique_ptr<ResultTable> result;
     rowsAffected_ = 0;
     for (const QString &sql : statements) {
-        StatementHandle stmt(dbc_, health_);
+        StatementHandle stmt(dbc_.get(), health_);
         if (wantRows)
             UseScrollableCursor(stmt);
         stmt.check(SQLExecDirectW(stmt.get(), Wide(sql), static_cast<SQLINTEGER>(sql.size())));
@@ -189,8 +194,7 @@ void OdbcEngine::reconnectingOnce(bool repeatable, const std::function<void()> &
         attempt();
         return;
     } catch (const vb::Error &) {
-        const bool atOnce = timeouts_.commandSeconds <= 0 || clock.elapsed() < timeouts_.commandSeconds * 500;
-        if (!repeatable || !health_.lost || !atOnce)
+        if (!repeatable || !health_.lost || !failedAtOnce(clock.elapsed()))
             throw;
     }
     disconnect();
@@ -198,13 +202,39 @@ void OdbcEngine::reconnectingOnce(bool repeatable, const std::function<void()> &
     attempt();
 }
 
+bool OdbcEngine::failedAtOnce(qint64 elapsedMs) const
+{
+    return timeouts_.commandSeconds <= 0 || elapsedMs < timeouts_.commandSeconds * 500;
+}
+
+// A change that commits by itself goes out once, on a connection known to be alive: one that
+// died while the program idled (the server restarted) shows it to a statement that changes
+// nothing, and is opened again before the change is sent. A server that does not answer that
+// statement in time gets no change either.
+void OdbcEngine::reviveBeforeChange()
+{
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        StatementHandle probe(dbc_.get(), health_);
+        const QString nothing = QStringLiteral("SELECT 1");
+        probe.check(SQLExecDirectW(probe.get(), Wide(nothing), static_cast<SQLINTEGER>(nothing.size())));
+        return;
+    } catch (const vb::Error &) {
+        if (!health_.lost || !failedAtOnce(clock.elapsed()))
+            throw;
+    }
+    disconnect();
+    connect();
+}
+
 void OdbcEngine::beginTransaction()
 {
     reconnectWhenLost();
     reconnectingOnce(true, [this] {
-        if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
+        if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_.get(), SQL_ATTR_AUTOCOMMIT,
                                              reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0)))
-            FailNoting(health_, SQL_HANDLE_DBC, dbc_);
+            FailNoting(health_, SQL_HANDLE_DBC, dbc_.get());
     });
     inTransaction_ = true;
     health_.transactionEnded = false;
@@ -225,25 +255,29 @@ void OdbcEngine::rollbackTransaction()
 }
 
 // Ends the transaction whatever happens: with the connection lost the server has dropped it
-// already, and a commit that fails otherwise is rolled back before its error is raised.
+// already, and a commit that fails otherwise is rolled back before its error is raised. A commit
+// whose answer is lost may have been made: that is raised as an unknown outcome.
 void OdbcEngine::endTransaction(short completion)
 {
     inTransaction_ = false;
     health_.transactionEnded = false;
     if (health_.lost)
         return;
-    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc_, completion);
+    SQLHDBC dbc = dbc_.get();
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc, completion);
     if (!SQL_SUCCEEDED(rc)) {
-        const OdbcDiagnostic diag = DiagnosticOf(SQL_HANDLE_DBC, dbc_);
+        const OdbcDiagnostic diag = DiagnosticOf(SQL_HANDLE_DBC, dbc);
         health_.lost = ConnectionLost(diag);
+        if (health_.lost && completion == SQL_COMMIT)
+            throw UnknownOutcome(ErrorOf(diag));
         if (!health_.lost) {
             if (completion == SQL_COMMIT)
-                SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
-            SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+                SQLEndTran(SQL_HANDLE_DBC, dbc, SQL_ROLLBACK);
+            SQLSetConnectAttr(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
         }
         throw ErrorOf(diag);
     }
-    SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    SQLSetConnectAttr(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
 }
 
 } // namespace ado

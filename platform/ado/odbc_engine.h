@@ -29,14 +29,16 @@ private:
     void connect();
     void disconnect();
     void reconnectWhenLost();
+    void reviveBeforeChange();
+    bool failedAtOnce(qint64 elapsedMs) const;
     void reconnectingOnce(bool repeatable, const std::function<void()> &attempt);
     std::unique_ptr<ResultTable> runStatements(const QStringList &statements, bool wantRows);
     void endTransaction(short completion);
 
     QString connectionText_;
     Timeouts timeouts_;
-    void *env_ = nullptr;   // SQLHENV
-    void *dbc_ = nullptr;   // SQLHDBC
+    OdbcHandle<SQL_HANDLE_ENV> env_;
+    OdbcHandle<SQL_HANDLE_DBC> dbc_;   // goes before the environment it was made in
     bool connected_ = false;
     bool inTransaction_ = false;
     OdbcHealth health_;

@@ -61,9 +61,9 @@ bool ConnectionLost(const OdbcDiagnostic &diag)
            diag.native == ServerShutdown || diag.native == ClientInteractionTimeout;
 }
 
-vb::Error ErrorOf(const OdbcDiagnostic &diag)
+ProviderError ErrorOf(const OdbcDiagnostic &diag)
 {
-    return vb::Error(numberOfState(diag.state, diag.message), diag.message, OdbcSource);
+    return ProviderError(numberOfState(diag.state, diag.message), diag.message, diag.state, diag.native);
 }
 
 void FailNoting(OdbcHealth &health, SQLSMALLINT handleType, SQLHANDLE handle)
@@ -78,11 +78,11 @@ void FailNoting(OdbcHealth &health, SQLSMALLINT handleType, SQLHANDLE handle)
 
 StatementHandle::StatementHandle(SQLHDBC dbc, OdbcHealth &health) : health_(health)
 {
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt_)))
+    SQLHSTMT stmt = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt)))
         FailNoting(health_, SQL_HANDLE_DBC, dbc);
+    stmt_.reset(stmt);
 }
-
-StatementHandle::~StatementHandle() { SQLFreeHandle(SQL_HANDLE_STMT, stmt_); }
 
 void StatementHandle::check(SQLRETURN rc) const
 {
@@ -90,6 +90,6 @@ void StatementHandle::check(SQLRETURN rc) const
         fail();
 }
 
-void StatementHandle::fail() const { FailNoting(health_, SQL_HANDLE_STMT, stmt_); }
+void StatementHandle::fail() const { FailNoting(health_, SQL_HANDLE_STMT, stmt_.get()); }
 
 } // namespace ado

@@ -1,11 +1,12 @@
 #pragma once
 // Internal to the ODBC engine: the driver's diagnostics as the provider's errors, and a statement
 // handle whose failures note what they tell of the connection.
-#include "vb/error.h"
+#include "ado/errors.h"
 
 #include <sql.h>
 
 #include <QString>
+#include <memory>
 
 namespace ado {
 
@@ -22,12 +23,18 @@ struct OdbcDiagnostic {
     long native = 0;
 };
 
+// An ODBC handle of one kind, freed with it when its owner goes.
+template <SQLSMALLINT Kind> struct OdbcHandleFree {
+    void operator()(SQLHANDLE handle) const { SQLFreeHandle(Kind, handle); }
+};
+template <SQLSMALLINT Kind> using OdbcHandle = std::unique_ptr<void, OdbcHandleFree<Kind>>;
+
 // The first diagnostic record of a handle.
 OdbcDiagnostic DiagnosticOf(SQLSMALLINT handleType, SQLHANDLE handle);
 // Whether the connection cannot go on after this failure.
 bool ConnectionLost(const OdbcDiagnostic &diag);
 // The error with the provider's number for the diagnostic's SQLSTATE.
-vb::Error ErrorOf(const OdbcDiagnostic &diag);
+ProviderError ErrorOf(const OdbcDiagnostic &diag);
 // Raises the error of a failed call on `handle`, noting in `health` what it tells of the connection.
 [[noreturn]] void FailNoting(OdbcHealth &health, SQLSMALLINT handleType, SQLHANDLE handle);
 
@@ -41,17 +48,14 @@ inline SQLWCHAR *Wide(const QString &text)
 class StatementHandle {
 public:
     StatementHandle(SQLHDBC dbc, OdbcHealth &health);
-    ~StatementHandle();
-    StatementHandle(const StatementHandle &) = delete;
-    StatementHandle &operator=(const StatementHandle &) = delete;
-    SQLHSTMT get() const { return stmt_; }
+    SQLHSTMT get() const { return stmt_.get(); }
     // Raises the statement's error unless `rc` tells of success or of no data.
     void check(SQLRETURN rc) const;
     [[noreturn]] void fail() const;
 
 private:
     OdbcHealth &health_;
-    SQLHSTMT stmt_ = SQL_NULL_HSTMT;
+    OdbcHandle<SQL_HANDLE_STMT> stmt_;
 };
 
 } // namespace ado

@@ -1,104 +1,24 @@
 #include "controls/biff8workbook.h"
 
+#include "controls/biff8records.h"
+#include "controls/biff8stringtable.h"
+#include "controls/compoundfile.h"
 #include "controls/xlsexport.h"
 
-#include <QHash>
 #include <QList>
 #include <algorithm>
-#include <cstdint>
 
 namespace controls {
 
-namespace {
+using namespace biff8;
 
-enum RecordType : uint16_t {
-    rtEOF = 0x000A,
-    rtCodePage = 0x0042,
-    rtWindow1 = 0x003D,
-    rtFont = 0x0031,
-    rtColInfo = 0x007D,
-    rtBoundSheet = 0x0085,
-    rtContinue = 0x003C,
-    rtSST = 0x00FC,
-    rtExtSST = 0x00FF,
-    rtLabelSST = 0x00FD,
-    rtXF = 0x00E0,
-    rtDimensions = 0x0200,
-    rtWindow2 = 0x023E,
-    rtStyle = 0x0293,
-    rtBOF = 0x0809,
-};
+namespace {
 
 constexpr uint16_t kXfCell = 15;      // the first cell format after the 15 style formats
 constexpr uint16_t kXfHeader = 16;    // bold captions
-
-// Little-endian appends onto a growing stream.
-class Writer {
-public:
-    explicit Writer(QByteArray &out) : out_(out) {}
-    void u8(uint8_t v) { out_.append(static_cast<char>(v)); }
-    void u16(uint16_t v)
-    {
-        u8(static_cast<uint8_t>(v));
-        u8(static_cast<uint8_t>(v >> 8));
-    }
-    void u32(uint32_t v)
-    {
-        u16(static_cast<uint16_t>(v));
-        u16(static_cast<uint16_t>(v >> 16));
-    }
-    void bytes(const char *data, qsizetype size) { out_.append(data, size); }
-    qsizetype size() const { return out_.size(); }
-
-    // Starts a record whose length is patched by end().
-    qsizetype begin(uint16_t type)
-    {
-        const qsizetype start = size();
-        u16(type);
-        u16(0);
-        return start;
-    }
-    void end(qsizetype start)
-    {
-        const auto length = static_cast<uint16_t>(size() - start - 4);
-        out_[start + 2] = static_cast<char>(length & 0xFF);
-        out_[start + 3] = static_cast<char>(length >> 8);
-    }
-    void patch32(qsizetype at, uint32_t v)
-    {
-        for (int i = 0; i < 4; ++i)
-            out_[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    }
-
-private:
-    QByteArray &out_;
-};
-
-bool needsUtf16(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > 0xFF; });
-}
-
-// Appends `count` characters of `text` from `from`, one byte or two each.
-void appendChars(Writer &w, const QString &text, qsizetype from, qsizetype count, bool wide)
-{
-    for (qsizetype i = from; i < from + count; ++i) {
-        const char16_t c = text[i].unicode();
-        if (wide)
-            w.u16(c);
-        else
-            w.u8(static_cast<uint8_t>(c));
-    }
-}
-
-// A short string with a one-byte length (font and sheet names).
-void appendShortString(Writer &w, const QString &text)
-{
-    const bool wide = needsUtf16(text);
-    w.u8(static_cast<uint8_t>(text.size()));
-    w.u8(wide ? 1 : 0);
-    appendChars(w, text, 0, text.size(), wide);
-}
+constexpr qsizetype kProgressRows = 256;
+// The sheets go to the file in pieces of about this size.
+constexpr qsizetype kBodyPiece = 1024 * 1024;
 
 void appendBOF(Writer &w, uint16_t substream)
 {
@@ -126,7 +46,7 @@ void appendFont(Writer &w, bool bold)
     w.u8(2);                    // family: Swiss
     w.u8(0);                    // ANSI character set
     w.u8(0);
-    appendShortString(w, QStringLiteral("Arial"));
+    w.shortString(u"Arial");
     w.end(r);
 }
 
@@ -146,178 +66,10 @@ void appendXF(Writer &w, uint16_t font, bool style, uint8_t usedAttributes)
     w.end(r);
 }
 
-// The shared string table: each distinct text once, in order of first use.
-class StringTable {
-public:
-    uint32_t intern(const QString &text)
-    {
-        ++total_;
-        const auto it = index_.constFind(text);
-        if (it != index_.cend())
-            return *it;
-        const auto id = static_cast<uint32_t>(strings_.size());
-        index_.insert(text, id);
-        strings_.append(text);
-        return id;
-    }
-
-    // SST with CONTINUE records as needed, then EXTSST pointing at every eighth (or more)
-    // string so readers can seek.
-    void write(Writer &w) const
-    {
-        const qsizetype unique = strings_.size();
-        const qsizetype perBucket = std::max<qsizetype>(8, (unique + 127) / 128);
-        struct Bucket { uint32_t streamPos; uint16_t recordOffset; };
-        QList<Bucket> buckets;
-
-        qsizetype record = w.begin(rtSST);
-        w.u32(total_);
-        w.u32(static_cast<uint32_t>(unique));
-        qsizetype used = 8;
-        auto nextRecord = [&] {
-            w.end(record);
-            record = w.begin(rtContinue);
-            used = 0;
-        };
-        for (qsizetype i = 0; i < unique; ++i) {
-            const QString &s = strings_[i];
-            const qsizetype n = s.size();
-            const bool wide = needsUtf16(s);
-            const qsizetype charSize = wide ? 2 : 1;
-            // The 3-byte string header and its first character stay together.
-            if (biff8::kMaxRecordData - used < 3 + charSize)
-                nextRecord();
-            if (i % perBucket == 0)
-                buckets.append({static_cast<uint32_t>(w.size()), static_cast<uint16_t>(w.size() - record)});
-            w.u16(static_cast<uint16_t>(n));
-            w.u8(wide ? 1 : 0);
-            used += 3;
-            for (qsizetype at = 0; at < n;) {
-                const qsizetype fit = (biff8::kMaxRecordData - used) / charSize;
-                if (fit == 0) {
-                    nextRecord();
-                    w.u8(wide ? 1 : 0);     // a continued string restates its encoding
-                    used = 1;
-                    continue;
-                }
-                const qsizetype take = std::min(fit, n - at);
-                appendChars(w, s, at, take, wide);
-                used += take * charSize;
-                at += take;
-            }
-        }
-        w.end(record);
-
-        const qsizetype ext = w.begin(rtExtSST);
-        w.u16(static_cast<uint16_t>(perBucket));
-        for (const Bucket &b : buckets) {
-            w.u32(b.streamPos);
-            w.u16(b.recordOffset);
-            w.u16(0);
-        }
-        w.end(ext);
-    }
-
-private:
-    QHash<QString, uint32_t> index_;
-    QList<QString> strings_;
-    uint32_t total_ = 0;
-};
-
-// Column width in 1/256 of the width of "0" in the default font (about 7 pixels).
-uint16_t columnWidthUnits(int twips)
+// The globals' records before the shared string table; each sheet starts at its offset in
+// the stream.
+QByteArray globals(const QList<qint64> &sheetStarts)
 {
-    const int pixels = twips / 15;
-    return static_cast<uint16_t>(std::clamp(pixels * 256 / 7 + 128, 256, 255 * 256));
-}
-
-void appendLabel(Writer &w, qsizetype row, int column, uint16_t xf, uint32_t sst)
-{
-    w.u16(rtLabelSST);
-    w.u16(10);
-    w.u16(static_cast<uint16_t>(row));
-    w.u16(static_cast<uint16_t>(column));
-    w.u16(xf);
-    w.u32(sst);
-}
-
-// One sheet: captions (when asked) and the data rows [first, first + count).
-QByteArray buildSheet(const XlsSource &source, int columns, qsizetype first, qsizetype count, bool selected,
-                      StringTable &strings)
-{
-    QByteArray out;
-    Writer w(out);
-    const qsizetype headerRows = source.hasHeaders() ? 1 : 0;
-    out.reserve((count + headerRows) * columns * 14 + 512);
-    appendBOF(w, 0x0010);
-    for (int c = 0; c < columns; ++c) {
-        const qsizetype r = w.begin(rtColInfo);
-        w.u16(static_cast<uint16_t>(c));
-        w.u16(static_cast<uint16_t>(c));
-        w.u16(columnWidthUnits(source.widthTwips(c)));
-        w.u16(kXfCell);
-        w.u16(0);
-        w.u16(0);
-        w.end(r);
-    }
-    const qsizetype dim = w.begin(rtDimensions);
-    w.u32(0);
-    w.u32(static_cast<uint32_t>(count + headerRows));
-    w.u16(0);
-    w.u16(static_cast<uint16_t>(columns));
-    w.u16(0);
-    w.end(dim);
-
-    auto cellText = [](QString text) {
-        if (text.size() > biff8::kMaxCellChars)
-            text.truncate(biff8::kMaxCellChars);
-        return text;
-    };
-    if (headerRows) {
-        for (int c = 0; c < columns; ++c) {
-            const QString caption = source.header(c);
-            if (!caption.isEmpty())
-                appendLabel(w, 0, c, kXfHeader, strings.intern(cellText(caption)));
-        }
-    }
-    for (qsizetype r = 0; r < count; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            const QString text = source.cell(first + r, c);
-            if (!text.isEmpty())
-                appendLabel(w, r + headerRows, c, kXfCell, strings.intern(cellText(text)));
-        }
-    }
-
-    const qsizetype win = w.begin(rtWindow2);
-    w.u16(selected ? 0x06B6 : 0x04B6);  // grid lines, headings, zeros, outline symbols; selected tab
-    w.u16(0);
-    w.u16(0);
-    w.u16(64);
-    w.u16(0);
-    w.u16(0);
-    w.u16(0);
-    w.u32(0);
-    w.end(win);
-    appendEOF(w);
-    return out;
-}
-
-} // namespace
-
-QByteArray BuildBiff8Workbook(const XlsSource &source)
-{
-    const int columns = std::min(source.columns(), biff8::kMaxColumns);
-    const qsizetype perSheet = biff8::kRowsPerSheet - (source.hasHeaders() ? 1 : 0);
-    const qsizetype rows = source.rows();
-    const qsizetype sheetCount = std::max<qsizetype>(1, (rows + perSheet - 1) / perSheet);
-
-    StringTable strings;
-    QList<QByteArray> sheets;
-    for (qsizetype s = 0; s < sheetCount; ++s) {
-        const qsizetype first = s * perSheet;
-        sheets << buildSheet(source, columns, first, std::min(perSheet, rows - first), s == 0, strings);
-    }
-
     QByteArray out;
     Writer w(out);
     appendBOF(w, 0x0005);
@@ -348,30 +100,177 @@ QByteArray BuildBiff8Workbook(const XlsSource &source)
     w.u8(0);
     w.u8(0xFF);
     w.end(style);
-
-    QList<qsizetype> sheetOffsets;
-    for (qsizetype s = 0; s < sheetCount; ++s) {
+    for (qsizetype s = 0; s < sheetStarts.size(); ++s) {
         const qsizetype r = w.begin(rtBoundSheet);
-        sheetOffsets << w.size();
-        w.u32(0);       // patched below
+        w.u32(static_cast<uint32_t>(sheetStarts[s]));
         w.u8(0);        // visible
         w.u8(0);        // worksheet
-        appendShortString(w, QStringLiteral("Sheet%1").arg(s + 1));
+        w.shortString(QStringLiteral("Sheet%1").arg(s + 1));
         w.end(r);
     }
-    strings.write(w);
-    appendEOF(w);
-
-    qsizetype total = out.size();
-    for (const QByteArray &sheet : sheets)
-        total += sheet.size();
-    out.reserve(total);
-    for (qsizetype s = 0; s < sheetCount; ++s) {
-        w.patch32(sheetOffsets[s], static_cast<uint32_t>(out.size()));
-        out.append(sheets[s]);
-        sheets[s] = QByteArray();
-    }
     return out;
+}
+
+// Column width in 1/256 of the width of "0" in the default font (about 7 pixels).
+uint16_t columnWidthUnits(int twips)
+{
+    const int pixels = twips / 15;
+    return static_cast<uint16_t>(std::clamp(pixels * 256 / 7 + 128, 256, 255 * 256));
+}
+
+// The sheets' records, handed on to the file in pieces.
+class Sheets {
+public:
+    Sheets(CompoundFileWriter &out, StreamedStringTable &strings) : out_(out), strings_(strings), w_(buffer_)
+    {
+        buffer_.reserve(kBodyPiece + 64 * 1024);
+    }
+    Writer &records() { return w_; }
+    // Where the next record starts, from the body's start.
+    qint64 position() const { return out_.bodySize() + buffer_.size(); }
+    uint32_t references() const { return references_; }
+
+    // A text cell: a LABEL record holding the text, or a LABELSST one for a text too long for it.
+    void cell(qsizetype row, int column, uint16_t xf, QStringView text)
+    {
+        text = text.left(kMaxCellChars);
+        const qsizetype n = text.size();
+        constexpr qsizetype fixed = 6 + 2 + 1;   // row, column, format; length; encoding
+        if (fixed + 2 * n > kMaxRecordData && (fixed + n > kMaxRecordData || NeedsUtf16(text))) {
+            w_.u16(rtLabelSST);
+            w_.u16(10);
+            w_.u16(static_cast<uint16_t>(row));
+            w_.u16(static_cast<uint16_t>(column));
+            w_.u16(xf);
+            w_.u32(strings_.add(text));
+            ++references_;
+            return;
+        }
+        const qsizetype start = w_.size();
+        char *p = w_.grow(4 + fixed + 2 * n);
+        qToLittleEndian<uint16_t>(static_cast<uint16_t>(row), p + 4);
+        qToLittleEndian<uint16_t>(static_cast<uint16_t>(column), p + 6);
+        qToLittleEndian<uint16_t>(xf, p + 8);
+        qToLittleEndian<uint16_t>(static_cast<uint16_t>(n), p + 10);
+        // One byte a character unless a character needs two.
+        char *chars = p + 13;
+        char16_t all = 0;
+        const char16_t *from = text.utf16();
+        for (qsizetype i = 0; i < n; ++i) {
+            all |= from[i];
+            chars[i] = static_cast<char>(from[i]);
+        }
+        const bool wide = all > 0xFF;
+        if (wide)
+            qToLittleEndian<char16_t>(from, n, chars);
+        p[12] = wide ? 1 : 0;
+        const qsizetype length = fixed + (wide ? 2 : 1) * n;
+        qToLittleEndian<uint16_t>(rtLabel, p);
+        qToLittleEndian<uint16_t>(static_cast<uint16_t>(length), p + 2);
+        w_.shrinkTo(start + 4 + length);
+    }
+
+    // Hands what is made on to the file once it makes a piece, or at the end.
+    void handOn(bool atEnd = false)
+    {
+        if (buffer_.size() < kBodyPiece && !atEnd)
+            return;
+        out_.appendBody(buffer_);
+        buffer_.resize(0);
+    }
+
+private:
+    CompoundFileWriter &out_;
+    StreamedStringTable &strings_;
+    QByteArray buffer_;
+    Writer w_;
+    uint32_t references_ = 0;
+};
+
+// One sheet: captions (when asked) and the data rows [first, first + count).
+bool writeSheet(const XlsSource &source, int columns, qsizetype first, qsizetype count, bool selected, Sheets &sheets,
+                const std::function<bool(qsizetype)> &progress)
+{
+    Writer &w = sheets.records();
+    const qsizetype headerRows = source.hasHeaders() ? 1 : 0;
+    appendBOF(w, 0x0010);
+    for (int c = 0; c < columns; ++c) {
+        const qsizetype r = w.begin(rtColInfo);
+        w.u16(static_cast<uint16_t>(c));
+        w.u16(static_cast<uint16_t>(c));
+        w.u16(columnWidthUnits(source.widthTwips(c)));
+        w.u16(kXfCell);
+        w.u16(0);
+        w.u16(0);
+        w.end(r);
+    }
+    const qsizetype dim = w.begin(rtDimensions);
+    w.u32(0);
+    w.u32(static_cast<uint32_t>(count + headerRows));
+    w.u16(0);
+    w.u16(static_cast<uint16_t>(columns));
+    w.u16(0);
+    w.end(dim);
+
+    if (headerRows) {
+        for (int c = 0; c < columns; ++c) {
+            const QString caption = source.header(c);
+            if (!caption.isEmpty())
+                sheets.cell(0, c, kXfHeader, caption);
+        }
+    }
+    for (qsizetype r = 0; r < count; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const QString text = source.cell(first + r, c);
+            if (!text.isEmpty())
+                sheets.cell(r + headerRows, c, kXfCell, text);
+        }
+        sheets.handOn();
+        if ((first + r + 1) % kProgressRows == 0 && !progress(first + r + 1))
+            return false;
+    }
+
+    const qsizetype win = w.begin(rtWindow2);
+    w.u16(selected ? 0x06B6 : 0x04B6);  // grid lines, headings, zeros, outline symbols; selected tab
+    w.u16(0);
+    w.u16(0);
+    w.u16(64);
+    w.u16(0);
+    w.u16(0);
+    w.u16(0);
+    w.u32(0);
+    w.end(win);
+    appendEOF(w);
+    return true;
+}
+
+} // namespace
+
+bool WriteBiff8Workbook(const XlsSource &source, CompoundFileWriter &out,
+                        const std::function<bool(qsizetype rowsWritten)> &progress)
+{
+    const int columns = std::min(source.columns(), kMaxColumns);
+    const qsizetype perSheet = kRowsPerSheet - (source.hasHeaders() ? 1 : 0);
+    const qsizetype rows = source.rows();
+    const qsizetype sheetCount = std::max<qsizetype>(1, (rows + perSheet - 1) / perSheet);
+
+    // The globals' records take their place now; their sheet offsets are known at the end.
+    QList<qint64> sheetStarts(sheetCount, 0);
+    out.appendHead(globals(sheetStarts));
+    StreamedStringTable strings(out);
+    Sheets sheets(out, strings);
+    for (qsizetype s = 0; s < sheetCount; ++s) {
+        const qsizetype first = s * perSheet;
+        sheetStarts[s] = sheets.position();
+        if (!writeSheet(source, columns, first, std::min(perSheet, rows - first), s == 0, sheets, progress))
+            return false;
+    }
+    sheets.handOn(true);
+    strings.finish(sheets.references());
+    for (qint64 &start : sheetStarts)
+        start += out.headSize();
+    out.patchHead(0, globals(sheetStarts));
+    return progress(rows);
 }
 
 } // namespace controls

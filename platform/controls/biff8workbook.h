@@ -1,29 +1,26 @@
 #pragma once
-// The "Workbook" stream of an Excel 97 file (BIFF8): a globals part (code page, fonts, cell
-// formats, one BOUNDSHEET per sheet, the shared string table) followed by the sheets, each
-// with its column widths and one LABELSST record per non-empty text cell.
+// The "Workbook" stream of an Excel 97 file (BIFF8), written into a compound file as it is
+// made: a globals part (code page, fonts, cell formats, one BOUNDSHEET per sheet, the shared
+// string table) followed by the sheets, each with its column widths and one LABEL record per
+// non-empty text cell. Only texts too long for a LABEL record (8,224 bytes of data) go through
+// the shared string table (biff8stringtable.h), so the writer keeps no table of the texts.
 //
-// Limits of the format that shape it: 65,536 rows a sheet (longer tables continue on
-// further sheets under the same captions), records of at most 8,224 data bytes (the shared
-// string table continues in CONTINUE records, a string split between two of them repeats its
-// one-byte encoding flag), 32,767 characters a cell (longer texts are cut there, as Excel
-// itself cannot hold more). Texts that fit in Latin-1 are stored one byte a character,
+// Limits of the format that shape it: 65,536 rows a sheet (longer tables continue on further
+// sheets under the same captions), 32,767 characters a cell (longer texts are cut there, as
+// Excel itself cannot hold more). Texts that fit in Latin-1 are stored one byte a character,
 // others as UTF-16.
-#include <QByteArray>
-#include <QString>
+#include <QtGlobal>
+#include <functional>
 
 namespace controls {
 
+class CompoundFileWriter;
 class XlsSource;
 
-namespace biff8 {
-constexpr qsizetype kRowsPerSheet = 65536;
-constexpr qsizetype kMaxRecordData = 8224;
-constexpr int kMaxCellChars = 32767;
-constexpr int kMaxColumns = 256;
-} // namespace biff8
-
-// The stream; columns beyond the format's 256 are left out.
-QByteArray BuildBiff8Workbook(const XlsSource &source);
+// Every few hundred rows `progress` hears how many data rows are written; when it answers
+// false the writing stops and false is returned, the stream left unfinished. Columns beyond
+// the format's 256 are left out.
+bool WriteBiff8Workbook(const XlsSource &source, CompoundFileWriter &out,
+                        const std::function<bool(qsizetype rowsWritten)> &progress);
 
 } // namespace controls

@@ -58,12 +58,15 @@ bool Is3dChartType(int type)
            || type == Chart3dCombination;
 }
 
-Chart::Chart(QWidget *parent) : QWidget(parent), view_(new QChartView), chart_(new QChart)
+// The view is made with the chart: a view made without one makes a chart of its own, which
+// setChart would let go of without deleting it.
+Chart::Chart(QWidget *parent) : QWidget(parent), view_(nullptr), chart_(new QChart)
 {
+    view_ = new QChartView(chart_);
     chart_->setAnimationOptions(QChart::NoAnimation);
-    chart_->legend()->setAlignment(Qt::AlignRight);
+    // Under the plot, so that the plot keeps the whole width for the axis title and the rows.
+    chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setBackgroundRoundness(0);
-    view_->setChart(chart_);
     view_->setRenderHint(QPainter::Antialiasing, false);
     view_->setFrameShape(QFrame::NoFrame);
     view_->setMouseTracking(true);
@@ -379,10 +382,9 @@ void Chart::setUpAxes()
 {
     const bool pie = type_ == Chart2dPie;
     const bool xy = type_ == Chart2dXY;
-    categoryAxis_->clear();
-    categoryAxis_->append(labels_.isEmpty() ? QStringList{QString()} : labels_);
+    categoryAxis_->setCategories(shownRowLabels());
     categoryAxis_->setVisible(!pie && !xy);
-    // Row labels are never cut short: fitLabels gives them a size that fits their rows.
+    // Row labels are never cut short: fitLabels gives them a size and a spacing that fit.
     categoryAxis_->setTruncateLabels(false);
 
     valueAxisX_->setRange(0.5, std::max(rowCount(), 1) + 0.5);

@@ -8,9 +8,9 @@
 // keeps the axes, the legend and the mapping of values to positions.
 //
 // Labels stay readable as rows get many and narrow: the row labels shrink, then turn upright,
-// and are never cut short; value labels turn upright when they are wider than a row (the
-// value axis makes room above the highest point for them) and sit on a light backing, so
-// they never stand dark on a dark fill. A pie's slices are labelled with their row.
+// then label every second, fifth... row, and are never cut short; value labels turn upright
+// when they are wider than a row (the value axis makes room above the highest point for them)
+// and sit on a light backing, so they never stand dark on a dark fill. A pie's slices are labelled with their row.
 //
 // The parts of the chart can be found under a point (title, axis title, legend, plot, a point,
 // its value label...), a double-click reports the part it hit, and moving the pointer reports
@@ -53,6 +53,8 @@ enum ChartType : int {
     Chart2dXY = 16,
 };
 bool IsChartType(int type);
+// Rows per row label (1, 2, 5, 10, 20, 50...): the fewest that give a label of that width room.
+int RowsPerLabel(double labelWidth, double rowWidth);
 bool Is3dChartType(int type);
 
 enum class ChartPart { None, ChartArea, Title, Footnote, Legend, Plot, Point, PointLabel, Series, Axis, AxisLabel, AxisTitle };
@@ -158,6 +160,8 @@ private:
     // changed anything (the chart is then laid out again).
     bool fitLabels();
     void fitRowLabels(double rowWidth);
+    // The category axis' texts: the row labels, every rowsPerLabel_-th from the first.
+    QStringList shownRowLabels() const;
     bool fitValueLabels(double rowWidth);
     // Where a pie's slice labels go (scene coordinates), drawn by the overlay.
     struct SliceLabel {
@@ -168,7 +172,6 @@ private:
     };
     QList<SliceLabel> sliceLabels() const;
     QFont sliceLabelFont() const;
-    void applyColors();
     void settle();
     void relayout();
 
@@ -214,6 +217,7 @@ private:
     std::function<QString(double)> formatter_;
     bool wholeNumbers_ = false;
     bool uprightValues_ = false;
+    int rowsPerLabel_ = 1;
     double headroomPixels_ = 0;   // kept free above the highest point for upright value labels
     QColor plotColor_ = Qt::white;
     QColor seriesColor_ = QColor(0x33, 0x66, 0xcc);

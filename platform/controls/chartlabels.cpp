@@ -34,6 +34,25 @@ double widestText(const QFont &font, const QStringList &texts)
 
 } // namespace
 
+int RowsPerLabel(double labelWidth, double rowWidth)
+{
+    int every = 1;
+    for (int step = 0; labelWidth > every * rowWidth && every < 100000; ++step)
+        every = step % 3 == 0 ? every * 2 : step % 3 == 1 ? every / 2 * 5 : every * 2;
+    return every;
+}
+
+QStringList Chart::shownRowLabels() const
+{
+    if (labels_.isEmpty())
+        return {QString()};
+    // The axis holds each text once: the rows without a label get distinct invisible texts.
+    QStringList shown;
+    for (qsizetype i = 0; i < labels_.size(); ++i)
+        shown << (i % rowsPerLabel_ == 0 ? labels_[i] : QString(i, QChar(0x200B)));
+    return shown;
+}
+
 QFont ScaledLabelFont(const QFont &font)
 {
     constexpr double scale = 0.8;
@@ -55,40 +74,45 @@ bool Chart::fitLabels()
         return false;
     const QFont rowFont = categoryAxis_->labelsFont();
     const int angle = categoryAxis_->labelsAngle();
-    const bool truncate = categoryAxis_->truncateLabels();
+    const int every = rowsPerLabel_;
     const double interval = valueAxisX_->tickInterval();
     fitRowLabels(rowWidth);
     const bool values = fitValueLabels(rowWidth);
     return values || rowFont != categoryAxis_->labelsFont() || angle != categoryAxis_->labelsAngle()
-           || truncate != categoryAxis_->truncateLabels() || interval != valueAxisX_->tickInterval();
+           || every != rowsPerLabel_ || interval != valueAxisX_->tickInterval();
 }
 
-// The row labels in the chart's type when they fit their rows, else smaller, else upright;
-// the XY chart labels every row, every other row or every fifth. Rows too narrow even for
-// upright labels let Qt Charts shorten and hide what does not fit.
+// The row labels in the chart's type when they fit their rows, else smaller, else upright,
+// else flat again on every second, fifth, tenth... row from the first, so that a label is
+// never cut short; the XY chart labels every row, every other row or every fifth.
 void Chart::fitRowLabels(double rowWidth)
 {
     const QFont full = font();
     const QFont small = ScaledLabelFont(full);
     QFont chosen = full;
     int angle = 0;
-    bool fits = true;
+    int every = 1;
     if (widestText(full, labels_) + LabelGap > rowWidth) {
         chosen = small;
-        if (widestText(small, labels_) + LabelGap > rowWidth) {
-            angle = -90;
-            fits = QFontMetricsF(small).height() + 1 <= rowWidth;
+        const double widest = widestText(small, labels_) + LabelGap;
+        if (widest > rowWidth) {
+            if (QFontMetricsF(small).height() + 1 <= rowWidth)
+                angle = -90;
+            else
+                every = RowsPerLabel(widest, rowWidth);
         }
     }
     if (categoryAxis_->labelsFont() != chosen)
         categoryAxis_->setLabelsFont(chosen);
     if (categoryAxis_->labelsAngle() != angle)
         categoryAxis_->setLabelsAngle(angle);
-    if (categoryAxis_->truncateLabels() == fits)
-        categoryAxis_->setTruncateLabels(!fits);
+    if (every != rowsPerLabel_) {
+        rowsPerLabel_ = every;
+        categoryAxis_->setCategories(shownRowLabels());
+    }
 
     const double widestSmall = widestText(small, labels_) + LabelGap;
-    const double interval = widestSmall <= rowWidth ? 1 : widestSmall <= 2 * rowWidth ? 2 : 5;
+    const double interval = RowsPerLabel(widestSmall, rowWidth);
     if (valueAxisX_->labelsFont() != small)
         valueAxisX_->setLabelsFont(small);
     if (valueAxisX_->tickInterval() != interval)

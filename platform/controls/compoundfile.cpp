@@ -1,12 +1,17 @@
 #include "controls/compoundfile.h"
 
-#include <QList>
-#include <cstdint>
+#include "vb/error.h"
+#include "vb/wholefile.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
 
 namespace controls {
 
 namespace {
-constexpr qsizetype kSector = 512;
+constexpr qsizetype kSector = CompoundFileWriter::kSector;
 constexpr qsizetype kIdsPerSector = kSector / 4;
 constexpr qsizetype kHeaderDifat = 109;
 constexpr qsizetype kMiniStreamCutoff = 4096;
@@ -16,20 +21,13 @@ constexpr uint32_t kFatSector = 0xFFFFFFFD;
 constexpr uint32_t kDifatSector = 0xFFFFFFFC;
 constexpr uint32_t kNoStream = 0xFFFFFFFF;
 
-void put16(QByteArray &b, qsizetype at, uint16_t v)
-{
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>(v >> 8);
-}
+void put16(QByteArray &b, qsizetype at, uint16_t v) { qToLittleEndian(v, b.data() + at); }
 
-void put32(QByteArray &b, qsizetype at, uint32_t v)
-{
-    put16(b, at, static_cast<uint16_t>(v));
-    put16(b, at + 2, static_cast<uint16_t>(v >> 16));
-}
+void put32(QByteArray &b, qsizetype at, uint32_t v) { qToLittleEndian(v, b.data() + at); }
 
 qsizetype sectorsFor(qsizetype count, qsizetype perSector) { return (count + perSector - 1) / perSector; }
 
+// Where the sectors after the stream's go: one directory sector, the FAT, the DIFAT.
 struct Layout {
     qsizetype streamSectors = 0;
     qsizetype fatSectors = 0;
@@ -41,10 +39,10 @@ struct Layout {
 };
 
 // The FAT must map every sector, its own and the DIFAT's included: grow until it does.
-Layout layoutFor(qsizetype streamBytes)
+Layout layoutFor(qsizetype streamSectors)
 {
     Layout l;
-    l.streamSectors = sectorsFor(streamBytes, kSector);
+    l.streamSectors = streamSectors;
     for (;;) {
         const qsizetype fat = sectorsFor(l.total(), kIdsPerSector);
         const qsizetype difat = fat > kHeaderDifat ? sectorsFor(fat - kHeaderDifat, kIdsPerSector - 1) : 0;
@@ -71,6 +69,18 @@ void directoryEntry(QByteArray &dir, int slot, const QString &name, uint8_t type
     put32(dir, at + 120, size);
 }
 
+QByteArray directory(const QString &streamName, uint32_t start, uint32_t size)
+{
+    QByteArray dir(kSector, '\0');
+    directoryEntry(dir, 0, QStringLiteral("Root Entry"), 5, 1, kEndOfChain, 0);
+    directoryEntry(dir, 1, streamName, 2, kNoStream, start, size);
+    for (int slot = 2; slot < 4; ++slot) {
+        for (int field : {68, 72, 76})
+            put32(dir, slot * 128 + field, kNoStream);
+    }
+    return dir;
+}
+
 QByteArray header(const Layout &l)
 {
     QByteArray h(kSector, '\0');
@@ -94,19 +104,27 @@ QByteArray header(const Layout &l)
     return h;
 }
 
-QByteArray fat(const Layout &l)
+// Each stream sector points at the next in the stream's order, the last ends the chain.
+QByteArray fatBytes(const Layout &l, const std::vector<CompoundFileWriter::Run> &streamOrder)
 {
-    QByteArray f(l.fatSectors * kSector, '\xFF');
-    qsizetype slot = 0;
-    auto next = [&](uint32_t v) { put32(f, 4 * slot++, v); };
-    for (qsizetype s = 0; s < l.streamSectors; ++s)
-        next(s + 1 < l.streamSectors ? static_cast<uint32_t>(s + 1) : kEndOfChain);
-    next(kEndOfChain);  // the directory
+    std::vector<uint32_t> fat(static_cast<size_t>(l.fatSectors * kIdsPerSector), kFree);
+    uint32_t previous = kFree;
+    for (const CompoundFileWriter::Run &run : streamOrder) {
+        for (uint32_t s = run.first; s < run.first + run.count; ++s) {
+            if (previous != kFree)
+                fat[previous] = s;
+            previous = s;
+        }
+    }
+    fat[previous] = kEndOfChain;
+    fat[l.directory()] = kEndOfChain;
     for (qsizetype s = 0; s < l.fatSectors; ++s)
-        next(kFatSector);
+        fat[l.firstFat() + s] = kFatSector;
     for (qsizetype s = 0; s < l.difatSectors; ++s)
-        next(kDifatSector);
-    return f;
+        fat[l.firstDifat() + s] = kDifatSector;
+    QByteArray bytes(l.fatSectors * kSector, Qt::Uninitialized);
+    qToLittleEndian<uint32_t>(fat.data(), static_cast<qsizetype>(fat.size()), bytes.data());
+    return bytes;
 }
 
 // FAT sector numbers past the header's 109, 127 a sector, each sector chained to the next.
@@ -127,27 +145,94 @@ QByteArray difat(const Layout &l)
 }
 } // namespace
 
-QByteArray BuildCompoundFile(const QString &streamName, QByteArray stream)
+CompoundFileWriter::CompoundFileWriter(vb::SaveFile &file) : file_(file)
 {
-    if (stream.size() < kMiniStreamCutoff)
-        stream.append(QByteArray(kMiniStreamCutoff - stream.size(), '\0'));
-    const auto streamSize = static_cast<uint32_t>(stream.size());
-    const Layout l = layoutFor(stream.size());
-    stream.append(QByteArray(l.streamSectors * kSector - stream.size(), '\0'));
+    // The header's place; it is written last, when the layout is known.
+    const QByteArray placeholder(kSector, '\0');
+    file_.write(placeholder.constData(), placeholder.size());
+}
 
-    QByteArray dir(kSector, '\0');
-    directoryEntry(dir, 0, QStringLiteral("Root Entry"), 5, 1, kEndOfChain, 0);
-    directoryEntry(dir, 1, streamName, 2, kNoStream, 0, streamSize);
-    for (int slot = 2; slot < 4; ++slot) {
-        for (int field : {68, 72, 76})
-            put32(dir, slot * 128 + field, kNoStream);
+void CompoundFileWriter::appendHead(const char *data, qsizetype size) { append(head_, data, size); }
+
+void CompoundFileWriter::appendBody(const char *data, qsizetype size) { append(body_, data, size); }
+
+void CompoundFileWriter::append(Part &part, const char *data, qsizetype size)
+{
+    part.size += size;
+    if (!part.partial.isEmpty()) {
+        const qsizetype take = std::min(size, kSector - part.partial.size());
+        part.partial.append(data, take);
+        data += take;
+        size -= take;
+        if (part.partial.size() < kSector)
+            return;
+        writeSectors(part, part.partial.constData(), 1);
+        part.partial.clear();
     }
+    const qsizetype whole = size / kSector;
+    if (whole > 0)
+        writeSectors(part, data, whole);
+    part.partial.append(data + whole * kSector, size - whole * kSector);
+}
 
-    QByteArray file = header(l);
-    file.reserve(l.total() * kSector + kSector);
-    for (const QByteArray &part : {stream, dir, fat(l), difat(l)})
-        file.append(part);
-    return file;
+void CompoundFileWriter::writeSectors(Part &part, const char *data, qsizetype sectors)
+{
+    file_.write(data, sectors * kSector);
+    const auto count = static_cast<uint32_t>(sectors);
+    if (!part.runs.empty() && part.runs.back().first + part.runs.back().count == nextSector_)
+        part.runs.back().count += count;
+    else
+        part.runs.push_back({nextSector_, count});
+    nextSector_ += count;
+}
+
+qint64 CompoundFileWriter::fileOffsetOf(const Part &part, qint64 at) const
+{
+    qint64 sector = at / kSector;
+    for (const Run &run : part.runs) {
+        if (sector < run.count)
+            return (1 + run.first + sector) * kSector + at % kSector;
+        sector -= run.count;
+    }
+    return -1;
+}
+
+void CompoundFileWriter::patchHead(qint64 at, const QByteArray &bytes)
+{
+    const qint64 written = head_.size - head_.partial.size();
+    for (qsizetype i = 0; i < bytes.size();) {
+        const qint64 pos = at + i;
+        if (pos >= written) {
+            std::copy(bytes.cbegin() + i, bytes.cend(), head_.partial.begin() + (pos - written));
+            return;
+        }
+        // Up to the end of this sector, which is contiguous in the file.
+        const qsizetype take = std::min<qsizetype>(bytes.size() - i, kSector - pos % kSector);
+        file_.writeAt(fileOffsetOf(head_, pos), bytes.constData() + i, take);
+        i += take;
+    }
+}
+
+void CompoundFileWriter::finish(const QString &streamName)
+{
+    if (!head_.partial.isEmpty())
+        throw std::logic_error("compound file: the stream's head must end on a sector boundary");
+    const qint64 content = head_.size + body_.size;
+    const qint64 streamSize = std::max<qint64>(content, kMiniStreamCutoff);
+    if (streamSize > std::numeric_limits<uint32_t>::max())
+        throw vb::Error::standard(vb::errPathFileAccess);
+    // Zeros up to the stream's size and on to the end of its last sector.
+    const QByteArray zeros(sectorsFor(streamSize, kSector) * kSector - content, '\0');
+    appendBody(zeros);
+
+    std::vector<Run> streamOrder = head_.runs;
+    streamOrder.insert(streamOrder.end(), body_.runs.cbegin(), body_.runs.cend());
+    const Layout l = layoutFor(nextSector_);
+    for (const QByteArray &part : {directory(streamName, streamOrder.front().first, static_cast<uint32_t>(streamSize)),
+                                   fatBytes(l, streamOrder), difat(l)})
+        file_.write(part.constData(), part.size());
+    const QByteArray h = header(l);
+    file_.writeAt(0, h.constData(), h.size());
 }
 
 } // namespace controls

@@ -2,10 +2,12 @@
 
 #include "controls/popupmenu.h"
 #include "controls/xlsexport.h"
+#include "ui/dialogs.h"
 #include "ui/twips.h"
 
 #include <QHeaderView>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <utility>
@@ -43,12 +45,18 @@ public:
     bool hasHeaders() const override { return headers_; }
     QString header(int column) const override { return model_.columns()[visible_[column]].caption; }
     int widthTwips(int column) const override { return model_.columns()[visible_[column]].widthTwips; }
-    qsizetype rows() const override { return model_.rows(); }
-    QString cell(qsizetype row, int column) const override { return model_.text(row, visible_[column]); }
+    qsizetype rows() const override { return rows_; }
+    // The rows counted at the start: the list cannot change during the export, whose progress
+    // window keeps the user's input away, but a row that went all the same reads empty.
+    QString cell(qsizetype row, int column) const override
+    {
+        return row < model_.rows() ? model_.text(row, visible_[column]) : QString();
+    }
 
 private:
     const ReportListModel &model_;
     bool headers_;
+    qsizetype rows_ = model_.rows();
     QList<int> visible_;
 };
 } // namespace
@@ -150,9 +158,11 @@ void ReportList::setAlternateLineColor(const QColor &color)
     }
 }
 
-void ReportList::exportTo(const QString &path, bool headers) const
+bool ReportList::exportTo(const QString &path, bool headers) const
 {
-    WriteXlsWorkbook(path, ListSheetSource(*model_, headers));
+    const ListSheetSource source(*model_, headers);
+    const std::unique_ptr<ui::Progress> progress = ui::ShowProgress(QFileInfo(path).fileName(), source.rows(), window());
+    return WriteXlsWorkbook(path, source, [&](qsizetype rows) { return progress->advance(rows); });
 }
 
 void ReportList::emitMouse(QMouseEvent *event, bool down)

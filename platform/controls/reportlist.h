@@ -13,7 +13,8 @@
 //   list->setSubItem(row, 1, firstName);          // sub-item n is column n + 1
 //   list->setSmallIcon(row, 1);                   // index into setSmallIcons(), from 1
 //   if (list->listIndex() >= 1) ... list->subItem(list->listIndex(), 20) ...
-//   list->exportTo(path, true);                   // throws vb::Error 75/76 when it cannot write
+//   list->exportTo(path);                         // throws vb::Error 75/76 when it cannot write;
+//                                                 // false when the user stopped it
 //
 // Mouse events carry the platform's values: button 1 left, 2 right, 4 middle; shift state
 // 1 Shift, 2 Ctrl, 4 Alt; positions in twips within the list. A right press selects the
@@ -77,9 +78,11 @@ public:
 
     // Writes the visible columns (hidden ones, such as the key, left out) and every row as
     // an Excel 97 workbook; with `headers` the column captions head each sheet. Written
-    // through a temporary file that replaces `path` only when complete. Throws vb::Error
-    // 76 when the folder does not exist and 75 when the file cannot be written there.
-    void exportTo(const QString &path, bool headers = true) const;
+    // through a temporary file that replaces `path` only when complete. A long export shows
+    // its progress (ui::ShowProgress) with "Cancel": false when the user stopped it, and then
+    // nothing is written. Throws vb::Error 76 when the folder does not exist and 75 when the
+    // file cannot be written there.
+    bool exportTo(const QString &path, bool headers = true) const;
 
     // Tells the view about rows added since; called by itself before the next event.
     void commitRows();

@@ -1,5 +1,7 @@
 #include "controls/reportlistmodel.h"
 
+#include "ui/handlerguard.h"
+
 namespace controls {
 
 ReportListModel::ReportListModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -159,18 +161,23 @@ int ReportListModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
+// Qt asks while it paints: the rows' own code (a column's text) runs through the handler guard,
+// and a cell whose text raised shows nothing.
 QVariant ReportListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= committed_)
         return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return text(index.row(), index.column());
-    if (role == Qt::DecorationRole && index.column() == 0) {
-        const int icon = smallIcon(index.row());
-        if (icon >= 1 && icon <= smallIcons_.size())
-            return smallIcons_[icon - 1];
-    }
-    return {};
+    QVariant shown;
+    ui::RunEventHandler([&] {
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+            shown = text(index.row(), index.column());
+        } else if (role == Qt::DecorationRole && index.column() == 0) {
+            const int icon = smallIcon(index.row());
+            if (icon >= 1 && icon <= smallIcons_.size())
+                shown = smallIcons_[icon - 1];
+        }
+    });
+    return shown;
 }
 
 QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const

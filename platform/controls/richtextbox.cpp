@@ -1,6 +1,7 @@
 #include "controls/richtextbox.h"
 
 #include "controls/rtfwriter.h"
+#include "controls/tabcolumns.h"
 #include "vb/wholefile.h"
 
 #include <QContextMenuEvent>
@@ -114,6 +115,15 @@ void RichTextBox::showSelectionNow()
 QString RichTextBox::Text() const { return toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")); }
 
 void RichTextBox::SetText(const QString &text) { setPlainText(withLineFeeds(text)); }
+
+void RichTextBox::AlignTabColumns()
+{
+    // Kept out of the undo history, which begins anew (as after SetText).
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    controls::AlignTabColumns(*document());
+    document()->setUndoRedoEnabled(undo);
+}
 
 int RichTextBox::SelStart() const { return selection().selectionStart(); }
 

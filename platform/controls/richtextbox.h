@@ -36,6 +36,9 @@ public:
     // Replaces everything with plain text in the box's font; CR LF, CR or LF start a new
     // paragraph.
     void SetText(const QString &text);
+    // Sets each paragraph's tab stops so that its cells line up with those of the other
+    // paragraphs (tabcolumns.h), the text as it is. Not a step that Undo takes back.
+    void AlignTabColumns();
 
     int SelStart() const;
     // Places the insertion point (nothing selected); clamped to the text.

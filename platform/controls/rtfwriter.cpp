@@ -78,14 +78,32 @@ struct Run {
 
 struct Paragraph {
     Qt::Alignment alignment;
+    QList<QTextOption::Tab> tabs;
     QList<Run> runs;
 };
+
+// The paragraph's tab stops, "\tx" with the position in twips, after the kind of a stop
+// that is not a left one.
+QByteArray tabStops(const QList<QTextOption::Tab> &tabs)
+{
+    QByteArray out;
+    for (const QTextOption::Tab &tab : tabs) {
+        switch (tab.type) {
+        case QTextOption::RightTab: out += "\\tqr"; break;
+        case QTextOption::CenterTab: out += "\\tqc"; break;
+        case QTextOption::DelimiterTab: out += "\\tqdec"; break;
+        case QTextOption::LeftTab: break;
+        }
+        out += "\\tx" + number(std::lround(tab.position * TwipsPerPixel));
+    }
+    return out;
+}
 
 QList<Paragraph> paragraphsOf(const QTextDocument &document)
 {
     QList<Paragraph> paragraphs;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        Paragraph paragraph{block.blockFormat().alignment(), {}};
+        Paragraph paragraph{block.blockFormat().alignment(), block.blockFormat().tabPositions(), {}};
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
@@ -168,7 +186,7 @@ QByteArray DocumentToRtf(const QTextDocument &document, const QColor &background
     QByteArray body;
     for (qsizetype p = 0; p < paragraphs.size(); ++p) {
         const Paragraph &paragraph = paragraphs.at(p);
-        body += "\\pard" + alignment(paragraph.alignment);
+        body += "\\pard" + alignment(paragraph.alignment) + tabStops(paragraph.tabs);
         if (shading)
             body += "\\cbpat" + number(shading);
         for (const Run &run : paragraph.runs) {

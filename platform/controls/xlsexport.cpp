@@ -6,10 +6,17 @@
 
 namespace controls {
 
-void WriteXlsWorkbook(const QString &path, const XlsSource &source)
+bool WriteXlsWorkbook(const QString &path, const XlsSource &source,
+                      const std::function<bool(qsizetype rowsWritten)> &progress)
 {
-    vb::WriteWholeFile(path, BuildCompoundFile(QStringLiteral("Workbook"), BuildBiff8Workbook(source)),
-                       QStringLiteral("ReportList.Export"));
+    vb::SaveFile file(path, QStringLiteral("ReportList.Export"));
+    CompoundFileWriter out(file);
+    const auto goOn = [&](qsizetype rows) { return !progress || progress(rows); };
+    if (!WriteBiff8Workbook(source, out, goOn))
+        return false;
+    out.finish(QStringLiteral("Workbook"));
+    file.commit();
+    return true;
 }
 
 } // namespace controls

@@ -282,9 +282,6 @@ LONG RegSetValueEx(const HKEY &key, const QString &valueName, DWORD type, const 
 {
     if (!data && cbData > 0)
         return ERROR_NOACCESS;
-    // A caller that forgot to count the NUL of its text still has it right behind.
-    if (isTextType(type) && cbData > 0 && data[cbData - 1] != 0 && data[cbData] == 0)
-        ++cbData;
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(cbData));
     return changeKey(key, KEY_SET_VALUE, [&](RegKey &found) -> ChangeResult {
         if (found.readOnly)
@@ -298,6 +295,15 @@ LONG RegSetValueEx(const HKEY &key, const QString &valueName, DWORD type, const 
         }
         return {ERROR_SUCCESS, true};
     });
+}
+
+LONG RegSetTerminatedValueEx(const HKEY &key, const QString &valueName, DWORD type, const uint8_t *data,
+                             DWORD cbData)
+{
+    // A caller that forgot to count the NUL of its text still has it right behind.
+    if (data && isTextType(type) && cbData > 0 && data[cbData - 1] != 0 && data[cbData] == 0)
+        ++cbData;
+    return RegSetValueEx(key, valueName, type, data, cbData);
 }
 
 LONG RegQueryValueEx(const HKEY &key, const QString &valueName, DWORD *type, uint8_t *data, DWORD *cbData)

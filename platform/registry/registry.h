@@ -116,10 +116,15 @@ LONG RegEnumKeyEx(const HKEY &key, DWORD index, QString *name);
 
 // valueName "" is the key's default value. Data are bytes as the ANSI functions see them:
 // texts in Windows-1252 with their terminating NUL, REG_DWORD as four little-endian bytes.
-// A text (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) whose counted bytes leave out its terminating
-// NUL gets it only when the byte right after them is that NUL (it is read, as Windows reads
-// it). A null data pointer with a size gives ERROR_NOACCESS.
+// Exactly the cbData bytes given are read and stored, never one more. A null data pointer with
+// a size gives ERROR_NOACCESS.
 LONG RegSetValueEx(const HKEY &key, const QString &valueName, DWORD type, const uint8_t *data, DWORD cbData);
+// Windows' rule, for a caller whose text is still terminated in its buffer: a text (REG_SZ,
+// REG_EXPAND_SZ, REG_MULTI_SZ) whose counted bytes leave out its terminating NUL gets it when
+// the byte right after them is that NUL. That byte is read whenever the last counted one is no
+// NUL: the buffer must reach it, as a terminated text's does.
+LONG RegSetTerminatedValueEx(const HKEY &key, const QString &valueName, DWORD type, const uint8_t *data,
+                             DWORD cbData);
 // *cbData holds the buffer size on entry and the data size on return; with data null only
 // the size is given; a buffer too small gives ERROR_MORE_DATA. type, data, cbData may be null,
 // and type and cbData may be the same variable (the size wins). A text stored without its NUL

@@ -110,6 +110,11 @@ bool StartProgram(const QStringList &candidates, const QStringList &arguments)
     return CurrentDialogs().startProgram(candidates, arguments);
 }
 
-bool PlayWave(const QString &file, bool /*wait*/) { return CurrentDialogs().playSound(file); }
+bool PlayWave(const QString &file) { return CurrentDialogs().playSound(file); }
+
+std::unique_ptr<Progress> ShowProgress(const QString &label, qint64 total, QWidget *owner)
+{
+    return CurrentDialogs().progress({ApplicationTitle(), label, total, owner});
+}
 
 } // namespace ui

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -106,6 +107,22 @@ struct PopupMenuRequest {
     std::optional<QPoint> at;   // where it opens, on the screen; none: at the pointer
 };
 
+// Long work on the user-interface thread (an export) telling how far it got.
+struct ProgressRequest {
+    QString title;          // already resolved: never empty
+    QString label;
+    qint64 total = 0;       // the steps of the work
+    QWidget *owner = nullptr;
+};
+
+// The progress of one piece of long work, for as long as it lives.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // `done` of the total steps are done. False once the user has asked to stop.
+    virtual bool advance(qint64 done) = 0;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -130,6 +147,8 @@ public:
     virtual bool startProgram(const QStringList &candidates, const QStringList &arguments) = 0;
     // Starts playing a sound file and returns at once; false when it cannot be played.
     virtual bool playSound(const QString &file) = 0;
+    // Shows how far long work got, for as long as the result lives.
+    virtual std::unique_ptr<Progress> progress(const ProgressRequest &request) = 0;
 };
 
 // The service in use: the Qt one unless another is installed.
@@ -158,8 +177,10 @@ std::optional<PrintDialogSettings> PrintDialog(const PrintDialogSettings &initia
 std::optional<PageSetupSettings> PageSetupDialog(const PageSetupSettings &initial, QWidget *owner = nullptr);
 bool ShellOpen(const QString &target);
 bool StartProgram(const QStringList &candidates, const QStringList &arguments = {});
-// Plays a wave file. The sound never blocks the caller: `wait` is accepted for the
-// callers' sake, but a sound without an audio device would never report its end.
-bool PlayWave(const QString &file, bool wait = false);
+// Plays a wave file. The sound never blocks the caller: a sound without an audio device would
+// never report its end.
+bool PlayWave(const QString &file);
+// The progress of long work of `total` steps, under the program's title.
+std::unique_ptr<Progress> ShowProgress(const QString &label, qint64 total, QWidget *owner = nullptr);
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/forms.h"
+#include "ui/handlerguard.h"
 #include "ui/qtformobject.h"
 #include "ui/twips.h"
 
@@ -139,10 +140,15 @@ void Form::keepInView()
     QMdiArea *area = subWindow_ ? subWindow_->mdiArea() : nullptr;
     if (!area || subWindow_->isMaximized() || subWindow_->isMinimized())
         return;
-    // Per axis: moved back inside the visible part of the client area when it fits there,
-    // else to its start, so that the window's title bar and top left part show.
+    // Larger than the visible part of the client area (remembered from a larger main window):
+    // made to fit it, as far as its content allows. Then, per axis, moved back inside the
+    // visible part when it fits there, else to its start, so that the window's title bar and
+    // top left part show.
     const auto fitted = [](int position, int size, int room) { return size > room ? 0 : qBound(0, position, room - size); };
     const QRect view = area->viewport()->rect();
+    const QSize fits = subWindow_->size().boundedTo(view.size()).expandedTo(subWindow_->minimumSizeHint());
+    if (fits != subWindow_->size())
+        subWindow_->resize(fits);
     const QRect r = subWindow_->geometry();
     const QPoint inView(fitted(r.x(), r.width(), view.width()), fitted(r.y(), r.height(), view.height()));
     if (inView != r.topLeft())
@@ -160,7 +166,7 @@ QRect Form::frameRect() const
 {
     if (subWindow_)
         return subWindow_->geometry();
-    if (pendingFrame_)
+    if (pendingFrame_ && !isVisible())
         return *pendingFrame_;
     return frameGeometry();
 }
@@ -174,6 +180,8 @@ void Form::setFrameRect(const QRect &r)
     // A window never shown has no border yet: the first show fits it in again.
     if (!testAttribute(Qt::WA_WState_Created) || !isVisible())
         pendingFrame_ = r;
+    else
+        pendingFrame_.reset();
     const QSize border = frameGeometry().size() - size();
     move(r.topLeft());
     resize((r.size() - border).expandedTo({0, 0}));
@@ -244,35 +252,51 @@ void Form::resized()
 
 void Form::closeEvent(QCloseEvent *event)
 {
-    if (!loaded_ || unloading_ || Unload(vbFormControlMenu))
-        event->accept();
-    else
-        event->ignore();
+    // An unload that failed leaves the window open, as a cancelled one does.
+    bool closes = false;
+    RunEventHandler([&] { closes = !loaded_ || unloading_ || Unload(vbFormControlMenu); });
+    event->setAccepted(closes);
 }
 
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    resized();
+    applyPendingFrame();
+    RunEventHandler([this] { resized(); });
 }
 
 void Form::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !subWindow_)
-        resized();
+        RunEventHandler([this] { resized(); });
 }
 
 void Form::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!pendingFrame_ || subWindow_)
+    applyPendingFrame();
+}
+
+// A window manager frames a window only after it is shown, and tells its border later still:
+// the frame asked for before is applied once the border is known and the window is in its
+// normal state (a window that starts maximised gets it when it is restored). Applied with the
+// border unknown, the window would come back larger by its border at every start.
+void Form::applyPendingFrame()
+{
+    if (!pendingFrame_ || subWindow_ || !isVisible() || isMaximized() || isMinimized() || isFullScreen())
+        return;
+    if ((frameGeometry().size() - size()).isEmpty())
         return;
     const QRect wanted = *pendingFrame_;
     pendingFrame_.reset();
-    const QSize border = frameGeometry().size() - size();
-    if (!border.isEmpty())
-        setFrameRect(wanted);
+    setFrameRect(wanted);
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    applyPendingFrame();
 }
 
 void Form::hideEvent(QHideEvent *event)
@@ -288,7 +312,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     // QMdiSubWindow that the pointer could be compared as.
     if (event->type() == QEvent::WindowStateChange && watched == subWindow_) {
         maximised_ = subWindow_->windowState().testFlag(Qt::WindowMaximized);
-        resized();
+        RunEventHandler([this] { resized(); });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -54,8 +54,8 @@ public:
 
     // Loads when needed, shows and brings to the front. Modal: returns when the form has
     // been hidden or unloaded (a nested event loop runs meanwhile). A child window that
-    // appears opens wholly inside the visible part of the client area when it fits there,
-    // else at its top left.
+    // appears is made no larger than the visible part of the client area (as far as its
+    // content allows) and opens wholly inside it when it fits there, else at its top left.
     void Show(int mode = vbModeless);
     void Hide();
     // Runs Form_QueryUnload and Form_Unload; false when one of them cancelled. The form is
@@ -98,6 +98,9 @@ signals:
     void showEnded();
 
 protected:
+    // Called from code (Load, Show, Unload), an error of these passes on to the caller. Called
+    // from Qt's events (the close box, a resize), it stops there (ui/handlerguard.h): a failed
+    // unload leaves the window open.
     virtual void Form_Load() {}
     virtual void Form_QueryUnload(int &cancel, int unloadMode) {}
     virtual void Form_Unload(int &cancel) {}
@@ -108,6 +111,7 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -118,6 +122,7 @@ private:
     void keepInView();
     QRect frameRect() const;             // pixels, in the frame's parent (or the screen)
     void setFrameRect(const QRect &r);
+    void applyPendingFrame();
     void resized();
 
     FormKind kind_;
@@ -131,7 +136,7 @@ private:
     // a moment, while the window is resized, before the frame maximises itself again: a
     // position saved meanwhile must not take the maximised size for the normal one.
     bool maximised_ = false;
-    // Frame set before the window was first shown, when the border's size is not known yet.
+    // Frame set before the window was first shown, kept until its border's size is known.
     std::optional<QRect> pendingFrame_;
 };
 

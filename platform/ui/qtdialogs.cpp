@@ -2,6 +2,7 @@
 
 #include "ui/desktop.h"
 #include "ui/filefilter.h"
+#include "ui/qtprogress.h"
 #include "ui/sound.h"
 
 #include <QApplication>
@@ -229,5 +230,10 @@ bool QtDialogs::startProgram(const QStringList &candidates, const QStringList &a
 }
 
 bool QtDialogs::playSound(const QString &file) { return PlaySoundFile(file); }
+
+std::unique_ptr<Progress> QtDialogs::progress(const ProgressRequest &request)
+{
+    return std::make_unique<QtProgress>(request);
+}
 
 } // namespace ui

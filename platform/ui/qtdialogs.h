@@ -1,6 +1,6 @@
 #pragma once
 // The program's dialogs: Qt's message box, input dialog, file, colour and font dialogs,
-// the desktop's handlers and Qt Multimedia for sounds.
+// the desktop's handlers and Qt Multimedia for sounds, the progress window of qtprogress.h.
 #include "ui/dialogs.h"
 
 namespace ui {
@@ -20,6 +20,7 @@ public:
     bool shellOpen(const QString &target) override;
     bool startProgram(const QStringList &candidates, const QStringList &arguments) override;
     bool playSound(const QString &file) override;
+    std::unique_ptr<Progress> progress(const ProgressRequest &request) override;
 };
 
 } // namespace ui

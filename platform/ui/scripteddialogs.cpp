@@ -1,6 +1,7 @@
 #include "ui/scripteddialogs.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace ui {
 
@@ -57,6 +58,7 @@ QStringList ScriptedDialogs::messages() const
 void ScriptedDialogs::clear()
 {
     shown_.clear();
+    progress_.clear();
     replies_.clear();
 }
 
@@ -202,5 +204,32 @@ bool ScriptedDialogs::startProgram(const QStringList &candidates, const QStringL
 }
 
 bool ScriptedDialogs::playSound(const QString &file) { return record({.kind = DialogKind::Sound, .text = file}); }
+
+// Reports into its record in the service; it must not outlive the service.
+class ScriptedDialogs::RecordedProgress final : public Progress {
+public:
+    RecordedProgress(ScriptedDialogs &dialogs, qsizetype record, std::optional<qint64> stopAt)
+        : dialogs_(dialogs), record_(record), stopAt_(stopAt)
+    {
+    }
+    bool advance(qint64 done) override
+    {
+        if (record_ < dialogs_.progress_.size())
+            dialogs_.progress_[record_].done = done;
+        return !stopAt_ || done < *stopAt_;
+    }
+
+private:
+    ScriptedDialogs &dialogs_;
+    qsizetype record_;
+    std::optional<qint64> stopAt_;
+};
+
+std::unique_ptr<Progress> ScriptedDialogs::progress(const ProgressRequest &request)
+{
+    progress_ << ShownProgress{.title = request.title, .label = request.label, .total = request.total,
+                               .owner = request.owner};
+    return std::make_unique<RecordedProgress>(*this, progress_.size() - 1, std::exchange(stopProgressAt_, std::nullopt));
+}
 
 } // namespace ui

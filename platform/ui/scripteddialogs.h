@@ -10,7 +10,9 @@
 //
 // With no reply queued a message box answers with its default button, an input box with its
 // default text, and file, colour, font, print and page dialogs and popup menus are cancelled. Shell opens, program starts
-// and sounds are recorded too, consume no reply, and report success.
+// and sounds are recorded too, consume no reply, and report success. Progress of long work is
+// recorded apart (progressShown()) and runs to its end unless a stop is asked for
+// (stopProgressAt()); it handles no events.
 #include "ui/dialogs.h"
 
 #include <QList>
@@ -67,6 +69,15 @@ struct ShownDialog {
     int defaultButton() const { return MsgBoxDefaultButtonOf(style); }
 };
 
+// The progress of long work, as it was told.
+struct ShownProgress {
+    QString title{};
+    QString label{};
+    qint64 total = 0;
+    qint64 done = -1;       // the last step reported; -1 before the first
+    QWidget *owner = nullptr;
+};
+
 class ScriptedDialogs : public Dialogs {
 public:
     ScriptedDialogs();
@@ -77,6 +88,9 @@ public:
     // Queues a reply for the next box or dialog that takes one.
     void reply(const Reply &reply);
     int pendingReplies() const { return static_cast<int>(replies_.size()); }
+    // The next progress asks to stop once its work reaches `done` steps, as a user's "Cancel".
+    void stopProgressAt(qint64 done) { stopProgressAt_ = done; }
+    const QList<ShownProgress> &progressShown() const { return progress_; }
 
     const QList<ShownDialog> &shown() const { return shown_; }
     QList<ShownDialog> shown(DialogKind kind) const;
@@ -99,8 +113,11 @@ public:
     bool shellOpen(const QString &target) override;
     bool startProgram(const QStringList &candidates, const QStringList &arguments) override;
     bool playSound(const QString &file) override;
+    std::unique_ptr<Progress> progress(const ProgressRequest &request) override;
 
 private:
+    class RecordedProgress;
+
     // The next reply, checked against the types the dialog accepts; nullopt when none is queued.
     std::optional<Reply> take(DialogKind kind, std::initializer_list<Reply::Type> accepted);
     // Records the dialog, then takes its reply.
@@ -112,6 +129,8 @@ private:
     Dialogs *previous_ = nullptr;
     std::deque<Reply> replies_;
     QList<ShownDialog> shown_;
+    QList<ShownProgress> progress_;
+    std::optional<qint64> stopProgressAt_;
 };
 
 } // namespace ui

@@ -1,7 +1,8 @@
 // Where child windows appear in the main window's client area: at a first start every child
 // window opened from the menu, from the guest list's popup and from the windows it opens
 // shows whole, without scrolling; a remembered window keeps its normal frame through
-// maximising and comes back usable after Window > Cascade and Tile. Screenshots of each.
+// maximising and Window > Cascade and Tile, and opens inside a client area that has become
+// smaller than it. Screenshots of each.
 #include "app/startup.h"
 #include "controls/reportlist.h"
 #include "core/ui/windowposition.h"
@@ -106,6 +107,8 @@ ui::Form *fromGuestList(testsupport::CoreFixture &fx, core::mainFrm &main, const
     if (!list)
         return nullptr;
     auto *rows = list->findChild<controls::ReportList *>(QStringLiteral("customerList"));
+    if (!rows)
+        return nullptr;
     fx.dialogs().reply(ui::Reply::menuItem(item));
     rows->commitRows();
     // A right click on the first guest opens the popup.
@@ -124,6 +127,8 @@ private slots:
     void everyChildWindowOpensWhole();
     void rememberedWindowComesBackUsable_data();
     void rememberedWindowComesBackUsable();
+    void rememberedWindowFitsASmallerMainWindow_data();
+    void rememberedWindowFitsASmallerMainWindow();
 };
 
 void ChildWindowPlacesTest::everyChildWindowOpensWhole()
@@ -150,10 +155,14 @@ void ChildWindowPlacesTest::everyChildWindowOpensWhole()
     QVERIFY(details && orders);
     QCOMPARE(orders->objectName(), QStringLiteral("frmFoodDetails"));
     opened << details << orders;
-    details->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+    auto *guestBill = details->findChild<QPushButton *>(QStringLiteral("Command4"));
+    auto *orderList = orders->findChild<controls::ReportList *>(QStringLiteral("OrderLV"));
+    auto *orderBill = orders->findChild<QPushButton *>(QStringLiteral("Command3"));
+    QVERIFY(guestBill && orderList && orderBill);
+    guestBill->click();
     opened << activeChild(*main);
-    clickFirstRow(*orders->findChild<controls::ReportList *>(QStringLiteral("OrderLV")));
-    orders->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+    clickFirstRow(*orderList);
+    orderBill->click();
     opened << activeChild(*main);
     QCOMPARE(opened.last()->objectName(), QStringLiteral("frmFoodTxtView"));
 
@@ -226,7 +235,9 @@ void ChildWindowPlacesTest::rememberedWindowComesBackUsable()
         QTest::qWait(50);
         QVERIFY(testsupport::SaveScreenshot(*main, window + QStringLiteral("-restored-after-maximise"), true));
     } else {
-        main->findChild<QAction *>(arrangement)->trigger();
+        auto *arrange = main->findChild<QAction *>(arrangement);
+        QVERIFY(arrange);
+        arrange->trigger();
         QCoreApplication::processEvents();
         // Cascading keeps the windows usable: none is left a title bar.
         if (arrangement == QLatin1String("mnuCascade")) {
@@ -238,10 +249,9 @@ void ChildWindowPlacesTest::rememberedWindowComesBackUsable()
         }
         QTest::qWait(50);
         QVERIFY(testsupport::SaveScreenshot(*main, window + QStringLiteral("-after-") + arrangement, true));
-        // However small the arrangement made it, the window saves a usable size.
-        const QList<int> saved = savedFrame(fx, section);
-        QVERIFY2(saved[2] >= core::RememberedMinimumWidth && saved[3] >= core::RememberedMinimumHeight,
-                 qPrintable(QStringLiteral("saved %1 x %2 twips").arg(saved[2]).arg(saved[3])));
+        // The arrangement's place and size are not remembered: the window keeps the frame the
+        // clerk left it with.
+        QCOMPARE(savedFrame(fx, section), normal);
     }
     // Opened again, it shows whole, at a usable size.
     QVERIFY(form->Unload(ui::vbFormControlMenu));
@@ -252,8 +262,55 @@ void ChildWindowPlacesTest::rememberedWindowComesBackUsable()
     QVERIFY2(shownWhole(*main, *form, &why), qPrintable(why));
     QVERIFY2(form->Width() >= core::RememberedMinimumWidth && form->Height() >= core::RememberedMinimumHeight,
              qPrintable(why));
+    QCOMPARE(frameTwips(*form), normal);
     QTest::qWait(50);
     QVERIFY(testsupport::SaveScreenshot(*main, window + QStringLiteral("-reopened-after-") + arrangement, true));
+}
+
+// A remembered window made as large as a maximised main window's client area opens inside
+// the smaller client area once the main window is back to its normal size, every button in
+// reach.
+void ChildWindowPlacesTest::rememberedWindowFitsASmallerMainWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("guest list") << QStringLiteral("frmCustomers");
+    QTest::newRow("booking window") << QStringLiteral("frmBooking");
+}
+
+void ChildWindowPlacesTest::rememberedWindowFitsASmallerMainWindow()
+{
+    QFETCH(QString, window);
+    testsupport::CoreFixture fx(QStringLiteral("access"), false);
+    seedHotel(fx);
+    core::mainFrm *main = startProgram();
+    QVERIFY(main && QTest::qWaitForWindowExposed(main));
+    main->SetWindowState(ui::vbMaximized);
+    QTRY_VERIFY(main->isMaximized());
+    QTest::qWait(50);
+    QMdiArea *area = main->MdiArea();
+    core::ShowWindow(window, ui::vbModeless);
+    ui::Form *form = activeChild(*main);
+    QVERIFY(form && form->objectName() == window);
+    form->SubWindow()->setGeometry(area->viewport()->rect());
+    QVERIFY(form->Unload(ui::vbFormControlMenu));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    main->SetWindowState(ui::vbNormal);
+    QTRY_VERIFY(!main->isMaximized());
+    QTest::qWait(50);
+    core::ShowWindow(window, ui::vbModeless);
+    form = activeChild(*main);
+    QVERIFY(form && form->objectName() == window);
+    QString why;
+    QVERIFY2(shownWhole(*main, *form, &why), qPrintable(why));
+    const QRect view = area->viewport()->rect();
+    for (QPushButton *button : form->findChildren<QPushButton *>()) {
+        if (button->isVisible())
+            QVERIFY2(view.contains(QRect(button->mapTo(area->viewport(), QPoint()), button->size())),
+                     qPrintable(button->objectName() + QStringLiteral(" is out of reach")));
+    }
+    QTest::qWait(50);
+    QVERIFY(testsupport::SaveScreenshot(*main, window + QStringLiteral("-after-main-window-restored"), true));
 }
 
 QTEST_MAIN(ChildWindowPlacesTest)

@@ -59,7 +59,10 @@ ui::Form *open(const QString &window)
     if (window == QLatin1String("frmCustomerDetails")) {
         if (!core::ShowWindow(QStringLiteral("frmCustomers"), ui::vbModeless))
             return nullptr;
-        auto *list = ui::Forms::Find(QStringLiteral("frmCustomers"))->findChild<QTableView *>(QStringLiteral("customerList"));
+        const ui::Form *guests = ui::Forms::Find(QStringLiteral("frmCustomers"));
+        auto *list = guests ? guests->findChild<QTableView *>(QStringLiteral("customerList")) : nullptr;
+        if (!list)
+            return nullptr;
         list->selectRow(0);
     }
     if (!core::ShowWindow(window, ui::vbModeless))

@@ -126,6 +126,12 @@ void CoreFixture::writeIni(const QString &section, const QString &key, const QSt
     profile::WritePrivateProfileString(section, nullable(key), nullable(value), file);
 }
 
+void CoreFixture::openThroughHost(const QString &hostText)
+{
+    writeIni(QStringLiteral("settings"), QStringLiteral("SQLhost"), hostText);
+    core::OpenDatabase();
+}
+
 QString CoreFixture::readIni(const QString &section, const QString &key) const
 {
     QString value;

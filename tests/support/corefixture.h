@@ -49,6 +49,9 @@ public:
     void writeSettings();
     // Writes one value of config.ini directly (a null value deletes the key).
     void writeIni(const QString &section, const QString &key, const QString &value);
+    // MariaDB: the program's connection reopened through `hostText` (a relay of the test's own,
+    // "127.0.0.1;port=N"), as config.ini's "SQLhost"; the fixture's own connection stays direct.
+    void openThroughHost(const QString &hostText);
     QString readIni(const QString &section, const QString &key) const;
 
     // Statements and queries on a connection of the test's own, beside the program's.

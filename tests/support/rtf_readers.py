@@ -1,6 +1,6 @@
 """Reads an RTF file with real readers and prints what they saw, as JSON.
 
-    rtf_readers.py FILE WORKDIR
+    rtf_readers.py FILE WORKDIR [--tab-stops]
 
 Two readers: unrtf (to HTML) and LibreOffice headless (to UTF-8 text and to HTML), with a
 private LibreOffice profile in WORKDIR. For each reader the output holds
@@ -9,6 +9,8 @@ private LibreOffice profile in WORKDIR. For each reader the output holds
   "runs":  the styled pieces of text in order: text (white space collapsed), bold, italic,
            underline, colour ("#rrggbb" or ""), size in points (0 when the reader gives
            none), the paragraph's alignment and background ("" when none)
+With --tab-stops, LibreOffice also gives
+  "tabs":  each paragraph's tab stops as it read them, positions in twips
 A reader that fails gives {"error": "..."}.
 """
 import html
@@ -18,6 +20,7 @@ import os
 import re
 import subprocess
 import sys
+import xml.etree.ElementTree as ElementTree
 
 ALIGN_TAGS = {"center": "center"}
 
@@ -115,24 +118,50 @@ def read_unrtf(path):
     parser = parsed(page)
     return {"text": parser.text(), "runs": parser.styled_runs()}
 
-def read_libreoffice(path, workdir):
+ODF = {
+    "office": "urn:oasis:names:tc:opendocument:xmlns:office:1.0",
+    "style": "urn:oasis:names:tc:opendocument:xmlns:style:1.0",
+    "text": "urn:oasis:names:tc:opendocument:xmlns:text:1.0",
+}
+TWIPS_PER_UNIT = {"in": 1440.0, "cm": 1440 / 2.54, "mm": 144 / 2.54, "pt": 20.0, "pc": 240.0}
+
+def twips(length):
+    number, unit = re.fullmatch(r"(-?[\d.]+)([a-z]+)", length).groups()
+    return round(float(number) * TWIPS_PER_UNIT[unit])
+
+def tab_stops(fodt_path):
+    """Each paragraph's tab stops (in twips) in a flat ODF text document, in order."""
+    root = ElementTree.parse(fodt_path).getroot()
+    stops = {}
+    for style in root.iter("{%s}style" % ODF["style"]):
+        found = style.findall("./{%(style)s}paragraph-properties/{%(style)s}tab-stops/{%(style)s}tab-stop" % ODF)
+        stops[style.get("{%s}name" % ODF["style"])] = [twips(stop.get("{%s}position" % ODF["style"])) for stop in found]
+    body = root.find("{%(office)s}body/{%(office)s}text" % ODF)
+    return [stops.get(p.get("{%s}style-name" % ODF["text"]), []) for p in body.iter("{%s}p" % ODF["text"])]
+
+def read_libreoffice(path, workdir, with_tab_stops=False):
     profile = "file://" + os.path.abspath(os.path.join(workdir, "lo-profile"))
     outdir = os.path.join(workdir, "lo-out")
     base = os.path.splitext(os.path.basename(path))[0]
-    for target in ("txt:Text (encoded):UTF8", "html"):
+    targets = ("txt:Text (encoded):UTF8", "html") + (("fodt",) if with_tab_stops else ())
+    for target in targets:
         subprocess.run(["soffice", "-env:UserInstallation=" + profile, "--headless", "--convert-to", target,
                         "--outdir", outdir, path], capture_output=True, check=True, timeout=240)
     with open(os.path.join(outdir, base + ".txt"), encoding="utf-8-sig") as f:
         text = f.read()
     with open(os.path.join(outdir, base + ".html"), encoding="utf-8") as f:
         runs = parsed(f.read()).styled_runs()
-    return {"text": text, "runs": runs}
+    result = {"text": text, "runs": runs}
+    if with_tab_stops:
+        result["tabs"] = tab_stops(os.path.join(outdir, base + ".fodt"))
+    return result
 
 def main():
     path, workdir = sys.argv[1], sys.argv[2]
+    with_tab_stops = sys.argv[3:] == ["--tab-stops"]
     result = {}
     for name, reader in (("unrtf", lambda: read_unrtf(path)),
-                         ("libreoffice", lambda: read_libreoffice(path, workdir))):
+                         ("libreoffice", lambda: read_libreoffice(path, workdir, with_tab_stops))):
         try:
             result[name] = reader()
         except Exception as error:  # the test reports what went wrong

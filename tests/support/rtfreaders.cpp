@@ -24,6 +24,12 @@ RtfReading readingOf(const QJsonObject &object)
                                    run.value(QStringLiteral("align")).toString(),
                                    run.value(QStringLiteral("background")).toString()});
     }
+    for (const QJsonValue &paragraph : object.value(QStringLiteral("tabs")).toArray()) {
+        QList<int> stops;
+        for (const QJsonValue &stop : paragraph.toArray())
+            stops.append(stop.toInt());
+        reading.tabStops.append(stops);
+    }
     return reading;
 }
 
@@ -38,11 +44,13 @@ RtfRun RtfReading::runWith(const QString &part) const
     return RtfRun{};
 }
 
-RtfReadings ReadRtf(const QString &path, const QString &workFolder)
+RtfReadings ReadRtf(const QString &path, const QString &workFolder, bool tabStops)
 {
     QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(HOTEL_RTF_READERS_SCRIPT), path, workFolder});
+    QStringList arguments{QStringLiteral(HOTEL_RTF_READERS_SCRIPT), path, workFolder};
+    if (tabStops)
+        arguments << QStringLiteral("--tab-stops");
+    python.start(QStringLiteral("/usr/bin/python3"), arguments);
     const bool finished = python.waitForFinished(10 * 60 * 1000);
     const QJsonObject result = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
     RtfReadings readings{readingOf(result.value(QStringLiteral("unrtf")).toObject()),

@@ -23,6 +23,8 @@ struct RtfReading {
     QString error;        // empty when the reader read the file
     QString text;         // LibreOffice: the exact text; unrtf: white space collapsed
     QList<RtfRun> runs;
+    // LibreOffice, when asked for: each paragraph's tab stops, positions in twips.
+    QList<QList<int>> tabStops;
     // The first run whose text contains `part`; a default run (empty text) when none does.
     RtfRun runWith(const QString &part) const;
 };
@@ -33,7 +35,8 @@ struct RtfReadings {
 };
 
 // Reads the file with both readers; `workFolder` takes LibreOffice's private profile and
-// its output.
-RtfReadings ReadRtf(const QString &path, const QString &workFolder);
+// its output. `tabStops`: LibreOffice also reads each paragraph's tab stops (one more
+// conversion).
+RtfReadings ReadRtf(const QString &path, const QString &workFolder, bool tabStops = false);
 
 } // namespace testsupport

@@ -10,6 +10,7 @@
 #include "vb/error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace hoteldb {
@@ -21,6 +22,7 @@ EmbeddedSetupResult PointAtEmbeddedFile(const QString &folder)
     result.path = named.isEmpty() ? QDir(folder).filePath(QStringLiteral("data.mdb")) : named;
     const QString storedKey = ReadSetting(folder, QStringLiteral("dbkey"));
     const QString key = storedKey.isEmpty() ? QString() : Decipher(storedKey);
+    RequireWritableSettings(folder);
     if (!QFileInfo::exists(result.path)) {
         if (!named.isEmpty())
             throw Refusal{QStringLiteral("config.ini names the database file %1, which does not exist; config.ini "
@@ -42,7 +44,13 @@ EmbeddedSetupResult PointAtEmbeddedFile(const QString &folder)
         throw Refusal{QStringLiteral("%1 does not open with config.ini's database password; config.ini was not "
                                      "changed: %2").arg(result.path, error.Description())};
     }
-    WriteEmbeddedSetting(folder);
+    try {
+        WriteEmbeddedSetting(folder);
+    } catch (const Refusal &) {
+        if (result.created)
+            QFile::remove(result.path);
+        throw;
+    }
     return result;
 }
 

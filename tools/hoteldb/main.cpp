@@ -6,10 +6,11 @@
 //
 // The password comes from $HOTEL_DB_PASSWORD or standard input (see secretinput.h). The folder
 // is the program folder, by default this tool's own (where Hotel is built). Exit codes: 0 done,
-// 1 refused (nothing changed), 2 wrong arguments.
+// 1 refused (nothing changed, or what the run had made removed again), 2 wrong arguments.
 #include "tools/hoteldb/embeddedsetup.h"
 #include "tools/hoteldb/refusal.h"
 #include "tools/hoteldb/secretinput.h"
+#include "tools/hoteldb/secretmask.h"
 #include "tools/hoteldb/serversetup.h"
 #include "tools/hoteldb/settingsfile.h"
 
@@ -22,16 +23,6 @@
 namespace {
 
 constexpr int Done = 0, Refused = 1, WrongArguments = 2;
-
-// The secrets never appear in what the tool prints, not even inside a server's message.
-QString withoutSecrets(QString text, const hoteldb::ServerAccount &account)
-{
-    if (!account.password.isEmpty())
-        text.replace(account.password, QStringLiteral("****"));
-    if (!account.user.isEmpty())
-        text.replace(QLatin1Char('\'') + account.user + QLatin1Char('\''), QStringLiteral("'****'"));
-    return text;
-}
 
 void say(const QString &text) { std::printf("%s\n", qUtf8Printable(text)); }
 
@@ -62,8 +53,11 @@ int server(const QCommandLineParser &args, const QString &folder)
     try {
         const auto existing = args.isSet(QStringLiteral("keep-tables")) ? hoteldb::ExistingTables::Keep
                                                                         : hoteldb::ExistingTables::Refuse;
-        const hoteldb::ServerSetupResult result = hoteldb::PutHotelOnServer(account, existing);
-        hoteldb::WriteServerSettings(folder, account);
+        // What can be checked here comes before anything changes on the server.
+        hoteldb::CheckAccount(account);
+        hoteldb::RequireWritableSettings(folder);
+        const hoteldb::ServerSetupResult result =
+            hoteldb::PutHotelOnServer(account, existing, [&] { hoteldb::WriteServerSettings(folder, account); });
         if (result.createdDatabase)
             say(QStringLiteral("Created the database %1.").arg(account.database));
         say(result.createdTables ? QStringLiteral("Created the hotel's tables and its information row in %1.").arg(account.database)
@@ -72,7 +66,7 @@ int server(const QCommandLineParser &args, const QString &folder)
                 .arg(hoteldb::ConfigIniIn(folder), account.database, hoteldb::HostText(account)));
         return Done;
     } catch (const hoteldb::Refusal &refusal) {
-        return refuse(withoutSecrets(refusal.text, account));
+        return refuse(hoteldb::WithoutSecrets(refusal.text, account));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "ado/connection.h"
 #include "ado/recordset.h"
 #include "schema/schema.h"
+#include "tools/hoteldb/connectionrefusal.h"
 #include "tools/hoteldb/refusal.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
@@ -17,67 +18,39 @@ namespace hoteldb {
 
 namespace {
 
-const QString DriverName = QStringLiteral("MySQL ODBC 3.51 Driver");
+// The server's numbers: a statement it cannot parse, a database it has none of.
+constexpr long ParseError = 1064, UnknownDatabase = 1049;
 
-bool mentions(const vb::Error &error, const char *text)
-{
-    return error.Description().contains(QLatin1String(text), Qt::CaseInsensitive);
-}
+// Every right the program uses on its database.
+const QStringList NeededRights = {QStringLiteral("SELECT"), QStringLiteral("INSERT"), QStringLiteral("UPDATE"),
+                                  QStringLiteral("DELETE"), QStringLiteral("CREATE"), QStringLiteral("INDEX"),
+                                  QStringLiteral("DROP")};
 
-// What a failed connection means for the person setting up, by the driver manager's and the
-// server's own messages.
-Refusal connectionRefusal(const ServerAccount &account, const vb::Error &error)
-{
-    const QString said = error.Description();
-    if (mentions(error, "Can't open lib") || mentions(error, "Data source name not found"))
-        return {QStringLiteral("unixODBC does not know the driver \"%1\": run the set-up as root (bash scripts/run.sh) "
-                               "or register it as the README says. The driver manager said: %2")
-                    .arg(DriverName, said)};
-    if (mentions(error, "Access denied"))
-        return {QStringLiteral("The server refused the user name and password: %1").arg(said)};
-    if (mentions(error, "Can't connect") || mentions(error, "Unknown server host") || mentions(error, "timeout"))
-        return {QStringLiteral("The server at %1 cannot be reached: %2").arg(HostText(account), said)};
-    return {QStringLiteral("The server at %1 did not let this account in: %2").arg(HostText(account), said)};
-}
+QString neededRightsText() { return NeededRights.join(QStringLiteral(", ")); }
 
 std::unique_ptr<ado::Connection> connect(const ServerAccount &account, const QString &database)
 {
     auto conn = std::make_unique<ado::Connection>();
-    conn->Open(ConnectionText(account, database));
+    try {
+        conn->Open(ConnectionText(account, database));
+    } catch (const vb::Error &error) {
+        throw ConnectionRefusal(account, database, error);
+    }
     return conn;
 }
 
-// The connection to the hotel's database; the database is made when the server has none of
-// that name and the account may make one.
-std::unique_ptr<ado::Connection> connectMakingDatabase(const ServerAccount &account, bool &created)
+void quietly(const std::function<void()> &step)
 {
-    created = false;
     try {
-        return connect(account, account.database);
-    } catch (const vb::Error &error) {
-        if (!mentions(error, "Unknown database"))
-            throw connectionRefusal(account, error);
+        step();
+    } catch (const vb::Error &) {
     }
-    std::unique_ptr<ado::Connection> server;
-    try {
-        server = connect(account, QString());
-    } catch (const vb::Error &error) {
-        throw connectionRefusal(account, error);
-    }
-    try {
-        server->Execute(QStringLiteral("CREATE DATABASE %1 CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")
-                            .arg(account.database));
-    } catch (const vb::Error &error) {
-        throw Refusal{QStringLiteral("The server has no database %1, and this account may not create it (ask the "
-                                     "server's administrator to, as the README says): %2")
-                          .arg(account.database, error.Description())};
-    }
-    created = true;
-    try {
-        return connect(account, account.database);
-    } catch (const vb::Error &error) {
-        throw connectionRefusal(account, error);
-    }
+}
+
+// A failure of the server while it is checked or set up.
+[[noreturn]] void serverFailed(const vb::Error &error)
+{
+    throw Refusal{QStringLiteral("The server failed%1: %2").arg(ErrorNumberText(error), error.Description())};
 }
 
 vb::Variant scalar(ado::Connection &conn, const QString &sql)
@@ -85,6 +58,32 @@ vb::Variant scalar(ado::Connection &conn, const QString &sql)
     ado::Recordset rs;
     rs.Open(sql, conn);
     return rs.Fields(0).Value();
+}
+
+QStringList column(ado::Connection &conn, const QString &sql)
+{
+    ado::Recordset rs;
+    rs.Open(sql, conn);
+    QStringList values;
+    for (; !rs.IsEOF(); rs.MoveNext())
+        values << vb::CStr(rs.Fields(0).Value());
+    return values;
+}
+
+// The name as the server reads it where the tool writes it unquoted (CREATE DATABASE): a word
+// of its SQL ("select") or a number ("123") is no name there. Asked with a query that reads
+// nothing; any answer but a parse error (no database chosen, no such table) lets it pass.
+void requireServerName(ado::Connection &server, const QString &database)
+{
+    try {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM %1 WHERE 1=0").arg(database), server);
+    } catch (const vb::Error &error) {
+        if (ServerErrorNumber(error) == ParseError)
+            throw Refusal{QStringLiteral("The server does not take \"%1\" as a database name: it is a word of its SQL "
+                                         "or a number%2. Choose another name; nothing was changed.")
+                              .arg(database, ErrorNumberText(error))};
+    }
 }
 
 // The statements name tables in varying case ("tbl_Tax", "tbl_tax"): the server must not tell them apart.
@@ -97,28 +96,76 @@ void requireCaseBlindTableNames(ado::Connection &conn)
                                  "server's configuration and restart it (see the README).")};
 }
 
+// The rights the account holds on a database the server does not have yet, as the server's
+// grant tables show them to the account itself: its global rights and those on database names
+// that match (a granted name may hold the wildcards "_" and "%").
+QSet<QString> rightsOnMissingDatabase(ado::Connection &server, const QString &database)
+{
+    const QString grantee = QStringLiteral("GRANTEE = CONCAT('''', REPLACE(CURRENT_USER(), '@', '''@'''), '''')");
+    const QStringList rights =
+        column(server, QStringLiteral("SELECT PRIVILEGE_TYPE FROM information_schema.USER_PRIVILEGES WHERE %1 UNION "
+                                      "SELECT PRIVILEGE_TYPE FROM information_schema.SCHEMA_PRIVILEGES WHERE %1 AND "
+                                      "'%2' LIKE TABLE_SCHEMA ESCAPE '\\'")
+                           .arg(grantee, database));
+    return QSet<QString>(rights.begin(), rights.end());
+}
+
+// The hotel's database, made when the server has none of that name: first every right the
+// program needs on it is checked, so that a database the account could not use (or drop
+// again) is never made.
+std::unique_ptr<ado::Connection> connectMakingDatabase(const ServerAccount &account, ado::Connection &server,
+                                                       bool &created)
+{
+    created = false;
+    auto existing = std::make_unique<ado::Connection>();
+    try {
+        existing->Open(ConnectionText(account, account.database));
+        return existing;
+    } catch (const vb::Error &error) {
+        if (ServerErrorNumber(error) != UnknownDatabase)
+            throw ConnectionRefusal(account, account.database, error);
+    }
+    QSet<QString> rights;
+    try {
+        rights = rightsOnMissingDatabase(server, account.database);
+    } catch (const vb::Error &error) {
+        serverFailed(error);
+    }
+    if (!rights.contains(QStringLiteral("CREATE")))
+        throw Refusal{QStringLiteral("The server has no database %1, and this account may not create it (ask the "
+                                     "server's administrator to, as the README says); nothing was changed.")
+                          .arg(account.database)};
+    for (const QString &right : NeededRights) {
+        if (!rights.contains(right))
+            throw Refusal{QStringLiteral("The server has no database %1, and this account would lack the right %2 on "
+                                         "it; the program needs %3 there (see the README). Nothing was changed.")
+                              .arg(account.database, right, neededRightsText())};
+    }
+    try {
+        server.Execute(QStringLiteral("CREATE DATABASE %1 CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")
+                           .arg(account.database));
+    } catch (const vb::Error &error) {
+        throw Refusal{QStringLiteral("The server has no database %1, and this account may not create it (ask the "
+                                     "server's administrator to, as the README says)%2: %3")
+                          .arg(account.database, ErrorNumberText(error), error.Description())};
+    }
+    created = true;
+    return connect(account, account.database);
+}
+
 // The hotel's tables the database holds already, as the schema names them.
 QStringList hotelTablesPresent(ado::Connection &conn)
 {
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()"), conn);
     QSet<QString> names;
-    for (; !rs.IsEOF(); rs.MoveNext())
-        names.insert(vb::CStr(rs.Fields(0).Value()).toLower());
+    for (const QString &name :
+         column(conn, QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()")))
+        names.insert(name.toLower());
     QStringList present;
     for (const QString &table : schema::TableNames()) {
         if (names.contains(table.toLower()))
             present << table;
     }
     return present;
-}
-
-void quietly(const std::function<void()> &step)
-{
-    try {
-        step();
-    } catch (const vb::Error &) {
-    }
 }
 
 // Every right the program uses on its database, tried on a table of the check's own that is dropped again.
@@ -153,19 +200,18 @@ void requireRights(ado::Connection &conn, const ServerAccount &account)
             if (&step > &steps[1])   // the table was made
                 quietly([&] { conn.Execute(QStringLiteral("DROP TABLE ") + table); });
             const QString text = QStringLiteral("This account lacks the right %1 on the database %2; the program needs "
-                                                "SELECT, INSERT, UPDATE, DELETE, CREATE, INDEX and DROP there (see the "
-                                                "README). The server said: %3")
-                                     .arg(QLatin1String(step.right), account.database, error.Description());
+                                                "%3 there (see the README). The server said%4: %5")
+                                     .arg(QLatin1String(step.right), account.database, neededRightsText(),
+                                          ErrorNumberText(error), error.Description());
             throw Refusal{text};
         }
     }
 }
 
-// Runs the schema's statements; when one fails, drops the tables this run created.
-void createHotelTables(ado::Connection &conn)
+// Runs the schema's statements, noting each table made (so that a later failure drops them again).
+void createHotelTables(ado::Connection &conn, QStringList &created)
 {
     const QStringList tables = schema::TableNames();
-    QStringList created;
     try {
         for (const QString &statement : schema::AccessStatements()) {
             conn.Execute(statement);
@@ -175,18 +221,15 @@ void createHotelTables(ado::Connection &conn)
             }
         }
     } catch (const vb::Error &error) {
-        for (const QString &table : created)
-            quietly([&] { conn.Execute(QStringLiteral("DROP TABLE ") + table); });
-        throw Refusal{QStringLiteral("Creating the hotel's tables failed, and the tables made so far were dropped "
-                                     "again: %1").arg(error.Description())};
+        throw Refusal{QStringLiteral("Creating the hotel's tables failed%1: %2")
+                          .arg(ErrorNumberText(error), error.Description())};
     }
 }
 
-// Checks the server and the database, then creates the hotel's tables unless they are kept.
-void putTables(ado::Connection &conn, const ServerAccount &account, ExistingTables existing, ServerSetupResult &result)
+// Checks the database, then creates the hotel's tables unless they are kept.
+void putTables(ado::Connection &conn, const ServerAccount &account, ExistingTables existing, QStringList &created)
 {
     try {
-        requireCaseBlindTableNames(conn);
         const QStringList present = hotelTablesPresent(conn);
         const QStringList all = schema::TableNames();
         if (existing == ExistingTables::Refuse && !present.isEmpty())
@@ -203,28 +246,44 @@ void putTables(ado::Connection &conn, const ServerAccount &account, ExistingTabl
                               .arg(account.database, missing.join(QStringLiteral(", ")))};
         }
         requireRights(conn, account);
-        if (present.isEmpty()) {
-            createHotelTables(conn);
-            result.createdTables = true;
-        }
+        if (present.isEmpty())
+            createHotelTables(conn, created);
     } catch (const vb::Error &error) {
-        throw Refusal{QStringLiteral("The server failed: %1").arg(error.Description())};
+        serverFailed(error);
     }
 }
 
 } // namespace
 
-ServerSetupResult PutHotelOnServer(const ServerAccount &account, ExistingTables existing)
+ServerSetupResult PutHotelOnServer(const ServerAccount &account, ExistingTables existing,
+                                   const std::function<void()> &settle)
 {
     CheckAccount(account);
     ServerSetupResult result;
-    const auto conn = connectMakingDatabase(account, result.createdDatabase);
+    const auto server = connect(account, QString());
+    requireServerName(*server, account.database);
     try {
-        putTables(*conn, account, existing, result);
-    } catch (const Refusal &) {
-        if (result.createdDatabase)
-            quietly([&] { conn->Execute(QStringLiteral("DROP DATABASE ") + account.database); });
-        throw;
+        requireCaseBlindTableNames(*server);
+    } catch (const vb::Error &error) {
+        serverFailed(error);
+    }
+    const auto conn = connectMakingDatabase(account, *server, result.createdDatabase);
+    QStringList created;
+    try {
+        putTables(*conn, account, existing, created);
+        result.createdTables = !created.isEmpty();
+        settle();
+    } catch (const Refusal &refusal) {
+        // What this run made goes again, newest first.
+        if (result.createdDatabase) {
+            quietly([&] { server->Execute(QStringLiteral("DROP DATABASE ") + account.database); });
+        } else {
+            for (auto table = created.crbegin(); table != created.crend(); ++table)
+                quietly([&] { conn->Execute(QStringLiteral("DROP TABLE ") + *table); });
+        }
+        if (created.isEmpty() && !result.createdDatabase)
+            throw;
+        throw Refusal{refusal.text + QStringLiteral(" What this run had made on the server was removed again.")};
     }
     return result;
 }

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace hoteldb {
 
 enum class ExistingTables {
@@ -19,8 +21,12 @@ struct ServerSetupResult {
 };
 
 // Raises a Refusal, with nothing of its own left behind, when the server cannot be reached or
-// refuses the account, names tables with regard to case, already holds the hotel's tables (or,
-// when keeping them, only some), or when the account lacks a right the program needs.
-ServerSetupResult PutHotelOnServer(const ServerAccount &account, ExistingTables existing);
+// refuses the account, does not take the database name, names tables with regard to case,
+// already holds the hotel's tables (or, when keeping them, only some), or when the account
+// lacks a right the program needs. Everything that can be checked is checked before the
+// database or a table is made. `settle` runs last, once the tables stand (config.ini is
+// written there); when it raises a Refusal, what this run made is dropped again.
+ServerSetupResult PutHotelOnServer(const ServerAccount &account, ExistingTables existing,
+                                   const std::function<void()> &settle);
 
 } // namespace hoteldb

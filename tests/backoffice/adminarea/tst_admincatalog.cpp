@@ -2,6 +2,7 @@
 // and checks, prices in any locale, and a category removed by its key with its items only.
 #include "admintesting.h"
 
+#include "core/state/appstate.h"
 #include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
 #include "vb/locale.h"
@@ -51,6 +52,10 @@ private slots:
     void categoriesAndItemsWithTheirChecks();
     void removingOneOfTwoSameNamedCategoriesKeepsTheOther_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removingOneOfTwoSameNamedCategoriesKeepsTheOther();
+    void removedCategoryTakesItsItemsFromTheList_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void removedCategoryTakesItsItemsFromTheList();
+    void actionsWithoutAChosenRow_data();
+    void actionsWithoutAChosenRow();
     void pricesInADecimalCommaLocale();
     void longNamesAreCutToTheirColumnsOnBothEngines_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void longNamesAreCutToTheirColumnsOnBothEngines();
@@ -147,6 +152,73 @@ void TestAdminCatalog::removingOneOfTwoSameNamedCategoriesKeepsTheOther()
     QCOMPARE(admin.ItemCatLV->subItem(1, 1), kept);
     QCOMPARE(items(s), 2);
     QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_FoodItem WHERE ItemCat = ") + kept), 2);
+}
+
+// The items listed are always those of the chosen category: once it is removed, its items
+// leave the list, and nothing is left there to remove again.
+void TestAdminCatalog::removedCategoryTakesItsItemsFromTheList()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    AdminSession s(engine);
+    frmAdminArea &admin = s.window();
+    addCategory(admin, QStringLiteral("Bar"));
+    addCategory(admin, QStringLiteral("Food"));
+    clickCategory(admin, 1);
+    addItem(admin, QStringLiteral("Beer"), QStringLiteral("4"));
+    QCOMPARE(columnOf(admin.FoodLV), QStringList{"Beer"});
+
+    s.yes();
+    admin.Command6_Click();
+    QCOMPARE(columnOf(admin.ItemCatLV), QStringList{"Food"});
+    QVERIFY(columnOf(admin.FoodLV).isEmpty());
+    QCOMPARE(items(s), 0);
+    admin.Command7_Click();
+    QVERIFY(core::State().mLastError.isEmpty());
+    QCOMPARE(s.dialogs().messages(),
+             QStringList{"Remove 'Bar' Category? All the items inside it will also be removed!"});
+}
+
+void TestAdminCatalog::actionsWithoutAChosenRow_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("add an item, no category chosen") << "add item" << QStringList{"First select a Category for the Item!"};
+    QTest::newRow("remove a category") << "remove category" << QStringList();
+    QTest::newRow("remove an item") << "remove item" << QStringList();
+    QTest::newRow("remove a room") << "remove room" << QStringList();
+}
+
+// As the window opens nothing is chosen in its lists: each action on a chosen row does
+// nothing (or tells what is missing) and never ends in an error report.
+void TestAdminCatalog::actionsWithoutAChosenRow()
+{
+    QFETCH(QString, action);
+    QFETCH(QStringList, told);
+    AdminSession s;
+    s.fx.exec(QStringLiteral("INSERT INTO tbl_foodCat (catName) VALUES ('Bar')"));
+    s.fx.exec(QStringLiteral("INSERT INTO tbl_FoodItem (ItemName, ItemPrice, ItemNote, ItemCat) "
+                             "SELECT 'Beer', 4, '', ID FROM tbl_foodCat"));
+    s.fx.exec(QStringLiteral("INSERT INTO tbl_Rooms (RoomNameID, Description, RoomType, RoomPrice) "
+                             "VALUES ('101', '', 'Twin Bed', 10)"));
+    frmAdminArea &admin = s.window();
+    admin.CategoryListShow();
+    admin.RoomListShow();
+    if (action == QLatin1String("add item")) {
+        addItem(admin, QStringLiteral("Wine"), QStringLiteral("5"));
+    } else if (action == QLatin1String("remove category")) {
+        admin.Command6_Click();
+    } else if (action == QLatin1String("remove item")) {
+        clickCategory(admin, 1);
+        admin.FoodLV->setListIndex(-1);
+        admin.Command7_Click();
+    } else {
+        admin.iRemoveRoom();
+    }
+    QVERIFY2(core::State().mLastError.isEmpty(), qPrintable(core::State().mLastError));
+    QCOMPARE(s.dialogs().messages(), told);
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_foodCat")), 1);
+    QCOMPARE(items(s), 1);
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_Rooms")), 1);
 }
 
 // "." is the decimal point in statements whatever the locale; the boxes take the locale's form.

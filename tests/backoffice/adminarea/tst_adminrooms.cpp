@@ -9,8 +9,11 @@
 #include "core/db/dbworks.h"
 #include "controls/popupmenu.h"
 #include "core/db/tableexists.h"
+#include "core/state/appstate.h"
 #include "core/ui/cballoontooltip.h"
 #include "frontdesk/booking/bookingtesting.h"
+#include "frontdesk/schedule/frmroomlist.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/scratch_database.h"
 #include "support/settingswindowprobe.h"
 #include "support/sqlcipher_client.h"
@@ -94,8 +97,19 @@ private slots:
     void bookedRenamedAndBookedAgain_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void bookedRenamedAndBookedAgain();
     void editorChecksBeforeWritingAndEditsTheChosenRoom();
+    void roomWithoutDescriptionIsBooked_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void roomWithoutDescriptionIsBooked();
+    void numbersAndTariffsWithinWhatTheyFeed_data();
+    void numbersAndTariffsWithinWhatTheyFeed();
+    void highestTariffForTheLongestStayHolds();
+    void editorTellsOfTariffsOutOfBounds_data();
+    void editorTellsOfTariffsOutOfBounds();
+    void editorKeys_data();
+    void editorKeys();
     void keysFilteredAndPlaceholdersCleared();
     void exportReadByRealReaders();
+    void changeWhoseCommitAnswerIsLostIsFoundStored_data();
+    void changeWhoseCommitAnswerIsLostIsFoundStored();
 };
 
 void TestAdminRooms::addGivesRowTableAndOneLogRow()
@@ -369,6 +383,163 @@ void TestAdminRooms::bookedRenamedAndBookedAgain()
     QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_101]")), 0);
 }
 
+// A room added without a description is offered by the booking window and the schedule and
+// booked like any other.
+void TestAdminRooms::roomWithoutDescriptionIsBooked()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    AdminSession s(engine);
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("300"), QStringLiteral("100"), QStringLiteral("Description"));
+    addRoom(admin, QStringLiteral("301"), QStringLiteral("90"), QString());
+    QCOMPARE(s.dialogs().messages(), (QStringList{QStringLiteral("Room 300 Added on the Room List!"),
+                                                  QStringLiteral("Room 301 Added on the Room List!")}));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM tbl_Rooms WHERE Description = ''")), 2);
+
+    bookThroughBookingWindow(s, {QStringLiteral("300"), QStringLiteral("301")}, QStringLiteral("Ann"));
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_300]")), 1);
+    QCOMPARE(s.count(QStringLiteral("SELECT count(*) FROM [room_301]")), 1);
+
+    auto &schedule = ui::Forms::Get<frontdesk::frmRoomList>();
+    schedule.Show(ui::vbModeless);
+    QCOMPARE(schedule.ComboRooms->count(), 2);
+    QCOMPARE(schedule.ComboRooms->itemText(0), QStringLiteral("300"));
+    QCOMPARE(schedule.listRoomView->count(), 1);
+    ui::Forms::Unload<frontdesk::frmRoomList>();
+}
+
+void TestAdminRooms::numbersAndTariffsWithinWhatTheyFeed_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("room");
+    QTest::addColumn<QString>("tariff");
+    QTest::addColumn<QString>("hintTitle");   // empty: the room is added
+    QTest::addColumn<QString>("hintText");
+    const QString numeric = QStringLiteral("Please Enter Tariff as Numeric Characters!");
+    const QString range = QStringLiteral("Please Enter Tariff from 0 to 1000000!");
+    for (const char *engine : {"access", "mariadb"}) {
+        auto row = [&](const char *name) -> QTestData & {
+            return QTest::addRow("%s: %s", engine, name) << QString::fromLatin1(engine);
+        };
+        row("the largest number the booking tables hold") << "2147483647" << "100" << "" << "";
+        row("a number beyond it") << "2147483648" << "100" << "Invalid Room ID"
+                                  << "Please Enter Room ID up to 2147483647!";
+        row("letters in the number") << "10A" << "100" << "Invalid Room ID"
+                                     << "Please Enter Room ID as Numeric Characters!";
+        row("a free room") << "102" << "0" << "" << "";
+        row("the highest tariff") << "103" << "1,000,000" << "" << "";
+        row("a negative tariff") << "104" << "-100" << "Invalid Tariff" << range;
+        row("a tariff shown negative") << "104" << "($100.00)" << "Invalid Tariff" << range;
+        row("a tariff no stay can carry") << "104" << "922337203685477" << "Invalid Tariff" << range;
+        row("a group separator out of place") << "104" << "12,5" << "Invalid Tariff" << numeric;
+    }
+}
+
+// What the rooms tab takes fits where it goes: the number into the INT column of every
+// booking, the tariff into a stay's amounts; anything else is told in a hint and not stored.
+void TestAdminRooms::numbersAndTariffsWithinWhatTheyFeed()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    QFETCH(QString, room);
+    QFETCH(QString, tariff);
+    QFETCH(QString, hintTitle);
+    QFETCH(QString, hintText);
+    AdminSession s(engine);
+    addRoom(s.window(), room, tariff);
+    if (!hintTitle.isEmpty()) {
+        QCOMPARE(core::CBalloonToolTip::LastShown().title, hintTitle);
+        QCOMPARE(core::CBalloonToolTip::LastShown().text, hintText);
+        QVERIFY(s.dialogs().shown().isEmpty());
+        QCOMPARE(roomRows(s), 0);
+        return;
+    }
+    QCOMPARE(s.dialogs().messages(), QStringList{QStringLiteral("Room ") + room + QStringLiteral(" Added on the Room List!")});
+    QCOMPARE(vb::CCur(s.fx.scalar(QStringLiteral("SELECT RoomPrice FROM tbl_Rooms"))), vb::CCur(vb::Variant(tariff)));
+    bookThroughBookingWindow(s, {room}, QStringLiteral("Ann"));
+    QCOMPARE(vb::CStr(s.fx.scalar(QStringLiteral("SELECT RoomNameID FROM [room_%1]").arg(room))), room);
+}
+
+// A stay from today to the last day the booking window offers, at the highest tariff, with a
+// tax of 100 %: the booking window computes it without an overflow.
+void TestAdminRooms::highestTariffForTheLongestStayHolds()
+{
+    AdminSession s;
+    addRoom(s.window(), QStringLiteral("101"), QStringLiteral("1000000"));
+    bookingtesting::addRoomTax(s.fx, QStringLiteral("Whole"), QStringLiteral("100"));
+    frontdesk::frmBooking &booking = bookingtesting::openBooking(s.fx);
+    booking.dtDepature->setDate(booking.dtDepature->maximumDate());
+    const qint64 days = booking.dtArrival->date().daysTo(booking.dtDepature->date());
+    QCOMPARE(booking.txtNumberDays->text(), QString::number(days));
+    bookingtesting::bookRooms(booking, {QStringLiteral("101")});
+    QVERIFY2(core::State().mLastError.isEmpty(), qPrintable(core::State().mLastError));
+    const vb::Currency rate = vb::Currency(1000000) * vb::Currency(days);
+    QCOMPARE(vb::CCur(vb::Variant(booking.txtRoomRate->text())), rate);
+    QCOMPARE(vb::CCur(vb::Variant(booking.txtTax->text())), rate);
+    ui::Forms::Unload<frontdesk::frmBooking>();
+}
+
+void TestAdminRooms::editorTellsOfTariffsOutOfBounds_data()
+{
+    QTest::addColumn<QString>("tariff");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("negative") << "-100" << "Please Enter Tariff from 0 to 1000000!";
+    QTest::newRow("too high") << "$2,000,000.00" << "Please Enter Tariff from 0 to 1000000!";
+    QTest::newRow("group separator out of place") << "12,5" << "Please Enter Tariff as Numeric Characters!";
+}
+
+void TestAdminRooms::editorTellsOfTariffsOutOfBounds()
+{
+    QFETCH(QString, tariff);
+    QFETCH(QString, told);
+    AdminSession s;
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("100"));
+    s.dialogs().clear();
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("101")));
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        editor.txtPriceEdit->setText(tariff);
+        s.yes();
+        editor.cmdEditIt_Click();
+        QCOMPARE(s.dialogs().last().text, told);
+        QVERIFY(editor.isVisible());
+    });
+    QCOMPARE(vb::CDbl(s.fx.scalar(QStringLiteral("SELECT RoomPrice FROM tbl_Rooms"))), 100.0);
+}
+
+void TestAdminRooms::editorKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<double>("stored");
+    QTest::newRow("Escape closes without saving") << int(Qt::Key_Escape) << 100.0;
+    QTest::newRow("Enter updates") << int(Qt::Key_Return) << 85.0;
+    QTest::newRow("keypad Enter updates") << int(Qt::Key_Enter) << 85.0;
+}
+
+// The room editor answers the keys of a dialog box: Enter runs "&Update", Escape cancels.
+void TestAdminRooms::editorKeys()
+{
+    QFETCH(int, key);
+    QFETCH(double, stored);
+    AdminSession s;
+    addRoom(s.window(), QStringLiteral("101"), QStringLiteral("100"));
+    s.dialogs().clear();
+    QVERIFY(selectRow(s.window().listRoomView, QStringLiteral("101")));
+    bool closed = false;
+    editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.txtPriceEdit->setFocus();
+        editor.txtPriceEdit->setText(QStringLiteral("85"));
+        if (key != Qt::Key_Escape)
+            s.yes();
+        QTest::keyClick(editor.txtPriceEdit, Qt::Key(key));
+        closed = !editor.isVisible();
+    });
+    QVERIFY(closed);
+    QCOMPARE(s.dialogs().messages(), key == Qt::Key_Escape ? QStringList() : QStringList{"Update Selected Room?"});
+    QCOMPARE(vb::CDbl(s.fx.scalar(QStringLiteral("SELECT RoomPrice FROM tbl_Rooms"))), stored);
+}
+
 void TestAdminRooms::editorChecksBeforeWritingAndEditsTheChosenRoom()
 {
     AdminSession s;
@@ -501,6 +672,60 @@ void TestAdminRooms::exportReadByRealReaders()
     const testsupport::XlsBook office = testsupport::ReadXlsWithLibreOffice(path, folder + QStringLiteral("/office"));
     QVERIFY2(office.ok, qPrintable(office.error));
     QCOMPARE(testsupport::PaddedRows(office.sheets.value(0).rows, 4), expected);
+}
+
+// MariaDB, the answer to a room change's commit lost: the change is looked up (the new room by
+// its number, the edited row by its values, the removed row by its key) and found, so it counts
+// as done: the tables made or dropped around it are as after any success, and no error shows.
+void TestAdminRooms::changeWhoseCommitAnswerIsLostIsFoundStored_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("rooms");    // the room rows afterwards
+    QTest::addColumn<QStringList>("tables");   // the booking tables afterwards
+    QTest::newRow("add") << "add" << QStringList{"101", "102"} << QStringList{"101", "102"};
+    QTest::newRow("renumber") << "renumber" << QStringList{"201"} << QStringList{"201"};
+    QTest::newRow("remove") << "remove" << QStringList() << QStringList();
+}
+
+void TestAdminRooms::changeWhoseCommitAnswerIsLostIsFoundStored()
+{
+    HOTEL_NEED_MARIADB();
+    QFETCH(QString, change);
+    QFETCH(QStringList, rooms);
+    QFETCH(QStringList, tables);
+    AdminSession s(QStringLiteral("mariadb"));
+    frmAdminArea &admin = s.window();
+    addRoom(admin, QStringLiteral("101"), QStringLiteral("100"));
+    testsupport::MariaDbCutProxy proxy;
+    s.fx.openThroughHost(proxy.hostText());
+    proxy.cutAt(QStringLiteral("COMMIT"), testsupport::MariaDbCutProxy::Cut::AnswerLost);
+    s.dialogs().clear();
+    core::State().mLastError.clear();
+    QVERIFY(selectRow(admin.listRoomView, QStringLiteral("101")));
+    if (change == QLatin1String("add")) {
+        addRoom(admin, QStringLiteral("102"), QStringLiteral("80"));
+    } else if (change == QLatin1String("renumber")) {
+        editSelectedRoom(s, [&](frmRoomAdminFloat &editor) {
+            editor.txtRoomIDedit->setText(QStringLiteral("201"));
+            editor.txtPriceEdit->setText(QStringLiteral("120"));
+            s.yes();
+            editor.cmdEditIt_Click();
+        });
+    } else {
+        s.yes();
+        admin.iRemoveRoom();
+    }
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(core::State().mLastError, QString());
+    QVERIFY2(!s.dialogs().messages().join(QLatin1Char('|')).contains(QStringLiteral("Error Code")),
+             qPrintable(s.dialogs().messages().join(QLatin1Char('|'))));
+    QStringList stored;
+    for (const auto &row : s.fx.query(QStringLiteral("SELECT RoomNameID FROM tbl_Rooms ORDER BY RoomNameID")))
+        stored << vb::CStr(row["roomnameid"]);
+    QCOMPARE(stored, rooms);
+    for (const QString room : {"101", "102", "201"})
+        QCOMPARE(roomTable(room), tables.contains(room));
 }
 
 QTEST_MAIN(TestAdminRooms)

@@ -43,7 +43,10 @@ void TestAdminStatements::roomNumbers_data()
     QTest::newRow("inner blank") << "101 B" << "101 B" << false;
     QTest::newRow("bracket") << "1]; DROP" << "1] DROP" << false;
     QTest::newRow("empty") << "  " << "" << false;
-    QTest::newRow("too long for a whole number") << "1234567890" << "1234567890" << false;
+    QTest::newRow("largest the booking tables hold") << "2147483647" << "2147483647" << true;
+    QTest::newRow("zeros before the largest") << "002147483647" << "002147483647" << true;
+    QTest::newRow("beyond the booking tables") << "2147483648" << "2147483648" << false;
+    QTest::newRow("far beyond") << "99999999999999999999" << "99999999999999999999" << false;
     QTest::newRow("sign") << "-5" << "-5" << false;
 }
 

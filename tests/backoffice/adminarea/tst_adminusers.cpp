@@ -10,11 +10,13 @@
 #include "core/state/windowregistry.h"
 #include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
+#include "support/screenchecks.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 using backoffice::frmAdminArea;
@@ -92,6 +94,9 @@ private slots:
     void selfMasterAndLastAdministratorStay();
     void rightsEditorKeepsMasterAndLastAdministrator();
     void rightsEditorSavesTheChosenAccount();
+    void rightsEditorKeys_data();
+    void rightsEditorKeys();
+    void rightsEditorOfALongNameShowsWhole();
 };
 
 void TestAdminUsers::addedAccountShowsItsRights()
@@ -188,8 +193,11 @@ void TestAdminUsers::accountAddedHereLogsInAndRightsRuleFollowsItsBoxes()
         QVERIFY(core::State().mLoggedIn);
         QCOMPARE(core::State().mUserName, QStringLiteral("clerk"));
         for (const char *item : {"mnuAdministration", "mnuRoomList", "taxEditor", "mnuCustomerList",
-                                 "mnuCustomerHistoryList", "mnuReport", "mnuLog"})
-            MainWindow().findChild<QAction *>(QString::fromLatin1(item))->trigger();
+                                 "mnuCustomerHistoryList", "mnuReport", "mnuLog"}) {
+            auto *action = MainWindow().findChild<QAction *>(QString::fromLatin1(item));
+            QVERIFY2(action, item);
+            action->trigger();
+        }
         QCOMPARE(windows.opened, opened);
         QCOMPARE(s.dialogs().messages().size(), 7 - opened.size() + 1);   // the login message too
         ui::Forms::Unload<core::mainFrm>();
@@ -209,7 +217,9 @@ void TestAdminUsers::mainWindowItemAndButtonOpenTheWindow()
     TypeLogin(QStringLiteral("boss"), QStringLiteral("pw"));
     QVERIFY(core::State().mLoggedIn);
     for (const char *item : {"mnuAdministration", "toolAdmin"}) {
-        MainWindow().findChild<QAction *>(QString::fromLatin1(item))->trigger();
+        auto *action = MainWindow().findChild<QAction *>(QString::fromLatin1(item));
+        QVERIFY2(action, item);
+        action->trigger();
         auto *admin = ui::Forms::Find<frmAdminArea>();
         QVERIFY2(admin && admin->isVisible(), item);
         QCOMPARE(admin->Caption(), QStringLiteral("Administration"));
@@ -319,6 +329,60 @@ void TestAdminUsers::rightsEditorSavesTheChosenAccount()
         s.fx.exec(QStringLiteral("DELETE FROM tbl_users WHERE cusername = 'ann'"));
         editor.Command1_Click();
         QVERIFY(s.dialogs().messages().isEmpty());
+    });
+}
+
+void TestAdminUsers::rightsEditorKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("reports");   // the right as stored afterwards
+    QTest::newRow("Escape closes without saving") << int(Qt::Key_Escape) << 1;
+    QTest::newRow("Enter modifies") << int(Qt::Key_Return) << 0;
+}
+
+// The rights editor answers the keys of a dialog box: Enter runs "Modify", Escape cancels.
+void TestAdminUsers::rightsEditorKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, reports);
+    AdminSession s;
+    addAccount(s, QStringLiteral("bob"), QStringLiteral("pw"), {false, false, false, false, true});
+    bool closed = false;
+    editRights(s, QStringLiteral("bob"), [&](UserEditFloat &editor) {
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.canViewReport->setChecked(false);
+        editor.canViewReport->setFocus();
+        QTest::keyClick(editor.canViewReport, Qt::Key(key));
+        closed = !editor.isVisible();
+    });
+    QVERIFY(closed);
+    QCOMPARE(s.count(QStringLiteral("SELECT canViewReport FROM tbl_users WHERE cusername = 'bob'")), reports);
+}
+
+// The longest name an account can have: the editor opens inside the screen with both buttons
+// shown, and names the account in what room its boxes give it.
+void TestAdminUsers::rightsEditorOfALongNameShowsWhole()
+{
+    AdminSession s;
+    const QString name(255, QLatin1Char('W'));
+    s.fx.exec(QStringLiteral("INSERT INTO tbl_users (cusername, cpassword, cmodifysettings, croomlist, cmodifytax, "
+                             "canViewReport, ccustomerviewedit) VALUES ('%1', 'x', 0, 1, 0, 0, 1)")
+                  .arg(name));
+    s.window().UserListView();
+    editRights(s, name, [&](UserEditFloat &editor) {
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QRect room = editor.screen()->availableGeometry();
+        const QRect frame = editor.frameGeometry();
+        QVERIFY2(room.contains(frame), qPrintable(QStringLiteral("editor %1,%2 %3 x %4 on a screen of %5 x %6")
+                                                      .arg(frame.x()).arg(frame.y()).arg(frame.width())
+                                                      .arg(frame.height()).arg(room.width()).arg(room.height())));
+        for (QWidget *field : {static_cast<QWidget *>(editor.Command1), static_cast<QWidget *>(editor.Command2),
+                               static_cast<QWidget *>(editor.CheckModifySettings)})
+            QVERIFY2(editor.rect().contains(field->geometry()), qPrintable(field->objectName()));
+        QCOMPARE(editor.lbusername->text(), QStringLiteral("User Name : ") + name);
+        QVERIFY(editor.lbusername->shownText().endsWith(QChar(0x2026)));
+        QVERIFY(testsupport::SaveScreenshot(editor, QStringLiteral("UserEditFloat-long-name"), true));
     });
 }
 

@@ -6,6 +6,7 @@
 #include "bookingtesting.h"
 #include "core/state/windowregistry.h"
 #include "support/scratch_database.h"
+#include "support/screenchecks.h"
 #include "ui/twips.h"
 #include "vb/conversions.h"
 #include "vb/datetime.h"
@@ -110,17 +111,20 @@ QString hoverTip(frmStats &frm, const QPoint &at)
 }
 
 // The texts Qt Charts shows on one side of the plot (under it for X, left of it for Y),
-// axis titles aside, left to right or bottom to top, with their boxes in the scene.
+// axis titles and the legend aside, left to right or bottom to top, with their boxes in the scene.
 QList<std::pair<QString, QRectF>> axisLabels(const frmStats &frm, ChartAxis axis)
 {
     QChart *chart = frm.MSChart1->qchart();
     const QRectF plot = chart->mapRectToScene(chart->plotArea());
+    const QRectF legend = chart->legend()->isVisible() ? chart->legend()->sceneBoundingRect() : QRectF();
     QList<std::pair<QString, QRectF>> labels;
     for (QGraphicsItem *item : chart->scene()->items()) {
         auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
         if (!text || !text->isVisible() || text->toPlainText() == frm.MSChart1->axisTitle(axis))
             continue;
         const QRectF box = text->sceneBoundingRect();
+        if (legend.contains(box.center()))
+            continue;
         if (axis == ChartAxis::X ? box.top() >= plot.bottom() - 1 : box.right() <= plot.left() + 1)
             labels.append({text->toPlainText(), box});
     }
@@ -164,6 +168,8 @@ private slots:
     void savesTheChartAsABitmap();
     void colourParts();
     void smallWindowNeverSizesNegative();
+    void readableAtEverySizeTheWindowAllows_data();
+    void readableAtEverySizeTheWindowAllows();
     void openedByNameFromTheMainWindow();
 
 private:
@@ -579,6 +585,79 @@ void TestFrmStats::smallWindowNeverSizesNegative()
     frm.Move(0, 0, 1200, 600);
     QVERIFY(frm.MSChart1->width() >= 0);
     QVERIFY(frm.MSChart1->height() >= 0);
+    ui::Forms::Unload<frmStats>();
+}
+
+void TestFrmStats::readableAtEverySizeTheWindowAllows_data()
+{
+    QTest::addColumn<int>("width");   // twips; the window allows no less than it asks for
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("chartType");
+    QTest::newRow("tiled beside two others, bars") << 6390 << 13000 << 1;
+    QTest::newRow("tiled beside two others, XY") << 6390 << 13000 << 6;
+    QTest::newRow("as small as it goes, bars") << 15 << 15 << 1;
+    QTest::newRow("as small as it goes, 3d bars") << 15 << 15 << 8;
+}
+
+// December with the longest figure and every decoration on, at a tiled window's size and at
+// the smallest the window allows: every choice of the band shows whole, and so do the chart's
+// title, axis titles, legend and day labels (every day, or evenly spaced ones from the 1st).
+void TestFrmStats::readableAtEverySizeTheWindowAllows()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, chartType);
+    testsupport::CoreFixture fx;
+    frmStats &frm = openStats();
+    for (QCheckBox *box : {frm.Check1, frm.Check2, frm.Check3, frm.Check4, frm.Check5})
+        box->setChecked(true);
+    frm.StatView->setCurrentIndex(1);   // "Room Booking Revenue"
+    frm.ComboChartType->setCurrentIndex(chartType);
+    choose(frm, 12, frm.CYear->currentText());
+    frm.Move(0, 0, width, height);
+    QCoreApplication::processEvents();
+    controls::Chart &chart = *frm.MSChart1;
+    chart.picture();   // laid out and fitted
+
+    QVERIFY2(frm.MSChart1->y() >= frm.CoolBar1->geometry().bottom(), "the chart covers the band");
+    QList<QRect> taken;
+    for (QWidget *choice : frm.CoolBar1->findChildren<QWidget *>()) {
+        if (choice->objectName().isEmpty() || !choice->isVisible())
+            continue;
+        const QRect r(choice->mapTo(frm.CoolBar1, QPoint()), choice->size());
+        QVERIFY2(choice->width() >= choice->sizeHint().width(), qPrintable(choice->objectName() + " is cut"));
+        QVERIFY2(frm.CoolBar1->rect().contains(r), qPrintable(choice->objectName() + " is outside the band"));
+        for (const QRect &other : std::as_const(taken))
+            QVERIFY2(!other.intersects(r), qPrintable(choice->objectName() + " overlaps"));
+        taken << r;
+    }
+
+    QStringList shownTexts;
+    for (QGraphicsItem *item : chart.qchart()->scene()->items()) {
+        if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item); text && text->isVisible())
+            shownTexts << text->toPlainText();
+    }
+    for (const QString &whole : {chart.title(), chart.axisTitle(ChartAxis::X), chart.axisTitle(ChartAxis::Y),
+                                 chart.seriesLabel()})
+        QVERIFY2(shownTexts.contains(whole), qPrintable(whole + " is cut: " + shownTexts.join(" | ")));
+
+    auto *xAxis = chart.qchart()->axes(Qt::Horizontal).value(chartType == 6 ? 1 : 0);
+    QVERIFY(xAxis && xAxis->isVisible() && !xAxis->labelsTruncated());
+    QList<std::pair<QString, QRectF>> days;
+    for (const auto &label : axisLabels(frm, ChartAxis::X)) {
+        if (!label.first.trimmed().isEmpty() && label.first != QString(label.first.size(), QChar(0x200B)))
+            days << label;
+    }
+    QVERIFY(days.size() >= 4);
+    const int step = days[1].first.toInt() - days[0].first.toInt();
+    QCOMPARE(days[0].first, QStringLiteral("1"));
+    for (qsizetype i = 0; i < days.size(); ++i) {
+        QCOMPARE(days[i].first, QString::number(1 + i * step));
+        if (i > 0)
+            QVERIFY2(days[i - 1].second.right() <= days[i].second.left() + 0.5, qPrintable(days[i].first));
+    }
+    QVERIFY2(31 - days.last().first.toInt() <= step, qPrintable(days.last().first));
+    QVERIFY(testsupport::SaveScreenshot(frm, QStringLiteral("frmStats-%1x%2-type%3").arg(frm.width()).arg(frm.height()).arg(chartType), true));
     ui::Forms::Unload<frmStats>();
 }
 

@@ -89,6 +89,8 @@ private slots:
     void closingRefreshesTheBookingWindow_data();
     void closingRefreshesTheBookingWindow();
     void placeholdersClearOnPress();
+    void keysAddOrClose_data();
+    void keysAddOrClose();
     void openedByName();
 };
 
@@ -166,6 +168,13 @@ void TestFrmTax::checksShowHints_data()
     QTest::newRow("room: empty percent") << false << "VAT" << "" << "Enter Tax Percent" << roomPercent;
     QTest::newRow("food: placeholder name") << true << "Tax Name" << "10" << "Enter Tax Name" << nameHint;
     QTest::newRow("food: 10%") << true << "VAT" << "10%" << "Enter Tax Percent" << foodPercent;
+    // Percents no tax has, and a name of blanks.
+    const QString bounds = "Please Enter Tax Percent from 0 to 100!";
+    QTest::newRow("room: blank name") << false << "   " << "10" << "Enter Tax Name" << nameHint;
+    QTest::newRow("room: -5") << false << "VAT" << "-5" << "Invalid Tax Percent" << bounds;
+    QTest::newRow("food: 1e6") << true << "VAT" << "1e6" << "Invalid Tax Percent" << bounds;
+    QTest::newRow("food: 100.01") << true << "VAT" << "100.01" << "Invalid Tax Percent" << bounds;
+    QTest::newRow("room: group separator out of place") << false << "VAT" << "12,5" << "Enter Tax Percent" << roomPercent;
     // Numbers too large for an amount.
     QTest::newRow("room: 1e300") << false << "VAT" << "1e300" << "Enter Tax Percent" << roomPercent;
     QTest::newRow("food: -1e20") << true << "VAT" << "-1e20" << "Enter Tax Percent" << foodPercent;
@@ -330,6 +339,49 @@ void TestFrmTax::placeholdersClearOnPress()
     frm.Text2->setText("0%");
     QTest::mouseClick(frm.Text2, Qt::LeftButton);
     QCOMPARE(frm.Text2->text(), QStringLiteral("0%"));
+    ui::Forms::Unload<frmTax>();
+}
+
+void TestFrmTax::keysAddOrClose_data()
+{
+    QTest::addColumn<bool>("food");
+    QTest::addColumn<bool>("inPercent");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("listed");   // after the key, in the tab's list
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Enter in a room tax's name") << false << false << int(Qt::Key_Return)
+                                                << QStringList{"VAT | 10%"} << false;
+    QTest::newRow("keypad Enter in a food tax's percent") << true << true << int(Qt::Key_Enter)
+                                                          << QStringList{"VAT | 10%"} << false;
+    QTest::newRow("Escape") << false << true << int(Qt::Key_Escape) << QStringList() << true;
+}
+
+// Enter adds the tax of the tab it is typed on; Escape closes the editor as "&OK" does.
+void TestFrmTax::keysAddOrClose()
+{
+    QFETCH(bool, food);
+    QFETCH(bool, inPercent);
+    QFETCH(int, key);
+    QFETCH(QStringList, listed);
+    QFETCH(bool, closed);
+    testsupport::CoreFixture fx;
+    frmTax &frm = openTax();
+    frm.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    frm.SSTab1->setCurrentIndex(food ? 1 : 0);
+    QLineEdit *name = food ? frm.Text1 : frm.txtTaxName;
+    QLineEdit *percent = food ? frm.Text2 : frm.txtTaxPercent;
+    name->setText(QStringLiteral("VAT"));
+    percent->setText(QStringLiteral("10"));
+    QLineEdit *typedIn = inPercent ? percent : name;
+    typedIn->setFocus();
+    QTest::keyClick(typedIn, Qt::Key(key));
+    QCOMPARE(!ui::Forms::IsLoaded<frmTax>(), closed);
+    if (!closed)
+        QCOMPARE(rowsOf(food ? frm.ListView2 : frm.ListView1), listed);
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_Tax")), listed.size());
+    QCOMPARE(vb::CLng(fx.scalar(QStringLiteral("SELECT count(*) FROM tbl_Tax WHERE TaxCat = %1").arg(food ? 2 : 1))),
+             listed.size());
     ui::Forms::Unload<frmTax>();
 }
 

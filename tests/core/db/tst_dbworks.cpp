@@ -3,11 +3,13 @@
 #include "ado/connection.h"
 #include "ado/errors.h"
 #include "ado/recordset.h"
+#include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
 #include "core/state/appstate.h"
 #include "support/corefixture.h"
 #include "support/expect_error.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/scratch_database.h"
 #include "vb/conversions.h"
 
@@ -70,6 +72,10 @@ private slots:
     void sqlTextDropsNulCharacters();
     void reopeningTakesNewSettings();
     void mySqlOpensWithClientCursor();
+    void changeLookupsFollowTheirStatements_data();
+    void changeLookupsFollowTheirStatements();
+    void failedBeginIsTheStatementReported();
+    void changeWhoseAnswerIsLostMayBeStored();
 };
 
 void DbWorksTest::accessOpensForEveryUseSqlOtherThanOne_data()
@@ -175,8 +181,12 @@ void DbWorksTest::failedQueryLeavesUnopenedRecordset()
 {
     testsupport::CoreFixture fx;
     SettingsWindowProbe settings;
-    QVERIFY(core::OpenRecordset("SELECT * FROM tbl_HotelInfo"));
-    QVERIFY(!core::OpenRecordset("SELEC * FROM tbl_HotelInfo"));
+    const auto opened = core::OpenRecordset("SELECT * FROM tbl_HotelInfo");
+    QVERIFY(opened);
+    QCOMPARE(&core::Rows(opened), opened.get());
+    const auto failed = core::OpenRecordset("SELEC * FROM tbl_HotelInfo");
+    QVERIFY(!failed);
+    HOTEL_EXPECT_ERROR(core::Rows(failed), ado::adErrObjectClosed);
     QVERIFY(State().mRS);
     HOTEL_EXPECT_ERROR(State().mRS->RecordCount(), ado::adErrObjectClosed);
     HOTEL_EXPECT_ERROR(State().mRS->Fields("HotelName").Value(), ado::adErrObjectClosed);
@@ -232,7 +242,7 @@ void DbWorksTest::transactionRollsBackUnlessCommitted()
         long rows = 0;
         QVERIFY(core::ExecuteSQL(insert, core::SqlAction::Insert, &rows));
         QCOMPARE(rows, 1L);
-        transaction.Commit();
+        transaction.Commit([] { return true; });
     }
     QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 1);
 }
@@ -246,7 +256,7 @@ void DbWorksTest::innerTransactionJoinsTheOuterOne()
         {
             core::Transaction inner;
             QVERIFY(core::ExecuteSQL(insert, core::SqlAction::Insert));
-            inner.Commit();
+            inner.Commit([] { return true; });
         }
         QVERIFY(State().mConn->InTransaction());
     }
@@ -264,7 +274,7 @@ void DbWorksTest::commitAfterTheConnectionWasReopenedFails()
     QVERIFY(core::ExecuteSQL("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) VALUES ('t', 'u', 'k')",
                              core::SqlAction::Insert));
     core::OpenDatabase();
-    HOTEL_EXPECT_ERROR(transaction.Commit(), ado::E_NO_TRANSACTION);
+    HOTEL_EXPECT_ERROR(transaction.Commit([] { return true; }), ado::E_NO_TRANSACTION);
     QVERIFY(!State().mConn->InTransaction());
     QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 0);
 }
@@ -308,6 +318,63 @@ void DbWorksTest::mySqlOpensWithClientCursor()
     QVERIFY(core::OpenRecordset("SELECT * FROM tbl_logTable"));
     QCOMPARE(State().mRS->RecordCount(), 1L);
     QCOMPARE(vb::CStr(State().mRS->Fields("LogText").Value()), QStringLiteral("it's"));
+}
+
+// The look-up of a change is built from the change's own statement: the separators are found
+// outside quoted texts, bracketed names and parentheses.
+void DbWorksTest::changeLookupsFollowTheirStatements_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("lookup");
+    QTest::newRow("update") << "UPDATE tbl_customers SET cFirstName ='A, B',cNoOfMinors =2 WHERE ID=5"
+                            << "SELECT * FROM tbl_customers WHERE (ID=5) AND cFirstName ='A, B' AND cNoOfMinors =2";
+    QTest::newRow("keywords quoted")
+        << "UPDATE tbl_Rooms SET Description = 'x WHERE y, SET z' WHERE RoomID =3"
+        << "SELECT * FROM tbl_Rooms WHERE (RoomID =3) AND Description = 'x WHERE y, SET z'";
+    QTest::newRow("date, apostrophe, call")
+        << "UPDATE [t] SET d =#2024-01-02#, n = 'O''Brien', m = Round(1,2) WHERE ID=1 OR ID=2"
+        << "SELECT * FROM [t] WHERE (ID=1 OR ID=2) AND d =#2024-01-02# AND n = 'O''Brien' AND m = Round(1,2)";
+    QTest::newRow("delete") << "DELETE from tbl_Rooms WHERE RoomID = 4" << "SELECT * FROM tbl_Rooms WHERE RoomID = 4";
+}
+
+void DbWorksTest::changeLookupsFollowTheirStatements()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, lookup);
+    QCOMPARE(change.startsWith("UPDATE") ? core::UpdatedRowSql(change) : core::DeletedRowsSql(change), lookup);
+}
+
+// A transaction that cannot begin (the server gone): the error report shows that statement,
+// not the one before it.
+void DbWorksTest::failedBeginIsTheStatementReported()
+{
+    HOTEL_NEED_MARIADB();
+    testsupport::CoreFixture fx(QStringLiteral("mariadb"));
+    testsupport::MariaDbCutProxy proxy;
+    fx.openThroughHost(proxy.hostText());
+    QVERIFY(core::ExecuteSQL("INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) VALUES ('t', 'u', 'k')",
+                             core::SqlAction::Insert));
+    proxy.goDark();
+    QVERIFY(testsupport::RaisesError([] { core::Transaction transaction; }));
+    QCOMPARE(State().mLastSQL, QStringLiteral("BEGIN TRANSACTION"));
+}
+
+// A change that commits by itself and whose answer is lost: reported, with the warning that the
+// database may have stored it (it did), and not sent again.
+void DbWorksTest::changeWhoseAnswerIsLostMayBeStored()
+{
+    HOTEL_NEED_MARIADB();
+    testsupport::CoreFixture fx(QStringLiteral("mariadb"));
+    testsupport::MariaDbCutProxy proxy;
+    fx.openThroughHost(proxy.hostText());
+    const QString insert = "INSERT INTO tbl_logTable (LogText, LoggedUser, LogKey) VALUES ('t', 'u', 'k')";
+    proxy.cutAt(insert, testsupport::MariaDbCutProxy::Cut::AnswerLost);
+    QVERIFY(!core::ExecuteSQL(insert, core::SqlAction::Insert));
+    QCOMPARE(fx.dialogs().messages().size(), 1);
+    QVERIFY2(fx.dialogs().messages().first().startsWith("Error Code : DB0003\r\n"), qPrintable(fx.dialogs().messages().first()));
+    QVERIFY(fx.dialogs().messages().first().endsWith("The database may have stored the change before the connection was "
+                                                     "lost: look for it before entering it again."));
+    QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM tbl_logTable")), 1);
 }
 
 QTEST_MAIN(DbWorksTest)

@@ -146,7 +146,7 @@ void TestSqlNames::tableExistsQuietly()
         QVERIFY(core::TableExists("tbl_customers"));
         QVERIFY(!core::TableExists(core::RoomTableName("999")));
         QVERIFY(!core::TableExists(core::FoodOrderTableName("123456")));
-        transaction.Commit();
+        transaction.Commit([] { return true; });
     }
     QCOMPARE(core::State().mLastSQL, "INSERT INTO " + suite + " (cUniqueID) VALUES ('G1')");
     QCOMPARE(core::State().mRS, sharedRecordset);

@@ -11,6 +11,7 @@
 #include "core/ui/cballoontooltip.h"
 #include "support/scratch_database.h"
 #include "vb/conversions.h"
+#include "vb/text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -51,6 +52,8 @@ private slots:
     void loginWritesRowAndLoadsRightsAndHotelInformation();
     void nameMustMatchExactly_data();
     void nameMustMatchExactly();
+    void blanksAroundANameNeverLockOut_data();
+    void blanksAroundANameNeverLockOut();
     void emptyFieldsAreBalloonHintsInOrder();
     void enterInPasswordBoxLogsIn();
     void failedLoginBeforeAndAfterFirstSuccess();
@@ -166,8 +169,6 @@ void LoginTest::nameMustMatchExactly_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
-    QTest::newRow("trailing blank") << "Mary " << "m4ry";
-    QTest::newRow("leading blank") << " Mary" << "m4ry";
     QTest::newRow("other capitals") << "MARY" << "m4ry";
     QTest::newRow("password capitals") << "Mary" << "M4RY";
     QTest::newRow("unknown name") << "Marie" << "m4ry";
@@ -188,6 +189,62 @@ void LoginTest::nameMustMatchExactly()
     QCOMPARE(count(s.fx, "SELECT count(*) FROM tbl_logTable"), 0);
     QVERIFY(core::CheckUserPassword(QStringLiteral("Mary"), QStringLiteral("m4ry")));
     QVERIFY(!core::CheckUserPassword(name, password));
+}
+
+void LoginTest::blanksAroundANameNeverLockOut_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<bool>("madeHere");   // the master account made in the login window, or
+                                          // a row an earlier version stored with the blanks
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QString>("typedLater");
+    for (const char *engine : {"access", "mariadb"}) {
+        auto row = [&](const char *name) -> QTestData & {
+            return QTest::addRow("%s: %s", engine, name) << QString::fromLatin1(engine);
+        };
+        row("master typed with a trailing blank") << true << "boss " << "boss";
+        row("master typed with a leading blank, typed so again") << true << " boss" << " boss";
+        row("master typed plain, typed with a trailing blank") << true << "boss" << "boss ";
+        row("stored with a trailing blank, typed plain") << false << "boss " << "boss";
+        row("stored with a trailing blank, typed so") << false << "boss " << "boss ";
+    }
+}
+
+// Made and looked up the same way, without the blanks around it: the master account's rights
+// load at once, and every later login by that name succeeds.
+void LoginTest::blanksAroundANameNeverLockOut()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    QFETCH(bool, madeHere);
+    QFETCH(QString, made);
+    QFETCH(QString, typedLater);
+    Started s(engine);
+    ReportProbe reports;
+    if (madeHere) {
+        openLogin();
+        TypeLogin(made, QStringLiteral("pw"));
+        QCOMPARE(s.dialogs().messages(), QStringList{"Master account created. You are now logged in as boss"});
+        QCOMPARE(s.fx.scalar("SELECT cusername FROM tbl_users").asString(), QStringLiteral("boss"));
+        QVERIFY(State().mLoggedIn);
+        QCOMPARE(State().mUserName, QStringLiteral("boss"));
+        QCOMPARE(State().mRightSettings, int16_t(1));
+        QVERIFY(core::TaxRightGranted());
+        QCOMPARE(MainWindow().PanelText(1), QStringLiteral("Logged In as boss"));
+        MainWindow().mnuLoginLogOut->trigger();
+        ProcessDeletes();
+        s.dialogs().clear();
+    } else {
+        AddUser(s.fx, made, QStringLiteral("pw"));
+    }
+
+    TypeLogin(typedLater, QStringLiteral("pw"));
+    QCOMPARE(s.dialogs().messages(), QStringList{"You are logged in as boss"});
+    QVERIFY(State().mLoggedIn);
+    QCOMPARE(vb::Trim(State().mUserName), QStringLiteral("boss"));
+    QCOMPARE(State().mRightReport, int16_t(1));
+    QVERIFY(reports.errors.isEmpty());
+    QVERIFY(core::CheckUserPassword(typedLater, QStringLiteral("pw")));
+    QVERIFY(!core::CheckUserPassword(typedLater, QStringLiteral("PW")));
 }
 
 void LoginTest::emptyFieldsAreBalloonHintsInOrder()

@@ -8,17 +8,24 @@
 #include "core/login/globallogin.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/windows/modifypassword.h"
+#include "support/mariadb_fault_server.h"
+#include "support/scratch_database.h"
+#include "support/screenchecks.h"
 #include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
 #include "vb/locale.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QDate>
 #include <QFile>
 #include <QWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -53,9 +60,9 @@ void trigger(const QString &name) { action(name)->trigger(); }
 
 // A fresh program folder and database, started as the program starts.
 struct Started {
-    testsupport::CoreFixture fx{QStringLiteral("access"), false};
+    testsupport::CoreFixture fx;
     OpenedWindows windows;
-    Started() { core::Main(); }
+    explicit Started(const QString &engine = QStringLiteral("access")) : fx(engine, false) { core::Main(); }
     ui::ScriptedDialogs &dialogs() { return fx.dialogs(); }
 };
 
@@ -94,9 +101,13 @@ private slots:
     void taxRuleKeepsRightOfLastLogin();
     void logoutWritesRowAndClosesChildWindows();
     void closingLoggedInWritesTerminateRow();
+    void closingAfterAnIdleServerRestartWritesTerminateRow();
     void closingLoggedOutWritesNothing();
     void positionSavedAtEveryResizeAndRestored();
+    void longUserNameKeepsTheWindowOnScreen();
     void windowMenuListsAndArrangesChildren();
+    void windowListShowsCaptionsAsTheyAre();
+    void menuShortcutsGiveWayToATextBox();
     void helpAndSupportPage();
     void aboutBoxModalWithoutLogin();
     void statusBarClockAndCapsLock();
@@ -316,6 +327,23 @@ void MainFrmTest::closingLoggedInWritesTerminateRow()
     QVERIFY(ui::Forms::Loaded().isEmpty());
 }
 
+// MariaDB restarted while the program idled: the terminate row goes out on the connection
+// opened again, with no error for the clerk.
+void MainFrmTest::closingAfterAnIdleServerRestartWritesTerminateRow()
+{
+    HOTEL_NEED_MARIADB_FAULT_SERVER();
+    testsupport::MariaDbFaultServer server;
+    Started s(QStringLiteral("mariadb"));
+    logInAs(s, QStringLiteral("night"));
+    server.killAndRestart();
+    State().mLastError.clear();
+    QVERIFY(MainWindow().close());
+    ProcessDeletes();
+    QCOMPARE(State().mLastError, QString());
+    QCOMPARE(s.dialogs().messages(), QStringList{"Successfully Logged Out!"});
+    QCOMPARE(logRows(s.fx, QStringLiteral("User Logged Out/Terminated Program : night")), 1);
+}
+
 void MainFrmTest::closingLoggedOutWritesNothing()
 {
     Started s;
@@ -351,6 +379,24 @@ void MainFrmTest::positionSavedAtEveryResizeAndRestored()
     QCOMPARE(MainWindow().frameGeometry().height(), 400);
 }
 
+// The longest user name in the status bar: the main window stays as wide as it was, inside the
+// screen, and saves no wider position.
+void MainFrmTest::longUserNameKeepsTheWindowOnScreen()
+{
+    Started s;
+    auto &main = MainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const int width = main.frameGeometry().width();
+    const QString name(255, QLatin1Char('W'));
+    logInAs(s, name);
+    QCOMPARE(main.PanelText(1), QStringLiteral("Logged In as ") + name);
+    QTest::qWait(100);
+    QCOMPARE(main.frameGeometry().width(), width);
+    QVERIFY(main.screen()->availableGeometry().contains(main.frameGeometry()));
+    QVERIFY(iniValue(s.fx, "pos", "Width").toInt() <= width * 15);
+    QVERIFY(testsupport::SaveScreenshot(main, QStringLiteral("mainFrm-long-user-name"), true));
+}
+
 void MainFrmTest::windowMenuListsAndArrangesChildren()
 {
     Started s;
@@ -381,6 +427,49 @@ void MainFrmTest::windowMenuListsAndArrangesChildren()
     trigger(QStringLiteral("mnuCascade"));
     QVERIFY(windows.at(0)->pos() != windows.at(1)->pos());
     QVERIFY(s.dialogs().shown().isEmpty());
+}
+
+// "&" in a caption is no access key in the list of windows: the menu shows it as it is, and
+// the window's number stays the key.
+void MainFrmTest::windowListShowsCaptionsAsTheyAre()
+{
+    Started s;
+    auto *order = new TaskWindow(QStringLiteral("frmFoodingBook"));
+    order->SetCaption(QStringLiteral("New Food & Beverages Order"));
+    order->Show(ui::vbModeless);
+    auto &main = MainWindow();
+    main.RefreshWindowList();
+    const QList<QAction *> entries = main.WindowListActions();
+    QCOMPARE(entries.size(), 1);
+    // The text as the menu shows it, its access-key marks taken out.
+    QCOMPARE(entries.first()->iconText(), QStringLiteral("1 New Food & Beverages Order"));
+    QCOMPARE(QKeySequence::mnemonic(entries.first()->text()), QKeySequence(Qt::ALT | Qt::Key_1));
+}
+
+// Ctrl+A and Ctrl+C select and copy in a text box that has the focus (a box has a use for
+// them); anywhere else they are the menu's "A&dministration" and "&Customer List".
+void MainFrmTest::menuShortcutsGiveWayToATextBox()
+{
+    Started s;
+    logInAs(s, QStringLiteral("admin"));
+    auto &main = MainWindow();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    auto *window = new TaskWindow(QStringLiteral("frmNotes"));
+    auto *box = new QLineEdit(QStringLiteral("Room 101"), window);
+    window->Show(ui::vbModeless);
+    box->setFocus();
+    QVERIFY(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(box->selectedText(), QStringLiteral("Room 101"));
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Room 101"));
+    QVERIFY(s.windows.opened.isEmpty());
+
+    main.MdiArea()->setFocus();
+    QTest::keyClick(main.MdiArea(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(main.MdiArea(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(s.windows.opened, (QStringList{"frmAdminArea", "frmCustomers"}));
 }
 
 void MainFrmTest::helpAndSupportPage()

@@ -86,6 +86,7 @@ void ModifyPasswordTest::enterInAnyBoxModifies()
         fill(w, QStringLiteral("Ann O'Neil"), QStringLiteral("old"), QStringLiteral("old"));
         QVERIFY(QTest::qWaitForWindowActive(w.window()));
         auto *typedIn = w.findChild<QLineEdit *>(QString::fromLatin1(box));
+        QVERIFY2(typedIn, box);
         typedIn->setFocus();
         QTest::keyClick(typedIn, Qt::Key_Return);
         ProcessDeletes();
@@ -99,7 +100,6 @@ void ModifyPasswordTest::wrongNameOrPasswordChangesNothing_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("current");
-    QTest::newRow("trailing blank") << "Ann O'Neil " << "old";
     QTest::newRow("other capitals") << "ann o'neil" << "old";
     QTest::newRow("wrong password") << "Ann O'Neil" << "OLD";
     QTest::newRow("unknown") << "Bob" << "old";

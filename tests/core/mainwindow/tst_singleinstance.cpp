@@ -64,6 +64,12 @@ QStringList startCopy(const char *role, const QString &folder)
     return QString::fromUtf8(copy.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+bool mainWindowShown()
+{
+    const auto *main = ui::Forms::Find<core::mainFrm>();
+    return main && main->isVisible();
+}
+
 } // namespace
 
 class SingleInstanceTest : public QObject {
@@ -79,7 +85,7 @@ void SingleInstanceTest::secondCopyOfSameInstallationIsRefused()
 {
     testsupport::CoreFixture fx(QStringLiteral("access"), false);
     core::Main();
-    QVERIFY(ui::Forms::Find<core::mainFrm>()->isVisible());
+    QVERIFY(mainWindowShown());
 
     const QStringList second = startCopy(StartCopy, fx.programFolder());
     QCOMPARE(second, (QStringList{"ended=1", "connection=none", "windows=0",
@@ -91,7 +97,7 @@ void SingleInstanceTest::secondCopyOfSameInstallationIsRefused()
     QCOMPARE(startCopy(StartCopy, link).value(0), QStringLiteral("ended=1"));
 
     // The first copy goes on untouched.
-    QVERIFY(ui::Forms::Find<core::mainFrm>()->isVisible());
+    QVERIFY(mainWindowShown());
     QCOMPARE(State().mConn->State(), long(ado::adStateOpen));
     QVERIFY(!core::ProgramEnded());
     QVERIFY(fx.dialogs().shown().isEmpty());
@@ -117,7 +123,7 @@ void SingleInstanceTest::crashedCopyDoesNotBlock()
 
     QVERIFY(!core::AppPrevInstance());
     core::Main();
-    QVERIFY(ui::Forms::Find<core::mainFrm>()->isVisible());
+    QVERIFY(mainWindowShown());
     QVERIFY(fx.dialogs().shown().isEmpty());
     // Now this copy holds the installation.
     QCOMPARE(startCopy(StartCopy, fx.programFolder()).value(0), QStringLiteral("ended=1"));

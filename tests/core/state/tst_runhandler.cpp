@@ -1,30 +1,14 @@
 // The two error idioms of every handler: RunHandler reports a run-time error with the
 // handler's code and ends the body there; ResumeNext drops it and the caller goes on. Both
-// leave any other exception to the top-level guard.
+// leave any other exception to the plain guard the handler was connected with.
+#include "reportprobe.h"
+
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "vb/error.h"
 
 #include <QtTest>
 #include <stdexcept>
-
-namespace {
-
-// Stands in for the error report window: records each report's mode and text.
-struct ReportProbe {
-    QList<core::ReportMode> modes;
-    QStringList texts;
-    ReportProbe()
-    {
-        core::SetErrorReportPresenter([this](core::ReportMode mode) {
-            modes << mode;
-            texts << core::State().mLastError;
-        });
-    }
-    ~ReportProbe() { core::SetErrorReportPresenter({}); }
-};
-
-} // namespace
 
 class RunHandlerTest : public QObject {
     Q_OBJECT

@@ -30,10 +30,15 @@ void WindowKitTest::controlsCarryNameCaptionAndParent()
                                    core::OptionButton("Cash", "paymentMethod", frame)};
     QCOMPARE(window.findChild<QGroupBox *>("Frame4"), frame);
     QCOMPARE(frame->title(), QStringLiteral("Payments"));
-    QCOMPARE(frame->findChild<QLabel *>("Label7")->text(), QStringLiteral("Due"));
-    QCOMPARE(frame->findChild<QPushButton *>("Command5")->text(), QStringLiteral("Clear"));
-    QCOMPARE(frame->findChild<QCheckBox *>("Check1")->text(), QStringLiteral("MySQL"));
-    QCOMPARE(frame->findChild<QRadioButton *>("paymentMethod")->text(), QStringLiteral("Cash"));
+    const auto *label = frame->findChild<QLabel *>("Label7");
+    const auto *button = frame->findChild<QPushButton *>("Command5");
+    const auto *check = frame->findChild<QCheckBox *>("Check1");
+    const auto *option = frame->findChild<QRadioButton *>("paymentMethod");
+    QVERIFY(label && button && check && option);
+    QCOMPARE(label->text(), QStringLiteral("Due"));
+    QCOMPARE(button->text(), QStringLiteral("Clear"));
+    QCOMPARE(check->text(), QStringLiteral("MySQL"));
+    QCOMPARE(option->text(), QStringLiteral("Cash"));
     for (QWidget *control : made)
         QCOMPARE(control->parentWidget(), frame);
 }

@@ -118,6 +118,8 @@ private slots:
     void failedReconnectionKeepsWindowAndSettings();
     void invalidUseSqlStopsLoading_data();
     void invalidUseSqlStopsLoading();
+    void accessSaveLeavesAReadableEngine_data();
+    void accessSaveLeavesAReadableEngine();
     void greyStateWritesNothing();
     void mySqlLayoutShowsStoredServer();
     void mySqlChecksInOrder();
@@ -227,6 +229,7 @@ void TestFrmDBLocateTool::enterSavesFromAnyBox()
         frm.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frm));
         auto *typedIn = frm.findChild<QLineEdit *>(box);
+        QVERIFY(typedIn);
         typedIn->setFocus();
         QTest::keyClick(typedIn, Qt::Key(key));
         closedByEnter = !ui::Forms::IsLoaded<frmDBLocateTool>();
@@ -317,6 +320,9 @@ void TestFrmDBLocateTool::passwordStoredTrimmed()
     const QString stored = storedSetting(QStringLiteral("dbkey"));
     QCOMPARE(stored, encipher(QStringLiteral("s3cret")));
     QCOMPARE(decipher(stored), QStringLiteral("s3cret"));
+    // The folder is no group's: the enciphered password is its owner's alone.
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    QCOMPARE(QFile::permissions(fx.programFolder() + QStringLiteral("/config.ini")) & others, QFileDevice::Permissions());
     QVERIFY(reports_.isEmpty());
     QVERIFY(!ui::Forms::IsLoaded<frmDBLocateTool>());
     QVERIFY(core::OpenRecordset(kHotelInfoQuery));
@@ -367,6 +373,38 @@ void TestFrmDBLocateTool::invalidUseSqlStopsLoading()
     QCOMPARE(frm.Check1Value(), 0);
     QCOMPARE(frm.txtSQLHost->text(), QString());
     QVERIFY(greyedOut(frm.txtSQLHost));
+}
+
+void TestFrmDBLocateTool::accessSaveLeavesAReadableEngine_data()
+{
+    QTest::addColumn<QString>("useSql");   // null: no such key
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no key") << QString() << "0";
+    QTest::newRow("empty") << "" << "0";
+    QTest::newRow("text") << "abc" << "0";
+    QTest::newRow("beyond a whole number") << "99999" << "0";
+    QTest::newRow("a number the window does not show") << "3" << "3";
+}
+
+// Saving the embedded file's settings leaves config.ini one the program reads: the file opens,
+// the window closes, and the next start finds the same engine.
+void TestFrmDBLocateTool::accessSaveLeavesAReadableEngine()
+{
+    QFETCH(QString, useSql);
+    QFETCH(QString, written);
+    CoreFixture fx(QStringLiteral("access"), false);
+    fx.writeIni(QStringLiteral("settings"), QStringLiteral("useSQL"), useSql);
+    frmDBLocateTool &frm = ui::Forms::Get<frmDBLocateTool>();
+    frm.Show();
+    QCOMPARE(frm.Text1->text(), fx.databasePath());
+    QCOMPARE(frm.Check1Value(), 0);
+    frm.Command2->click();
+    QVERIFY(!ui::Forms::IsLoaded<frmDBLocateTool>());
+    QVERIFY(connectionOpen());
+    QCOMPARE(storedSetting(QStringLiteral("useSQL")), written);
+    for (const Report &report : std::as_const(reports_))
+        QVERIFY2(report.text.startsWith(QStringLiteral("Error Code : FRDBLT004\r\n")), qPrintable(report.text));
+    QVERIFY(!openDatabaseFails());
 }
 
 void TestFrmDBLocateTool::greyStateWritesNothing()

@@ -56,6 +56,8 @@ private slots:
     void modalReportWhileOneIsOpenReturnsAtOnce();
     void reportWithoutStatement();
     void keyboardReadsAndCloses();
+    void enterCloses_data();
+    void enterCloses();
 };
 
 void TestErrorReport::reportShowsCodeDescriptionAndStatement()
@@ -81,14 +83,19 @@ void TestErrorReport::windowAsDesigned()
 {
     frmErrorReport &f = Forms::Get<frmErrorReport>();
     QCOMPARE(f.objectName(), QStringLiteral("frmErrorReport"));
-    QCOMPARE(f.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Error occurred"));
-    QCOMPARE(f.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+    const auto *label1 = f.findChild<QLabel *>(QStringLiteral("Label1"));
+    const auto *label2 = f.findChild<QLabel *>(QStringLiteral("Label2"));
+    const auto *command1 = f.findChild<QPushButton *>(QStringLiteral("Command1"));
+    const auto *txtError = f.findChild<QPlainTextEdit *>(QStringLiteral("txtError"));
+    QVERIFY(label1 && label2 && command1 && txtError);
+    QCOMPARE(label1->text(), QStringLiteral("Error occurred"));
+    QCOMPARE(label2->text(),
              QStringLiteral("Seeing this Error constantly? Please remmember the error code, and send it to us."));
-    QCOMPARE(f.findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("&Close"));
+    QCOMPARE(command1->text(), QStringLiteral("&Close"));
     QVERIFY(f.findChild<QLabel *>(QStringLiteral("Image1")));
     QVERIFY(f.findChild<QWidget *>(QStringLiteral("Frame1")));
     QVERIFY(f.findChild<QWidget *>(QStringLiteral("Picture1")));
-    const QFontMetrics fixed(f.findChild<QPlainTextEdit *>(QStringLiteral("txtError"))->font());
+    const QFontMetrics fixed(txtError->font());
     QCOMPARE(fixed.horizontalAdvance(QLatin1Char('i')), fixed.horizontalAdvance(QLatin1Char('W')));
     QVERIFY(f.windowFlags().testFlag(Qt::Tool));
 }
@@ -135,7 +142,9 @@ void TestErrorReport::closingLetsTheNextReportLoadAfresh()
     QCOMPARE(reportLines().mid(0, 2), (QStringList{"Error Code : FRLOG002", "second"}));
 
     // The close box does what "&Close" does.
-    Forms::Find<frmErrorReport>()->close();
+    frmErrorReport *open = Forms::Find<frmErrorReport>();
+    QVERIFY(open);
+    open->close();
     QVERIFY(!Forms::IsLoaded<frmErrorReport>());
 }
 
@@ -163,7 +172,8 @@ void TestErrorReport::modalReportWhileOneIsOpenReturnsAtOnce()
     QTimer::singleShot(2000, this, [&] { timerRan = true; });
     core::ReportError(QStringLiteral("DB0006"), QStringLiteral("second"), ReportMode::Modal);
     QVERIFY(!timerRan);   // no nested wait
-    QVERIFY(Forms::Find<frmErrorReport>()->isVisible());
+    const frmErrorReport *open = Forms::Find<frmErrorReport>();
+    QVERIFY(open && open->isVisible());
     QCOMPARE(reportLines().first(), QStringLiteral("Error Code : FRLOG001"));
 }
 
@@ -172,6 +182,29 @@ void TestErrorReport::reportWithoutStatement()
     core::State().mLastSQL.clear();
     core::ReportError(QStringLiteral("ENDN001"), QStringLiteral("Bad data"), ReportMode::Modeless);
     QCOMPARE(reportLines(), (QStringList{"Error Code : ENDN001", "Bad data", "", "-----SQL QUERY WAS----", ""}));
+}
+
+void TestErrorReport::enterCloses_data()
+{
+    QTest::addColumn<bool>("inText");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter in the report text") << true << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter in the report text") << true << int(Qt::Key_Enter);
+    QTest::newRow("Enter on the button") << false << int(Qt::Key_Return);
+}
+
+// Read, then dismissed with Enter as with "&Close", wherever the focus is.
+void TestErrorReport::enterCloses()
+{
+    QFETCH(bool, inText);
+    QFETCH(int, key);
+    core::ReportError(QStringLiteral("FRLOG001"), QStringLiteral("Object required"), ReportMode::Modeless);
+    frmErrorReport *f = Forms::Find<frmErrorReport>();
+    QVERIFY(f && QTest::qWaitForWindowActive(f));
+    QWidget *focused = inText ? static_cast<QWidget *>(f->txtError) : f->Command1;
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key(key));
+    QVERIFY(!Forms::IsLoaded<frmErrorReport>());
 }
 
 // The text is read, not edited; Tab leaves it for the button; Escape closes the window.

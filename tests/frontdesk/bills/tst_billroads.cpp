@@ -68,6 +68,8 @@ private slots:
     }
     void eachDetailsWindowGivesItsOwnGuestsBill_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void eachDetailsWindowGivesItsOwnGuestsBill();
+    void pricesOfAThousandOrMoreListedWhole_data();
+    void pricesOfAThousandOrMoreListedWhole();
     void foodBillOfTheSelectedOrder_data();
     void foodBillOfTheSelectedOrder();
 };
@@ -111,6 +113,41 @@ void TestBillRoads::eachDetailsWindowGivesItsOwnGuestsBill()
     QVERIFY(fx.dialogs().messages().isEmpty());
 }
 
+// Rooms 301 at 1,200 and 101 at 100: the details and the bill list each room with its whole
+// price, for a guest booked now and for a price list stored earlier with separators.
+void TestBillRoads::pricesOfAThousandOrMoreListedWhole_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("storedEarlier");   // empty: as the booking stores it now
+    for (const char *engine : {"access", "mariadb"}) {
+        QTest::addRow("%s booked now", engine) << engine << QString();
+        QTest::addRow("%s stored earlier", engine) << engine << QStringLiteral("$1,200.00,$100.00");
+    }
+}
+
+void TestBillRoads::pricesOfAThousandOrMoreListedWhole()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    QFETCH(QString, storedEarlier);
+    testsupport::CoreFixture fx(engine);
+    bookingtesting::addRoom(fx, "301", "1200");
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"301", "101"});
+    QCOMPARE(vb::CStr(fx.scalar("SELECT cRoomNamePrice FROM tbl_customers")), QStringLiteral("1200,100"));
+    if (!storedEarlier.isEmpty())
+        fx.exec("UPDATE tbl_customers SET cRoomNamePrice = '" + storedEarlier + "'");
+    GuestListStandIn &guestList = openGuestList({ann});
+    frmCustomerDetails &details = openDetails(fx, guestList, 0);
+    QStringList rows;
+    for (int row = 0; row < details.ListView1->topLevelItemCount(); ++row)
+        rows << details.ListView1->topLevelItem(row)->text(0) + " " + details.ListView1->topLevelItem(row)->text(1);
+    QCOMPARE(rows, QStringList({"301 $1,200.00", "101 $100.00"}));
+
+    details.Command4->click();
+    QCOMPARE(billLines(*guestBill()).last(), QStringLiteral("Room(s) & Price(s) \t: 301 ($1,200.00), 101 ($100.00),"));
+    QVERIFY(core::State().mLastError.isEmpty());
+}
+
 void TestBillRoads::foodBillOfTheSelectedOrder_data()
 {
     QTest::addColumn<QString>("engine");
@@ -120,6 +157,8 @@ void TestBillRoads::foodBillOfTheSelectedOrder_data()
     QTest::newRow("mariadb, order sign") << QStringLiteral("mariadb") << QStringLiteral("#");
 }
 
+// Each order's bill totals the items it lists, whatever the window's total shows (the orders
+// still to be paid) and whichever order was clicked first.
 void TestBillRoads::foodBillOfTheSelectedOrder()
 {
     HOTEL_FETCH_ENGINE(engine);
@@ -134,26 +173,49 @@ void TestBillRoads::foodBillOfTheSelectedOrder()
     frmFoodingBook &order = openOrder(ann.number);
     addItem(order, "Tea");
     addItem(order, "Chef's Special");
+    order.Combo1->setCurrentText("Due");
+    saveOrder(fx, order);
+    order.txtTotalAmount->setText("0");
+    addItem(order, "Tea");
+    order.Combo1->setCurrentText("Paid");
     saveOrder(fx, order);
     order.Unload();
     fx.dialogs().clear();
-    const QString orderId = vb::CStr(fx.scalar("SELECT FoodOrderID FROM tbl_FoodOrders"));
+    const QString dueId = vb::CStr(fx.scalar("SELECT FoodOrderID FROM tbl_FoodOrders WHERE Status = 'Due'"));
+    const QString paidId = vb::CStr(fx.scalar("SELECT FoodOrderID FROM tbl_FoodOrders WHERE Status = 'Paid'"));
 
     GuestListStandIn &guestList = openGuestList({ann});
     guestList.select(0);
     auto &orders = ui::Forms::Get<frmFoodDetails>();
     orders.Show(ui::vbModeless);
-    QCOMPARE(orders.ItemsLV->count(), 2);
+    QCOMPARE(orders.txtTotalAmount->text(), QStringLiteral("$15.25"));
+    const bool dueFirst = orders.OrderLV->text(1) == orderSign + dueId;
     orders.Command3->click();
     QVERIFY(foodBill() && foodBill()->isVisible());
+    const QStringList atLoad = billLines(*foodBill());
+    const auto billOf = [&](const QString &orderId) {
+        for (int row = 1; row <= orders.OrderLV->count(); ++row) {
+            if (orders.OrderLV->text(row) == orderSign + orderId)
+                orders.OrderLV->setListIndex(row);
+        }
+        orders.ShowOrderItems();
+        orders.Command3->click();
+        return foodBill() ? billLines(*foodBill()) : QStringList();
+    };
     const QString rule = QString(81, QLatin1Char('-')) + QLatin1Char(' ');
-    QCOMPARE(billLines(*foodBill()),
-             (QStringList{"Customer Name \t\t\t\t\t: Mr. Ann Lee", "",
-                          "Customer ID \t\t\t\t\t\t: " + orderSign + ann.number,
-                          "Food & Beverages Order No. \t\t\t: " + orderSign + orderId, "", rule,
-                          "Tea\t\t\t\t\t\t\t$2.50", "Chef's Special\t\t\t\t\t\t\t$12.75", rule,
-                          "Total \t\t\t\t\t\t\t$15.25", "Tax \t\t\t\t\t\t\t12.5%", "Tax Amount\t\t\t\t\t\t$1.91",
-                          "Grand Total \t\t\t\t\t\t$17.16"}));
+    const QStringList head{"Customer Name \t\t\t\t\t: Mr. Ann Lee", "", "Customer ID \t\t\t\t\t\t: " + orderSign + ann.number};
+    const QStringList paidBill = billOf(paidId);
+    QCOMPARE(paidBill,
+             (head + QStringList{"Food & Beverages Order No. \t\t\t: " + orderSign + paidId, "", rule,
+                                "Tea\t\t\t\t\t\t\t$2.50", rule, "Total \t\t\t\t\t\t\t$2.50", "Tax \t\t\t\t\t\t\t12.5%",
+                                "Tax Amount\t\t\t\t\t\t$0.31", "Grand Total \t\t\t\t\t\t$2.81"}));
+    const QStringList dueBill = billOf(dueId);
+    QCOMPARE(dueBill,
+             (head + QStringList{"Food & Beverages Order No. \t\t\t: " + orderSign + dueId, "", rule,
+                                "Tea\t\t\t\t\t\t\t$2.50", "Chef's Special\t\t\t\t\t\t\t$12.75", rule,
+                                "Total \t\t\t\t\t\t\t$15.25", "Tax \t\t\t\t\t\t\t12.5%", "Tax Amount\t\t\t\t\t\t$1.91",
+                                "Grand Total \t\t\t\t\t\t$17.16"}));
+    QCOMPARE(atLoad, dueFirst ? dueBill : paidBill);
 
     // With no item listed, "&Text View" shows nothing new.
     QVERIFY(ui::Forms::Unload<frmFoodTxtView>());

@@ -18,7 +18,10 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolBar>
 #include <QtTest>
 
@@ -62,6 +65,26 @@ frmCustomerPrint &guestViewer()
     return *viewer;
 }
 
+// Where the text after each run of tabs starts, line by line (lines without a tab left out),
+// as the box lays it out: pixels from the line's start.
+QList<qreal> columnStarts(const RichTextViewer &viewer)
+{
+    QList<qreal> starts;
+    QTextDocument *document = viewer.RichText->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        int after = int(text.indexOf(QLatin1Char('\t')));
+        if (after < 0)
+            continue;
+        while (after < text.size() && text.at(after) == QLatin1Char('\t'))
+            ++after;
+        document->documentLayout()->blockBoundingRect(block);
+        const QTextLine line = block.layout()->lineForTextPosition(after);
+        starts << (line.isValid() ? line.cursorToX(after) : -1.0);
+    }
+    return starts;
+}
+
 void selectAll(RichTextViewer &viewer)
 {
     viewer.RichText->SetSelStart(0);
@@ -77,6 +100,8 @@ private slots:
     void guestBillTakesTheRoomTaxesStoredNow();
     void openViewerKeepsItsGuestAndRebuildsForAnother();
     void foodViewerKeepsItsOrderAndRebuildsForAnother();
+    void billColumnsLineUp_data();
+    void billColumnsLineUp();
     void listsAndLayout();
     void toolbarStylesAndAlignment();
     void colourRules();
@@ -105,8 +130,8 @@ void TestBillViewers::guestBillTakesTheRoomTaxesStoredNow()
     QVERIFY(fx.dialogs().shown().isEmpty());
 }
 
-// An open viewer is not merely brought forward: a bill of another guest is built anew, one
-// of the same guest keeps what the clerk edited.
+// An open viewer is not merely brought forward: the same bill keeps what the clerk edited;
+// a bill of another guest, or of the same guest with corrected details, is built anew.
 void TestBillViewers::openViewerKeepsItsGuestAndRebuildsForAnother()
 {
     testsupport::CoreFixture fx;
@@ -116,11 +141,15 @@ void TestBillViewers::openViewerKeepsItsGuestAndRebuildsForAnother()
 
     viewer.RichText->SetSelStart(0);
     viewer.RichText->SetSelText(QStringLiteral("PAID "));
-    GuestDetails changed = guest(QStringLiteral("AAAAAAAA"), QStringLiteral("Annie"));
-    frmCustomerPrint::ShowBill(changed);
+    frmCustomerPrint::ShowBill(guest(QStringLiteral("AAAAAAAA"), QStringLiteral("Ann")));
     QCOMPARE(&guestViewer(), &viewer);
     QVERIFY(viewer.RichText->Text().startsWith(QStringLiteral("PAID Customer ID")));
-    QCOMPARE(lineOf(viewer, 2), QStringLiteral("Customer Name \t\t: Ms. Ann Lee"));
+    GuestDetails corrected = guest(QStringLiteral("AAAAAAAA"), QStringLiteral("Ann"));
+    corrected.due = QStringLiteral("$250.00");
+    frmCustomerPrint::ShowBill(corrected);
+    QCOMPARE(&guestViewer(), &viewer);
+    QCOMPARE(lineOf(viewer, 1), QStringLiteral("Customer ID \t\t\t: AAAAAAAA"));
+    QCOMPARE(lineOf(viewer, 14), QStringLiteral("Due \t\t\t\t: $250.00"));
 
     frmCustomerPrint::ShowBill(guest(QStringLiteral("BBBBBBBB"), QStringLiteral("Bob")));
     QCOMPARE(&guestViewer(), &viewer);
@@ -146,9 +175,13 @@ void TestBillViewers::foodViewerKeepsItsOrderAndRebuildsForAnother()
     QCOMPARE(lineOf(*viewer, 4), QStringLiteral("Food & Beverages Order No. \t\t\t: #111"));
     QCOMPARE(lineOf(*viewer, 7), QStringLiteral("Tea\t\t\t\t\t\t\t$3.00"));
 
-    FoodOrderDetails sameOrder = order(QStringLiteral("#111"), QStringLiteral("Coffee"));
-    frmFoodTxtView::ShowBill(sameOrder);
-    QCOMPARE(lineOf(*viewer, 7), QStringLiteral("Tea\t\t\t\t\t\t\t$3.00"));
+    viewer->RichText->SetSelStart(0);
+    viewer->RichText->SetSelText(QStringLiteral("PAID "));
+    frmFoodTxtView::ShowBill(order(QStringLiteral("#111"), QStringLiteral("Tea")));
+    QVERIFY(viewer->RichText->Text().startsWith(QStringLiteral("PAID Customer Name")));
+    frmFoodTxtView::ShowBill(order(QStringLiteral("#111"), QStringLiteral("Coffee")));
+    QCOMPARE(lineOf(*viewer, 1), QStringLiteral("Customer Name \t\t\t\t\t: Mrs. Ann Lee"));
+    QCOMPARE(lineOf(*viewer, 7), QStringLiteral("Coffee\t\t\t\t\t\t\t$3.00"));
 
     frmFoodTxtView::ShowBill(order(QStringLiteral("#222"), QStringLiteral("Soup")));
     QCOMPARE(ui::Forms::Find<frmFoodTxtView>(), viewer);
@@ -159,6 +192,68 @@ void TestBillViewers::foodViewerKeepsItsOrderAndRebuildsForAnother()
     frmCustomerPrint::ShowBill(guest(QStringLiteral("AAAAAAAA"), QStringLiteral("Ann")));
     QVERIFY(ui::Forms::IsLoaded<frmFoodTxtView>());
     QCOMPARE(lineOf(*viewer, 7), QStringLiteral("Soup\t\t\t\t\t\t\t$3.00"));
+}
+
+void TestBillViewers::billColumnsLineUp_data()
+{
+    QTest::addColumn<bool>("food");
+    QTest::addColumn<int>("lines");   // lines with a tab
+    QTest::newRow("guest bill") << false << 15;
+    QTest::newRow("food bill") << true << 9;
+}
+
+// Labels and items of any length: the values after their tabs start at one place, in the box
+// and in the saved file as LibreOffice reads it; the text is the bill's as it was.
+void TestBillViewers::billColumnsLineUp()
+{
+    QFETCH(bool, food);
+    QFETCH(int, lines);
+    testsupport::CoreFixture fx;
+    core::State().mOrderSign = QStringLiteral("#");
+    QTemporaryDir scratch;
+    RichTextViewer *viewer = nullptr;
+    QString text;
+    if (food) {
+        FoodOrderDetails order = billsamples::TwoItemOrder();
+        order.items.append({QStringLiteral("Coffee"), QStringLiteral("$2.75")});
+        frmFoodTxtView::ShowBill(order);
+        viewer = ui::Forms::Find<frmFoodTxtView>();
+        text = FoodBillText(order, QStringLiteral("#"));
+        lines += 1;
+    } else {
+        const GuestDetails guest = billsamples::TwoRoomGuest();
+        frmCustomerPrint::ShowBill(guest);
+        viewer = ui::Forms::Find<frmCustomerPrint>();
+        text = GuestBillText(guest, QStringLiteral("#"), {});
+    }
+    QVERIFY(viewer && viewer->isVisible());
+    QCOMPARE(viewer->RichText->Text(), text);
+
+    const QList<qreal> starts = columnStarts(*viewer);
+    QCOMPARE(starts.size(), lines);
+    for (qreal start : starts)
+        QCOMPARE(start, starts.first());
+    QVERIFY(!viewer->RichText->document()->isUndoAvailable());
+
+    const QString path = scratch.filePath(QStringLiteral("bill.rtf"));
+    fx.dialogs().reply(ui::Reply::file(path));
+    viewer->Toolbar1_ButtonClick("savei");
+    const testsupport::RtfReading read =
+        testsupport::ReadRtf(path, scratch.filePath(QStringLiteral("readers")), true).libreOffice;
+    QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+    const QStringList paragraphs = read.text.split(QLatin1Char('\n'));
+    QList<int> readStarts;
+    for (qsizetype p = 0; p < paragraphs.size() && p < read.tabStops.size(); ++p) {
+        const qsizetype tabs = paragraphs.at(p).count(QLatin1Char('\t'));
+        if (tabs == 0)
+            continue;
+        // One stop for each tab: the last tab of the run reaches the column.
+        QCOMPARE(read.tabStops.at(p).size(), tabs);
+        readStarts << read.tabStops.at(p).last();
+    }
+    QCOMPARE(readStarts.size(), lines);
+    for (int start : readStarts)
+        QVERIFY2(qAbs(start - starts.first() * 15) <= 1, qPrintable(QStringLiteral("%1 twips").arg(start)));
 }
 
 void TestBillViewers::listsAndLayout()

@@ -6,6 +6,7 @@
 #include "ado/connection.h"
 #include "ado/recordset.h"
 #include "core/db/dbworks.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/mariadb_fault_server.h"
 #include "support/scratch_database.h"
 
@@ -94,6 +95,48 @@ private slots:
         QVERIFY(fx.dialogs().messages().contains(Stored));
         QCOMPARE(rowsIn(fx, "tbl_customers"), 2L);
         QCOMPARE(rowsIn(fx, "room_102"), 1L);
+    }
+
+    // The connection broken at the booking's COMMIT: "added" when the guest is stored (the
+    // answer was lost), the error with the statement that failed when not; the guest, the room
+    // row and the day's revenue once or not at all.
+    void submitWhoseCommitAnswerIsLost_data()
+    {
+        using Cut = testsupport::MariaDbCutProxy::Cut;
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<long>("stored");
+        QTest::newRow("answer lost") << int(Cut::AnswerLost) << 1L;
+        QTest::newRow("commit lost") << int(Cut::StatementLost) << 0L;
+    }
+
+    void submitWhoseCommitAnswerIsLost()
+    {
+        HOTEL_NEED_MARIADB();
+        QFETCH(int, cut);
+        QFETCH(long, stored);
+        testsupport::CoreFixture fx(QStringLiteral("mariadb"));
+        addRoom(fx, "101", "100");
+        logIn();
+        testsupport::MariaDbCutProxy proxy;
+        fx.openThroughHost(proxy.hostText());
+        frmBooking &frm = openBooking(fx);
+        fillGuest(frm, "Ann", "Lee");
+        bookRooms(frm, {"101"});
+        proxy.cutAt(QStringLiteral("COMMIT"), testsupport::MariaDbCutProxy::Cut(cut));
+        core::State().mLastError.clear();
+        frm.Command5->click();
+
+        QCOMPARE(proxy.cutsMade(), 1);
+        for (const QString table : {"tbl_customers", "room_101", "tbl_revenueStats", "tbl_logTable"})
+            QVERIFY2(rowsIn(fx, table) == stored, qPrintable(table));
+        QCOMPARE(fx.dialogs().messages().contains(Stored), stored == 1);
+        if (stored == 1) {
+            QCOMPARE(core::State().mLastError, QString());
+            return;
+        }
+        QVERIFY2(core::State().mLastError.startsWith("Error Code : BOK004"), qPrintable(core::State().mLastError));
+        QCOMPARE(core::State().mLastSQL, QStringLiteral("COMMIT TRANSACTION"));
+        expectNotStored(fx, frm);
     }
 };
 

@@ -47,7 +47,7 @@ BookingRecord sampleBooking()
     b.paymentMethod = "Credit Card";
     b.paymentDetails = "VISA !*!gold!*!";
     b.rooms = QStringList{"101", "102"};
-    b.prices = QStringList{"$100.00", "$1,050.50"};
+    b.prices = {vb::Currency(100), vb::Currency::fromDouble(1050.5)};
     b.note = "can't wait";
     b.uniqueNo = "OSABCDEF";
     b.status = "Checked In";
@@ -63,7 +63,7 @@ void TestBookingStatements::guestRowStatement()
                             "cAdvancePaid, cDue, cPaymentMethod, cPaymentMethodDetails, cRoomNameID, cRoomNamePrice, "
                             "cAdditionalNote, cUniqueNo, cStatus) values ('Mr.','OBrien','Smith','1 Bay Rd','555',2,0,"
                             "#2024-03-05# , #2024-03-07#,2,301,30.1,331.1,100,231.1,'Credit Card','VISA !*!gold!*!',"
-                            "'101,102','$100.00,$1,050.50','cant wait','OSABCDEF','Checked In')"));
+                            "'101,102','100,1050.5','cant wait','OSABCDEF','Checked In')"));
 }
 
 void TestBookingStatements::roomRevenueAndLogStatements()
@@ -95,6 +95,8 @@ void TestBookingStatements::quotesInTextsCannotBreakTheStatements()
     QVERIFY(sql.contains("'it''s'"));
     QCOMPARE(GuestNumberLookupSql("tbl_customers", "O'X"),
              QStringLiteral("SELECT cUniqueNo FROM tbl_customers WHERE cUniqueNo='O''X'"));
+    // A former guest's number as a list shows it: the order sign goes, the quote stays quoted.
+    QCOMPARE(FormerGuestSql("#O'X"), QStringLiteral("SELECT * FROM tbl_customers_history WHERE cUniqueNo='O''X'"));
 }
 
 void TestBookingStatements::guestNumberLettersAndInitials()

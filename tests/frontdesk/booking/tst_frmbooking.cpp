@@ -45,15 +45,19 @@ private slots:
     void missingFormerGuestReportsBok008AndKeepsTheNumber();
     void registeredByName();
 
-    void addingKeepsFractionsAndCalculateRoundsTheRunningSum();
+    void calculateGivesTheRateOfAddingTheRooms();
+    void changedStayReratesTheBookedRooms_data();
+    void changedStayReratesTheBookedRooms();
     void removingMirrorsAdding();
     void taxIsThePercentOfTheRate();
     void nothingSelectedChangesNothing();
     void lastAvailableRoomLeavesAnEmptyList();
-    void amountThatIsNoNumberReportsTheHandlersCode();
+    void rateThatIsNoAmountGetsItsHint();
     void failedRoomQueryReportsBok010();
 
     void departureBeforeArrivalIsRefused();
+    void datesCanBeTypedDigitByDigit_data();
+    void datesCanBeTypedDigitByDigit();
     void typingIntoDaysIsUndone();
     void dueFollowsTotalAndAdvance();
     void refreshEmptiesTheTariffOnly();
@@ -75,15 +79,15 @@ void TestFrmBooking::loadFillsListsAndDefaults()
     testsupport::CoreFixture fx(engine);
     addRoom(fx, "101", "100", "Sea view", "Queen!*!s");
     addRoom(fx, "102", "1234.5");
-    addRoom(fx, "103", "80", "");
+    addRoom(fx, "103", "80", "");   // rooms without a description are offered as well
     addRoom(fx, "104", "80", QString());
     frmBooking &frm = openBooking(fx);
 
     QVERIFY(core::State().mBookingOpen);
     QCOMPARE(frm.Caption(), QStringLiteral("New Booking"));
-    QCOMPARE(roomsOf(frm.ListView1), QStringList({"101", "102"}));
-    QCOMPARE(roomsOf(frm.ListView1, 1), QStringList({"Queen's", "Double"}));
-    QCOMPARE(roomsOf(frm.ListView1, 2), QStringList({"$100.00", "$1,234.50"}));
+    QCOMPARE(roomsOf(frm.ListView1), QStringList({"101", "102", "103", "104"}));
+    QCOMPARE(roomsOf(frm.ListView1, 1), QStringList({"Queen's", "Double", "Double", "Double"}));
+    QCOMPARE(roomsOf(frm.ListView1, 2), QStringList({"$100.00", "$1,234.50", "$80.00", "$80.00"}));
     QCOMPARE(frm.ListView2->topLevelItemCount(), 0);
     for (QTreeWidget *list : {frm.ListView1, frm.ListView2}) {
         QCOMPARE(list->headerItem()->text(0), QStringLiteral("Room(s)"));
@@ -206,27 +210,72 @@ void TestFrmBooking::registeredByName()
     QVERIFY(ui::Forms::IsLoaded<frmBooking>());
 }
 
-void TestFrmBooking::addingKeepsFractionsAndCalculateRoundsTheRunningSum()
+void TestFrmBooking::calculateGivesTheRateOfAddingTheRooms()
 {
     testsupport::CoreFixture fx;
     addRoom(fx, "101", "100");
     addRoom(fx, "102", "50.5");
     frmBooking &frm = openBooking(fx);
-    stayDays(frm, 2);
-    QCOMPARE(frm.txtNumberDays->text(), QStringLiteral("2"));
+    stayDays(frm, 3);
+    QCOMPARE(frm.txtNumberDays->text(), QStringLiteral("3"));
 
     bookRooms(frm, {"101"});
-    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$200.00"));
+    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$300.00"));
     bookRooms(frm, {"102"});
-    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$301.00"));
+    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$451.50"));
     QCOMPARE(roomsOf(frm.ListView2), QStringList({"101", "102"}));
     QCOMPARE(roomsOf(frm.ListView2, 2), QStringList({"$100.00", "$50.50"}));
 
-    // 100 + 50.5 = 150.5 rounds to 150 (half to even) before the days multiply it.
+    // The rate rebuilt from the booked rooms keeps every fraction.
+    frm.txtRoomRate->setText("$10.00");
     frm.Command7->click();
-    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$300.00"));
-    QCOMPARE(frm.txtGrandTotal->text(), QStringLiteral("$300.00"));
-    QCOMPARE(frm.txtDue->text(), QStringLiteral("$300.00"));
+    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$451.50"));
+    QCOMPARE(frm.txtGrandTotal->text(), QStringLiteral("$451.50"));
+    QCOMPARE(frm.txtDue->text(), QStringLiteral("$451.50"));
+}
+
+// Whatever way the stay changes after the rooms were added, the rate is their prices times the
+// days, and tax, total and due follow.
+void TestFrmBooking::changedStayReratesTheBookedRooms_data()
+{
+    QTest::addColumn<int>("daysFirst");
+    QTest::addColumn<QStringList>("rooms");
+    QTest::addColumn<int>("arrivalMoved");
+    QTest::addColumn<int>("daysThen");
+    QTest::addColumn<QStringList>("rateTaxTotalDue");
+    QTest::newRow("check-out two days later") << 1 << QStringList{"101"} << 0 << 3
+                                              << QStringList{"$300.00", "$30.00", "$330.00", "$280.00"};
+    QTest::newRow("two rooms, stay shortened") << 4 << QStringList{"101", "102"} << 0 << 2
+                                               << QStringList{"$301.00", "$30.10", "$331.10", "$281.10"};
+    QTest::newRow("arrival a day later") << 3 << QStringList{"102"} << 1 << 2
+                                         << QStringList{"$101.00", "$10.10", "$111.10", "$61.10"};
+}
+
+void TestFrmBooking::changedStayReratesTheBookedRooms()
+{
+    QFETCH(int, daysFirst);
+    QFETCH(QStringList, rooms);
+    QFETCH(int, arrivalMoved);
+    QFETCH(int, daysThen);
+    QFETCH(QStringList, rateTaxTotalDue);
+    testsupport::CoreFixture fx;
+    addRoom(fx, "101", "100");
+    addRoom(fx, "102", "50.5");
+    addRoomTax(fx, "Service", "10");
+    frmBooking &frm = openBooking(fx);
+    frm.txtAdvance->setText("50");
+    stayDays(frm, daysFirst);
+    bookRooms(frm, rooms);
+
+    const QDate departure = frm.dtDepature->date();
+    if (arrivalMoved != 0)
+        frm.dtArrival->setDate(frm.dtArrival->date().addDays(arrivalMoved));
+    else
+        frm.dtDepature->setDate(departure.addDays(daysThen - daysFirst));
+    QCOMPARE(frm.txtNumberDays->text(), QString::number(daysThen));
+    QCOMPARE(QStringList({frm.txtRoomRate->text(), frm.txtTax->text(), frm.txtGrandTotal->text(), frm.txtDue->text()}),
+             rateTaxTotalDue);
+    QVERIFY(fx.dialogs().messages().isEmpty());
 }
 
 void TestFrmBooking::removingMirrorsAdding()
@@ -246,10 +295,11 @@ void TestFrmBooking::removingMirrorsAdding()
     QCOMPARE(roomsOf(frm.ListView2), QStringList({"102"}));
     QCOMPARE(frm.ListView2->selectedItems().value(0)->text(0), QStringLiteral("102"));
 
-    // Days changed after adding: removing takes away the new product, which can go negative.
+    // Days changed after adding: the rate follows them, so removing leaves nothing behind.
     stayDays(frm, 5);
+    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$251.25"));
     frm.Command2->click();
-    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("($100.50)"));
+    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$0.00"));
     QCOMPARE(frm.txtDue->text(), QStringLiteral("$0.00"));
 }
 
@@ -295,15 +345,30 @@ void TestFrmBooking::lastAvailableRoomLeavesAnEmptyList()
     QVERIFY(core::State().mLastError.isEmpty());
 }
 
-void TestFrmBooking::amountThatIsNoNumberReportsTheHandlersCode()
+// A typed rate that is no amount is pointed out on its box; the room stays where it was.
+void TestFrmBooking::rateThatIsNoAmountGetsItsHint()
 {
     testsupport::CoreFixture fx;
     addRoom(fx, "101", "100");
     frmBooking &frm = openBooking(fx);
     frm.txtRoomRate->setText("abc");
-    bookRooms(frm, {"101"});
-    QVERIFY(core::State().mLastError.startsWith("Error Code : BOK001\r\nType mismatch"));
+    QVERIFY(selectRoom(frm.ListView1, "101"));
+    frm.Command1->click();
+    QCOMPARE(core::CBalloonToolTip::LastShown().title, QStringLiteral("Total Room Rate(s)"));
+    QCOMPARE(core::CBalloonToolTip::LastShown().text, QStringLiteral("Please enter an amount, e.g. $100.00!"));
+    QCOMPARE(core::State().mTipTarget.data(), frm.txtRoomRate);
+    QVERIFY2(core::State().mLastError.isEmpty(), qPrintable(core::State().mLastError));
     QCOMPARE(frm.ListView2->topLevelItemCount(), 0);
+    QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("abc"));
+
+    // Leaving a money box with no amount in it shows its hint too.
+    core::CBalloonToolTip::ClearLastShown();
+    frm.txtTax->setText("ten");
+    QFocusEvent focusOut(QEvent::FocusOut);
+    QCoreApplication::sendEvent(frm.txtTax, &focusOut);
+    QCOMPARE(core::CBalloonToolTip::LastShown().title, QStringLiteral("Total Tax Amount"));
+
+    // The tax percent is no box: the program sets it, and a wrong one is an error report.
 
     frm.lbPercent->setText("x");
     frm.Command7->click();
@@ -335,6 +400,46 @@ void TestFrmBooking::departureBeforeArrivalIsRefused()
     QCOMPARE(fx.dialogs().messages().size(), 2);
     QCOMPARE(frm.dtDepature->date(), QDate::currentDate().addDays(11));
     QCOMPARE(frm.txtNumberDays->text(), QStringLiteral("1"));
+}
+
+// Arrival 12 April, departure 13 April; the departure's day typed digit by digit.
+void TestFrmBooking::datesCanBeTypedDigitByDigit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("leave");
+    QTest::addColumn<int>("refusals");   // "Date cannot be minus"
+    QTest::addColumn<int>("departureDay");
+    QTest::addColumn<QString>("days");
+    QTest::newRow("15 passes through 1") << "15" << false << 0 << 15 << "3";
+    QTest::newRow("05 complete before the arrival") << "05" << false << 1 << 13 << "1";
+    QTest::newRow("1 and the box left") << "1" << true << 1 << 13 << "1";
+    QTest::newRow("20 and the box left") << "20" << true << 0 << 20 << "8";
+}
+
+void TestFrmBooking::datesCanBeTypedDigitByDigit()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, leave);
+    QFETCH(int, refusals);
+    QFETCH(int, departureDay);
+    QFETCH(QString, days);
+    testsupport::CoreFixture fx;
+    frmBooking &frm = openBooking(fx);
+    frm.dtDepature->setDate(QDate(2030, 4, 13));
+    frm.dtArrival->setDate(QDate(2030, 4, 12));
+    QVERIFY(fx.dialogs().messages().isEmpty());
+
+    frm.dtDepature->setFocus();
+    frm.dtDepature->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(frm.dtDepature, typed);
+    if (leave) {
+        QCOMPARE(fx.dialogs().messages().size(), 0);
+        QFocusEvent focusOut(QEvent::FocusOut);
+        QCoreApplication::sendEvent(frm.dtDepature, &focusOut);
+    }
+    QCOMPARE(fx.dialogs().messages().size(), refusals);
+    QCOMPARE(frm.dtDepature->date(), QDate(2030, 4, departureDay));
+    QCOMPARE(frm.txtNumberDays->text(), days);
 }
 
 void TestFrmBooking::typingIntoDaysIsUndone()
@@ -369,12 +474,14 @@ void TestFrmBooking::dueFollowsTotalAndAdvance()
     frm.txtGrandTotal->setText("-5");
     QCOMPARE(frm.txtDue->text(), QStringLiteral("$0.00"));
 
-    // An advance that is no amount leaves the due until it is corrected.
+    // An advance that is no amount leaves the due until it is corrected, and says so.
     frm.txtGrandTotal->setText("$80.00");
     QCOMPARE(frm.txtDue->text(), QStringLiteral("($920.00)"));
     frm.txtAdvance->setText("ten");
-    frm.getDue();
+    QTest::keyClick(frm.txtAdvance, Qt::Key_Return);
     QCOMPARE(frm.txtDue->text(), QStringLiteral("($920.00)"));
+    QCOMPARE(core::CBalloonToolTip::LastShown().title, QStringLiteral("Advance Payment by Customer"));
+    QCOMPARE(core::State().mTipTarget.data(), frm.txtAdvance);
     QVERIFY(core::State().mLastError.isEmpty());
 }
 
@@ -414,13 +521,16 @@ void TestFrmBooking::paymentPromptsFollowTheChosenMethod()
     QTest::mouseClick(frm.txtPaymentDetails, Qt::LeftButton);
     QCOMPARE(frm.txtPaymentDetails->text(), QString());
 
-    // Real details stay when the method changes; Cash hides the panel.
+    // Details belong to their method: another method starts from its prompt; Cash hides the panel.
     frm.txtPaymentDetails->setText("No. 4711");
-    QTest::mouseClick(frm.paymentMethod[3], Qt::LeftButton);
+    QTest::mouseClick(frm.paymentMethod[1], Qt::LeftButton);
     QCOMPARE(frm.txtPaymentDetails->text(), QStringLiteral("No. 4711"));
+    QTest::mouseClick(frm.paymentMethod[3], Qt::LeftButton);
+    QCOMPARE(frm.txtPaymentDetails->text(), QStringLiteral("Enter Other Payment Method Details"));
     QTest::mouseClick(frm.paymentMethod[0], Qt::LeftButton);
     QVERIFY(frm.picPayDetails->isHidden());
     QCOMPARE(frm.paymentIndex, int16_t(0));
+    QCOMPARE(frm.txtPaymentDetails->text(), QString());
 }
 
 void TestFrmBooking::okWithoutDetailsFallsBackToCash()

@@ -151,9 +151,9 @@ void TestFoodStatements::guestOrdersStatements()
                             "customertbl.cUniqueNo = foodtbl.OrderNo  WHERE cUniqueNo = 'OS''A'"));
     QCOMPARE(OrderItemsSql("999999"), QStringLiteral("SELECT * FROM  [tbl_FoodOrder_999999]"));
     HOTEL_EXPECT_ERROR(OrderItemsSql(""), vb::errInvalidProcedureCall);
-    QCOMPARE(OrderByIdSql("999999"), QStringLiteral("SELECT * FROM  tbl_FoodOrders WHERE FoodOrderID = '999999'"));
     QCOMPARE(GuestOrdersTotalSql("OSABC"),
-             QStringLiteral("SELECT  SUM(TotalPrice) as tPrice FROM tbl_FoodOrders WHERE OrderNo = 'OSABC'"));
+             QStringLiteral("SELECT  SUM(TotalPrice) as tPrice FROM tbl_FoodOrders WHERE OrderNo = 'OSABC' "
+                            "AND (Status IS NULL OR Status <> 'Paid')"));
     QCOMPARE(FoodTaxPercentSql(), QStringLiteral("SELECT  SUM(TaxRate) as tTax FROM tbl_tax WHERE TaxCat = 2"));
     QCOMPARE(OrderDeleteSql("999999"), QStringLiteral("DELETE FROM tbl_FoodOrders WHERE FoodOrderID ='999999'"));
 }

@@ -114,6 +114,7 @@ private slots:
     void ordersItemsTotalsAndTax();
     void removingOrdersDropsTheirTables_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removingOrdersDropsTheirTables();
+    void orderIdsShowWhole();
     void searchFindsAndHandsOverTheGuest();
     void guestListPopupOpensTheGuestWindows();
 };
@@ -137,27 +138,33 @@ void TestFoodDetails::ordersItemsTotalsAndTax()
              QStringList({"#101010101010|Due|" + orders.ann.number, "#999999|Paid|" + orders.ann.number}));
     QCOMPARE(frm.OrderLV->listIndex(), 1);
     QCOMPARE(frm.ItemsLV->count(), frm.OrderLV->text(1) == "#999999" ? 2 : 1);
-    // After the load: every order of the guest, the paid one included; taxes 5 + 7.5.
-    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("$215.25"));
-    QCOMPARE(frm.lbPercent->text(), QStringLiteral("12.5"));
-    QCOMPARE(frm.txtTax->text(), QStringLiteral("$26.91"));
-    QCOMPARE(frm.txtAmoutWithTax->text(), QStringLiteral("$242.16"));
-
+    // The orders still to be paid, as the note under the lists says; taxes 5 + 7.5. The
+    // figures stay while the clerk looks at the orders' items, and after a refresh.
+    QCOMPARE(frm.Label5->text(), QStringLiteral("Note : Paid Orders are not included in Total Amount"));
+    const QStringList unpaid{"$200.00", "12.5", "$25.00", "$225.00"};
+    const auto figures = [&frm] {
+        return QStringList{frm.txtTotalAmount->text(), frm.lbPercent->text(), frm.txtTax->text(),
+                           frm.txtAmoutWithTax->text()};
+    };
+    QCOMPARE(figures(), unpaid);
     selectOrder(frm, "#999999");
     QCOMPARE(itemRows(frm), QStringList({"Tea=$2.50", "Chef's Special=$12.75"}));
-    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("$15.25"));
+    QCOMPARE(figures(), unpaid);
     selectOrder(frm, "#101010101010");
     QCOMPARE(itemRows(frm), QStringList({"Tea=$2.50"}));
-    QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("$200.00"));
-    QCOMPARE(frm.txtTax->text(), QStringLiteral("$25.00"));
-    QCOMPARE(frm.txtAmoutWithTax->text(), QStringLiteral("$225.00"));
+    QCOMPARE(figures(), unpaid);
 
-    // The list's selection moves on; the window keeps its guest. Refresh: the first order's total.
+    // The list's selection moves on; the window keeps its guest.
     guestList.select(1);
     frm.Command1_Click();
     QCOMPARE(frm.xOrderNo, orders.ann.number);
-    QCOMPARE(frm.txtTotalAmount->text(), frm.OrderLV->text(1) == "#999999" ? "$15.25" : "$200.00");
+    QCOMPARE(figures(), unpaid);
     QVERIFY(core::State().mLastError.isEmpty());
+
+    // Paid at last: nothing is left to pay.
+    fx.exec("UPDATE tbl_FoodOrders SET Status = 'Paid'");
+    frm.Command1_Click();
+    QCOMPARE(figures(), QStringList({"$0.00", "12.5", "$0.00", "$0.00"}));
 
     // Shown again for Bob, it shows Bob's orders.
     frm.ShowGuest("#" + orders.bob.number);
@@ -200,9 +207,10 @@ void TestFoodDetails::removingOrdersDropsTheirTables()
     fx.dialogs().reply(ui::Reply::button(ui::vbYes));
     frm.Command5_Click();
     QVERIFY(!core::TableExists(core::FoodOrderTableName("101010101010")));
-    // The guest without orders shows one empty row, which cannot be removed.
-    QCOMPARE(orderRows(frm), QStringList({"#||"}));
+    // The guest without orders lists none: no row is left to open or remove.
+    QCOMPARE(frm.OrderLV->count(), 0);
     QCOMPARE(frm.ItemsLV->count(), 0);
+    QCOMPARE(frm.txtFName->text(), QStringLiteral("Ann"));
     frm.Command4_Click();   // the tax button refreshes: a guest without orders sums to zero
     QCOMPARE(frm.txtTotalAmount->text(), QStringLiteral("$0.00"));
     QVERIFY(core::State().mLastError.isEmpty());
@@ -212,6 +220,34 @@ void TestFoodDetails::removingOrdersDropsTheirTables()
     QVERIFY(fx.dialogs().shown().isEmpty());
     QCOMPARE(rowsIn(fx, "tbl_FoodOrders"), 1);   // Bob's
     QVERIFY(core::TableExists(core::FoodOrderTableName("595959595959")));
+}
+
+// Order ids have 6 to 18 digits: the longest ones show whole in the order list.
+void TestFoodDetails::orderIdsShowWhole()
+{
+    testsupport::CoreFixture fx;
+    core::State().mOrderSign = "#";
+    addCatalogue(fx);
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    frmFoodingBook &order = openOrder(ann.number);
+    auto draws = std::make_shared<QList<double>>(QList<double>{0.95, 0.95, 0.5, 0.5, 0.5, 0.5, 0.95, 0.95, 0.95, 0.95, 0.95, 0.95});
+    order.randomSource = [draws] { return draws->takeFirst(); };
+    for (int orders = 0; orders < 2; ++orders) {
+        addItem(order, "Tea");
+        saveOrder(fx, order);
+    }
+    order.Unload();
+    openGuestList({ann}).select(0);
+
+    frmFoodDetails &frm = openFoodDetails();
+    QStringList ids;
+    for (int row = 1; row <= frm.OrderLV->count(); ++row)
+        ids << frm.OrderLV->text(row);
+    QCOMPARE(sorted(ids), QStringList({"#104104104104104104", "#59595910410459"}));
+    const int needed = static_cast<QAbstractItemView *>(frm.OrderLV)->sizeHintForColumn(0);
+    QVERIFY2(frm.OrderLV->columnWidth(0) >= needed,
+             qPrintable(QStringLiteral("%1 px for ids that need %2").arg(frm.OrderLV->columnWidth(0)).arg(needed)));
 }
 
 void TestFoodDetails::searchFindsAndHandsOverTheGuest()
@@ -243,12 +279,14 @@ void TestFoodDetails::searchFindsAndHandsOverTheGuest()
     order.txtSearchCustomer->setText("#" + bob.number);
     order.Command3_Click();
     search = ui::Forms::Find<frmCustomerSearch>();
+    QVERIFY(search);
     QCOMPARE(search->searchLV->count(), 1);
     search->searchLV->setListIndex(-1);
     search->searchLV_DblClick();
     QCOMPARE(order.MyOrderID, ann.number);
     order.Command3_Click();
     search = ui::Forms::Find<frmCustomerSearch>();
+    QVERIFY(search);
     search->searchLV->setListIndex(1);
     order.Unload();
     QTRY_VERIFY(!ui::Forms::IsLoaded<frmFoodingBook>());

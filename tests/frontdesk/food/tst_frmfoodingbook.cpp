@@ -7,6 +7,7 @@
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
 #include "frontdesk/food/foodingbookstatements.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/scratch_database.h"
 #include "vb/locale.h"
 
@@ -65,6 +66,8 @@ private slots:
     void idTakenByAnotherWorkstationMeanwhileIsDrawnAgain();
     void failingRevenueStatementKeepsNothing_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void failingRevenueStatementKeepsNothing();
+    void commitWhoseAnswerIsLost_data();
+    void commitWhoseAnswerIsLost();
 };
 
 void TestFoodingBook::catalogueItemsAndRunningTotal()
@@ -301,6 +304,62 @@ void TestFoodingBook::failingRevenueStatementKeepsNothing()
     QCOMPARE(itemRows(frm), QStringList({"Tea=$2.50", "Chef's Special=$12.75"}));
     QVERIFY(!fx.dialogs().messages().contains("Food & Beverages order added into the record"));
     QVERIFY(fx.dialogs().shown(ui::DialogKind::Sound).isEmpty());
+}
+
+// MariaDB, the connection broken at the save's COMMIT: the clerk is told what the database
+// holds. Saved when the order is there though the answer was lost; the error when it is not,
+// and its item table dropped again; that it is not known when the database cannot be asked
+// again, with nothing undone. Never an order counted twice or stored without its items.
+void TestFoodingBook::commitWhoseAnswerIsLost_data()
+{
+    using Cut = testsupport::MariaDbCutProxy::Cut;
+    QTest::addColumn<int>("cut");
+    QTest::addColumn<bool>("darkAfter");   // the database cannot be reached after the cut
+    QTest::addColumn<int>("orders");       // order rows (and orders counted) afterwards
+    QTest::addColumn<QString>("told");     // the message, or the start of the error
+    QTest::newRow("answer lost") << int(Cut::AnswerLost) << false << 1 << "Food & Beverages order added into the record";
+    QTest::newRow("commit lost") << int(Cut::StatementLost) << false << 0 << "Error Code : FRFB004";
+    QTest::newRow("not known") << int(Cut::AnswerLost) << true << 1 << "Error Code : FRFB004";
+}
+
+void TestFoodingBook::commitWhoseAnswerIsLost()
+{
+    HOTEL_NEED_MARIADB();
+    QFETCH(int, cut);
+    QFETCH(bool, darkAfter);
+    QFETCH(int, orders);
+    QFETCH(QString, told);
+    testsupport::CoreFixture fx("mariadb");
+    const BookedGuest ann = bookAnnWithCatalogue(fx);
+    testsupport::MariaDbCutProxy proxy;
+    fx.openThroughHost(proxy.hostText());
+    frmFoodingBook &frm = openOrder(ann.number);
+    frm.randomSource = fixedDraws({0});
+    QVERIFY(addItem(frm, "Tea"));
+    proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut(cut), darkAfter);
+    core::State().mLastError.clear();
+    saveOrder(fx, frm);
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(rowsIn(fx, "tbl_FoodOrders"), orders);
+    QCOMPARE(rowsIn(fx, "tbl_revenueStats", "tFoodOrders = 1"), orders);
+    const bool saved = !told.startsWith("Error");
+    QCOMPARE(fx.dialogs().messages().contains("Food & Beverages order added into the record"), saved);
+    if (saved) {
+        QCOMPARE(core::State().mLastError, QString());
+        QCOMPARE(frm.FoodLV->count(), 0);
+    } else {
+        QVERIFY2(core::State().mLastError.startsWith(told), qPrintable(core::State().mLastError));
+        QCOMPARE(core::State().mLastSQL, QStringLiteral("COMMIT TRANSACTION"));
+        QCOMPARE(itemRows(frm), QStringList({"Tea=$2.50"}));
+    }
+    QCOMPARE(core::State().mLastError.contains("not known"), darkAfter);
+    if (orders == 1)
+        QCOMPARE(storedItems(fx, "999999"), QStringList({"Tea=2.5"}));
+    else
+        QCOMPARE(vb::CLng(fx.scalar("SELECT count(*) FROM information_schema.tables WHERE table_schema = DATABASE() "
+                                    "AND table_name = 'tbl_foodorder_999999'")),
+                 0);
 }
 
 QTEST_MAIN(TestFoodingBook)

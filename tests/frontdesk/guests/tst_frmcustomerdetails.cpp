@@ -1,9 +1,14 @@
 // The guest details window over guests booked through the booking window: the load from the
-// guest list's selection, the update with its log row, the refusal of counts that are no
-// whole numbers, and the removal into the guest history, all or nothing, on both engines.
+// guest list's selection, the update with its log row and the figures it works out, the
+// balloon hints on fields that cannot be stored, and the removal into the guest history, all
+// or nothing, on both engines.
 #include "guesttesting.h"
 
+#include "controls/richtextbox.h"
+#include "core/ui/cballoontooltip.h"
+#include "frontdesk/bills/frmcustomerprint.h"
 #include "frontdesk/guests/frmcustomerdetails.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/scratch_database.h"
 
 #include <QComboBox>
@@ -11,6 +16,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 using frontdesk::frmCustomerDetails;
@@ -41,6 +47,20 @@ const char *const FailingDelete[] = {
     "MESSAGE_TEXT = 'kept'",
 };
 
+// MariaDB: a guest booked into room 101 and selected in the guest list; the program's
+// connection then goes through a relay of the test's own that cuts it where a test says.
+struct GuestBehindRelay {
+    testsupport::CoreFixture fx{QStringLiteral("mariadb")};
+    testsupport::MariaDbCutProxy proxy;
+    GuestBehindRelay()
+    {
+        bookingtesting::addRoom(fx, "101", "100");
+        const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+        fx.openThroughHost(proxy.hostText());
+        openGuestList({ann}).select(0);
+    }
+};
+
 } // namespace
 
 class TestCustomerDetails : public QObject {
@@ -55,12 +75,19 @@ private slots:
     void updateStoresApostrophesCleanedWithOneLogRow();
     void longNoteWithLineBreaksKeptExactly_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void longNoteWithLineBreaksKeptExactly();
-    void countThatIsNoWholeNumberWritesNothing_data();
-    void countThatIsNoWholeNumberWritesNothing();
+    void phoneKeptAsTyped_data();
+    void phoneKeptAsTyped();
+    void updateWorksOutDueDaysAndRoomStays_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void updateWorksOutDueDaysAndRoomStays();
+    void fieldThatCannotBeStoredGetsABalloon_data();
+    void fieldThatCannotBeStoredGetsABalloon();
     void removalFailingAtItsLastStatementKeepsEverything_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removalFailingAtItsLastStatementKeepsEverything();
     void removalPassesOverADroppedRoomTable_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void removalPassesOverADroppedRoomTable();
+    void removalWhoseCommitAnswerIsLost_data();
+    void removalWhoseCommitAnswerIsLost();
+    void updateWhoseCommitAnswerIsLostIsFoundStored();
     void twoWindowsKeepTheirOwnGuests();
     void noSelectionShowsNobody();
 };
@@ -84,8 +111,7 @@ void TestCustomerDetails::loadsTheSelectedGuestWithRooms()
     QCOMPARE(frm.DtCheckinDate->date(), QDate::currentDate());
     QCOMPARE(frm.txtRoomRate->text(), QStringLiteral("$1,150.50"));
     QCOMPARE(frm.txtAdults->text(), QStringLiteral("1"));
-    // The price of room 102 holds a comma: the list splits there, as the stored text is.
-    QCOMPARE(roomRows(frm), QStringList({"101=$100.00", "102=$1"}));
+    QCOMPARE(roomRows(frm), QStringList({"101=$100.00", "102=$1,050.50"}));
     QVERIFY(core::State().mLastError.isEmpty());
 }
 
@@ -182,36 +208,142 @@ void TestCustomerDetails::longNoteWithLineBreaksKeptExactly()
     QCOMPARE(frm.txtNote->toPlainText(), note);
 }
 
-void TestCustomerDetails::countThatIsNoWholeNumberWritesNothing_data()
+void TestCustomerDetails::phoneKeptAsTyped_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("adults") << "txtAdults" << "two" << "Adults must be a whole number.";
-    QTest::newRow("minors") << "txtMinors" << "2a" << "Minors must be a whole number.";
-    QTest::newRow("days") << "txtNumberOfDays" << "1; DELETE FROM tbl_customers" << "Number of Days must be a whole number.";
-    QTest::newRow("empty days") << "txtNumberOfDays" << "" << "Number of Days must be a whole number.";
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("phone");
+    for (const char *engine : {"access", "mariadb"}) {
+        for (const char *phone : {"+1 555 1234", "555-0100", "mary@example.com", "0044 (20) 7946 0958", ""})
+            QTest::addRow("%s, \"%s\"", engine, phone) << QString::fromLatin1(engine) << QString::fromLatin1(phone);
+    }
 }
 
-void TestCustomerDetails::countThatIsNoWholeNumberWritesNothing()
+// The contact box is text: whatever was typed is stored and shown again, an empty box too.
+void TestCustomerDetails::phoneKeptAsTyped()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    QFETCH(QString, phone);
+    testsupport::CoreFixture fx(engine);
+    bookingtesting::addRoom(fx, "101", "100");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
+    openGuestList({ann}).select(0);
+    frmCustomerDetails &frm = openDetails(fx);
+    frm.txtPhoneNumber->setText(phone);
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm.Command1_Click();
+
+    QCOMPARE(vb::CStr(fx.scalar("SELECT cPhone FROM tbl_customers")), phone);
+    QCOMPARE(frm.txtPhoneNumber->text(), phone);
+    QVERIFY(core::State().mLastError.isEmpty());
+}
+
+// The due is the grand total less the advance and the days are the nights between the dates,
+// whatever their boxes held; the guest's stays in its rooms' booking tables follow the dates.
+// The database, the window and the bill (open since before the update) all show the result.
+void TestCustomerDetails::updateWorksOutDueDaysAndRoomStays()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    bookingtesting::addRoom(fx, "101", "100");
+    bookingtesting::addRoom(fx, "102", "80");
+    const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101", "102"});
+    const BookedGuest bob = bookGuest(fx, "Bob", "Ray", {"101"});
+    openGuestList({ann, bob}).select(0);
+    frmCustomerDetails &frm = openDetails(fx);
+    frm.Command4->click();
+    auto *bill = ui::Forms::Find<frontdesk::frmCustomerPrint>();
+    QVERIFY(bill);
+
+    const QDate checkIn(2026, 9, 12);
+    frm.DtCheckinDate->setDate(checkIn);
+    frm.DtCheckoutDate->setDate(checkIn.addDays(3));
+    frm.txtGrandTotal->setText("$507.94");
+    frm.txtAdvancePaid->setText("200");
+    QCOMPARE(frm.txtNumberOfDays->text(), QStringLiteral("3"));
+    QCOMPARE(frm.txtDue->text(), QStringLiteral("$307.94"));
+    QVERIFY(frm.txtNumberOfDays->isReadOnly() && frm.txtDue->isReadOnly());
+    // Set behind the clerk's back: neither is what the update stores.
+    frm.txtNumberOfDays->setText("9");
+    frm.txtDue->setText("$407.94");
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm.Command1_Click();
+
+    const testsupport::Row guest =
+        fx.query("SELECT cDue, cNoOfDays, cCheckInDate, cCheckOutDate FROM tbl_customers WHERE cFirstName = 'Ann'").first();
+    QCOMPARE(vb::CStr(vb::Variant(vb::CCur(guest["cdue"]))), QStringLiteral("307.94"));
+    QCOMPARE(vb::CLng(guest["cnoofdays"]), 3);
+    QCOMPARE(vb::CDate(guest["ccheckoutdate"]).toQDate(), checkIn.addDays(3));
+    for (const char *room : {"room_101", "room_102"}) {
+        const QList<testsupport::Row> stay =
+            fx.query(QStringLiteral("SELECT CheckInDate, CheckOutDate FROM %1 WHERE cUniqueID = '%2'").arg(room, ann.number));
+        QCOMPARE(stay.size(), 1);
+        QCOMPARE(vb::CDate(stay[0]["checkindate"]).toQDate(), checkIn);
+        QCOMPARE(vb::CDate(stay[0]["checkoutdate"]).toQDate(), checkIn.addDays(3));
+    }
+    // Bob's stay in room 101 is his own.
+    QCOMPARE(vb::CDate(fx.scalar("SELECT CheckInDate FROM room_101 WHERE cUniqueID = '" + bob.number + "'")).toQDate(),
+             QDate::currentDate());
+    QCOMPARE(frm.txtDue->text(), QStringLiteral("$307.94"));
+    QCOMPARE(frm.txtNumberOfDays->text(), QStringLiteral("3"));
+
+    frm.Command4->click();
+    const QStringList lines = bill->RichText->Text().split("\r\n");
+    QCOMPARE(lines.value(5), QStringLiteral("Check Out Date \t\t: 9/15/2026"));
+    QCOMPARE(lines.value(12), QStringLiteral("Advance Paid \t\t: $200.00"));
+    QCOMPARE(lines.value(13), QStringLiteral("Due \t\t\t\t: $307.94"));
+    QVERIFY(core::State().mLastError.isEmpty());
+}
+
+void TestCustomerDetails::fieldThatCannotBeStoredGetsABalloon_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");   // for the check-out date: days after the check-in
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("adults") << "txtAdults" << "two" << "Adults" << "Adults must be a whole number.";
+    QTest::newRow("minors") << "txtMinors" << "2a" << "Minors" << "Minors must be a whole number.";
+    QTest::newRow("room rate") << "txtRoomRate" << "abc" << "Room Rate(s)" << "Room Rate(s) must be an amount.";
+    QTest::newRow("tax beyond any amount") << "txtTax" << "1e300" << "Tax(s)" << "Tax(s) must be an amount.";
+    QTest::newRow("empty grand total") << "txtGrandTotal" << "" << "Grand Total" << "Grand Total must be an amount.";
+    QTest::newRow("advance letters") << "txtAdvancePaid" << "abc" << "Advance Paid" << "Advance Paid must be an amount.";
+    QTest::newRow("advance below zero") << "txtAdvancePaid" << "-5" << "Advance Paid" << "Advance Paid must be an amount.";
+    QTest::newRow("check-out before check-in") << "DtCheckoutDate" << "-1" << "Check Out Date" << "Date cannot be minus";
+}
+
+// Nothing is stored and nothing is reported as an error: the box that cannot be stored gets
+// a balloon hint, and the focus.
+void TestCustomerDetails::fieldThatCannotBeStoredGetsABalloon()
 {
     QFETCH(QString, box);
     QFETCH(QString, text);
-    QFETCH(QString, message);
+    QFETCH(QString, title);
+    QFETCH(QString, hint);
     testsupport::CoreFixture fx;
     bookingtesting::addRoom(fx, "101", "100");
     const BookedGuest ann = bookGuest(fx, "Ann", "Lee", {"101"});
     openGuestList({ann}).select(0);
     frmCustomerDetails &frm = openDetails(fx);
     frm.txtFName->setText("Anna");
-    frm.findChild<QLineEdit *>(box)->setText(text);
+    QWidget *target = frm.findChild<QWidget *>(box);
+    QVERIFY(target);
+    if (auto *picker = qobject_cast<QDateEdit *>(target))
+        picker->setDate(frm.DtCheckinDate->date().addDays(text.toInt()));
+    else
+        static_cast<QLineEdit *>(target)->setText(text);
+    core::CBalloonToolTip::ClearLastShown();
     fx.dialogs().reply(ui::Reply::button(ui::vbYes));
     frm.Command1_Click();
 
-    QCOMPARE(fx.dialogs().messages().last(), message);
+    QVERIFY2(core::State().mLastError.isEmpty(), qPrintable(core::State().mLastError));
+    QCOMPARE(fx.dialogs().messages(), QStringList({"Do you want to update this record?"}));
+    const core::CBalloonToolTip::Shown &shown = core::CBalloonToolTip::LastShown();
+    QCOMPARE(shown.title, title);
+    QCOMPARE(shown.text, hint);
+    QCOMPARE(shown.icon, 3);
+    QCOMPARE(shown.target.data(), target);
+    QVERIFY(shown.isVisible());
     QCOMPARE(vb::CStr(fx.scalar("SELECT cFirstName FROM tbl_customers")), QStringLiteral("Ann"));
     QCOMPARE(rowsIn(fx, "tbl_logTable", "LogText LIKE 'Customer details%'"), 0);
-    QCOMPARE(rowsIn(fx, "tbl_customers"), 1);
 }
 
 void TestCustomerDetails::removalFailingAtItsLastStatementKeepsEverything()
@@ -268,6 +400,69 @@ void TestCustomerDetails::removalPassesOverADroppedRoomTable()
 }
 
 // The guest list's selection moves on; each window goes on acting on its own guest.
+// MariaDB, the connection broken at the removal's COMMIT: "removed" when the guest row is gone
+// (the answer was lost), the error when it is still there; the guest is in the history once
+// or not at all, never without its removal.
+void TestCustomerDetails::removalWhoseCommitAnswerIsLost_data()
+{
+    using Cut = testsupport::MariaDbCutProxy::Cut;
+    QTest::addColumn<int>("cut");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("answer lost") << int(Cut::AnswerLost) << true;
+    QTest::newRow("commit lost") << int(Cut::StatementLost) << false;
+}
+
+void TestCustomerDetails::removalWhoseCommitAnswerIsLost()
+{
+    HOTEL_NEED_MARIADB();
+    QFETCH(int, cut);
+    QFETCH(bool, removed);
+    GuestBehindRelay relay;
+    auto &[fx, proxy] = relay;
+    QPointer<frmCustomerDetails> frm = &openDetails(fx);
+    proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut(cut));
+    core::State().mLastError.clear();
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm->Command3_Click();
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(rowsIn(fx, "tbl_customers"), removed ? 0 : 1);
+    QCOMPARE(rowsIn(fx, "tbl_customers_history"), removed ? 1 : 0);
+    QCOMPARE(rowsIn(fx, "room_101"), removed ? 0 : 1);
+    QCOMPARE(fx.dialogs().messages().contains("Customer has succesfully Removed & Moved to Customer History List."),
+             removed);
+    if (removed) {
+        QCOMPARE(core::State().mLastError, QString());
+    } else {
+        QVERIFY2(core::State().mLastError.startsWith("Error Code : CDET002"), qPrintable(core::State().mLastError));
+        QVERIFY(frm && frm->isVisible());
+    }
+}
+
+// MariaDB, the answer to a correction's commit lost: the guest row is found holding every
+// corrected value, so the correction stands and the window shows it, with no error.
+void TestCustomerDetails::updateWhoseCommitAnswerIsLostIsFoundStored()
+{
+    HOTEL_NEED_MARIADB();
+    GuestBehindRelay relay;
+    auto &[fx, proxy] = relay;
+    frmCustomerDetails &frm = openDetails(fx);
+    frm.txtFName->setText("Anna");
+    frm.DtCheckoutDate->setDate(frm.DtCheckinDate->date().addDays(3));
+    frm.txtRoomRate->setText("$310.50");
+    frm.txtNote->setPlainText("late, after 10");
+    proxy.cutAt("COMMIT", testsupport::MariaDbCutProxy::Cut::AnswerLost);
+    core::State().mLastError.clear();
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    frm.Command1_Click();
+
+    QCOMPARE(proxy.cutsMade(), 1);
+    QCOMPARE(core::State().mLastError, QString());
+    QCOMPARE(vb::CStr(fx.scalar("SELECT cFirstName FROM tbl_customers")), QStringLiteral("Anna"));
+    QCOMPARE(rowsIn(fx, "tbl_logTable", "LogText = 'Customer details updated : Anna Lee!'"), 1);
+    QCOMPARE(frm.Caption(), QStringLiteral("Details of Mr. Anna Lee"));
+}
+
 void TestCustomerDetails::twoWindowsKeepTheirOwnGuests()
 {
     testsupport::CoreFixture fx;

@@ -7,6 +7,7 @@
 #include "core/state/appstate.h"
 #include "frontdesk/guests/customerliststatements.h"
 #include "frontdesk/guests/customerlistwindow.h"
+#include "frontdesk/guests/frmcustomerdetails.h"
 #include "frontdesk/guests/frmcustomers.h"
 #include "frontdesk/guests/frmcustomershistory.h"
 #include "frontdesk/food/frmfooddetails.h"
@@ -43,6 +44,8 @@ private slots:
     void foodWindowsForTheSelectedGuest();
     void formerGuestsShowNAAndStartABooking_data() { HOTEL_BOTH_ENGINES_DATA(); }
     void formerGuestsShowNAAndStartABooking();
+    void removedGuestLeavesTheLists_data() { HOTEL_BOTH_ENGINES_DATA(); }
+    void removedGuestLeavesTheLists();
     void eachListFillsOnceAndHoldsItsRows_data();
     void eachListFillsOnceAndHoldsItsRows();
 };
@@ -289,8 +292,11 @@ void TestGuestLists::foodWindowsForTheSelectedGuest()
     frm.AGMyPopUp1_Click("mnuFoodOrder");
     ui::Form *order = ui::Forms::Find(QStringLiteral("frmFoodingBook"));
     QVERIFY(order);
-    QCOMPARE(order->findChild<QLineEdit *>("txtCFname")->text(), QStringLiteral("Bo"));
-    QCOMPARE(order->findChild<QLineEdit *>("txtCLname")->text(), QStringLiteral("Li"));
+    const auto *firstName = order->findChild<QLineEdit *>("txtCFname");
+    const auto *lastName = order->findChild<QLineEdit *>("txtCLname");
+    QVERIFY(firstName && lastName);
+    QCOMPARE(firstName->text(), QStringLiteral("Bo"));
+    QCOMPARE(lastName->text(), QStringLiteral("Li"));
 
     frm.AGMyPopUp1_Click("mnuFoodBeveragesDetails");
     QVERIFY(fx.dialogs().messages().isEmpty());
@@ -328,10 +334,61 @@ void TestGuestLists::formerGuestsShowNAAndStartABooking()
     QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->txtFName->text(), QStringLiteral("Bo"));
     QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->txtLName->text(), QStringLiteral("Li"));
     QVERIFY(core::State().mHistoryCustomerNo.isEmpty());
+
+    // With the booking window open, another former guest fills it the same way.
+    frm.txtSearchCustomer->setText("Lee");
+    frm.Command3_Click();
+    frm.customerList->setListIndex(1);
+    frm.AGMyPopUp1_Click("mnuNewBooking");
+    QCOMPARE(ui::Forms::Find(frontdesk::frmBooking::Name), booking);
+    QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->comboTitle->currentText(), QStringLiteral("Dr."));
+    QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->txtFName->text(), QStringLiteral("Ann"));
+    QCOMPARE(static_cast<frontdesk::frmBooking *>(booking)->txtLName->text(), QStringLiteral("Lee"));
+    QVERIFY(booking->isVisible());
+    QVERIFY(core::State().mHistoryCustomerNo.isEmpty());
 }
 
-QTEST_MAIN(TestGuestLists)
-#include "tst_guestlists.moc"
+// A guest removed in its details window leaves the current guests' list and joins the former
+// guests' at once; the row of a guest removed elsewhere opens no empty details window.
+void TestGuestLists::removedGuestLeavesTheLists()
+{
+    HOTEL_FETCH_ENGINE(engine);
+    testsupport::CoreFixture fx(engine);
+    fx.writeIni(QStringLiteral("CusD"), QStringLiteral("CusDstate"), QStringLiteral("0"));
+    bookingtesting::addRoom(fx, "101", "100");
+    bookGuests(fx, Guests);
+    frmCustomers &list = openCustomers();
+    auto &former = ui::Forms::Get<frmCustomersHistory>();
+    former.Show(ui::vbModeless);
+    const auto select = [&list](const QString &first) {
+        list.customerList->setListIndex(int(columnOf(*list.customerList, 1).indexOf(first)) + 1);
+    };
+    const auto detailsWindows = [] {
+        QList<frontdesk::frmCustomerDetails *> windows;
+        for (ui::Form *form : ui::Forms::Loaded()) {
+            if (auto *details = qobject_cast<frontdesk::frmCustomerDetails *>(form))
+                windows << details;
+        }
+        return windows;
+    };
+
+    select("Ann");
+    list.AGMyPopUp1_Click("mnuCustomerDetail");
+    QCOMPARE(detailsWindows().size(), 1);
+    fx.dialogs().reply(ui::Reply::button(ui::vbYes));
+    detailsWindows().first()->Command3_Click();
+    QCOMPARE(columnOf(*list.customerList, 1), QStringList({"Bob", "Cora", "Smith"}));
+    QCOMPARE(columnOf(*former.customerList, 1), QStringList({"Ann"}));
+
+    fx.exec("DELETE FROM tbl_customers WHERE cFirstName = 'Bob'");
+    select("Bob");
+    QTRY_COMPARE(detailsWindows().size(), 0);
+    list.AGMyPopUp1_Click("mnuCustomerDetail");
+    QCOMPARE(detailsWindows().size(), 0);
+    QCOMPARE(columnOf(*list.customerList, 1), QStringList({"Cora", "Smith"}));
+    QVERIFY(core::State().mLastError.isEmpty());
+}
+
 
 void TestGuestLists::eachListFillsOnceAndHoldsItsRows_data()
 {
@@ -364,3 +421,6 @@ void TestGuestLists::eachListFillsOnceAndHoldsItsRows()
     QCOMPARE(columnOf(*frm->customerList, 1), QStringList({"Ann", "Bob", "Cora", "Smith"}));
     QCOMPARE(frm->customerList->subItem(3, 2), QStringLiteral("ONeil"));
 }
+
+QTEST_MAIN(TestGuestLists)
+#include "tst_guestlists.moc"

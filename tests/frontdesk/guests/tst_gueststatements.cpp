@@ -106,6 +106,12 @@ void TestGuestStatements::detailsLoadLogAndRemoval()
     QCOMPARE(RoomBookingsDeleteSql(" 101 ", "OS'ABC"),
              QStringLiteral("DELETE FROM  [room_101] WHERE cUniqueID = 'OS''ABC'"));
     HOTEL_EXPECT_ERROR(RoomBookingsDeleteSql("1]; DROP TABLE tbl_users", "X"), vb::errInvalidProcedureCall);
+    BookingRecord stay = correctedGuest();
+    stay.uniqueNo = "OS'ABC";
+    QCOMPARE(RoomBookingDatesSql(" 101 ", stay),
+             QStringLiteral("UPDATE [room_101] SET CheckInDate = #2026-04-03#, CheckOutDate = #2026-04-05# "
+                            "WHERE cUniqueID = 'OS''ABC'"));
+    HOTEL_EXPECT_ERROR(RoomBookingDatesSql("1]; DROP TABLE tbl_users", stay), vb::errInvalidProcedureCall);
     QCOMPARE(CustomerDeleteSql(7), QStringLiteral("DELETE FROM tbl_customers WHERE ID = 7"));
 }
 
@@ -118,12 +124,13 @@ void TestGuestStatements::storedRoomList_data()
     QTest::newRow("empty") << "" << "" << QStringList() << QStringList();
     QTest::newRow("two rooms") << "101,102" << "$100.00,$50.50" << QStringList{"101=$100.00", "102=$50.50"}
                                << QStringList{"101", "102"};
-    QTest::newRow("price with a comma shifts") << "101, 102" << "$1,050.50, $80.00"
-                                               << QStringList{"101=$1", "102=050.50"} << QStringList{"101", "102"};
+    QTest::newRow("earlier list with a thousands separator") << "101, 102" << "\u00A31,050.50, \u00A380.00"
+                                                            << QStringList{"101=\u00A31,050.50", "102=\u00A380.00"}
+                                                            << QStringList{"101", "102"};
     QTest::newRow("fewer prices") << "101,102,103" << "$1.00" << QStringList{"101=$1.00", "102", "103"}
                                   << QStringList{"101", "102", "103"};
     QTest::newRow("empty and repeated rooms") << "101,,101, 102" << "1,2,3,4"
-                                              << QStringList{"101=1", "=2", "101=3", "102=4"}
+                                              << QStringList{"101=\u00A31.00", "=\u00A32.00", "101=\u00A33.00", "102=\u00A34.00"}
                                               << QStringList{"101", "102"};
 }
 

@@ -4,6 +4,7 @@
 #include "ado/errors.h"
 #include "ado/recordset.h"
 #include "support/expect_error.h"
+#include "support/mariadb_cut_proxy.h"
 #include "support/scratch_database.h"
 
 #include <QProcess>
@@ -121,9 +122,9 @@ private slots:
         QCOMPARE(rs.RecordCount(), 1L);
     }
 
-    // The server drops the connection (as when it stops or restarts): the statement that finds it
-    // gone fails, and the next one opens the connection again.
-    void droppedConnectionReopensOnTheNextStatement()
+    // The server drops the connection while it idles (as when it stops or restarts): the change
+    // that comes next finds it gone before it is sent, opens it again and is made once.
+    void connectionDeadWhileIdleReopensBeforeAChange()
     {
         HOTEL_NEED_MARIADB();
         testsupport::ScratchMariaDb db;
@@ -131,13 +132,55 @@ private slots:
         conn.Open(db.connectionText());
         killServerSideOf(conn);
 
-        HOTEL_EXPECT_ERROR(conn.Execute(QStringLiteral("DELETE FROM tbl_logTable")), ado::E_FAIL_UNSPECIFIED);
+        long inserted = 0;
+        conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('After')"), &inserted);
+        QCOMPARE(inserted, 1L);
         QCOMPARE(conn.State(), long(ado::adStateOpen));
-        ado::Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM tbl_HotelInfo"), conn);
-        QCOMPARE(rs.RecordCount(), 1L);
-        conn.Execute(QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('After')"));
         QCOMPARE(count(conn, "tbl_foodCat"), 1L);
+    }
+
+    // The connection breaks after a change went out, alone or as its transaction's commit: the
+    // caller hears that the outcome is unknown, the change is not sent again (made once, or not
+    // at all), and the next statement opens the connection again.
+    void changeWhoseAnswerIsLostIsNeverSentAgain_data()
+    {
+        QTest::addColumn<bool>("inTransaction");
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<long>("made");
+        using Cut = testsupport::MariaDbCutProxy::Cut;
+        QTest::newRow("alone, answer lost") << false << int(Cut::AnswerLost) << 1L;
+        QTest::newRow("alone, statement lost") << false << int(Cut::StatementLost) << 0L;
+        QTest::newRow("commit, answer lost") << true << int(Cut::AnswerLost) << 1L;
+        QTest::newRow("commit, statement lost") << true << int(Cut::StatementLost) << 0L;
+    }
+
+    void changeWhoseAnswerIsLostIsNeverSentAgain()
+    {
+        HOTEL_NEED_MARIADB();
+        QFETCH(bool, inTransaction);
+        QFETCH(int, cut);
+        QFETCH(long, made);
+        testsupport::ScratchMariaDb db;
+        testsupport::MariaDbCutProxy proxy;
+        ado::Connection conn;
+        conn.Open(textFor(proxy.hostText(), qEnvironmentVariable("HOTEL_TEST_MYSQL_PASSWORD"), db.databaseName()));
+        const QString insert = QStringLiteral("INSERT INTO tbl_foodCat(catName) VALUES('Once')");
+        proxy.cutAt(inTransaction ? QStringLiteral("COMMIT") : insert, testsupport::MariaDbCutProxy::Cut(cut));
+        try {
+            if (inTransaction) {
+                conn.BeginTrans();
+                conn.Execute(insert);
+                conn.CommitTrans();
+            } else {
+                conn.Execute(insert);
+            }
+            QFAIL("the lost answer passed for a success");
+        } catch (const ado::UnknownOutcome &error) {
+            QCOMPARE(error.Number(), ado::E_FAIL_UNSPECIFIED);
+        }
+        QCOMPARE(proxy.cutsMade(), 1);
+        QVERIFY(!conn.InTransaction());
+        QCOMPARE(count(conn, "tbl_foodCat"), made);
     }
 
     // A query that finds the connection gone at once (the server restarted meanwhile) changes

@@ -2,10 +2,12 @@
 // selection counted from 1, the mouse events with the platform's values, and a large fill.
 #include "controls/popupmenu.h"
 #include "controls/reportlist.h"
+#include "ui/handlerguard.h"
 #include "ui/twips.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+#include <stdexcept>
 
 using namespace controls;
 
@@ -23,6 +25,7 @@ private slots:
     void clearKeepsTheHeaders();
     void largeFillReachesTheView();
     void rowsFromASourceAreMadeWhenRead();
+    void cellWhoseTextRaisesShowsNothing();
 };
 
 namespace {
@@ -249,10 +252,13 @@ public:
     QString text(qsizetype row, int column) const override
     {
         ++asked;
+        if (row == failingRow)
+            throw std::runtime_error("no text");
         return column == 0 ? QStringLiteral("R%1").arg(row + 1) : QString::number((row + 1) * 10);
     }
     int smallIcon(qsizetype row) const override { return row % 2 ? 2 : 1; }
     mutable int asked = 0;
+    qsizetype failingRow = -1;
 
 private:
     qsizetype rows_;
@@ -293,6 +299,23 @@ void TestReportList::rowsFromASourceAreMadeWhenRead()
     f.list.clear();
     QVERIFY(held.expired());
     QCOMPARE(f.list.count(), 0);
+}
+
+// Painting asks the rows for their texts; one that raises is reported and its cells stay empty.
+void TestReportList::cellWhoseTextRaisesShowsNothing()
+{
+    static int reported = 0;
+    reported = 0;
+    ui::SetHandlerErrorReporter([] { ++reported; });
+    Fixture f(2);
+    auto source = std::make_shared<CountingSource>(3);
+    source->failingRow = 1;
+    f.list.setRows(source);
+    f.list.viewport()->repaint();
+    QVERIFY(reported > 0);
+    QCOMPARE(f.list.model()->data(f.list.model()->index(1, 1)), QVariant());
+    QCOMPARE(f.list.model()->data(f.list.model()->index(2, 1)).toString(), QStringLiteral("30"));
+    ui::SetHandlerErrorReporter(nullptr);
 }
 
 QTEST_MAIN(TestReportList)

@@ -8,7 +8,10 @@
 #include <QClipboard>
 #include <QFile>
 #include <QSignalSpy>
+#include <QAbstractTextDocumentLayout>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace controls;
@@ -19,6 +22,7 @@ private slots:
     void textKeepsCrLfAndSelectionsClamp();
     void selectionFormats();
     void alignmentOfTouchedParagraphs();
+    void tabColumnsLineUp();
     void editingMessages();
     void hiddenSelectionKeepsTheTextsColours();
     void keyHandlerSwallowsTab();
@@ -116,6 +120,42 @@ void TestRichTextBox::alignmentOfTouchedParagraphs()
     QCOMPARE(box.SelAlignment(), rtfRight);
     box.SetSelAlignment(rtfLeft);
     QCOMPARE(box.SelAlignment(), rtfLeft);
+}
+
+// Each run of tabs, of one tab or several, ends where the runs of the same rank in the other
+// paragraphs end; the text stays as it was, and Undo has nothing to take back.
+void TestRichTextBox::tabColumnsLineUp()
+{
+    RichTextBox box;
+    box.resize(900, 300);
+    box.setFont(QFont(QStringLiteral("Arial"), 10));
+    const QString text = QStringLiteral("Id\t\t\t: 7\tnote\r\nA much longer label\t: 12\t\tx\r\nno tabs here\r\n\tleading");
+    box.SetText(text);
+    box.AlignTabColumns();
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(box.Text(), text);
+    QVERIFY(!box.document()->isUndoAvailable());
+
+    // Where the text after the n-th run of tabs of a paragraph starts.
+    const auto startAfterRun = [&box](int paragraph, int run) {
+        const QTextBlock block = box.document()->findBlockByNumber(paragraph);
+        box.document()->documentLayout()->blockBoundingRect(block);
+        const QString line = block.text();
+        int at = 0;
+        for (int seen = 0; seen <= run; ++seen) {
+            at = int(line.indexOf(QLatin1Char('\t'), at));
+            while (at < line.size() && line.at(at) == QLatin1Char('\t'))
+                ++at;
+        }
+        const QTextLine laidOut = block.layout()->lineForTextPosition(at);
+        return laidOut.isValid() ? laidOut.cursorToX(at) : -1.0;
+    };
+    QCOMPARE(startAfterRun(0, 0), startAfterRun(1, 0));
+    QCOMPARE(startAfterRun(0, 0), startAfterRun(3, 0));
+    QCOMPARE(startAfterRun(0, 1), startAfterRun(1, 1));
+    QVERIFY(startAfterRun(1, 0) > QFontMetricsF(box.font()).horizontalAdvance(QStringLiteral("A much longer label")));
+    QVERIFY(box.document()->findBlockByNumber(2).blockFormat().tabPositions().isEmpty());
 }
 
 void TestRichTextBox::editingMessages()

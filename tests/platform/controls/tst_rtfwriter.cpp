@@ -42,12 +42,16 @@ void TestRtfWriter::escapesText()
 }
 
 // A small document written whole: the default font is font 0, colours are numbered from 1
-// in order of use, each run carries its whole format, paragraphs are separated by \par.
+// in order of use, each run carries its whole format, a paragraph its alignment and tab
+// stops, paragraphs are separated by \par.
 void TestRtfWriter::writesTablesRunsAndParagraphs()
 {
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
     QTextCursor cursor(&document);
+    QTextBlockFormat stops;
+    stops.setTabPositions({QTextOption::Tab(100, QTextOption::LeftTab), QTextOption::Tab(200.5, QTextOption::RightTab)});
+    cursor.setBlockFormat(stops);
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
     red.setFontWeight(QFont::Bold);
@@ -71,7 +75,7 @@ void TestRtfWriter::writesTablesRunsAndParagraphs()
         "{\\colortbl ;\\red255\\green255\\blue224;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n"
         "{\\*\\background{\\shp{\\*\\shpinst{\\sp{\\sn fillColor}{\\sv 14745599}}{\\sp{\\sn fFilled}{\\sv 1}}}}}"
         "\\viewbkind1\r\n"
-        "\\pard\\ql\\cbpat1{\\f0\\fs28\\b\\cf2 Total}{\\f0\\fs20\\cf0 \\tab 5}\\par\r\n"
+        "\\pard\\ql\\tx1500\\tqr\\tx3008\\cbpat1{\\f0\\fs28\\b\\cf2 Total}{\\f0\\fs20\\cf0 \\tab 5}\\par\r\n"
         "\\pard\\qc\\cbpat1{\\f1\\fs20\\i\\ul\\cf3 Due}\r\n"
         "}\r\n";
     QCOMPARE(rtf, expected);

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cstring>
+#include <memory>
 
 using namespace reg;
 
@@ -308,7 +309,8 @@ private slots:
     {
         const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Strings"));
         for (const DWORD type : {DWORD(REG_SZ), DWORD(REG_EXPAND_SZ), DWORD(REG_MULTI_SZ)}) {
-            QCOMPARE(RegSetValueEx(key, QStringLiteral("v"), type, reinterpret_cast<const uint8_t *>("abc"), 3), ERROR_SUCCESS);
+            QCOMPARE(RegSetTerminatedValueEx(key, QStringLiteral("v"), type, reinterpret_cast<const uint8_t *>("abc"), 3),
+                     ERROR_SUCCESS);
             DWORD size = 0;
             QCOMPARE(RegQueryValueEx(key, QStringLiteral("v"), nullptr, nullptr, &size), ERROR_SUCCESS);
             QCOMPARE(size, 4u);
@@ -337,10 +339,12 @@ private slots:
         QCOMPARE(enumerated[0], uint8_t(0));
     }
 
-    // What RegSetValueEx stores: a text whose count leaves out its NUL gets the NUL only
-    // when it is the byte right behind the counted ones; a null data pointer needs size 0.
+    // What RegSetTerminatedValueEx stores: a text whose count leaves out its NUL gets the NUL
+    // only when it is the byte right behind the counted ones; RegSetValueEx stores the counted
+    // bytes alone. A null data pointer needs size 0.
     void setValueStoresWhatWindowsStores_data()
     {
+        QTest::addColumn<bool>("terminated");
         QTest::addColumn<DWORD>("type");
         QTest::addColumn<QByteArray>("buffer");   // the caller's bytes, some beyond the count
         QTest::addColumn<DWORD>("count");
@@ -348,26 +352,32 @@ private slots:
         QTest::addColumn<LONG>("result");
         QTest::addColumn<QByteArray>("stored");
         const QByteArray full("FullString", 11);   // with its NUL
-        QTest::newRow("text, NUL behind the count") << DWORD(REG_SZ) << full << DWORD(10) << false << LONG(ERROR_SUCCESS) << full;
+        QTest::newRow("text, NUL behind the count")
+            << true << DWORD(REG_SZ) << full << DWORD(10) << false << LONG(ERROR_SUCCESS) << full;
         QTest::newRow("text, a letter behind the count")
-            << DWORD(REG_SZ) << full << DWORD(9) << false << LONG(ERROR_SUCCESS) << QByteArray("FullStrin");
+            << true << DWORD(REG_SZ) << full << DWORD(9) << false << LONG(ERROR_SUCCESS) << QByteArray("FullStrin");
         QTest::newRow("expandable text, a letter behind")
-            << DWORD(REG_EXPAND_SZ) << full << DWORD(9) << false << LONG(ERROR_SUCCESS) << QByteArray("FullStrin");
-        QTest::newRow("text list, NUL behind") << DWORD(REG_MULTI_SZ) << QByteArray("a\0b\0", 4) << DWORD(3) << false
+            << true << DWORD(REG_EXPAND_SZ) << full << DWORD(9) << false << LONG(ERROR_SUCCESS) << QByteArray("FullStrin");
+        QTest::newRow("text list, NUL behind") << true << DWORD(REG_MULTI_SZ) << QByteArray("a\0b\0", 4) << DWORD(3) << false
                                                << LONG(ERROR_SUCCESS) << QByteArray("a\0b\0", 4);
-        QTest::newRow("text list counted to its NUL") << DWORD(REG_MULTI_SZ) << QByteArray("a\0b\0\0", 5) << DWORD(4)
+        QTest::newRow("text list counted to its NUL") << true << DWORD(REG_MULTI_SZ) << QByteArray("a\0b\0\0", 5) << DWORD(4)
                                                       << false << LONG(ERROR_SUCCESS) << QByteArray("a\0b\0", 4);
-        QTest::newRow("binary, NUL behind") << DWORD(REG_BINARY) << QByteArray("abc\0", 4) << DWORD(3) << false
+        QTest::newRow("binary, NUL behind") << true << DWORD(REG_BINARY) << QByteArray("abc\0", 4) << DWORD(3) << false
                                             << LONG(ERROR_SUCCESS) << QByteArray("abc");
-        QTest::newRow("empty text") << DWORD(REG_SZ) << QByteArray("\0", 1) << DWORD(0) << false << LONG(ERROR_SUCCESS)
+        QTest::newRow("empty text") << true << DWORD(REG_SZ) << QByteArray("\0", 1) << DWORD(0) << false << LONG(ERROR_SUCCESS)
                                     << QByteArray();
-        QTest::newRow("no data, a size") << DWORD(REG_SZ) << QByteArray() << DWORD(4) << true << LONG(ERROR_NOACCESS)
+        QTest::newRow("no data, a size") << true << DWORD(REG_SZ) << QByteArray() << DWORD(4) << true << LONG(ERROR_NOACCESS)
                                          << QByteArray();
-        QTest::newRow("no data, no size") << DWORD(REG_BINARY) << QByteArray() << DWORD(0) << true << LONG(ERROR_SUCCESS)
+        QTest::newRow("no data, no size") << true << DWORD(REG_BINARY) << QByteArray() << DWORD(0) << true << LONG(ERROR_SUCCESS)
                                           << QByteArray();
+        QTest::newRow("counted text alone") << false << DWORD(REG_SZ) << full << DWORD(10) << false
+                                            << LONG(ERROR_SUCCESS) << QByteArray("FullString");
+        QTest::newRow("counted text with its NUL") << false << DWORD(REG_SZ) << full << DWORD(11) << false
+                                                   << LONG(ERROR_SUCCESS) << full;
     }
     void setValueStoresWhatWindowsStores()
     {
+        QFETCH(bool, terminated);
         QFETCH(DWORD, type);
         QFETCH(QByteArray, buffer);
         QFETCH(DWORD, count);
@@ -376,7 +386,7 @@ private slots:
         QFETCH(QByteArray, stored);
         const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Counted"));
         const auto *data = nullData ? nullptr : reinterpret_cast<const uint8_t *>(buffer.constData());
-        QCOMPARE(RegSetValueEx(key, QStringLiteral("v"), type, data, count), result);
+        QCOMPARE((terminated ? RegSetTerminatedValueEx : RegSetValueEx)(key, QStringLiteral("v"), type, data, count), result);
         uint8_t read[16] = {};
         DWORD size = sizeof read;
         DWORD readType = REG_NONE;
@@ -386,6 +396,19 @@ private slots:
             QCOMPARE(readType, type);
             QCOMPARE(QByteArray(reinterpret_cast<const char *>(read), qsizetype(size)), stored);
         }
+    }
+
+    // A buffer that holds exactly the counted bytes is read no further (the sanitizer build
+    // reports a read of the byte behind).
+    void setValueReadsNoFurtherThanTheCount()
+    {
+        const HKEY key = create(HKEY_CURRENT_USER, QStringLiteral("Exact"));
+        const auto text = std::make_unique<uint8_t[]>(3);
+        std::memcpy(text.get(), "abc", 3);
+        QCOMPARE(RegSetValueEx(key, QStringLiteral("v"), REG_SZ, text.get(), 3), ERROR_SUCCESS);
+        DWORD size = 0;
+        QCOMPARE(RegQueryValueEx(key, QStringLiteral("v"), nullptr, nullptr, &size), ERROR_SUCCESS);
+        QCOMPARE(size, 3u);
     }
 
     void separatorAloneUnderARootOpensTheRoot_data()

@@ -4,6 +4,7 @@
 #include "ui/filefilter.h"
 #include "ui/hourglass.h"
 #include "ui/qtdialogs.h"
+#include "ui/qtprogress.h"
 #include "ui/scripteddialogs.h"
 #include "ui/sound.h"
 #include "ui/topmost.h"
@@ -17,7 +18,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -74,6 +77,7 @@ private slots:
     void qtChoiceEndsOnlyOnItsButtons();
     void qtShellAndProgramsFailQuietly();
     void qtSoundStartsWithoutWaiting();
+    void qtProgressShowsAfterAMomentAndStops();
     void topMostAndHourglass();
     void twipsAtNinetySixDpi();
 };
@@ -227,7 +231,7 @@ void TestDialogs::scriptedColourFontShellSound()
     dialogs.reply(Reply::button(vbNo));
     QVERIFY(ShellOpen(QStringLiteral("/prog/help.chm")));
     QVERIFY(StartProgram({QStringLiteral("gnome-calculator"), QStringLiteral("xcalc")}));
-    QVERIFY(PlayWave(QStringLiteral("/prog/sounds/cashin.wav"), false));
+    QVERIFY(PlayWave(QStringLiteral("/prog/sounds/cashin.wav")));
     QCOMPARE(dialogs.pendingReplies(), 1);
 
     QCOMPARE(dialogs.shown(DialogKind::ShellOpen).first().text, QStringLiteral("/prog/help.chm"));
@@ -348,6 +352,40 @@ void TestDialogs::qtSoundStartsWithoutWaiting()
     QVERIFY(PlaySoundFile(wav));
     QVERIFY(PlaySoundFile(QDir::toNativeSeparators(wav).replace(QLatin1Char('/'), QLatin1Char('\\'))));
     QVERIFY2(timer.elapsed() < 5000, "playing must not wait for the end of the sound");
+}
+
+void TestDialogs::qtProgressShowsAfterAMomentAndStops()
+{
+    QWidget owner;
+    owner.show();
+    QElapsedTimer clock;
+    clock.start();
+    QtDialogs qt;
+    const std::unique_ptr<Progress> progress =
+        qt.progress({QStringLiteral("Brevant"), QStringLiteral("guests.xls"), 1000, &owner});
+    bool eventHandled = false;
+    QTimer::singleShot(0, &owner, [&] { eventHandled = true; });
+
+    // Work of a millisecond a step, until the user's "Cancel" on the window stops it.
+    bool goesOn = true;
+    for (qint64 step = 1; goesOn && clock.elapsed() < 20000; ++step) {
+        QThread::msleep(1);
+        goesOn = progress->advance(step % 1000);
+        auto *window = owner.findChild<QProgressDialog *>();
+        if (!window || window->wasCanceled())
+            continue;
+        QVERIFY2(clock.elapsed() >= QtProgress::kShowAfterMs, "short work shows no window");
+        QVERIFY2(eventHandled, "the windows' events are handled before the progress shows");
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Brevant"));
+        QCOMPARE(window->labelText(), QStringLiteral("guests.xls"));
+        const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+        QCOMPARE(buttons.size(), 1);
+        buttons.constFirst()->click();
+    }
+    QVERIFY2(!goesOn, "Cancel stops the work");
+    QVERIFY(!progress->advance(1));
 }
 
 void TestDialogs::topMostAndHourglass()

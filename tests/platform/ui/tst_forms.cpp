@@ -2,6 +2,7 @@
 // with cancel and a fresh instance afterwards, finding by name, modal show, twips geometry,
 // child windows.
 #include "ui/forms.h"
+#include "ui/handlerguard.h"
 #include "ui/twips.h"
 #include "vb/locale.h"
 
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <stdexcept>
 
 using namespace ui;
 
@@ -41,6 +43,8 @@ public:
     int cancelUnload = 0;
     int unloadMode = -1;
     int resizes = 0;
+    bool failUnload = false;
+    bool failResize = false;
 
 protected:
     void Form_Load() override
@@ -59,8 +63,15 @@ protected:
     {
         events() << objectName() + QStringLiteral(" unload");
         cancel = cancelUnload;
+        if (failUnload)
+            throw std::runtime_error("unload failed");
     }
-    void Form_Resize() override { ++resizes; }
+    void Form_Resize() override
+    {
+        ++resizes;
+        if (failResize)
+            throw std::runtime_error("resize failed");
+    }
 };
 
 class frmChild : public frmProbe {
@@ -86,6 +97,7 @@ private slots:
     void unloadDestroysAndTheNextUseStartsOver();
     void unloadCanBeCancelled();
     void closeBoxUnloads();
+    void errorsOfHandlersRunByEventsStopThere();
     void handlerGoesOnAfterUnloadingItsWindow();
     void modalShowWaitsUntilUnloadedOrHidden();
     void twipsGeometryOfAWindow();
@@ -98,8 +110,10 @@ private slots:
 void TestForms::cleanup()
 {
     for (Form *f : Forms::Loaded()) {
-        if (auto *p = qobject_cast<frmProbe *>(f))
+        if (auto *p = qobject_cast<frmProbe *>(f)) {
             p->cancelQueryUnload = p->cancelUnload = 0;
+            p->failUnload = p->failResize = false;
+        }
         f->Unload();
     }
     QTRY_VERIFY(Forms::Loaded().isEmpty());
@@ -119,7 +133,9 @@ void TestForms::loadsOnFirstUseBeforeShowing()
     QVERIFY(Forms::IsLoaded<frmProbe>());
     QVERIFY(!f.isVisible());
     QCOMPARE(f.objectName(), QStringLiteral("frmProbe"));
-    QCOMPARE(f.findChild<QLineEdit *>(QStringLiteral("txtName"))->text(), QStringLiteral("loaded"));
+    const auto *txtName = f.findChild<QLineEdit *>(QStringLiteral("txtName"));
+    QVERIFY(txtName);
+    QCOMPARE(txtName->text(), QStringLiteral("loaded"));
 
     QCOMPARE(&Forms::Get<frmProbe>(), &f);   // the same instance, not loaded twice
     QCOMPARE(Forms::Find(QStringLiteral("frmProbe")), static_cast<Form *>(&f));
@@ -189,6 +205,40 @@ void TestForms::closeBoxUnloads()
     f.cancelQueryUnload = 0;
     QVERIFY(f.close());
     QVERIFY(!Forms::IsLoaded<frmProbe>());
+}
+
+namespace {
+QStringList &handlerErrors()
+{
+    static QStringList list;
+    return list;
+}
+void recordHandlerError()
+{
+    try {
+        throw;
+    } catch (const std::exception &error) {
+        handlerErrors() << QString::fromLatin1(error.what());
+    }
+}
+} // namespace
+
+void TestForms::errorsOfHandlersRunByEventsStopThere()
+{
+    handlerErrors().clear();
+    SetHandlerErrorReporter(&recordHandlerError);
+    frmProbe &f = Forms::Get<frmProbe>();
+    f.Show();
+    f.failResize = true;
+    f.resize(f.size() + QSize(10, 10));
+    QCOMPARE(handlerErrors(), QStringList{"resize failed"});
+
+    f.failUnload = true;
+    QVERIFY(!f.close());
+    QCOMPARE(handlerErrors(), QStringList({"resize failed", "unload failed"}));
+    QVERIFY(Forms::IsLoaded<frmProbe>());
+    QVERIFY(f.isVisible());
+    SetHandlerErrorReporter(nullptr);
 }
 
 void TestForms::handlerGoesOnAfterUnloadingItsWindow()

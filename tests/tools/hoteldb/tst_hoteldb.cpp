@@ -6,10 +6,15 @@
 #include "ado/recordset.h"
 #include "core/db/connectiontext.h"
 #include "schema/schema.h"
+#include "support/mariadb_cut_proxy.h"
+#include "tools/hoteldb/secretmask.h"
 #include "tools/hoteldb/settingsfile.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace hoteldbtesting;
 
@@ -18,7 +23,7 @@ namespace {
 // How a refusal's run is set up: the account, the database as the server holds it before.
 enum class Before { Missing, Empty, Hotel };
 
-// An account of the test's own on the server, with only the given rights on the database; gone afterwards.
+// An account of the test's own on the server, with only the given rights on a database; gone afterwards.
 class LimitedAccount {
 public:
     LimitedAccount(const QString &database, const QString &rights) : name_(freshName("clerk_"))
@@ -48,6 +53,11 @@ class TestHotelDb : public QObject {
 private slots:
     void refusals_data();
     void refusals();
+    void serverThatNeverAnswers();
+    void configIniKeptFromOtherUsers_data();
+    void configIniKeptFromOtherUsers();
+    void secretsMaskedAsWholeValues_data();
+    void secretsMaskedAsWholeValues();
     void embeddedVerb_data();
     void embeddedVerb();
 };
@@ -56,31 +66,50 @@ void TestHotelDb::refusals_data()
 {
     QTest::addColumn<int>("before");
     QTest::addColumn<QString>("rights");       // a limited account of the test's own with these rights
+    QTest::addColumn<QString>("grantedOn");    // "other": on another database than the one asked for
     QTest::addColumn<QStringList>("extra");    // further arguments
     QTest::addColumn<QString>("password");     // empty: the test user's
     QTest::addColumn<QString>("odbcSysIni");   // "empty": a driver manager that knows no driver
     QTest::addColumn<QString>("says");
     const QStringList none;
-    QTest::newRow("hotel there already") << int(Before::Hotel) << QString() << none << QString() << QString()
+    const QString on;
+    QTest::newRow("hotel there already") << int(Before::Hotel) << QString() << on << none << QString() << QString()
                                          << "already holds a hotel's tables";
-    QTest::newRow("keep tables of an empty database") << int(Before::Missing) << QString() << QStringList{"--keep-tables"}
+    QTest::newRow("keep tables of an empty database") << int(Before::Missing) << QString() << on << QStringList{"--keep-tables"}
                                                       << QString() << QString() << "lacks tables the program needs";
-    QTest::newRow("server not reached") << int(Before::Missing) << QString() << QStringList{"--port", "1"} << QString()
-                                        << QString() << "cannot be reached";
-    QTest::newRow("wrong password") << int(Before::Missing) << QString() << none << "not-the-Password-9" << QString()
-                                    << "refused the user name and password";
-    QTest::newRow("driver not registered") << int(Before::Missing) << QString() << none << QString() << "empty"
+    QTest::newRow("server not reached") << int(Before::Missing) << QString() << on << QStringList{"--port", "1"} << QString()
+                                        << QString() << "cannot be reached (error 200";
+    QTest::newRow("wrong password") << int(Before::Missing) << QString() << on << none << "not-the-Password-9" << QString()
+                                    << "refused the user name and password (error 1045)";
+    QTest::newRow("one-letter password, wrong") << int(Before::Missing) << QString() << on << none << "e" << QString()
+                                                << "The server refused the user name and password (error 1045): ";
+    QTest::newRow("driver not registered") << int(Before::Missing) << QString() << on << none << QString() << "empty"
                                            << "does not know the driver \"MySQL ODBC 3.51 Driver\"";
-    QTest::newRow("may only read and add") << int(Before::Empty) << "SELECT, INSERT" << none << QString() << QString()
+    QTest::newRow("may only read and add") << int(Before::Empty) << "SELECT, INSERT" << on << none << QString() << QString()
                                            << "lacks the right DROP";
-    QTest::newRow("may not drop") << int(Before::Empty) << "SELECT, INSERT, UPDATE, DELETE, CREATE, INDEX" << none
+    QTest::newRow("may not drop") << int(Before::Empty) << "SELECT, INSERT, UPDATE, DELETE, CREATE, INDEX" << on << none
                                   << QString() << QString() << "lacks the right DROP";
-    QTest::newRow("may not index") << int(Before::Empty) << "SELECT, INSERT, UPDATE, DELETE, CREATE, DROP" << none
+    QTest::newRow("may not drop a database it would make")
+        << int(Before::Missing) << "SELECT, INSERT, UPDATE, DELETE, CREATE, INDEX" << on << none << QString() << QString()
+        << "would lack the right DROP";
+    QTest::newRow("may not index") << int(Before::Empty) << "SELECT, INSERT, UPDATE, DELETE, CREATE, DROP" << on << none
                                    << QString() << QString() << "lacks the right INDEX";
-    QTest::newRow("may not create the database") << int(Before::Missing) << "SELECT" << none << QString()
+    QTest::newRow("may not create the database") << int(Before::Missing) << "SELECT" << on << none << QString()
                                                  << QString() << "may not create it";
-    QTest::newRow("password the connection text cannot carry") << int(Before::Missing) << QString() << none
+    QTest::newRow("database not granted") << int(Before::Empty) << "ALL" << "other" << none << QString() << QString()
+                                          << "may not use the database";
+    QTest::newRow("password the connection text cannot carry") << int(Before::Missing) << QString() << on << none
                                                                << "pass;word" << QString() << "holds a \";\"";
+    QTest::newRow("reserved word as name") << int(Before::Missing) << QString() << on << QStringList{"--database", "select"}
+                                           << QString() << QString() << "does not take \"select\" as a database name";
+    QTest::newRow("digits as name") << int(Before::Missing) << QString() << on << QStringList{"--database", "123"}
+                                    << QString() << QString() << "does not take \"123\" as a database name";
+    QTest::newRow("program folder missing") << int(Before::Missing) << QString() << on
+                                            << QStringList{"--folder", "/nonexistent/hotel"} << QString() << QString()
+                                            << "does not exist";
+    QTest::newRow("program folder not writable") << int(Before::Missing) << QString() << on
+                                                 << QStringList{"--folder", "/proc"} << QString() << QString()
+                                                 << "/proc/config.ini cannot be written";
 }
 
 void TestHotelDb::refusals()
@@ -88,6 +117,7 @@ void TestHotelDb::refusals()
     HOTEL_NEED_MARIADB();
     QFETCH(int, before);
     QFETCH(QString, rights);
+    QFETCH(QString, grantedOn);
     QFETCH(QStringList, extra);
     QFETCH(QString, password);
     QFETCH(QString, odbcSysIni);
@@ -100,7 +130,8 @@ void TestHotelDb::refusals()
                          qEnvironmentVariable("HOTEL_TEST_MYSQL_PASSWORD"), true).exitCode, 0);
     std::unique_ptr<LimitedAccount> limited;
     if (!rights.isEmpty())
-        limited = std::make_unique<LimitedAccount>(database.name(), rights);
+        limited = std::make_unique<LimitedAccount>(grantedOn.isEmpty() ? database.name() : database.name() + "_other",
+                                                   rights);
     const QString user = limited ? limited->name() : qEnvironmentVariable("HOTEL_TEST_MYSQL_USER");
     if (password.isEmpty())
         password = limited ? LimitedAccount::password() : qEnvironmentVariable("HOTEL_TEST_MYSQL_PASSWORD");
@@ -124,12 +155,95 @@ void TestHotelDb::refusals()
 
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(says), qPrintable(run.all()));
-    QVERIFY2(!run.all().contains(password), qPrintable(run.all()));
+    // A password of one letter is part of many words: what counts there is that they stay readable.
+    if (password.size() > 1)
+        QVERIFY2(!run.all().contains(password), qPrintable(run.all()));
     if (limited)
         QVERIFY2(!run.all().contains(limited->name()), qPrintable(run.all()));
+    if (!grantedOn.isEmpty())   // a database the account may not use is no matter of its password
+        QVERIFY2(!run.err.contains("password"), qPrintable(run.all()));
     QCOMPARE(fileBytes(folder + "/config.ini"), settings);
     QCOMPARE(database.exists(), before != int(Before::Missing));
     QCOMPARE(database.query("SHOW TABLES"), tablesBefore);
+    const QString asked = arguments[arguments.indexOf("--database") + 1];
+    if (asked != database.name())
+        QCOMPARE(testsupport::RunMariaDbClient(QString(), "SHOW DATABASES LIKE '" + asked + "'").output, QString());
+}
+
+// A server that takes the connection and never answers (hung): a refusal that names the host
+// once the connection timeout has passed, not a refused account.
+void TestHotelDb::serverThatNeverAnswers()
+{
+    HOTEL_NEED_MARIADB();
+    testsupport::MariaDbCutProxy hung;
+    hung.freeze();
+    FreshDatabase database;
+    QStringList arguments = serverArguments(freshProgramFolder(), database.name());
+    arguments[arguments.indexOf("--port") + 1] = QString::number(hung.port());
+    QElapsedTimer clock;
+    clock.start();
+    const ToolRun run = runTool(arguments, qEnvironmentVariable("HOTEL_TEST_MYSQL_PASSWORD"), true);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("The server at 127.0.0.1;port=%1 took the connection but gave no answer")
+                                  .arg(hung.port())),
+             qPrintable(run.all()));
+    QVERIFY(clock.elapsed() < 60000);
+    QVERIFY(!database.exists());
+}
+
+// config.ini holds the enciphered server password: it is the owner's alone in a folder of its
+// own, and the group's too in a folder shared with a group (where every clerk's program must
+// read it); never the other users'.
+void TestHotelDb::configIniKeptFromOtherUsers_data()
+{
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode");
+    QTest::newRow("folder of its own") << 0755 << 0600;
+    QTest::newRow("folder shared with a group") << 02775 << 0660;
+}
+
+void TestHotelDb::configIniKeptFromOtherUsers()
+{
+    HOTEL_NEED_MARIADB();
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    FreshDatabase database;
+    const QString folder = freshProgramFolder();
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), mode_t(folderMode)) == 0);
+    const ToolRun run = runTool(serverArguments(folder, database.name()), qEnvironmentVariable("HOTEL_TEST_MYSQL_PASSWORD"), true);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.all()));
+    struct stat status {};
+    QVERIFY(::stat(QFile::encodeName(folder + "/config.ini").constData(), &status) == 0);
+    QCOMPARE(int(status.st_mode & 07777), fileMode);
+
+    // Back to the embedded file: the server's secrets stay in it, and so do the permissions.
+    const ToolRun back = runTool({"embedded", "--folder", folder}, QString(), true);
+    QVERIFY2(back.exitCode == 0, qPrintable(back.all()));
+    QVERIFY(::stat(QFile::encodeName(folder + "/config.ini").constData(), &status) == 0);
+    QCOMPARE(int(status.st_mode & 07777), fileMode);
+}
+
+void TestHotelDb::secretsMaskedAsWholeValues_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one letter inside words") << "e" << "The server refused the user name" << "The server refused the user name";
+    QTest::newRow("one letter alone") << "e" << "password e was wrong" << "password **** was wrong";
+    QTest::newRow("in a connection text") << "s3cret!" << "uid=x;pwd=s3cret!;server=h" << "uid=x;pwd=****;server=h";
+    QTest::newRow("quoted, and inside a longer word") << "abc" << "'abc' is not abcdef" << "'****' is not abcdef";
+    QTest::newRow("the user quoted") << "pw-123" << "Access denied for user 'clerk'@'h'" << "Access denied for user '****'@'h'";
+}
+
+void TestHotelDb::secretsMaskedAsWholeValues()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    hoteldb::ServerAccount account;
+    account.user = QStringLiteral("clerk");
+    account.password = password;
+    QCOMPARE(hoteldb::WithoutSecrets(text, account), shown);
 }
 
 void TestHotelDb::embeddedVerb_data()
