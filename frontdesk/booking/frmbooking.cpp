@@ -4,17 +4,17 @@
 
 #include "ado/recordset.h"
 #include "core/aids/scrollresize.h"
+#include "core/aids/typedamount.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
-#include "core/ui/windowposition.h"
 #include "core/login/globallogin.h"
 #include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
 #include "core/ui/showntext.h"
+#include "core/ui/windowposition.h"
 #include "frontdesk/booking/bookingstatements.h"
 #include "frontdesk/booking/guestnumber.h"
-#include "frontdesk/shared/typedamount.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "vb/conversions.h"
@@ -266,7 +266,7 @@ void frmBooking::moveRoom(QTreeWidget *from, QTreeWidget *to, int sign)
     removeBalloon();
     if (txtRoomRate->text().isEmpty())
         txtRoomRate->setText(QStringLiteral("0"));
-    const std::optional<vb::Currency> rate = TypedAmount(txtRoomRate->text());
+    const std::optional<vb::Currency> rate = core::TypedAmount(txtRoomRate->text());
     if (!rate) {
         showAmountHint(txtRoomRate);
         return;
@@ -327,12 +327,12 @@ void frmBooking::getDue()
             txtDue->setText(QStringLiteral("0"));
         if (txtAdvance->text().isEmpty())
             txtAdvance->setText(QStringLiteral("0"));
-        const std::optional<vb::Currency> advance = TypedAmount(txtAdvance->text());
+        const std::optional<vb::Currency> advance = core::TypedAmount(txtAdvance->text());
         if (!advance) {
             showAmountHint(txtAdvance);
             return;
         }
-        const std::optional<vb::Currency> total = TypedAmount(txtGrandTotal->text());
+        const std::optional<vb::Currency> total = core::TypedAmount(txtGrandTotal->text());
         if (!total)
             return;
         txtDue->setText(CurrencyText(*total - *advance));

@@ -4,6 +4,7 @@
 
 #include "ado/recordset.h"
 #include "core/aids/playwave.h"
+#include "core/aids/typedamount.h"
 #include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/sqltext.h"
@@ -15,7 +16,6 @@
 #include "frontdesk/booking/bookingstatements.h"
 #include "frontdesk/booking/guestnumber.h"
 #include "frontdesk/booking/paymentmethod.h"
-#include "frontdesk/shared/typedamount.h"
 #include "ui/dialogs.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
@@ -126,7 +126,7 @@ bool frmBooking::checkInput()
 // A money box that holds something other than an amount shows its hint; an empty one is 0.
 bool frmBooking::refusesAmount(QLineEdit *box)
 {
-    if (box->text().isEmpty() || TypedAmount(box->text()))
+    if (box->text().isEmpty() || core::TypedAmount(box->text()))
         return false;
     showAmountHint(box);
     return true;

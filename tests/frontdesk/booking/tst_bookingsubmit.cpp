@@ -138,6 +138,8 @@ void TestBookingSubmit::amountThatIsNoAmountGetsItsHint_data()
     QTest::newRow("tax with a letter O") << "txtTax" << "1O.00" << "Total Tax Amount";
     QTest::newRow("total with an apostrophe") << "txtGrandTotal" << "$100'.00" << "Grand Total";
     QTest::newRow("advance") << "txtAdvance" << "abc" << "Advance Payment by Customer";
+    // en_US would read "12,5" as 125: a group separator out of place is no amount.
+    QTest::newRow("advance with a misplaced separator") << "txtAdvance" << "12,5" << "Advance Payment by Customer";
     QTest::newRow("due too large for an amount") << "txtDue" << "1e400" << "Due Amount";
 }
 
