@@ -1,8 +1,8 @@
 // The Hotel program. No command line is read.
 #include "app/startup.h"
-#include "core/windows/frmabout.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/state/guardedapplication.h"
+#include "core/windows/frmabout.h"
 
 #include <QIcon>
 #include <cstdlib>

@@ -9,8 +9,8 @@
 #include "core/ui/columnfit.h"
 #include "core/ui/passwordbox.h"
 #include "core/ui/windowkit.h"
-#include "ui/commondialog.h"
 #include "schema/schema.h"
+#include "ui/commondialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

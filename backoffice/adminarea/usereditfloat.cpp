@@ -7,12 +7,12 @@
 #include "backoffice/adminarea/userstatements.h"
 #include "core/db/dbworks.h"
 #include "core/state/connecthandler.h"
-#include "vb/crlf.h"
 #include "core/state/runhandler.h"
 #include "core/ui/elidinglabel.h"
 #include "core/ui/windowkit.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
+#include "vb/crlf.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,8 +4,8 @@
 
 #include "ado/recordset.h"
 #include "backoffice/stats/statsstatements.h"
-#include "core/state/appstate.h"
 #include "core/db/dbworks.h"
+#include "core/state/appstate.h"
 #include "core/state/runhandler.h"
 #include "ui/dialogs.h"
 #include "ui/hourglass.h"

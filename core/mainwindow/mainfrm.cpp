@@ -2,7 +2,6 @@
 
 #include "core/db/configini.h"
 #include "core/db/dbworks.h"
-#include "core/ui/windowposition.h"
 #include "core/login/globallogin.h"
 #include "core/login/loginstatements.h"
 #include "core/mainwindow/capslockwatch.h"
@@ -15,6 +14,7 @@
 #include "core/state/runhandler.h"
 #include "core/state/windowregistry.h"
 #include "core/ui/elidinglabel.h"
+#include "core/ui/windowposition.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "vb/app.h"

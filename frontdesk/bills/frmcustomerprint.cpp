@@ -2,8 +2,8 @@
 
 #include "ado/recordset.h"
 #include "controls/richtextbox.h"
-#include "core/state/appstate.h"
 #include "core/db/dbworks.h"
+#include "core/state/appstate.h"
 #include "frontdesk/bills/customerprintstatements.h"
 #include "ui/forms.h"
 #include "vb/conversions.h"

@@ -7,8 +7,8 @@
 #include "frontdesk/bills/viewericons.h"
 #include "ui/commondialog.h"
 #include "ui/dialogs.h"
-#include "ui/vbcolor.h"
 #include "ui/twips.h"
+#include "ui/vbcolor.h"
 #include "vb/conversions.h"
 #include "vb/error.h"
 

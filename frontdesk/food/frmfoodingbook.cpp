@@ -15,17 +15,17 @@
 #include "core/state/connecthandler.h"
 #include "core/state/runhandler.h"
 #include "core/ui/showntext.h"
+#include "frontdesk/food/frmcustomersearch.h"
 #include "frontdesk/guests/customerdetailsstatements.h"
 #include "frontdesk/shared/drawunique.h"
-#include "frontdesk/food/frmcustomersearch.h"
 #include "frontdesk/shared/revenuestatements.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "ui/twips.h"
 #include "vb/app.h"
 #include "vb/conversions.h"
-#include "vb/text.h"
 #include "vb/random.h"
+#include "vb/text.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,10 +4,10 @@
 #include "ado/errors.h"
 #include "ado/sql_translator.h"
 #include "ado/sqlcipher.h"
-#include "ado/statement_hooks.h"
 #include "ado/sqlite_embedded_file.h"
 #include "ado/sqlite_require.h"
 #include "ado/sqlite_text.h"
+#include "ado/statement_hooks.h"
 #include "ado/value_text.h"
 
 #include <QFile>

@@ -5,11 +5,11 @@
 // smaller than it. Screenshots of each.
 #include "app/startup.h"
 #include "controls/reportlist.h"
-#include "core/ui/windowposition.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/mainfrm.h"
 #include "core/state/appstate.h"
 #include "core/state/windowregistry.h"
+#include "core/ui/windowposition.h"
 #include "frontdesk/booking/bookingtesting.h"
 #include "support/corefixture.h"
 #include "support/screenchecks.h"

@@ -1,9 +1,9 @@
 // The program's first start on a 1280 x 1024 desk, with no position saved yet: the main
 // window holds the booking window without scrolling, and a maximised booking window gives
 // its extra height to the room lists rather than to the notes. Screenshots of both.
+#include "app/startup.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/mainfrm.h"
-#include "app/startup.h"
 #include "core/state/appstate.h"
 #include "core/state/windowregistry.h"
 #include "frontdesk/booking/bookingtesting.h"

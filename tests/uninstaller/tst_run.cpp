@@ -1,7 +1,7 @@
 // Whole runs of the uninstaller on a private machine: in this process under scripted
 // dialogs, and as the real program with its data appended.
-#include "singleinstance.h"
 #include "detailsdialog.h"
+#include "singleinstance.h"
 #include "uninstallrun.h"
 
 #include "registry/registry.h"
@@ -143,7 +143,11 @@ private slots:
         UninstallWindow *window = run.window();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), "Brevant Hotel Uninstall");
-        QCOMPARE(qobject_cast<QLabel *>(window->control(Greeting))->text(), "Removing Brevant Hotel from your computer.");
+        auto *greeting = qobject_cast<QLabel *>(window->control(Greeting));
+        auto *details = qobject_cast<QAbstractButton *>(window->control(DetailsButton));
+        auto *closeButton = qobject_cast<QAbstractButton *>(window->control(CloseButton));
+        QVERIFY(greeting && details && closeButton);
+        QCOMPARE(greeting->text(), "Removing Brevant Hotel from your computer.");
         for (uint32_t mark : {61u, 62u, 63u, 64u, 65u, 71u, 72u})
             QVERIFY2(window->control(mark)->isVisible(), qPrintable(QString::number(mark)));
         QVERIFY(window->control(DetailsButton)->isEnabled());
@@ -180,19 +184,21 @@ private slots:
             QWidget *modal = QApplication::activeModalWidget();
             QVERIFY(modal);
             detailsTitle = modal->windowTitle();
-            detailsText = modal->findChild<QPlainTextEdit *>("1009")->toPlainText();
+            auto *text = modal->findChild<QPlainTextEdit *>("1009");
             auto *close = modal->findChild<QAbstractButton *>("1");
+            QVERIFY(text && close);
+            detailsText = text->toPlainText();
             detailsButton = close->text();
             close->click();
         });
-        qobject_cast<QAbstractButton *>(window->control(DetailsButton))->click();
+        details->click();
         QCOMPARE(detailsTitle, "Details");
         QCOMPARE(detailsButton, "&Close");
         QCOMPARE(detailsText, "Files left:\nC:\\Brevant\\locked.dll\n\nDirectories left:\nC:\\Brevant\n");
 
         // Closing offers the restart once, then ends the run with 1.
         dialogs.reply(ui::Reply::button(ui::vbYes));
-        qobject_cast<QAbstractButton *>(window->control(CloseButton))->click();
+        closeButton->click();
         QCOMPARE(run.waitForClose(), 1);
         QCOMPARE(dialogs.last().text, "Some files are in use. Restart now to finish?");
         QVERIFY(sys::RestartRequested());

@@ -225,6 +225,7 @@ private slots:
         QVERIFY(!window.control(13));
 
         auto *boldLabel = qobject_cast<QLabel *>(window.control(1));
+        QVERIFY(boldLabel);
         QVERIFY(boldLabel->font().bold());
         QVERIFY(boldLabel->font().italic());
         QCOMPARE(boldLabel->font().pixelSize(), 13);   // 10 points at 96 dots per inch
@@ -238,11 +239,16 @@ private slots:
         QCOMPARE(dialogs.last().kind, ui::DialogKind::ShellOpen);
         QCOMPARE(dialogs.last().text, "https://brevant.example/help");
         QVERIFY(!qobject_cast<LinkLabel *>(window.control(4)));
-        QCOMPARE(qobject_cast<QLabel *>(window.control(4))->text(), "hyperlink: text=\"No target\"");
-        QCOMPARE(qobject_cast<QLabel *>(window.control(5))->text(), "Poista");
-        QCOMPARE(qobject_cast<QLabel *>(window.control(6))->pixmap().size(), QSize(32, 16));
-        QCOMPARE(qobject_cast<QLabel *>(window.control(6))->pixmap().toImage().pixelColor(5, 5), QColor(0x33, 0x66, 0xCC));
-        QCOMPARE(qobject_cast<QLabel *>(window.control(7))->pixmap().size(), QSize(32, 32));
+        auto *plainLabel = qobject_cast<QLabel *>(window.control(4));
+        auto *textLabel = qobject_cast<QLabel *>(window.control(5));
+        auto *bitmapLabel = qobject_cast<QLabel *>(window.control(6));
+        auto *iconLabel = qobject_cast<QLabel *>(window.control(7));
+        QVERIFY(plainLabel && textLabel && bitmapLabel && iconLabel);
+        QCOMPARE(plainLabel->text(), "hyperlink: text=\"No target\"");
+        QCOMPARE(textLabel->text(), "Poista");
+        QCOMPARE(bitmapLabel->pixmap().size(), QSize(32, 16));
+        QCOMPARE(bitmapLabel->pixmap().toImage().pixelColor(5, 5), QColor(0x33, 0x66, 0xCC));
+        QCOMPARE(iconLabel->pixmap().size(), QSize(32, 32));
         QVERIFY(window.control(8)->isHidden());
         QCOMPARE(window.control(9)->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
         QCOMPARE(window.control(9)->palette().color(QPalette::Window), QColor(0, 0, 0xFF));
@@ -290,8 +296,11 @@ private slots:
         t.controls = {bitmap, unknown};
         TemplateWindow window;
         QCOMPARE(window.create(Bytes(t.bytes())), int(WindowCreated));
-        QVERIFY(qobject_cast<QLabel *>(window.control(6))->pixmap().isNull());
-        QVERIFY(qobject_cast<QLabel *>(window.control(7))->pixmap().isNull());
+        auto *broken = qobject_cast<QLabel *>(window.control(6));
+        auto *unknownImage = qobject_cast<QLabel *>(window.control(7));
+        QVERIFY(broken && unknownImage);
+        QVERIFY(broken->pixmap().isNull());
+        QVERIFY(unknownImage->pixmap().isNull());
     }
 
     void templateWithoutItsOwnWindow()

@@ -6,8 +6,8 @@
 
 #include "backoffice/adminarea/frmroomadminfloat.h"
 #include "backoffice/adminarea/roomstatements.h"
-#include "core/db/dbworks.h"
 #include "controls/popupmenu.h"
+#include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
 #include "core/state/appstate.h"
 #include "core/ui/cballoontooltip.h"

@@ -5,8 +5,8 @@
 
 #include "backoffice/adminarea/frmroomadminfloat.h"
 #include "backoffice/adminarea/usereditfloat.h"
-#include "support/screens.h"
 #include "core/aids/scrollbar.h"
+#include "support/screens.h"
 #include "ui/twips.h"
 
 #include <QDir>

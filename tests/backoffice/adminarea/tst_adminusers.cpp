@@ -3,8 +3,8 @@
 // once; the account in use, the master account and the last administrator stay.
 #include "admintesting.h"
 
-#include "backoffice/register.h"
 #include "backoffice/adminarea/usereditfloat.h"
+#include "backoffice/register.h"
 #include "core/mainwindow/load_frms.h"
 #include "core/mainwindow/mainwindowtesting.h"
 #include "core/state/windowregistry.h"

@@ -1,10 +1,10 @@
 // The activity log viewer over a real database on both engines: entries written by real
 // actions (logging in and out through the main window, a booking, a room added), listed with
 // their date and time forms, filtered, removed one by one and cleared by filter.
+#include "backoffice/adminarea/frmadminarea.h"
 #include "backoffice/log/frmlog.h"
 #include "backoffice/log/logstatements.h"
 #include "backoffice/register.h"
-#include "backoffice/adminarea/frmadminarea.h"
 #include "bookingtesting.h"
 #include "controls/reportlist.h"
 #include "core/state/appstate.h"

@@ -1,8 +1,8 @@
 // The revenue report over a real database on both engines: a month's rows with gaps, the
 // figures and their decorations, bookings made through the booking window, the chart's own
 // events with scripted answers, saving a picture read back by a real reader.
-#include "backoffice/stats/frmstats.h"
 #include "backoffice/register.h"
+#include "backoffice/stats/frmstats.h"
 #include "bookingtesting.h"
 #include "core/state/windowregistry.h"
 #include "support/scratch_database.h"

@@ -1,8 +1,8 @@
 // The tax editor over a real database on both engines: taxes added with their checks and
 // messages (an apostrophe in the name, a comma-decimal locale), removed from the popup of the
 // list it was opened on, and an open booking window refreshed when the editor closes.
-#include "backoffice/tax/frmtax.h"
 #include "backoffice/register.h"
+#include "backoffice/tax/frmtax.h"
 #include "backoffice/tax/taxstatements.h"
 #include "bookingtesting.h"
 #include "controls/reportlist.h"

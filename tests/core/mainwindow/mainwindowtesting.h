@@ -4,12 +4,12 @@
 // and a probe for error reports.
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
-#include "core/windows/frmloginout.h"
-#include "core/windows/modifypassword.h"
 #include "core/mainwindow/mainfrm.h"
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
 #include "core/state/windowregistry.h"
+#include "core/windows/frmloginout.h"
+#include "core/windows/modifypassword.h"
 #include "support/corefixture.h"
 #include "ui/forms.h"
 

@@ -5,8 +5,8 @@
 #include "core/db/dbworks.h"
 #include "core/login/globallogin.h"
 #include "core/mainwindow/load_frms.h"
-#include "core/windows/modifypassword.h"
 #include "core/ui/cballoontooltip.h"
+#include "core/windows/modifypassword.h"
 #include "vb/conversions.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // The about box: version text, the link's hover and click, the system information tool found
 // through the registry, and the window opened by name.
-#include "core/windows/frmabout.h"
 #include "core/state/windowregistry.h"
+#include "core/windows/frmabout.h"
 #include "registry/registry.h"
 #include "ui/forms.h"
 #include "ui/scripteddialogs.h"

@@ -3,7 +3,6 @@
 // for either engine and opens the connection again.
 #include "ado/connection.h"
 #include "ado/recordset.h"
-#include "core/windows/frmdblocatetool.h"
 #include "core/crypto/ccrypto.h"
 #include "core/crypto/programkey.h"
 #include "core/db/configini.h"
@@ -11,6 +10,7 @@
 #include "core/state/appstate.h"
 #include "core/state/errorreport.h"
 #include "core/ui/cballoontooltip.h"
+#include "core/windows/frmdblocatetool.h"
 #include "support/corefixture.h"
 #include "support/expect_error.h"
 #include "support/filebytes.h"

@@ -2,9 +2,9 @@
 // shows modally (config.ini without "useSQL", the settings component not registered): the
 // real report window, which must still take input and close by its button, by Alt+C and by
 // its close box while the settings window is up.
-#include "core/windows/frmdblocatetool.h"
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "core/windows/frmdblocatetool.h"
 #include "core/windows/frmerrorreport.h"
 #include "support/corefixture.h"
 #include "support/expect_error.h"

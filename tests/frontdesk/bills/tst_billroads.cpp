@@ -4,10 +4,10 @@
 #include "../guests/guesttesting.h"
 #include "controls/reportlist.h"
 #include "controls/richtextbox.h"
-#include "frontdesk/guests/frmcustomerdetails.h"
 #include "frontdesk/bills/frmcustomerprint.h"
-#include "frontdesk/food/frmfooddetails.h"
 #include "frontdesk/bills/frmfoodtxtview.h"
+#include "frontdesk/food/frmfooddetails.h"
+#include "frontdesk/guests/frmcustomerdetails.h"
 #include "support/scratch_database.h"
 
 #include <QLabel>

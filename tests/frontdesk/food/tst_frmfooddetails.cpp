@@ -8,12 +8,12 @@
 #include "core/db/tableexists.h"
 #include "core/db/tablenames.h"
 #include "core/state/windowregistry.h"
-#include "frontdesk/guests/frmcustomerdetails.h"
-#include "frontdesk/guests/frmcustomers.h"
 #include "frontdesk/food/frmcustomersearch.h"
 #include "frontdesk/food/frmfooddetails.h"
-#include "support/scratch_database.h"
+#include "frontdesk/guests/frmcustomerdetails.h"
+#include "frontdesk/guests/frmcustomers.h"
 #include "frontdesk/register.h"
+#include "support/scratch_database.h"
 #include "ui/topmost.h"
 
 #include <QGroupBox>

@@ -5,12 +5,12 @@
 
 #include "core/db/dbworks.h"
 #include "core/state/appstate.h"
+#include "frontdesk/food/frmfooddetails.h"
 #include "frontdesk/guests/customerliststatements.h"
 #include "frontdesk/guests/customerlistwindow.h"
 #include "frontdesk/guests/frmcustomerdetails.h"
 #include "frontdesk/guests/frmcustomers.h"
 #include "frontdesk/guests/frmcustomershistory.h"
-#include "frontdesk/food/frmfooddetails.h"
 #include "frontdesk/register.h"
 #include "support/statementtrace.h"
 #include "support/xlsreaders.h"

@@ -6,9 +6,9 @@
 #include "guesttesting.h"
 
 #include "controls/reportlist.h"
+#include "frontdesk/food/frmfooddetails.h"
 #include "frontdesk/guests/frmcustomerdetails.h"
 #include "frontdesk/guests/frmcustomers.h"
-#include "frontdesk/food/frmfooddetails.h"
 #include "frontdesk/register.h"
 #include "support/screens.h"
 #include "support/sqlcipher_client.h"

@@ -7,8 +7,8 @@
 #include "core/mainwindow/load_frms.h"
 #include "frontdesk/guests/frmcustomers.h"
 #include "frontdesk/guests/frmcustomershistory.h"
-#include "frontdesk/schedule/frmroomlist.h"
 #include "frontdesk/register.h"
+#include "frontdesk/schedule/frmroomlist.h"
 
 #include <QDir>
 #include <QGroupBox>

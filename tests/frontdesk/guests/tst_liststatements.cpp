@@ -1,7 +1,7 @@
 // The guest lists' queries as text, the export's file name rule and the row icon rule.
+#include "core/ui/exportdialog.h"
 #include "frontdesk/guests/customerliststatements.h"
 #include "frontdesk/guests/customerlistwindow.h"
-#include "core/ui/exportdialog.h"
 #include "support/expect_error.h"
 
 #include <QtTest>

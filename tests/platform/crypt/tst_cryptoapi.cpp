@@ -6,9 +6,9 @@
 //       -provider legacy -provider default | xxd -p -u              # 47A7502894307070
 //   (one command line)
 // (-rc4-40 -K $K for RC4; -rc4 -K ${K}0000000000000000000000 for RC4 with the zero salt).
-#include "profile/ansi.h"
 #include "crypt/cryptoapi.h"
 #include "crypt/libcrypto.h"
+#include "profile/ansi.h"
 
 #include <QtTest>
 
