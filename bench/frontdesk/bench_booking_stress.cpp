@@ -180,17 +180,7 @@ Work runWorkstations(const QString &programFolder, int count, int seconds)
     return total;
 }
 
-QStringList column(ado::Connection &conn, const QString &sql)
-{
-    ado::Recordset rs;
-    rs.Open(sql, conn);
-    QStringList values;
-    for (; !rs.IsEOF(); rs.MoveNext())
-        values << vb::CStr(rs.Fields(0).Value());
-    return values;
-}
-
-long scalar(ado::Connection &conn, const QString &sql) { return vb::CLng(column(conn, sql).value(0)); }
+long scalar(ado::Connection &conn, const QString &sql) { return vb::CLng(ado::ColumnTexts(conn, sql).value(0)); }
 
 // Every "added" message's rows on disk or on the server; returns the number of problems found.
 int checkStored(testsupport::CoreFixture &fx, const Work &work)
@@ -202,11 +192,11 @@ int checkStored(testsupport::CoreFixture &fx, const Work &work)
     guests.Open(QStringLiteral("SELECT cFirstName, cUniqueNo FROM tbl_customers"), conn);
     for (; !guests.IsEOF(); guests.MoveNext())
         numberOf.insert(vb::CStr(guests.Fields(0).Value()), vb::CStr(guests.Fields(1).Value()));
-    const QStringList room101 = column(conn, QStringLiteral("SELECT cUniqueID FROM room_101"));
-    const QStringList room102 = column(conn, QStringLiteral("SELECT cUniqueID FROM room_102"));
+    const QStringList room101 = ado::ColumnTexts(conn, QStringLiteral("SELECT cUniqueID FROM room_101"));
+    const QStringList room102 = ado::ColumnTexts(conn, QStringLiteral("SELECT cUniqueID FROM room_102"));
     const QSet<QString> logged(
         [&] {
-            const QStringList texts = column(conn, QStringLiteral("SELECT LogText FROM tbl_logTable WHERE LogKey = 'Bookings'"));
+            const QStringList texts = ado::ColumnTexts(conn, QStringLiteral("SELECT LogText FROM tbl_logTable WHERE LogKey = 'Bookings'"));
             return QSet<QString>(texts.begin(), texts.end());
         }());
     long bookingsMissing = 0;
@@ -219,9 +209,9 @@ int checkStored(testsupport::CoreFixture &fx, const Work &work)
     long ordersMissing = 0;
     QSet<QString> ids;
     for (const QString &guest : work.ordered) {
-        const QStringList id = column(conn, QStringLiteral("SELECT FoodOrderID FROM tbl_FoodOrders WHERE OrderNo = '%1'").arg(guest));
+        const QStringList id = ado::ColumnTexts(conn, QStringLiteral("SELECT FoodOrderID FROM tbl_FoodOrders WHERE OrderNo = '%1'").arg(guest));
         if (id.size() != 1 ||
-            column(conn, QStringLiteral("SELECT FoodItem FROM ") + core::FoodOrderTableName(id[0])) != OrderItems)
+            ado::ColumnTexts(conn, QStringLiteral("SELECT FoodItem FROM ") + core::FoodOrderTableName(id[0])) != OrderItems)
             ++ordersMissing;
         else
             ids.insert(id[0]);

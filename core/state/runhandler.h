@@ -1,6 +1,8 @@
 #pragma once
-// The two ways a procedure meets a run-time error (vb::Error); every window uses these and
-// no catch block of its own.
+// The two ways a procedure meets a run-time error (vb::Error); every window reports its errors
+// through these. A window catches an error itself only to answer that one error where it
+// arises (a cancelled dialog, a text that is no amount, a list that reports in a box of its
+// own, a change whose outcome is unknown kept standing), never around a handler's whole body.
 //
 //   core::RunHandler(code, mode, body)
 //     The error handler of an event handler or procedure that has an error code ("BOK001").

@@ -4,6 +4,7 @@
 
 #include "ado/recordset.h"
 #include "core/aids/scrollresize.h"
+#include "core/aids/typedamount.h"
 #include "core/db/changelookup.h"
 #include "core/db/dbworks.h"
 #include "core/db/tableexists.h"
@@ -54,21 +55,14 @@ using core::CurrencyText;
 
 QDate dateOf(const vb::Variant &value) { return vb::CDate(value).toQDate(); }
 
-// A box's text as an amount that can be stored: a number of at least 0 (the currency format
-// is one) within the range of amounts; nothing for any other text, an empty one too.
+// A box's text as an amount that can be stored: an amount (core::TypedAmount) of at least 0;
+// nothing for any other text, an empty one too.
 std::optional<vb::Currency> amountOf(const QLineEdit *box)
 {
-    const QString text = box->text().trimmed();
-    if (text.isEmpty() || !vb::IsNumeric(vb::Variant(text)))
+    const std::optional<vb::Currency> amount = core::TypedAmount(box->text().trimmed());
+    if (amount && *amount < vb::Currency())
         return std::nullopt;
-    try {
-        const vb::Currency amount = vb::CCur(vb::Variant(text));
-        if (amount < vb::Currency())
-            return std::nullopt;
-        return amount;
-    } catch (const vb::Error &) {
-        return std::nullopt;
-    }
+    return amount;
 }
 
 QString currencyText(vb::Currency amount) { return CurrencyText(vb::Variant(amount)); }

@@ -3,6 +3,7 @@
 #include "ado/connection.h"
 #include "ado/errors.h"
 #include "ado/result_table.h"
+#include "vb/conversions.h"
 
 namespace ado {
 
@@ -130,6 +131,16 @@ vb::Variant Recordset::currentValue(int column) const
     if (IsBOF() || IsEOF())
         raiseAdoError(adErrNoCurrentRecord, RecordsetSource);
     return table_->value(position_, column);
+}
+
+QStringList ColumnTexts(Connection &conn, const QString &sql)
+{
+    Recordset rs;
+    rs.Open(sql, conn);
+    QStringList values;
+    for (; !rs.IsEOF(); rs.MoveNext())
+        values << vb::CStr(rs.Fields(0).Value());
+    return values;
 }
 
 } // namespace ado

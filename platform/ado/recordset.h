@@ -6,6 +6,7 @@
 #include "vb/variant.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace ado {
@@ -101,5 +102,8 @@ private:
     std::shared_ptr<ResultTable> table_;
     int position_ = 0;   // -1 at BOF, the row count at EOF
 };
+
+// The first column of every row `sql` returns on `conn`, as text: a name list, a key list.
+QStringList ColumnTexts(Connection &conn, const QString &sql);
 
 } // namespace ado

@@ -3,7 +3,8 @@
 // shared test server must stay up for the other tests). It runs on HOTEL_TEST_MYSQL_FAULT_PORT
 // from a fresh data folder in the scratch folder, with the test user and database of the shared
 // server, and is pointed at by the HOTEL_TEST_MYSQL_* variables while it lives, so that
-// CoreFixture("mariadb") and ScratchMariaDb work on it.
+// CoreFixture("mariadb") and ScratchMariaDb work on it. Every test that starts one holds the
+// CTest resource lock "mariadb_fault_port", so that two never bind the port at once.
 #include <QString>
 #include <QTest>
 

@@ -60,16 +60,6 @@ vb::Variant scalar(ado::Connection &conn, const QString &sql)
     return rs.Fields(0).Value();
 }
 
-QStringList column(ado::Connection &conn, const QString &sql)
-{
-    ado::Recordset rs;
-    rs.Open(sql, conn);
-    QStringList values;
-    for (; !rs.IsEOF(); rs.MoveNext())
-        values << vb::CStr(rs.Fields(0).Value());
-    return values;
-}
-
 // The name as the server reads it where the tool writes it unquoted (CREATE DATABASE): a word
 // of its SQL ("select") or a number ("123") is no name there. Asked with a query that reads
 // nothing; any answer but a parse error (no database chosen, no such table) lets it pass.
@@ -102,11 +92,11 @@ void requireCaseBlindTableNames(ado::Connection &conn)
 QSet<QString> rightsOnMissingDatabase(ado::Connection &server, const QString &database)
 {
     const QString grantee = QStringLiteral("GRANTEE = CONCAT('''', REPLACE(CURRENT_USER(), '@', '''@'''), '''')");
-    const QStringList rights =
-        column(server, QStringLiteral("SELECT PRIVILEGE_TYPE FROM information_schema.USER_PRIVILEGES WHERE %1 UNION "
-                                      "SELECT PRIVILEGE_TYPE FROM information_schema.SCHEMA_PRIVILEGES WHERE %1 AND "
-                                      "'%2' LIKE TABLE_SCHEMA ESCAPE '\\'")
-                           .arg(grantee, database));
+    const QStringList rights = ado::ColumnTexts(
+        server, QStringLiteral("SELECT PRIVILEGE_TYPE FROM information_schema.USER_PRIVILEGES WHERE %1 UNION "
+                               "SELECT PRIVILEGE_TYPE FROM information_schema.SCHEMA_PRIVILEGES WHERE %1 AND "
+                               "'%2' LIKE TABLE_SCHEMA ESCAPE '\\'")
+                    .arg(grantee, database));
     return QSet<QString>(rights.begin(), rights.end());
 }
 
@@ -157,8 +147,9 @@ std::unique_ptr<ado::Connection> connectMakingDatabase(const ServerAccount &acco
 QStringList hotelTablesPresent(ado::Connection &conn)
 {
     QSet<QString> names;
-    for (const QString &name :
-         column(conn, QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()")))
+    const QString tables =
+        QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()");
+    for (const QString &name : ado::ColumnTexts(conn, tables))
         names.insert(name.toLower());
     QStringList present;
     for (const QString &table : schema::TableNames()) {

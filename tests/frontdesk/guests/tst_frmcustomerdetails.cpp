@@ -307,6 +307,7 @@ void TestCustomerDetails::fieldThatCannotBeStoredGetsABalloon_data()
     QTest::newRow("empty grand total") << "txtGrandTotal" << "" << "Grand Total" << "Grand Total must be an amount.";
     QTest::newRow("advance letters") << "txtAdvancePaid" << "abc" << "Advance Paid" << "Advance Paid must be an amount.";
     QTest::newRow("advance below zero") << "txtAdvancePaid" << "-5" << "Advance Paid" << "Advance Paid must be an amount.";
+    QTest::newRow("advance with a misplaced separator") << "txtAdvancePaid" << "12,5" << "Advance Paid" << "Advance Paid must be an amount.";
     QTest::newRow("check-out before check-in") << "DtCheckoutDate" << "-1" << "Check Out Date" << "Date cannot be minus";
 }
 

@@ -52,16 +52,6 @@ public:
     mutable int preparations = 0;
 };
 
-QStringList column(ado::Connection &conn, const QString &sql)
-{
-    ado::Recordset rs;
-    rs.Open(sql, conn);
-    QStringList values;
-    for (; !rs.IsEOF(); rs.MoveNext())
-        values << vb::CStr(rs.Fields(0).Value());
-    return values;
-}
-
 } // namespace
 
 class TestAdoHooks : public QObject {
@@ -82,7 +72,7 @@ private slots:
             ado::Connection conn;
             conn.Open(text);
             QCOMPARE(hooks_.preparations, 2);
-            QCOMPARE(column(conn, QStringLiteral("SELECT count(*) FROM marks")), QStringList{QStringLiteral("3")});
+            QCOMPARE(ado::ColumnTexts(conn, QStringLiteral("SELECT count(*) FROM marks")), QStringList{QStringLiteral("3")});
         }
         ado::Connection again;
         again.Open(text);
@@ -104,7 +94,7 @@ private slots:
         ado::InstallStatementHooks(&hooks_);
         ado::Connection conn;
         conn.Open(text);
-        QCOMPARE(column(conn, sql), rows);
+        QCOMPARE(ado::ColumnTexts(conn, sql), rows);
     }
 
     // A check of the plan fails with the engine's own error; an upkeep step that fails takes the
@@ -125,9 +115,9 @@ private slots:
         if (inTransaction)
             conn.BeginTrans();
         HOTEL_EXPECT_ERROR(conn.Execute(QStringLiteral("DELETE FROM squares")), ado::E_NO_TABLE);   // "nowhere"
-        QCOMPARE(column(conn, QStringLiteral("SELECT count(*) FROM marks")), QStringList{QStringLiteral("3")});
+        QCOMPARE(ado::ColumnTexts(conn, QStringLiteral("SELECT count(*) FROM marks")), QStringList{QStringLiteral("3")});
         conn.Execute(QStringLiteral("DROP TABLE marks"));
-        HOTEL_EXPECT_ERROR(column(conn, QStringLiteral("SELECT * FROM squares")), ado::E_NO_TABLE);
+        HOTEL_EXPECT_ERROR(ado::ColumnTexts(conn, QStringLiteral("SELECT * FROM squares")), ado::E_NO_TABLE);
         if (inTransaction)
             conn.RollbackTrans();
     }
@@ -139,8 +129,8 @@ private slots:
         ado::InstallStatementHooks(nullptr);
         ado::Connection conn;
         conn.Open(text);
-        HOTEL_EXPECT_ERROR(column(conn, QStringLiteral("SELECT * FROM squares")), ado::E_NO_TABLE);
-        HOTEL_EXPECT_ERROR(column(conn, QStringLiteral("SELECT * FROM marks")), ado::E_NO_TABLE);
+        HOTEL_EXPECT_ERROR(ado::ColumnTexts(conn, QStringLiteral("SELECT * FROM squares")), ado::E_NO_TABLE);
+        HOTEL_EXPECT_ERROR(ado::ColumnTexts(conn, QStringLiteral("SELECT * FROM marks")), ado::E_NO_TABLE);
         QCOMPARE(hooks_.preparations, 0);
     }
 };
